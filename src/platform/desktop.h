@@ -1,0 +1,39 @@
+// Desktop port: monitors and the foreground window, as far as recognition and lookup need them.
+#pragma once
+
+#include "platform/geometry.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+// Opaque window identity (an HWND on Windows); 0 means no window.
+using WindowId = std::uintptr_t;
+
+enum class ShowState { Normal, Maximized, Minimized };
+
+class DesktopPort {
+public:
+    virtual ~DesktopPort() = default;
+    // Bounds of every monitor, primary first.
+    virtual std::vector<Rect> monitors() = 0;
+    virtual WindowId foregroundWindow() = 0;
+    // Executable file name (no folder) of the process owning the window; "" when unknown,
+    // "[error]" when the process list cannot be read.
+    virtual std::string processNameOfWindow(WindowId window) = 0;
+    // Empty when the window rectangle cannot be read.
+    virtual std::optional<Rect> windowRect(WindowId window) = 0;
+    // Empty when the placement cannot be read.
+    virtual std::optional<ShowState> showState(WindowId window) = 0;
+};
+
+// Nearest monitor to a point: the one containing it, else the closest; ties go to the first.
+// Returns nullopt only when there are no monitors.
+std::optional<Rect> nearestMonitor(const std::vector<Rect>& monitors, Point p);
+// Nearest monitor to a rectangle: largest overlap, else smallest distance; ties go to the first.
+std::optional<Rect> nearestMonitor(const std::vector<Rect>& monitors, const Rect& r);
+
+} // namespace flickmark

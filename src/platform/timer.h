@@ -1,0 +1,16 @@
+// Timer port: a repeating timer owned by a window; ticks arrive as calls on the UI thread.
+#pragma once
+
+namespace flickmark {
+
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    // Enabling (re)starts the interval from now; disabling drops any pending tick.
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
+};
+
+} // namespace flickmark

@@ -1,0 +1,79 @@
+// The gesture recognizer: turns timer ticks (button state and cursor) into direction codes and,
+// on release, into a finished gesture handed to the gesture library.
+//
+// Portable: everything it needs of the system comes through the ports given at construction, and it is
+// driven entirely by onMouseTimer() and onPauseTimer(); it never sleeps or reads a clock.
+#pragma once
+
+#include "library/gesture_library.h"
+#include "overlays/scratchpad_trail.h"
+#include "platform/desktop.h"
+#include "platform/input.h"
+#include "platform/timer.h"
+#include "popup/arrow_popup.h"
+#include "recognizer/diagnostic_log.h"
+#include "recognizer/direction.h"
+#include "recognizer/recognizer_settings.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+struct RecognizerPorts {
+    InputPort& input;
+    DesktopPort& desktop;
+    Timer& mouseTimer; // 100 ms while the button is up, 80 ms while it is down
+    Timer& pauseTimer; // the pause trigger
+    ArrowPopup& arrows;
+    ScratchpadTrail& scratchpad;
+    GestureLibrary& library;
+    DiagnosticLog& log;
+};
+
+// Values shown on the hidden diagnostic window.
+struct RecognizerLiveValues {
+    int avgX = 0, avgY = 0;
+    int accUp = 0, accDown = 0, accLeft = 0, accRight = 0;
+    Point anchor;
+    Point cursor;
+    int smoothedAngle = 0;
+    std::string directionText; // "Up", "Down", "Left", "Right", "None" or empty
+};
+
+class Recognizer {
+public:
+    explicit Recognizer(RecognizerPorts ports, const RecognizerSettings& settings = {});
+    Recognizer(const Recognizer&) = delete;
+    Recognizer& operator=(const Recognizer&) = delete;
+    ~Recognizer();
+
+    // Timer entry points.
+    void onMouseTimer();
+    void onPauseTimer();
+
+    // Operations of other areas.
+    void setMonitoringEnabled(bool enabled);
+    void requestReset();
+    void setPauseTime(int milliseconds);
+    void applySettings(const RecognizerSettings& settings);
+    const RecognizerSettings& settings() const;
+
+    bool idle() const;
+    bool suspended() const;
+    // Codes, lengths and angles of the last recorded gesture (kept until the next press).
+    const std::vector<int>& codes() const;
+    const std::vector<int>& lengths() const;
+    const std::vector<int>& angles() const;
+    // Angle recorded for the step at index, 0 when there is none.
+    int stepAngle(std::size_t index) const;
+    RecognizerLiveValues liveValues() const;
+
+private:
+    struct State;
+    RecognizerPorts ports_;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace flickmark

@@ -1,0 +1,20 @@
+// The settings the recognizer reads, with the values that apply when the settings file lacks them.
+#pragma once
+
+namespace flickmark {
+
+struct RecognizerSettings {
+    int timeThreshold = 160; // kept for the settings file; no recognition step reads it
+    int xThreshold = 3;
+    int yThreshold = 3;
+    int directionThreshold = 0;
+    float deltaBias = 0.8f;    // weight of the new sample in the speed average
+    float distanceBias = 0.7f; // weight of the new sample in the accumulators
+    int xPixel = 30;
+    int yPixel = 25;
+    int helpPause = 800; // milliseconds
+    bool enableHelpPopup = true;
+    bool enableDiagonals = false;
+};
+
+} // namespace flickmark
