@@ -1,0 +1,80 @@
+#include "settings/setting_values.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+
+namespace flickmark {
+namespace {
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::optional<int> parseIntegerSetting(std::string_view text) {
+    text = trimBlanks(text);
+    if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        std::uint32_t value = 0;
+        const auto digits = text.substr(2);
+        const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value, 16);
+        if (ec != std::errc{} || end != digits.data() + digits.size())
+            return std::nullopt;
+        return static_cast<int>(value);
+    }
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (text.empty() || ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<bool> parseBooleanSetting(std::string_view text) {
+    const auto value = parseIntegerSetting(text);
+    if (!value)
+        return std::nullopt;
+    return *value != 0;
+}
+
+std::optional<double> parseDecimalSetting(std::string_view text) {
+    std::string normalized(trimBlanks(text));
+    for (char& c : normalized)
+        if (c == ',')
+            c = '.';
+    if (!normalized.empty() && normalized.front() == '+')
+        normalized.erase(0, 1);
+    if (normalized.empty())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
+    if (ec != std::errc{} || end != normalized.data() + normalized.size())
+        return std::nullopt;
+    if (value != value || value == std::numeric_limits<double>::infinity() ||
+        value == -std::numeric_limits<double>::infinity())
+        return std::nullopt;
+    return value;
+}
+
+std::string formatIntegerSetting(int value) { return std::to_string(value); }
+
+std::string formatBooleanSetting(bool value) { return value ? "1" : "0"; }
+
+std::string formatDecimalSetting(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    std::string text(buffer);
+    for (char& c : text)
+        if (c == ',') // a C locale with another separator must not leak into the file
+            c = '.';
+    return text;
+}
+
+} // namespace flickmark

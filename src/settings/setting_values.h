@@ -1,0 +1,21 @@
+// Text formats of setting values, shared by the settings file and the replay tool.
+//  integer: decimal, or hexadecimal after "0x"/"0X"; anything else is unreadable.
+//  boolean: an integer; non-zero is true; written as "1" or "0".
+//  decimal: read with "." or "," as separator, written with "." and at most 15 significant digits.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+std::optional<int> parseIntegerSetting(std::string_view text);
+std::optional<bool> parseBooleanSetting(std::string_view text);
+std::optional<double> parseDecimalSetting(std::string_view text);
+
+std::string formatIntegerSetting(int value);
+std::string formatBooleanSetting(bool value);
+std::string formatDecimalSetting(double value);
+
+} // namespace flickmark
