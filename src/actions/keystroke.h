@@ -1,0 +1,64 @@
+// The keystroke notation: one keystroke as a record and as its short encoded text, keystroke lists joined
+// by "|", and the display text shown for them.
+//
+// Encoded keystroke: four decimal digits for Alt, Ctrl, Shift and Win (in that order), the virtual-key code
+// as two upper-case hexadecimal digits, then the display text, e.g. "100046ALT+F" or "01101B".
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flickmark {
+
+struct KeystrokeData {
+    // Modifier flags: capture stores 0 or 1; a decoded file may hold any digit, and every non-zero value
+    // counts as pressed when sending.
+    std::uint8_t alt = 0, ctrl = 0, shift = 0, win = 0;
+    // Win32 virtual-key code of the main key; 0 means none.
+    std::uint16_t key = 0;
+    // Display text built once at capture time; never rebuilt from the key code.
+    std::string text;
+
+    friend bool operator==(const KeystrokeData&, const KeystrokeData&) = default;
+};
+
+// Flags in decimal, the key in at least two upper-case hexadecimal digits, then the text.
+std::string encodeKeystroke(const KeystrokeData& keystroke);
+
+// A text shorter than six characters gives the all-zero record with text "none". A non-digit flag or a
+// non-hexadecimal key gives nullopt; the caller decides what a malformed keystroke means.
+std::optional<KeystrokeData> decodeKeystroke(std::string_view encoded);
+
+// "WINKEY+", "CTRL+", "SHIFT+", "ALT+" for each flag equal to 1, then the key's name (nothing for a key
+// without one). Note the parameter order.
+std::string keystrokeDisplayText(std::uint8_t alt, std::uint8_t shift, std::uint8_t ctrl, std::uint8_t win,
+                                 std::uint16_t key);
+// The name of a virtual-key code ("ESCAPE", "F12", "NUMPAD 0", "="), or "" for a code without a name.
+std::string keyName(std::uint16_t key);
+
+// The splitter of every "|"-separated text: drops leading characters with codes 0 to 32 from `source`, then
+// returns the text before the first `separator` and leaves the text after it in `source` (untrimmed). Without
+// a separator it returns all of `source` and leaves it empty.
+std::string takeToken(std::string& source, std::string_view separator);
+
+// The pieces of a keystroke list in sending order, as takeToken splits them: "A||B" gives "A", "", "B";
+// an empty text gives no piece.
+std::vector<std::string> splitKeystrokeList(std::string_view list);
+
+struct DecodedKeystrokeList {
+    std::vector<KeystrokeData> keystrokes;
+    // The first piece that does not decode; empty when every piece decoded.
+    std::optional<std::string> malformedPiece;
+    bool ok() const { return !malformedPiece.has_value(); }
+};
+// Decodes every piece of a keystroke list; when one is malformed, `keystrokes` is empty and the piece is
+// named.
+DecodedKeystrokeList decodeKeystrokeList(std::string_view list);
+
+// The stored display texts of a list's members joined by " | "; a malformed piece shows as written.
+std::string keystrokeListDisplayText(std::string_view list);
+
+} // namespace flickmark
