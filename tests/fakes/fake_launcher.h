@@ -1,0 +1,56 @@
+// A launcher that records what it was asked to start. Environment references expand from a table (names
+// as written in the text); results of the shell and of process creation are set by the test.
+#pragma once
+
+#include "platform/launcher.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+class FakeLauncher final : public Launcher {
+public:
+    struct ShellCall {
+        WindowId owner = 0;
+        std::string file;
+        friend bool operator==(const ShellCall&, const ShellCall&) = default;
+    };
+    struct ProcessCall {
+        std::string commandLine;
+        std::uint32_t flags = 0;
+        friend bool operator==(const ProcessCall&, const ProcessCall&) = default;
+    };
+
+    std::optional<std::string> expandEnvironment(const std::string& text) override {
+        if (refuseExpansion)
+            return std::nullopt;
+        std::string out = text;
+        for (const auto& [name, value] : environment) {
+            const std::string reference = "%" + name + "%";
+            for (std::size_t at = out.find(reference); at != std::string::npos;
+                 at = out.find(reference, at + value.size()))
+                out.replace(at, reference.size(), value);
+        }
+        return out;
+    }
+    ProcessStart createProcess(const std::string& commandLine, std::uint32_t creationFlags) override {
+        processCalls.push_back({commandLine, creationFlags});
+        return processResult;
+    }
+    std::intptr_t shellExecute(WindowId owner, const std::string& file) override {
+        shellCalls.push_back({owner, file});
+        return shellResult;
+    }
+
+    std::map<std::string, std::string> environment;
+    bool refuseExpansion = false;
+    std::intptr_t shellResult = 42;
+    ProcessStart processResult{true, 0};
+
+    std::vector<ShellCall> shellCalls;
+    std::vector<ProcessCall> processCalls;
+};
+
+} // namespace flickmark
