@@ -1,0 +1,38 @@
+// Where loaded settings go. Load is the only way settings take effect: it pushes every value to these.
+#pragma once
+
+#include "recognizer/recognizer_settings.h"
+
+namespace flickmark {
+
+class RecognizerSettingsConsumer {
+public:
+    virtual ~RecognizerSettingsConsumer() = default;
+    virtual void applyRecognizerSettings(const RecognizerSettings& settings) = 0;
+    // The pause trigger's delay (tbHelpPause), pushed on its own after the settings.
+    virtual void setPauseTime(int milliseconds) = 0;
+};
+
+class ScratchpadSettingsConsumer {
+public:
+    virtual ~ScratchpadSettingsConsumer() = default;
+    virtual void setFadeTime(int milliseconds) = 0;
+    // Shown (collapsed to the screen edge) or hidden.
+    virtual void setScratchpadEnabled(bool enabled) = 0;
+};
+
+class LibrarySettingsConsumer {
+public:
+    virtual ~LibrarySettingsConsumer() = default;
+    virtual void setSuggestionsEnabled(bool enabled) = 0;
+    virtual void setCorrectionsEnabled(bool enabled) = 0;
+};
+
+// A consumer that does not exist (yet) is null and gets nothing.
+struct SettingsConsumers {
+    RecognizerSettingsConsumer* recognizer = nullptr;
+    ScratchpadSettingsConsumer* scratchpad = nullptr;
+    LibrarySettingsConsumer* library = nullptr;
+};
+
+} // namespace flickmark

@@ -1,0 +1,97 @@
+#include "settings/settings_store.h"
+
+#include "settings/data_file.h"
+#include "settings/setting_values.h"
+
+#include <utility>
+
+namespace flickmark {
+
+std::string formatSetting(SettingType type, double value) {
+    switch (type) {
+    case SettingType::Integer:
+        return formatIntegerSetting(static_cast<int>(value));
+    case SettingType::Boolean:
+        return formatBooleanSetting(value != 0);
+    case SettingType::Decimal:
+        return formatDecimalSetting(value);
+    }
+    return {};
+}
+
+std::optional<double> parseSetting(SettingType type, std::string_view text) {
+    switch (type) {
+    case SettingType::Integer:
+        if (const auto value = parseIntegerSetting(text))
+            return *value;
+        break;
+    case SettingType::Boolean:
+        if (const auto value = parseBooleanSetting(text))
+            return *value ? 1.0 : 0.0;
+        break;
+    case SettingType::Decimal:
+        return parseDecimalSetting(text);
+    }
+    return std::nullopt;
+}
+
+SettingsStore::SettingsStore(FileSystem& files, DiagnosticLog& log, std::string path,
+                             SettingsConsumers consumers)
+    : files_(files), log_(log), path_(std::move(path)), consumers_(consumers) {}
+
+bool SettingsStore::load() {
+    LoadedIniFile file = loadIniFile(files_, log_, path_);
+    return apply(file, false);
+}
+
+bool SettingsStore::save() {
+    LoadedIniFile file = loadIniFile(files_, log_, path_);
+    bool changed = false;
+    const auto& table = settingsTable();
+    for (std::size_t row = 0; row < settingCount; ++row)
+        if (model_.hasControl(row))
+            changed |= file.document.setValue(settingsSection, table[row].key,
+                                              formatSetting(table[row].type, model_.value(row)));
+    return apply(file, changed);
+}
+
+bool SettingsStore::apply(LoadedIniFile& file, bool changed) {
+    SettingsSnapshot snapshot;
+    const auto& table = settingsTable();
+    for (std::size_t row = 0; row < settingCount; ++row) {
+        const SettingDefinition& definition = table[row];
+        double value = model_.value(row);
+        if (const auto text = file.document.find(settingsSection, definition.key))
+            if (const auto parsed = parseSetting(definition.type, *text))
+                value = *parsed;
+        changed |=
+            file.document.setValue(settingsSection, definition.key, formatSetting(definition.type, value));
+        model_.show(row, value);
+        definition.store(snapshot, value);
+    }
+    current_ = snapshot;
+    push();
+
+    if (!changed)
+        return file.state != FileState::Unreadable;
+    if (file.state == FileState::Unreadable)
+        return false;
+    return writeDataFile(files_, log_, path_, file.document.text());
+}
+
+void SettingsStore::push() const {
+    if (consumers_.recognizer) {
+        consumers_.recognizer->applyRecognizerSettings(current_.recognizer);
+        consumers_.recognizer->setPauseTime(current_.recognizer.helpPause);
+    }
+    if (consumers_.scratchpad) {
+        consumers_.scratchpad->setFadeTime(current_.fadeTime);
+        consumers_.scratchpad->setScratchpadEnabled(current_.scratchpadEnabled);
+    }
+    if (consumers_.library) {
+        consumers_.library->setSuggestionsEnabled(current_.suggestionsEnabled);
+        consumers_.library->setCorrectionsEnabled(current_.correctionsEnabled);
+    }
+}
+
+} // namespace flickmark

@@ -1,0 +1,58 @@
+// The settings store: loads "defaults.ini" into the settings model and the consumers, and saves the model.
+//
+// Load reads every key of the table in order with the model's value as default, writes the value read
+// back in its canonical text (so a missing key is created and "0x1F" becomes "31"), shows it in the model
+// and pushes it to its consumer. The file is read once and, only when some text changed, written once,
+// atomically. Save writes the model's controls, then loads.
+#pragma once
+
+#include "platform/file_system.h"
+#include "recognizer/diagnostic_log.h"
+#include "settings/settings_consumers.h"
+#include "settings/settings_model.h"
+#include "settings/settings_table.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+struct LoadedIniFile;
+
+class SettingsStore {
+public:
+    // `path` is the data folder followed by settingsFileName. The references must outlive the store.
+    SettingsStore(FileSystem& files, DiagnosticLog& log, std::string path, SettingsConsumers consumers = {});
+
+    // Both return whether the file now holds the values in effect. When it does not (the write was refused,
+    // or the file exists but cannot be read, which is never overwritten), the values still take effect for
+    // this session and the failure is in the diagnostic log.
+    bool load();
+    bool save();
+
+    SettingsModel& model() { return model_; }
+    const SettingsModel& model() const { return model_; }
+    // The values last pushed to the consumers.
+    const SettingsSnapshot& current() const { return current_; }
+    void setConsumers(SettingsConsumers consumers) { consumers_ = consumers; }
+    const std::string& path() const { return path_; }
+
+private:
+    bool apply(LoadedIniFile& file, bool changed);
+    void push() const;
+
+    FileSystem& files_;
+    DiagnosticLog& log_;
+    std::string path_;
+    SettingsConsumers consumers_;
+    SettingsModel model_;
+    SettingsSnapshot current_;
+};
+
+// The canonical text of a value of the given type.
+std::string formatSetting(SettingType type, double value);
+// A value read from the file, or nullopt when the text is unreadable for the type.
+std::optional<double> parseSetting(SettingType type, std::string_view text);
+
+} // namespace flickmark

@@ -1,0 +1,202 @@
+#include "settings/settings_store.h"
+
+#include "fakes/fake_file_system.h"
+#include "settings/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace flickmark {
+namespace {
+
+const std::string folder = "C:\\Flickmark\\";
+const std::string path = folder + "defaults.ini";
+
+struct RecordingConsumers : RecognizerSettingsConsumer, ScratchpadSettingsConsumer, LibrarySettingsConsumer {
+    void applyRecognizerSettings(const RecognizerSettings& s) override {
+        recognizer = s;
+        ++pushes;
+    }
+    void setPauseTime(int ms) override { pauseTime = ms; }
+    void setFadeTime(int ms) override { fadeTime = ms; }
+    void setScratchpadEnabled(bool enabled) override { scratchpad = enabled; }
+    void setSuggestionsEnabled(bool enabled) override { suggestions = enabled; }
+    void setCorrectionsEnabled(bool enabled) override { corrections = enabled; }
+
+    SettingsConsumers all() { return {this, this, this}; }
+
+    RecognizerSettings recognizer;
+    int pushes = 0;
+    int pauseTime = -1;
+    int fadeTime = -1;
+    bool scratchpad = false;
+    bool suggestions = false;
+    bool corrections = true;
+};
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    SettingsStore makeStore() { return SettingsStore(files, log, path, consumers.all()); }
+    std::string fileValue(std::string_view key) { return IniDocument(files.files[path]).value("init", key); }
+
+    FakeFileSystem files;
+    DiagnosticLog log;
+    RecordingConsumers consumers;
+};
+
+TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaultsPushed) {
+    EXPECT_TRUE(makeStore().load());
+    EXPECT_EQ(files.files[path], "[init]\r\n"
+                                 "timethreshold=160\r\n"
+                                 "xThreshold=3\r\n"
+                                 "yThreshold=3\r\n"
+                                 "directionThreshold=0\r\n"
+                                 "tbDeltaBias=0.8\r\n"
+                                 "tbDistanceBias=0.7\r\n"
+                                 "tbXPixel=30\r\n"
+                                 "tbYPixel=25\r\n"
+                                 "tbHelpPause=800\r\n"
+                                 "cbEnableHelpPoup=1\r\n"
+                                 "cbEnableDiagonals=0\r\n"
+                                 "tbFadeTime=800\r\n"
+                                 "cbEnableScratchpad=1\r\n"
+                                 "cbEnabledSuggestions=1\r\n"
+                                 "cbEnableCorrections=0\r\n");
+    EXPECT_EQ(files.writeCount, 1);
+    EXPECT_EQ(consumers.recognizer.deltaBias, 0.8f);
+    EXPECT_EQ(consumers.recognizer.distanceBias, 0.7f);
+    EXPECT_EQ(consumers.recognizer.xPixel, 30);
+    EXPECT_EQ(consumers.pauseTime, 800);
+    EXPECT_EQ(consumers.fadeTime, 800);
+    EXPECT_TRUE(consumers.scratchpad);
+    EXPECT_TRUE(consumers.suggestions);
+    EXPECT_FALSE(consumers.corrections);
+}
+
+TEST_F(SettingsStoreTest, LoadingAnUnchangedFileWritesNothing) {
+    makeStore().load();
+    const std::string written = files.files[path];
+    makeStore().load();
+    EXPECT_EQ(files.writeCount, 1);
+    EXPECT_EQ(files.files[path], written);
+}
+
+TEST_F(SettingsStoreTest, OpeningAndClosingTheWindowLeavesEveryDecimalPositionUnchanged) {
+    for (std::size_t row : {setting::tbDeltaBias, setting::tbDistanceBias}) {
+        const SettingDefinition& definition = settingsTable()[row];
+        for (int p = definition.minPosition; p <= definition.maxPosition; ++p) {
+            SettingsStore first = makeStore();
+            first.model().setPosition(row, p);
+            first.save();
+            const std::string saved = files.files[path];
+            const int hundredths = 100 - p;
+            const std::string expected = hundredths % 10 == 0 ? "0." + std::to_string(hundredths / 10)
+                                         : hundredths < 10    ? "0.0" + std::to_string(hundredths)
+                                                              : "0." + std::to_string(hundredths);
+            EXPECT_EQ(fileValue(definition.key), expected);
+
+            SettingsStore restarted = makeStore(); // start-up, then the window opened and closed
+            restarted.load();
+            restarted.save();
+            EXPECT_EQ(files.files[path], saved) << definition.key << " " << p;
+            EXPECT_EQ(restarted.model().position(row), p);
+        }
+    }
+}
+
+TEST_F(SettingsStoreTest, OutOfRangeValueReachesTheRecognizerUntilTheNextSave) {
+    files.files[path] = "[init]\r\ntbXPixel=500\r\n";
+    SettingsStore store = makeStore();
+    store.load();
+    EXPECT_EQ(consumers.recognizer.xPixel, 500);
+    EXPECT_EQ(fileValue("tbXPixel"), "500");
+    EXPECT_EQ(store.model().position(setting::tbXPixel), 150);
+    store.save();
+    EXPECT_EQ(fileValue("tbXPixel"), "150");
+    EXPECT_EQ(consumers.recognizer.xPixel, 150);
+}
+
+TEST_F(SettingsStoreTest, ValuesAreReadByTheirTypeRulesAndRewrittenCanonically) {
+    const struct {
+        const char* key;
+        const char* text;
+        const char* rewritten;
+    } table[] = {
+        {"xThreshold", "0x10", "16"},       {"yThreshold", " 0X1F ", "31"},
+        {"cbEnableDiagonals", "yes", "0"},  {"cbEnableHelpPoup", "5", "1"},
+        {"cbEnableScratchpad", "", "1"},    {"tbDeltaBias", "0,75", "0.75"},
+        {"tbDistanceBias", "abc", "0.7"},   {"tbHelpPause", "\"900\"", "900"},
+        {"directionThreshold", "-2", "-2"}, {"tbFadeTime", "1e3", "800"},
+    };
+    std::string text = "[init]\r\n";
+    for (const auto& row : table)
+        text += std::string(row.key) + "=" + row.text + "\r\n";
+    files.files[path] = text;
+    makeStore().load();
+    for (const auto& row : table)
+        EXPECT_EQ(fileValue(row.key), row.rewritten) << row.key;
+    EXPECT_EQ(consumers.recognizer.xThreshold, 16);
+    EXPECT_FALSE(consumers.recognizer.enableDiagonals);
+    EXPECT_EQ(consumers.recognizer.deltaBias, 0.75f);
+    EXPECT_EQ(consumers.recognizer.directionThreshold, -2);
+}
+
+TEST_F(SettingsStoreTest, ContentTheStoreDoesNotOwnIsKept) {
+    files.files[path] = "; my settings\n[window]\nleft=10\n[INIT]\nTBXPIXEL = 40\ncustom=1\n";
+    makeStore().load();
+    const std::string& text = files.files[path];
+    EXPECT_EQ(
+        text.rfind("; my settings\n[window]\nleft=10\n[INIT]\nTBXPIXEL = 40\ncustom=1\ntimethreshold=160\n",
+                   0),
+        0u)
+        << text;
+    EXPECT_EQ(consumers.recognizer.xPixel, 40);
+}
+
+TEST_F(SettingsStoreTest, SavedControlsBecomeTheDefaultsOfLaterLoads) {
+    SettingsStore store = makeStore();
+    store.load();
+    store.model().setChecked(setting::cbEnableDiagonals, true);
+    store.model().setPosition(setting::tbHelpPause, 5000); // clamped like the track bar
+    store.save();
+    EXPECT_TRUE(consumers.recognizer.enableDiagonals);
+    EXPECT_EQ(consumers.pauseTime, 2000);
+
+    files.files[path] = "[init]\r\n"; // keys lost: the controls' values are the defaults now
+    store.load();
+    EXPECT_EQ(fileValue("cbEnableDiagonals"), "1");
+    EXPECT_EQ(fileValue("tbHelpPause"), "2000");
+    EXPECT_EQ(fileValue("timethreshold"), "160");
+}
+
+TEST_F(SettingsStoreTest, RefusedWriteIsLoggedAndTheValuesStillTakeEffect) {
+    files.files[path] = "[init]\r\ntbXPixel=40\r\n";
+    files.refuseWritesIn(folder);
+    SettingsStore store = makeStore();
+    EXPECT_FALSE(store.load());
+    EXPECT_EQ(files.files[path], "[init]\r\ntbXPixel=40\r\n");
+    EXPECT_EQ(consumers.recognizer.xPixel, 40);
+    ASSERT_FALSE(log.lines().empty());
+    EXPECT_EQ(log.lines().back(), "Unable to write to " + path);
+
+    store.model().setPosition(setting::tbYPixel, 60);
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ(files.files[path], "[init]\r\ntbXPixel=40\r\n");
+    EXPECT_EQ(consumers.recognizer.yPixel, 60);
+    EXPECT_EQ(store.model().position(setting::tbYPixel), 60);
+}
+
+TEST_F(SettingsStoreTest, FileThatCannotBeReadIsNeverOverwritten) {
+    files.files[path] = "[init]\r\ntbXPixel=40\r\n";
+    files.makeUnreadable(path);
+    SettingsStore store = makeStore();
+    EXPECT_FALSE(store.load());
+    EXPECT_FALSE(store.save());
+    EXPECT_EQ(files.writeCount, 0);
+    EXPECT_EQ(consumers.recognizer.xPixel, 30);
+    EXPECT_EQ(log.lines().front(), "Unable to read " + path);
+}
+
+} // namespace
+} // namespace flickmark
