@@ -1,0 +1,39 @@
+#include "library/gesture_library_store.h"
+
+#include <utility>
+
+namespace flickmark {
+
+GestureLibraryStore::GestureLibraryStore(FileSystem& files, DiagnosticLog& log, std::string dataFolder)
+    : files_(files), log_(log), dataFolder_(std::move(dataFolder)) {
+    global_.fileName = globalGestureFileName;
+}
+
+void GestureLibraryStore::load(GestureSet& set, const std::string& fileName) {
+    set = loadGestureSet(files_, log_, dataFolder_, fileName);
+    if (isGlobalGestureFile(fileName))
+        global_.copyContentFrom(set);
+}
+
+const GestureSet& GestureLibraryStore::loadShownSet(const std::string& fileName) {
+    load(shown_, fileName);
+    return shown_;
+}
+
+bool GestureLibraryStore::saveShownSet() {
+    const bool saved = saveGestureSet(files_, log_, dataFolder_, shown_);
+    if (isGlobalGestureFile(shown_.fileName))
+        global_.copyContentFrom(shown_);
+    return saved;
+}
+
+const GestureSet& GestureLibraryStore::loadLookupSet(const std::string& fileName) {
+    load(lookup_, fileName);
+    return lookup_;
+}
+
+std::vector<std::string> GestureLibraryStore::listProgramFiles() const {
+    return flickmark::listProgramFiles(files_, dataFolder_);
+}
+
+} // namespace flickmark

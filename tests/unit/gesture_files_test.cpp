@@ -1,0 +1,273 @@
+#include "library/gesture_files.h"
+#include "library/gesture_library_store.h"
+
+#include "fakes/fake_file_system.h"
+#include "platform/wildcard.h"
+#include "recognizer/direction.h"
+#include "settings/ini_document.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const std::string folder = "C:\\Flickmark\\";
+
+class GestureFilesTest : public ::testing::Test {
+protected:
+    GestureSet load(const std::string& name) { return loadGestureSet(files, log, folder, name); }
+    bool save(const GestureSet& set) { return saveGestureSet(files, log, folder, set); }
+
+    FakeFileSystem files;
+    DiagnosticLog log;
+};
+
+TEST(GestureFileNames, ProgramFilesAndActionTypes) {
+    EXPECT_EQ(programFileName("notepad.exe"), "Gestures_notepad.exe.ini");
+    EXPECT_EQ(programFileName(""), "Gestures_.ini");
+    EXPECT_TRUE(isGlobalGestureFile("Gestures.ini"));
+    EXPECT_FALSE(isGlobalGestureFile("gestures.ini"));
+
+    for (ActionType type : {ActionType::Keystroke, ActionType::MultipleKeystrokes, ActionType::RunProgram}) {
+        EXPECT_EQ(actionTypeCode(actionTypeText(type)), type);
+        EXPECT_TRUE(isKnownActionType(actionTypeText(type)));
+    }
+    EXPECT_EQ(actionTypeText(ActionType::RunProgram), "Run Program / File");
+    for (const char* unknown : {"keystroke", "Macro", "", " Keystroke"}) {
+        EXPECT_EQ(actionTypeCode(unknown), ActionType::Keystroke) << unknown;
+        EXPECT_FALSE(isKnownActionType(unknown)) << unknown;
+    }
+}
+
+TEST(GestureFileNames, DisplayTextsOfActions) {
+    EXPECT_EQ(actionDisplayText("Keystroke", "100046ALT+F"), "ALT+F");
+    EXPECT_EQ(actionDisplayText("Keystroke", "000000"), "");
+    EXPECT_EQ(actionDisplayText("Keystroke", "x"), "none");
+    EXPECT_EQ(actionDisplayText("Multiple Keystrokes", "100046ALT+F|000053S"), "ALT+F | S");
+    EXPECT_EQ(actionDisplayText("Run Program / File", "C:\\Tools\\app.exe|"), "C:\\Tools\\app.exe | ");
+    EXPECT_EQ(actionDisplayText("Run Program / File", "notepad.exe| C:\\a.txt"), "notepad.exe | C:\\a.txt");
+    EXPECT_EQ(actionDisplayText("Macro", "anything"), "");
+}
+
+TEST(GestureFileNames, WildcardsMatchLikeTheFileSearch) {
+    const struct {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    } table[] = {
+        {"Gestures_notepad.exe.ini", "Gesture*.ini", true},
+        {"gestures.INI", "Gesture*.ini", true},
+        {"Gesture.ini", "Gesture*.ini", true},
+        {"Gestures.ini.bak", "Gesture*.ini", false},
+        {"MyGestures.ini", "Gesture*.ini", false},
+        {"abc", "a?c", true},
+        {"ac", "a?c", false},
+        {"aXbYbc", "a*b*c", true},
+        {"", "*", true},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " " << row.pattern;
+}
+
+TEST_F(GestureFilesTest, LoadsSectionsInFileOrderWithNormalisedKeystrokes) {
+    files.files[folder + "Gestures.ini"] =
+        "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n"
+        "[12]\r\nActionType=Multiple Keystrokes\r\nAction=100046ALT+F|000053S\r\n"
+        "[2]\r\nActionType=Keystroke\r\nAction=12345\r\n"
+        "[4]\r\nActionType=Run Program / File\r\nAction=C:\\x.exe|\r\n"
+        "[03]\r\nActionType=Keystroke\r\nAction=100073\r\n";
+    const GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.fileName, "Gestures.ini");
+    EXPECT_EQ(set.gestureStrings(), (Strings{"03", "12", "2", "4"})); // the repeated [03] is read once
+    EXPECT_EQ(set.names.value("UP+RIGHT"), "03");
+    EXPECT_EQ(set.types.value("12"), "Multiple Keystrokes");
+    EXPECT_EQ(set.actions.value("03"), "000000"); // the first [03]
+    EXPECT_EQ(set.actions.value("12"), "100046ALT+F|000053S");
+    EXPECT_EQ(set.actions.value("2"), "000000none"); // five characters or fewer: the empty keystroke
+    EXPECT_EQ(set.actions.value("4"), "C:\\x.exe|");
+    EXPECT_TRUE(set.hasGesture("4"));
+    EXPECT_FALSE(set.hasGesture("5"));
+}
+
+TEST_F(GestureFilesTest, MissingFileLoadsAsAnEmptySetAndEmptySetsCreateNoFile) {
+    GestureSet set = load("Gestures_app.exe.ini");
+    EXPECT_TRUE(set.names.empty());
+    EXPECT_TRUE(save(set));
+    EXPECT_TRUE(files.files.empty());
+}
+
+TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) {
+    GestureSet set;
+    set.fileName = "Gestures_notepad.exe.ini";
+    set.names.set("UP+RIGHT", "03");
+    set.types.set("03", "Keystroke");
+    set.actions.set("03", "000000");
+    set.names.set("DOWN+LEFT", "12");
+    set.types.set("12", "Run Program / File");
+    set.actions.set("12", "\"C:\\Program Files\\app.exe\"|\"my file.txt\"");
+    ASSERT_TRUE(save(set));
+    const std::string& text = files.files[folder + set.fileName];
+    EXPECT_EQ(text, "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n"
+                    "[12]\r\nActionType=Run Program / File\r\n"
+                    "Action=\"\"C:\\Program Files\\app.exe\"|\"my file.txt\"\"\r\n");
+
+    const GestureSet reloaded = load(set.fileName);
+    EXPECT_EQ(reloaded.names, set.names);
+    EXPECT_EQ(reloaded.types, set.types);
+    EXPECT_EQ(reloaded.actions, set.actions);
+    ASSERT_TRUE(save(reloaded));
+    EXPECT_EQ(files.files[folder + set.fileName], text);
+}
+
+TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {
+    const std::string longAction = "100041A|" + std::string(3000, 'x');
+    files.files[folder + "Gestures.ini"] =
+        "; my gestures\r\n"
+        "[Notes]\r\nfirst=remember this\r\n\r\n"
+        "[03]\r\nActionType=Keystroke\r\nAction=100046ALT+F\r\nComment=mine\r\n"
+        "[12]\r\nActionType=Macro\r\nAction=do something\r\n"
+        "[01]\r\nActionType=Multiple Keystrokes\r\nAction=" +
+        longAction + "\r\n[zz top]\r\nk=v\r\n";
+    GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.gestureStrings(), (Strings{"03", "12", "01"}));
+    EXPECT_FALSE(set.actions.contains("12")); // lookups never run an unknown type
+    EXPECT_EQ(set.actions.value("01"), longAction);
+
+    set.names.set("LEFT", "2"); // the window adds a gesture
+
+    set.types.set("2", "Keystroke");
+    set.actions.set("2", "000000");
+    ASSERT_TRUE(save(set));
+
+    const IniDocument saved(files.files[folder + "Gestures.ini"]);
+    EXPECT_EQ(saved.sectionNames(), (Strings{"03", "12", "01", "2", "Notes", "zz top"}));
+    EXPECT_EQ(saved.find("Notes", "first"), "remember this");
+    EXPECT_EQ(saved.find("zz top", "k"), "v");
+    EXPECT_EQ(saved.find("03", "Comment"), "mine");
+    EXPECT_EQ(saved.find("12", "ActionType"), "Macro");
+    EXPECT_EQ(saved.find("12", "Action"), "do something");
+    EXPECT_EQ(saved.find("01", "Action"), longAction);
+    EXPECT_EQ(saved.lineText(0), "; my gestures");
+
+    const GestureSet reloaded = load("Gestures.ini");
+    EXPECT_EQ(reloaded.kept, set.kept);
+}
+
+TEST_F(GestureFilesTest, DeletedGesturesLeaveWithEverythingKeptForThem) {
+    files.files[folder + "Gestures_a.exe.ini"] = "[03]\r\nActionType=Macro\r\nAction=x\r\nNote=n\r\n";
+    GestureSet set = load("Gestures_a.exe.ini");
+    set.removeGesture("03");
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[folder + "Gestures_a.exe.ini"], ""); // every gesture deleted: an empty file
+}
+
+TEST_F(GestureFilesTest, MalformedKeystrokeIsKeptAsReadAndLogged) {
+    files.files[folder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=x00046ALT+F\r\n"
+                                           "[1]\r\nActionType=Keystroke\r\nAction=000053S\r\n";
+    const GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.actions.value("03"), "x00046ALT+F");
+    EXPECT_EQ(set.actions.value("1"), "000053S");
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(log.lines()[0], "Malformed keystroke in C:\\Flickmark\\Gestures.ini [03]: x00046ALT+F");
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(IniDocument(files.files[folder + "Gestures.ini"]).find("03", "Action"), "x00046ALT+F");
+}
+
+TEST_F(GestureFilesTest, ManySectionsAreAllRead) {
+    // Length-5 gesture strings: 3000 of them make a section list of 18 000 characters.
+    std::string text;
+    Strings expected;
+    for (int n = 0; expected.size() < 3000; ++n) {
+        std::string gesture;
+        for (int v = n, i = 0; i < 5; ++i, v /= 8)
+            gesture += static_cast<char>('0' + v % 8);
+        if (!isGestureString(gesture))
+            continue;
+        expected.push_back(gesture);
+        text += "[" + gesture + "]\nActionType=Keystroke\nAction=000053S\n";
+    }
+    files.files[folder + "Gestures.ini"] = text;
+    EXPECT_EQ(load("Gestures.ini").gestureStrings(), expected);
+}
+
+TEST_F(GestureFilesTest, RefusedWriteKeepsTheOldFileAndIsLogged) {
+    const std::string path = folder + "Gestures.ini";
+    files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
+    GestureSet set = load("Gestures.ini");
+    set.names.set("DOWN", "1");
+    files.refuseWritesIn(folder);
+    EXPECT_FALSE(save(set));
+    EXPECT_EQ(files.files[path], "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n");
+    EXPECT_EQ(log.lines().back(), "Unable to write to " + path);
+    EXPECT_TRUE(set.hasGesture("1"));
+}
+
+TEST_F(GestureFilesTest, FileThatCannotBeReadIsNeverReplaced) {
+    const std::string path = folder + "Gestures.ini";
+    files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
+    files.makeUnreadable(path);
+    GestureSet set = load("Gestures.ini");
+    EXPECT_TRUE(set.fileUnreadable);
+    set.names.set("DOWN", "1");
+    EXPECT_FALSE(save(set));
+    EXPECT_EQ(files.writeCount, 0);
+}
+
+TEST_F(GestureFilesTest, ListsGestureFilesButNotFolders) {
+    files.files[folder + "Gestures.ini"] = "";
+    files.files[folder + "gestures_notepad.exe.ini"] = "";
+    files.files[folder + "defaults.ini"] = "";
+    files.files[folder + "sub\\Gestures_x.ini"] = "";
+    files.addFolder(folder + "Gestures_folder.ini");
+    EXPECT_EQ(listProgramFiles(files, folder), (Strings{"Gestures.ini", "gestures_notepad.exe.ini"}));
+}
+
+class GestureLibraryStoreTest : public GestureFilesTest {
+protected:
+    GestureLibraryStore store{files, log, folder};
+};
+
+TEST_F(GestureLibraryStoreTest, LookupsNeverChangeTheSetTheWindowSaves) {
+    files.files[folder + "Gestures_a.exe.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    files.files[folder + "Gestures_b.exe.ini"] = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
+    store.loadShownSet("Gestures_a.exe.ini");
+    store.loadLookupSet("Gestures_b.exe.ini"); // a gesture drawn over program b while the window shows a
+    store.shownSet().names.set("DOWN", "1");
+    store.shownSet().types.set("1", "Keystroke");
+    store.shownSet().actions.set("1", "000000");
+    ASSERT_TRUE(store.saveShownSet());
+
+    EXPECT_EQ(IniDocument(files.files[folder + "Gestures_a.exe.ini"]).sectionNames(), (Strings{"03", "1"}));
+    EXPECT_EQ(files.files[folder + "Gestures_b.exe.ini"],
+              "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n");
+    EXPECT_EQ(store.lookupSet().gestureStrings(), (Strings{"12"}));
+}
+
+TEST_F(GestureLibraryStoreTest, TheGlobalCopyFollowsLoadsAndSavesOfTheGlobalFileOnly) {
+    files.files[folder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    store.loadShownSet("Gestures.ini");
+    EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"}));
+
+    store.shownSet().names.set("DOWN", "1");
+    EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"})); // unsaved edits are not global yet
+    files.refuseWritesIn(folder);
+    EXPECT_FALSE(store.saveShownSet());
+    EXPECT_EQ(store.global().gestureStrings(), (Strings{"03", "1"})); // in effect even though not written
+    files.allowWritesIn(folder);
+
+    files.files[folder + "gestures.ini"] = "[2]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    store.loadShownSet("gestures.ini"); // another spelling is not the global file
+    EXPECT_EQ(store.global().gestureStrings(), (Strings{"03", "1"}));
+
+    files.files.erase(folder + "Gestures.ini");
+    store.loadShownSet("Gestures.ini");
+    EXPECT_TRUE(store.global().names.empty());
+}
+
+} // namespace
+} // namespace flickmark
