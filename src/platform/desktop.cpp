@@ -28,6 +28,10 @@ long long overlapArea(const Rect& a, const Rect& b) {
 
 } // namespace
 
+std::optional<Rect> DesktopPort::monitorNearest(Point p) {
+    return nearestMonitor(monitors(), p);
+}
+
 std::optional<Rect> nearestMonitor(const std::vector<Rect>& monitors, Point p) {
     for (const Rect& m : monitors)
         if (m.contains(p))

@@ -28,6 +28,9 @@ public:
     virtual std::optional<Rect> windowRect(WindowId window) = 0;
     // Empty when the placement cannot be read.
     virtual std::optional<ShowState> showState(WindowId window) = 0;
+    // The monitor nearest to a point, as nearestMonitor(monitors(), p) below. The recognizer asks once per
+    // moving tick, so an adapter that can answer without building the monitor list should override this.
+    virtual std::optional<Rect> monitorNearest(Point p);
 };
 
 // Nearest monitor to a point: the one containing it, else the closest; ties go to the first.

@@ -1,0 +1,209 @@
+#include "recognizer/recognizer.h"
+
+#include "recognizer/classifier.h"
+#include "recognizer/full_screen_test.h"
+#include "recognizer/gesture_assembly.h"
+
+#include <algorithm>
+
+namespace flickmark {
+namespace {
+
+constexpr int kPressInterval = 80;    // ms between ticks while the button is down
+constexpr int kReleaseInterval = 100; // ms between ticks while it is up
+
+// Keeps every difference of two cursor coordinates inside int, whatever the input port reports.
+constexpr int kCoordinateLimit = 1 << 30;
+
+Point clampToScreenRange(Point p) {
+    return {std::clamp(p.x, -kCoordinateLimit, kCoordinateLimit),
+            std::clamp(p.y, -kCoordinateLimit, kCoordinateLimit)};
+}
+
+} // namespace
+
+struct Recognizer::State {
+    State(RecognizerPorts& ports, const RecognizerSettings& initial)
+        : settings(initial), classifier(settings, ports.desktop, ports.log),
+          assembly(
+              settings, classifier,
+              AssemblyPorts{ports.arrows, ports.scratchpad, ports.pauseTimer, ports.library, ports.log}) {}
+
+    RecognizerSettings settings;
+    DirectionClassifier classifier;
+    GestureAssembly assembly;
+    bool idle = false; // a fresh recognizer treats its first release as the end of a (empty) gesture
+    bool resetRequested = false;
+    bool suspended = false;
+    bool ignorePress = false;
+};
+
+namespace {
+
+// Re-arms the mouse timer when a tick ends, also when a port throws, unless monitoring was switched off
+// meanwhile.
+class MouseTimerRearm {
+public:
+    MouseTimerRearm(Timer& timer, const bool& suspended) : timer_(timer), suspended_(suspended) {}
+    MouseTimerRearm(const MouseTimerRearm&) = delete;
+    MouseTimerRearm& operator=(const MouseTimerRearm&) = delete;
+    ~MouseTimerRearm() {
+        if (!suspended_)
+            timer_.setEnabled(true);
+    }
+
+private:
+    Timer& timer_;
+    const bool& suspended_;
+};
+
+} // namespace
+
+Recognizer::Recognizer(RecognizerPorts ports, const RecognizerSettings& settings)
+    : ports_(ports), state_(std::make_unique<State>(ports_, settings)) {
+    ports_.pauseTimer.setEnabled(false);
+    ports_.pauseTimer.setInterval(settings.helpPause);
+    ports_.mouseTimer.setInterval(kPressInterval);
+    ports_.mouseTimer.setEnabled(true);
+}
+
+Recognizer::~Recognizer() = default;
+
+void Recognizer::onMouseTimer() {
+    State& s = *state_;
+    if (s.resetRequested) {
+        s.resetRequested = false;
+        init(clampToScreenRange(ports_.input.cursorPos()));
+        return;
+    }
+    if (s.suspended)
+        return;
+    if (ports_.input.gestureButtonDown())
+        pressTick();
+    else
+        releaseTick();
+}
+
+void Recognizer::pressTick() {
+    State& s = *state_;
+    ports_.mouseTimer.setInterval(kPressInterval);
+    ports_.scratchpad.buttonDown();
+    const Point cursor = clampToScreenRange(ports_.input.cursorPos());
+    if (s.idle) {
+        ports_.log.clear();
+        s.assembly.clearLists();
+        init(cursor);
+        s.ignorePress = foregroundIsFullScreen(ports_.desktop);
+        ports_.log.append(s.ignorePress ? "---------1" : "--------0");
+    } else {
+        s.ignorePress = false;
+    }
+    // An ignored press keeps the recognizer idle, so every tick of it repeats the test above.
+    if (s.ignorePress)
+        return;
+
+    ports_.mouseTimer.setEnabled(false);
+    const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
+    s.classifier.step(cursor, s.assembly.firstCode());
+    s.assembly.step(cursor);
+    s.idle = false;
+}
+
+void Recognizer::releaseTick() {
+    State& s = *state_;
+    ports_.mouseTimer.setInterval(kReleaseInterval);
+    ports_.mouseTimer.setEnabled(false);
+    ports_.pauseTimer.setEnabled(false);
+    const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
+    ports_.scratchpad.buttonUp();
+    ports_.arrows.hide();
+    s.ignorePress = false;
+    if (s.idle)
+        return;
+    const std::string gesture = s.assembly.complete();
+    // Idle before the hand-over: the library may process messages, and with them further ticks.
+    s.idle = true;
+    if (gesture.empty())
+        return;
+    if (s.settings.enableDiagonals)
+        ports_.library.lookupAndRun(gesture);
+    else
+        ports_.library.runGesture(gesture, false);
+}
+
+void Recognizer::init(Point cursor) {
+    State& s = *state_;
+    s.classifier.init(cursor);
+    s.assembly.init();
+    s.idle = true;
+}
+
+void Recognizer::onPauseTimer() {
+    state_->assembly.onPauseTimer();
+}
+
+void Recognizer::setMonitoringEnabled(bool enabled) {
+    ports_.mouseTimer.setEnabled(enabled);
+    state_->suspended = !enabled;
+}
+
+void Recognizer::requestReset() {
+    state_->resetRequested = true;
+}
+
+void Recognizer::setPauseTime(int milliseconds) {
+    ports_.pauseTimer.setInterval(milliseconds);
+    state_->settings.helpPause = milliseconds;
+}
+
+void Recognizer::applySettings(const RecognizerSettings& settings) {
+    state_->settings = settings;
+    setPauseTime(settings.helpPause);
+}
+
+const RecognizerSettings& Recognizer::settings() const {
+    return state_->settings;
+}
+
+bool Recognizer::idle() const {
+    return state_->idle;
+}
+
+bool Recognizer::suspended() const {
+    return state_->suspended;
+}
+
+const std::vector<int>& Recognizer::codes() const {
+    return state_->assembly.codes();
+}
+
+const std::vector<int>& Recognizer::lengths() const {
+    return state_->assembly.lengths();
+}
+
+const std::vector<int>& Recognizer::angles() const {
+    return state_->assembly.angles();
+}
+
+int Recognizer::stepAngle(std::size_t index) const {
+    const auto& angles = state_->assembly.angles();
+    return index < angles.size() ? angles[index] : 0;
+}
+
+RecognizerLiveValues Recognizer::liveValues() const {
+    const DirectionClassifier& c = state_->classifier;
+    RecognizerLiveValues values;
+    values.avgX = c.avgX();
+    values.avgY = c.avgY();
+    values.accUp = c.accumulator(dir::Up);
+    values.accDown = c.accumulator(dir::Down);
+    values.accLeft = c.accumulator(dir::Left);
+    values.accRight = c.accumulator(dir::Right);
+    values.anchor = c.anchor();
+    values.cursor = c.previous();
+    values.smoothedAngle = c.smoothedAngle();
+    values.directionText = std::string(directionName(c.displayedDirection()));
+    return values;
+}
+
+} // namespace flickmark

@@ -72,6 +72,11 @@ public:
 
 private:
     struct State;
+    void pressTick();
+    void releaseTick();
+    // Forgets the movement and the gesture in progress; the recognizer becomes idle.
+    void init(Point cursor);
+
     RecognizerPorts ports_;
     std::unique_ptr<State> state_;
 };

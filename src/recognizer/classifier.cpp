@@ -1,0 +1,203 @@
+#include "recognizer/classifier.h"
+
+#include "recognizer/log_text.h"
+#include "recognizer/stroke_math.h"
+
+#include <algorithm>
+
+namespace flickmark {
+namespace {
+
+constexpr double kSpeedScale = 2200.0; // a move across the whole monitor in one tick
+constexpr double kSmoothedAngleWeight = 0.35;
+
+// Tracks the sign of a speed average; true when it turned (the first movement counts as a turn).
+bool updateSign(int average, int& sign) {
+    bool reversed = false;
+    if (average > 0) {
+        reversed = sign != 1;
+        sign = 1;
+    }
+    if (average < 0) {
+        reversed = sign != -1;
+        sign = -1;
+    }
+    return reversed;
+}
+
+// A run continues in one direction and ends its opposite.
+void extendRun(std::array<int, 8>& runs, Direction extended, Direction ended) {
+    ++runs[extended];
+    runs[ended] = 0;
+}
+
+} // namespace
+
+DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, DesktopPort& desktop,
+                                         DiagnosticLog& log)
+    : settings_(settings), desktop_(desktop), log_(log) {}
+
+void DirectionClassifier::init(Point cursor) {
+    log_.append(" - Init - ");
+    delta_ = {};
+    avgX_ = avgY_ = 0;
+    previous_ = cursor;
+    runs_.fill(0);
+    accumulators_.fill(0);
+    lastAngle_ = smoothedAngle_ = 0;
+    xSign_ = ySign_ = 0;
+    xReversed_ = yReversed_ = false;
+    anchor_ = {};
+    current_ = dir::None;
+    displayed_ = kNothingDisplayed;
+}
+
+void DirectionClassifier::resetAccumulators() {
+    avgX_ = avgY_ = 0;
+    runs_.fill(0);
+    accumulators_.fill(0);
+    lastAngle_ = smoothedAngle_ = 0;
+    xReversed_ = yReversed_ = false;
+}
+
+void DirectionClassifier::step(Point cursor, Direction firstCode) {
+    updateSpeed(cursor);
+    xReversed_ = updateSign(avgX_, xSign_);
+    yReversed_ = updateSign(avgY_, ySign_);
+    updateRuns();
+    updateAccumulators();
+
+    candidates_ = {};
+    if (std::any_of(accumulators_.begin(), accumulators_.end(),
+                    [this](int value) { return value > settings_.directionThreshold; }))
+        classify(cursor, true);
+    combine();
+
+    reanchor(firstCode);
+
+    if (absDiff(anchor_.y, cursor.y) > settings_.yPixel || absDiff(anchor_.x, cursor.x) > settings_.xPixel) {
+        classify(cursor, true);
+        combine();
+    }
+
+    // Far from the anchor but in a dead-zone strip: trust the plain bands rather than report nothing.
+    if (anchor_.x != 0 && anchor_.y != 0 && current_ == dir::None &&
+        (absDiff(anchor_.x, cursor.x) > roundHalfEven(1.5 * settings_.xPixel) ||
+         absDiff(anchor_.y, cursor.y) > roundHalfEven(1.5 * settings_.yPixel))) {
+        classify(cursor, false);
+        combine();
+        log_.append((LogText() << "long dead zone override " << directionName(current_)).view());
+    }
+
+    if (isCardinal(current_) || current_ == dir::None)
+        displayed_ = current_;
+}
+
+void DirectionClassifier::updateSpeed(Point cursor) {
+    if (previous_.x == 0)
+        previous_.x = cursor.x;
+    if (previous_.y == 0)
+        previous_.y = cursor.y;
+    delta_ = {cursor.x - previous_.x, cursor.y - previous_.y};
+    // Movement along one axis only says nothing about the speed ratio; such a tick keeps the averages.
+    if (delta_.x == 0 || delta_.y == 0)
+        return;
+    const auto monitor = desktop_.monitorNearest(cursor);
+    if (!monitor || monitor->width() <= 0 || monitor->height() <= 0)
+        return;
+    const double deltaBias = settings_.deltaBias;
+    avgX_ = blend(roundHalfEven(static_cast<double>(delta_.x) / monitor->width() * kSpeedScale), avgX_,
+                  deltaBias);
+    avgY_ = blend(roundHalfEven(static_cast<double>(delta_.y) / monitor->height() * kSpeedScale), avgY_,
+                  deltaBias);
+}
+
+void DirectionClassifier::updateRuns() {
+    speedY_ = speedX_ = speedEast_ = speedWest_ = dir::None;
+    const bool xMoving = std::llabs(avgX_) > settings_.xThreshold;
+    const bool yMoving = std::llabs(avgY_) > settings_.yThreshold;
+    if (xMoving) {
+        if (avgX_ > 0) {
+            extendRun(runs_, dir::Right, dir::Left);
+            speedX_ = dir::Right;
+        } else {
+            extendRun(runs_, dir::Left, dir::Right);
+            speedX_ = dir::Left;
+        }
+    }
+    if (yMoving) {
+        if (avgY_ < 0) {
+            extendRun(runs_, dir::Up, dir::Down);
+            speedY_ = dir::Up;
+        } else {
+            extendRun(runs_, dir::Down, dir::Up);
+            speedY_ = dir::Down;
+        }
+    }
+    if (xMoving && yMoving) {
+        if (avgX_ > 0 && avgY_ > 0) {
+            extendRun(runs_, dir::SE, dir::NE);
+            speedEast_ = dir::SE;
+        } else if (avgX_ > 0) {
+            extendRun(runs_, dir::NE, dir::SE);
+            speedEast_ = dir::NE;
+        } else if (avgX_ < 0 && avgY_ > 0) {
+            extendRun(runs_, dir::SW, dir::NW);
+            speedWest_ = dir::SW;
+        } else if (avgX_ < 0) {
+            extendRun(runs_, dir::NW, dir::SW);
+            speedWest_ = dir::NW;
+        }
+    }
+}
+
+void DirectionClassifier::updateAccumulators() {
+    const double weight = settings_.distanceBias;
+    auto accumulate = [&](Direction d) { accumulators_[d] = blend(runs_[d], accumulators_[d], weight); };
+    if (speedY_ != dir::None)
+        accumulate(speedY_);
+    if (speedX_ != dir::None)
+        accumulate(speedX_);
+    if (settings_.enableDiagonals) {
+        if (speedEast_ != dir::None)
+            accumulate(speedEast_);
+        if (speedWest_ != dir::None)
+            accumulate(speedWest_);
+    }
+}
+
+void DirectionClassifier::reanchor(Direction firstCode) {
+    if (anchor_.x == 0 && anchor_.y == 0) {
+        anchor_ = previous_;
+        log_.append((LogText() << " no stored data " << anchor_).view());
+        resetAccumulators();
+        return;
+    }
+    if (!xReversed_ && !yReversed_)
+        return;
+    // Before the first accepted code, a turn close to the anchor is a wobble of the press, not a new stroke.
+    const bool wobbleNearStart = firstCode == dir::None && anchor_.x != 0 && anchor_.y != 0 &&
+                                 absDiff(anchor_.y, previous_.y) <= settings_.yPixel &&
+                                 absDiff(anchor_.x, previous_.x) <= settings_.xPixel;
+    if (wobbleNearStart)
+        return;
+    anchor_ = previous_;
+    log_.append((LogText() << " direction reversed x,y " << anchor_).view());
+    resetAccumulators();
+}
+
+void DirectionClassifier::classify(Point cursor, bool deadZone) {
+    if (anchor_.x == 0 || anchor_.y == 0)
+        return;
+    const int angle = pointAngle(anchor_, cursor);
+    if (classifyAngle(angle, settings_.enableDiagonals, deadZone, candidates_))
+        log_.append("dead zone");
+    lastAngle_ = angle;
+    smoothedAngle_ = blend(smoothedAngle_, angle, kSmoothedAngleWeight);
+}
+
+void DirectionClassifier::combine() {
+    current_ = combineCandidates(candidates_, settings_.enableDiagonals, avgX_, avgY_);
+}
+
+} // namespace flickmark

@@ -1,0 +1,70 @@
+// Gesture assembly: decides whether a tick's direction counts, records the codes of the gesture, shows an
+// arrow for each new direction, arms the pause trigger, and at release turns the codes into the gesture
+// string.
+#pragma once
+
+#include "library/gesture_library.h"
+#include "overlays/scratchpad_trail.h"
+#include "platform/geometry.h"
+#include "platform/timer.h"
+#include "popup/arrow_popup.h"
+#include "recognizer/classifier.h"
+#include "recognizer/diagnostic_log.h"
+#include "recognizer/direction.h"
+#include "recognizer/recognizer_settings.h"
+
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+struct AssemblyPorts {
+    ArrowPopup& arrows;
+    ScratchpadTrail& scratchpad;
+    Timer& pauseTimer;
+    GestureLibrary& library;
+    DiagnosticLog& log;
+};
+
+class GestureAssembly {
+public:
+    GestureAssembly(const RecognizerSettings& settings, DirectionClassifier& classifier, AssemblyPorts ports);
+
+    // Start of a press (the lists are cleared separately, see clearLists).
+    void init();
+    void clearLists();
+    // Acceptance and recording after the classifier's step of the same tick; ends by making the cursor the
+    // previous point.
+    void step(Point cursor);
+    // The pause trigger fired: the first direction was held long enough to ask for help.
+    void onPauseTimer();
+    // The gesture string of the recorded codes (empty when nothing was recorded); logs each step.
+    std::string complete();
+
+    Direction firstCode() const { return firstCode_; }
+    const std::vector<int>& codes() const { return codes_; }
+    const std::vector<int>& lengths() const { return lengths_; }
+    const std::vector<int>& angles() const { return angles_; }
+
+private:
+    Direction accept(Point cursor);
+    void record(Direction code, Point cursor);
+    void showArrow(Direction code, Point cursor);
+    void updatePauseTrigger(Direction accepted);
+
+    const RecognizerSettings& settings_;
+    DirectionClassifier& classifier_;
+    AssemblyPorts ports_;
+
+    // Parallel lists, one entry per recorded step; kept after completion until the next press.
+    std::vector<int> codes_;
+    std::vector<int> lengths_;
+    std::vector<int> angles_;
+    Direction firstCode_ = dir::None;
+    Direction lastAppended_ = dir::None;
+    Direction lastAccepted_ = dir::None;
+    Direction lastDetected_ = dir::None;
+    Direction shownArrow_ = dir::None; // None: no arrow shown in this gesture yet
+};
+
+} // namespace flickmark
