@@ -1,0 +1,62 @@
+// A gesture library that records every call with the virtual time it came at. An optional hook runs after
+// each call is recorded, for tests that act like the real library (for example requesting a reset after
+// help).
+#pragma once
+
+#include "fakes/virtual_clock.h"
+#include "library/gesture_library.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace flickmark {
+
+struct LibraryCall {
+    enum class Kind { RunGesture, LookupAndRun, ShowHelp };
+    Kind kind;
+    std::string gesture; // empty for ShowHelp
+    bool quiet = false;
+    Direction firstCode = dir::None; // ShowHelp only
+    std::int64_t timeMs = 0;
+};
+
+class RecordingGestureLibrary final : public GestureLibrary {
+public:
+    explicit RecordingGestureLibrary(const VirtualClock& clock) : clock_(clock) {}
+
+    void runGesture(const std::string& gesture, bool quiet) override {
+        add({LibraryCall::Kind::RunGesture, gesture, quiet, dir::None, clock_.now()});
+    }
+    void lookupAndRun(const std::string& gesture) override {
+        add({LibraryCall::Kind::LookupAndRun, gesture, false, dir::None, clock_.now()});
+    }
+    void showHelp(Direction firstCode) override {
+        add({LibraryCall::Kind::ShowHelp, {}, false, firstCode, clock_.now()});
+    }
+
+    // The gestures handed over for running, in order, whichever lookup was asked for.
+    std::vector<std::string> gestures() const {
+        std::vector<std::string> out;
+        for (const auto& call : calls)
+            if (call.kind != LibraryCall::Kind::ShowHelp)
+                out.push_back(call.gesture);
+        return out;
+    }
+
+    std::vector<LibraryCall> calls;
+    std::function<void(const LibraryCall&)> onCall;
+
+private:
+    void add(LibraryCall call) {
+        calls.push_back(std::move(call));
+        if (onCall)
+            onCall(calls.back());
+    }
+
+    const VirtualClock& clock_;
+};
+
+} // namespace flickmark

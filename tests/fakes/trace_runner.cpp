@@ -1,0 +1,26 @@
+#include "fakes/trace_runner.h"
+
+namespace flickmark {
+
+TraceRunner::TraceRunner(const RecognizerSettings& settings, GestureLibrary* externalLibrary)
+    : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, arrows, scratchpad,
+                                 externalLibrary ? *externalLibrary : library, log},
+                 settings) {}
+
+void TraceRunner::advanceTo(std::int64_t timeMs) {
+    while (pauseTimer.enabled() && pauseTimer.deadline() <= timeMs) {
+        clock.setNow(pauseTimer.deadline());
+        pauseTimer.markFired();
+        recognizer.onPauseTimer();
+    }
+    clock.setNow(timeMs);
+}
+
+void TraceRunner::tick(std::int64_t timeMs, bool buttonDown, Point cursor) {
+    advanceTo(timeMs);
+    input.buttonDown = buttonDown;
+    input.cursor = cursor;
+    recognizer.onMouseTimer();
+}
+
+} // namespace flickmark
