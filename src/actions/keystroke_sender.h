@@ -1,0 +1,68 @@
+// Synthetic keyboard input for the window that has the keyboard focus: single keystrokes with their
+// modifiers, keystroke lists, and the small command-text language of bracketed tokens ("[TAB]", "[RUN]").
+//
+// Every operation blocks for its pauses (at least 70 ms per keystroke) and processes no window messages
+// meanwhile; all pauses go through the Clock.
+#pragma once
+
+#include "actions/keystroke.h"
+#include "actions/launch.h"
+#include "actions/paste_list_file.h"
+#include "platform/clipboard.h"
+#include "platform/clock.h"
+#include "platform/file_system.h"
+#include "platform/keyboard_out.h"
+#include "platform/wall_clock.h"
+#include "recognizer/diagnostic_log.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+struct KeystrokeSenderPorts {
+    KeyboardOut& keyboard;
+    Clock& clock;
+    Clipboard& clipboard;
+    WallClock& wallClock;
+    FileSystem& files;
+};
+
+class KeystrokeSender {
+public:
+    // Reads the list file "exepaste.ini" from `dataFolder`; it is written back when the sender ends.
+    // Every reference must outlive the sender.
+    KeystrokeSender(const KeystrokeSenderPorts& ports, ProgramLauncher& launcher, DiagnosticLog& log,
+                    const std::string& dataFolder);
+    KeystrokeSender(const KeystrokeSender&) = delete;
+    KeystrokeSender& operator=(const KeystrokeSender&) = delete;
+
+    // Presses and releases the main key with every modifier whose flag is non-zero: modifiers go down as
+    // Windows key, Alt, Ctrl, Shift and come up in the reverse order.
+    void sendKeystroke(const KeystrokeData& keystroke);
+
+    // Sends every keystroke of a "|"-joined list in order. The list is checked first: when a piece is
+    // malformed nothing is sent, the piece is logged and the result is false. An empty list sends nothing.
+    bool sendKeystrokeList(std::string_view list);
+
+    // Interprets a command text. Its first six characters are skipped (callers put "[KEYS]" there); tokens
+    // are matched ignoring case. Text outside tokens, dates and clipboard text are not typed.
+    void runScript(std::string_view text);
+
+    // Writes "exepaste.ini" back now instead of at destruction.
+    void saveListFile() { listFile_.save(); }
+
+private:
+    void pressSpecialKey(std::uint8_t virtualKey, std::uint8_t scanCode = 0);
+
+    KeyboardOut& keyboard_;
+    Clock& clock_;
+    Clipboard& clipboard_;
+    WallClock& wallClock_;
+    ProgramLauncher& launcher_;
+    DiagnosticLog& log_;
+    PasteListFile listFile_;
+};
+
+} // namespace flickmark

@@ -1,0 +1,26 @@
+// Keyboard output port: synthetic key events for whatever window has the keyboard focus, and the
+// keyboard-layout queries needed to compute them.
+#pragma once
+
+#include <cstdint>
+
+namespace flickmark {
+
+namespace key_event {
+constexpr std::uint32_t extendedKey = 0x1; // KEYEVENTF_EXTENDEDKEY
+constexpr std::uint32_t keyUp = 0x2;       // KEYEVENTF_KEYUP
+} // namespace key_event
+
+class KeyboardOut {
+public:
+    virtual ~KeyboardOut() = default;
+    // One key event; flags 0 is a key press.
+    virtual void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
+    // Virtual key (low byte) and shift state (high byte) that type `character` in the current layout;
+    // -1 when no key produces it.
+    virtual int vkKeyScan(char character) = 0;
+    // Scan code of a virtual key; 0 when it has none.
+    virtual unsigned mapVirtualKey(unsigned virtualKey) = 0;
+};
+
+} // namespace flickmark
