@@ -1,0 +1,787 @@
+"""End-to-end harness: runs flickmark.exe under Wine on a private X display and watches what it does.
+
+One Session owns one Xvfb display (no window manager) and the Wine processes started in one Wine prefix.
+It starts the probe target and flickmark.exe, drives the pointer and keyboard with xdotool, takes
+screenshots and waits for results by polling files with time limits:
+
+- the probe writes every key, mouse button, activation and context-menu event to its own log file;
+- logtap.exe mirrors Flickmark's diagnostic log (the EDIT control of the hidden recognizer window) into a
+  snapshot file and a history file, so reading the log never starts a Wine process.
+
+Everything a Session starts is stopped when it closes, also after a failure (the pids of its X servers
+are recorded in the work folder, so a later `cleanup` can end what a killed run left behind).
+Python standard library only.
+"""
+
+from __future__ import annotations
+
+import argparse
+import contextlib
+import fcntl
+import json
+import os
+import select
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import time
+import zlib
+from dataclasses import dataclass
+from pathlib import Path
+from typing import Callable, Iterable, Sequence, TypeVar
+
+REPO_ROOT = Path(__file__).resolve().parents[2]
+# The prefix of the demo and the benchmarks, kept between runs (the tests make a fresh one per run).
+TOOLS_PREFIX = REPO_ROOT / "build" / "wine" / "prefix"
+SCREEN_WIDTH, SCREEN_HEIGHT = 1280, 800
+POLL_SECONDS = 0.02
+# The recognizer polls every 80 ms while the button is down; pointer steps wait two intervals and a margin.
+STEP_SECONDS = 0.22
+
+# Pointer steps (relative) that draw Up then Right with the default settings. Every step moves on both
+# axes: a tick whose movement lies on one axis only leaves the speed averages as they were. Two 20-pixel
+# steps up give Up at 40 pixels from the anchor; the first step right swings the angle from the start past
+# 315 degrees, so Right follows Up well within the 800 ms pause trigger.
+UP_STEPS = [(1, -20), (1, -20)]
+RIGHT_STEPS = [(50, -1), (30, -1)]
+
+T = TypeVar("T")
+
+
+class HarnessError(Exception):
+    """The environment could not be set up or a process did not behave (not a failed expectation)."""
+
+
+class WaitTimeout(AssertionError):
+    """An awaited result did not arrive within its time limit (a test failure)."""
+
+
+def wait_until(check: Callable[[], T], timeout: float, what: str, detail: Callable[[], str] | None = None) -> T:
+    """Polls `check` until it returns something truthy; fails after `timeout` seconds."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = check()
+        if result:
+            return result
+        if time.monotonic() >= deadline:
+            message = f"timed out after {timeout:.1f} s waiting for {what}"
+            if detail is not None:
+                message += "\n" + detail()
+            raise WaitTimeout(message)
+        time.sleep(POLL_SECONDS)
+
+
+def windows_path(path: Path | str) -> str:
+    """The path as a Wine process sees it through drive Z: (the host's root)."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def now_us() -> int:
+    """Host time in microseconds since the Unix epoch, the clock of the probe's time stamps."""
+    return time.time_ns() // 1000
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Build outputs
+
+
+@dataclass(frozen=True)
+class Programs:
+    """The Windows programs of one windows build folder."""
+
+    build_dir: Path
+
+    @classmethod
+    def from_environment(cls) -> "Programs":
+        configured = os.environ.get("FLICKMARK_WINDOWS_BUILD_DIR")
+        return cls(Path(configured) if configured else REPO_ROOT / "build" / "windows")
+
+    @property
+    def flickmark(self) -> Path:
+        return self.build_dir / "src" / "app" / "flickmark.exe"
+
+    def tool(self, name: str) -> Path:
+        return self.build_dir / "tests" / "e2e" / "tools" / f"{name}.exe"
+
+    def check(self) -> None:
+        missing = [p for p in (self.flickmark, self.tool("probe"), self.tool("logtap")) if not p.is_file()]
+        if missing:
+            raise HarnessError(
+                "missing Windows build outputs (build the 'windows' preset first): "
+                + ", ".join(str(p) for p in missing)
+            )
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Wine prefix
+
+
+def wine_environment(prefix: Path, display: str | None) -> dict[str, str]:
+    env = dict(os.environ)
+    for name in ("WAYLAND_DISPLAY", "WINELOADER", "WINESERVER", "WINEARCH"):
+        env.pop(name, None)
+    env["WINEPREFIX"] = str(prefix)
+    env["WINEDEBUG"] = "-all"  # also silences the wrapper's "wine32 is missing" hint
+    # No menu entries in the home folder, no Mono or Gecko installers.
+    env["WINEDLLOVERRIDES"] = "winemenubuilder.exe=d;mscoree=d;mshtml=d"
+    env.setdefault("HOME", str(Path(prefix).parent))
+    if display is None:
+        env.pop("DISPLAY", None)
+    else:
+        env["DISPLAY"] = display
+    return env
+
+
+def _wine_version() -> str:
+    result = subprocess.run(["wine", "--version"], capture_output=True, text=True, env=wine_environment(Path("/"), None))
+    return result.stdout.strip()
+
+
+def create_prefix(prefix: Path) -> None:
+    """Builds a fresh prefix (10-15 s); a stamp file marks it complete."""
+    stop_wineserver(prefix)
+    shutil.rmtree(prefix, ignore_errors=True)
+    prefix.parent.mkdir(parents=True, exist_ok=True)
+    env = wine_environment(prefix, None)
+    result = subprocess.run(["wineboot", "-i"], env=env, capture_output=True, text=True, timeout=180)
+    if result.returncode != 0:
+        raise HarnessError(f"wineboot -i failed ({result.returncode}):\n{result.stdout}{result.stderr}")
+    subprocess.run(["wineserver", "-w"], env=env, timeout=120, check=False)
+    (prefix / ".flickmark-stamp").write_text(_wine_version() + "\n")
+
+
+def ensure_prefix(prefix: Path) -> None:
+    """Reuses a complete prefix made by the same Wine version, else builds one."""
+    stamp = prefix / ".flickmark-stamp"
+    if not stamp.is_file() or stamp.read_text().strip() != _wine_version():
+        create_prefix(prefix)
+
+
+def stop_wineserver(prefix: Path) -> None:
+    """Ends every Wine process of this prefix (and only of this prefix)."""
+    if prefix.is_dir():
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            subprocess.run(["wineserver", "-k"], env=wine_environment(prefix, None), timeout=30,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+
+
+@contextlib.contextmanager
+def locked_prefix(prefix: Path):
+    """Holds the prefix for one session; a second session on the same prefix would share its wineserver."""
+    prefix.parent.mkdir(parents=True, exist_ok=True)
+    with open(str(prefix) + ".lock", "w") as lock:
+        try:
+            fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        except BlockingIOError:
+            raise HarnessError(f"the Wine prefix {prefix} is in use by another session") from None
+        yield
+
+
+# ----------------------------------------------------------------------------------------------------------
+# X display
+
+
+def _process_alive(pid: int, name: str) -> bool:
+    try:
+        return name in Path(f"/proc/{pid}/cmdline").read_bytes().decode(errors="replace")
+    except OSError:
+        return False
+
+
+class Xvfb:
+    """A private X server without a window manager: windows appear exactly where they are created."""
+
+    def __init__(self, first_display: int, log_path: Path) -> None:
+        self.number = -1
+        self.process: subprocess.Popen | None = None
+        self._pipe = -1
+        for number in range(first_display, first_display + 100):
+            if Path(f"/tmp/.X{number}-lock").exists() or Path(f"/tmp/.X11-unix/X{number}").exists():
+                continue
+            if self._try_start(number, log_path):
+                return
+        raise HarnessError(f"no free X display from :{first_display}")
+
+    @property
+    def display(self) -> str:
+        return f":{self.number}"
+
+    def _try_start(self, number: int, log_path: Path) -> bool:
+        read_end, write_end = os.pipe()
+        with open(log_path, "ab") as log:
+            process = subprocess.Popen(
+                ["Xvfb", f":{number}", "-screen", "0", f"{SCREEN_WIDTH}x{SCREEN_HEIGHT}x24", "-nolisten", "tcp",
+                 "-noreset", "-displayfd", str(write_end)],
+                stdin=subprocess.DEVNULL, stdout=log, stderr=log, pass_fds=(write_end,), start_new_session=True)
+        os.close(write_end)
+        # Xvfb writes the display number and a line end once it accepts connections, or closes the pipe
+        # when it fails. The read end stays open while it runs: a write into a closed pipe ends Xvfb.
+        answer = b""
+        deadline = time.monotonic() + 15
+        while not answer.endswith(b"\n") and time.monotonic() < deadline:
+            ready, _, _ = select.select([read_end], [], [], max(0.0, deadline - time.monotonic()))
+            chunk = os.read(read_end, 32) if ready else b""
+            if not chunk:
+                break
+            answer += chunk
+        if answer.strip() == str(number).encode():
+            self.number, self.process, self._pipe = number, process, read_end
+            return True
+        os.close(read_end)
+        process.kill()
+        process.wait()
+        return False
+
+    def stop(self) -> None:
+        if self.process is not None and self.process.poll() is None:
+            self.process.terminate()
+            try:
+                self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+        self.process = None
+        if self._pipe >= 0:
+            os.close(self._pipe)
+            self._pipe = -1
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Logs
+
+
+@dataclass(frozen=True)
+class ProbeEvent:
+    time_us: int
+    text: str
+
+
+class ProbeLog:
+    """The probe's event log: "<microseconds> <event>" per line."""
+
+    def __init__(self, path: Path) -> None:
+        self.path = path
+
+    def events(self) -> list[ProbeEvent]:
+        try:
+            content = self.path.read_text(errors="replace")
+        except FileNotFoundError:
+            return []
+        events = []
+        for line in content.splitlines(keepends=True):
+            stamp, _, text = line.rstrip("\n").partition(" ")
+            if line.endswith("\n") and stamp.isdigit():
+                events.append(ProbeEvent(int(stamp), text))
+        return events
+
+    def matching(self, prefix: str, since_us: int = 0) -> list[ProbeEvent]:
+        return [e for e in self.events() if e.text.startswith(prefix) and e.time_us >= since_us]
+
+    def wait_for(self, prefix: str, since_us: int = 0, timeout: float = 5.0) -> ProbeEvent:
+        found = wait_until(lambda: self.matching(prefix, since_us), timeout, f"probe event '{prefix}'",
+                           lambda: "probe log:\n" + self.text())
+        return found[0]
+
+    def text(self) -> str:
+        return "\n".join(f"{e.time_us} {e.text}" for e in self.events())
+
+
+class FlickmarkLog:
+    """Flickmark's diagnostic log as mirrored by logtap.exe.
+
+    Lines are matched by prefix, so "Direction UP" matches "Direction UP    len - 40    Angle - (270)" and
+    " - Init - " matches " - Init - (*3)". The log is cleared at every press; `ever_contains` also sees
+    lines that are gone from the current text."""
+
+    SNAPSHOT_HEADER = "==== snapshot "
+    SNAPSHOT_END = "==== end"
+
+    def __init__(self, snapshot: Path, history: Path) -> None:
+        self.snapshot = snapshot
+        self.history_path = history
+
+    def exists(self) -> bool:
+        return self.snapshot.exists()
+
+    def lines(self) -> list[str]:
+        try:
+            return self.snapshot.read_text(errors="replace").splitlines()
+        except FileNotFoundError:
+            return []
+
+    def history(self) -> list[tuple[int, list[str]]]:
+        """(sequence number, lines) of every complete snapshot, oldest first."""
+        try:
+            content = self.history_path.read_text(errors="replace")
+        except FileNotFoundError:
+            return []
+        records: list[tuple[int, list[str]]] = []
+        sequence, body = None, []
+        for line in content.splitlines():
+            if line.startswith(self.SNAPSHOT_HEADER):
+                sequence, body = int(line.split()[2]), []
+            elif line == self.SNAPSHOT_END and sequence is not None:
+                records.append((sequence, body))
+                sequence = None
+            elif sequence is not None:
+                body.append(line)
+        return records
+
+    def mark(self) -> int:
+        """The sequence number of the newest snapshot; pass it as `since` to look only at later text."""
+        records = self.history()
+        return records[-1][0] if records else 0
+
+    def find(self, prefix: str | tuple[str, ...], since: int = 0) -> str | None:
+        """The first line starting with `prefix` (or one of several) in any snapshot after `since`."""
+        for sequence, lines in self.history():
+            if sequence > since:
+                for line in lines:
+                    if line.startswith(prefix):
+                        return line
+        return None
+
+    def ever_contains(self, prefix: str, since: int = 0) -> bool:
+        return self.find(prefix, since) is not None
+
+    def wait_for(self, prefix: str, since: int = 0, timeout: float = 5.0) -> str:
+        return wait_until(lambda: self.find(prefix, since), timeout, f"log line '{prefix}'", self.describe)
+
+    def assert_never(self, prefix: str | tuple[str, ...], since: int = 0, seconds: float = 0.5) -> None:
+        """Fails if a line starting with `prefix` (or one of several) appears within `seconds` (a bound for an absence: the
+        recognizer polls every 100 ms, so a few intervals are enough for anything it would still log)."""
+        deadline = time.monotonic() + seconds
+        while True:
+            line = self.find(prefix, since)
+            if line is not None:
+                raise AssertionError(f"unexpected log line '{line}'\n{self.describe()}")
+            if time.monotonic() >= deadline:
+                return
+            time.sleep(POLL_SECONDS)
+
+    def describe(self) -> str:
+        return "Flickmark log now:\n" + "\n".join("  | " + line for line in self.lines())
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Screenshots
+
+
+@dataclass(frozen=True)
+class Box:
+    left: int
+    top: int
+    right: int  # exclusive
+    bottom: int  # exclusive
+
+    @property
+    def width(self) -> int:
+        return self.right - self.left
+
+    @property
+    def height(self) -> int:
+        return self.bottom - self.top
+
+    def clipped(self, width: int, height: int) -> "Box":
+        return Box(max(0, self.left), max(0, self.top), min(width, self.right), min(height, self.bottom))
+
+
+@dataclass(frozen=True)
+class Difference:
+    pixels: int
+    bounds: Box | None
+
+
+class Image:
+    """An 8-bit RGB screenshot."""
+
+    def __init__(self, width: int, height: int, rgb: bytes) -> None:
+        if len(rgb) != width * height * 3:
+            raise HarnessError("image data does not match its size")
+        self.width, self.height, self.rgb = width, height, rgb
+
+    @classmethod
+    def from_ppm(cls, data: bytes) -> "Image":
+        fields: list[bytes] = []
+        position = 0
+        while len(fields) < 4:  # magic, width, height, maximum value; '#' comments allowed between
+            while data[position:position + 1].isspace():
+                position += 1
+            if data[position:position + 1] == b"#":
+                position = data.index(b"\n", position) + 1
+                continue
+            start = position
+            while not data[position:position + 1].isspace():
+                position += 1
+            fields.append(data[start:position])
+        if fields[0] != b"P6" or fields[3] != b"255":
+            raise HarnessError("expected an 8-bit binary PPM")
+        width, height = int(fields[1]), int(fields[2])
+        return cls(width, height, data[position + 1:position + 1 + width * height * 3])
+
+    def pixel(self, x: int, y: int) -> tuple[int, int, int]:
+        offset = (y * self.width + x) * 3
+        return self.rgb[offset], self.rgb[offset + 1], self.rgb[offset + 2]
+
+    def difference(self, other: "Image", box: Box | None = None) -> Difference:
+        """Pixels that differ between two screenshots inside `box` (default: everywhere)."""
+        if (self.width, self.height) != (other.width, other.height):
+            raise HarnessError("screenshots differ in size")
+        area = (box or Box(0, 0, self.width, self.height)).clipped(self.width, self.height)
+        stride = self.width * 3
+        count, left, top, right, bottom = 0, area.right, area.bottom, area.left, area.top
+        for y in range(area.top, area.bottom):
+            start, end = y * stride + area.left * 3, y * stride + area.right * 3
+            row_a, row_b = self.rgb[start:end], other.rgb[start:end]
+            if row_a == row_b:
+                continue
+            for x in range(area.width):
+                if row_a[x * 3:x * 3 + 3] != row_b[x * 3:x * 3 + 3]:
+                    count += 1
+                    left, right = min(left, area.left + x), max(right, area.left + x + 1)
+                    top, bottom = min(top, y), max(bottom, y + 1)
+        return Difference(count, Box(left, top, right, bottom) if count else None)
+
+    def to_png(self) -> bytes:
+        def chunk(kind: bytes, payload: bytes) -> bytes:
+            return struct.pack(">I", len(payload)) + kind + payload + struct.pack(">I", zlib.crc32(kind + payload))
+
+        stride = self.width * 3
+        raw = b"".join(b"\0" + self.rgb[y * stride:(y + 1) * stride] for y in range(self.height))
+        header = struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 3))
+                + chunk(b"IEND", b""))
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Wine processes
+
+
+class WineProcess:
+    """One Windows program started with `wine`; the pid is that of the Windows process itself."""
+
+    def __init__(self, name: str, command: Sequence[str], env: dict[str, str], output: Path) -> None:
+        self.name = name
+        with open(output, "ab") as out:
+            self.popen = subprocess.Popen(["wine", *command], env=env, stdin=subprocess.DEVNULL, stdout=out,
+                                          stderr=subprocess.STDOUT, start_new_session=True)
+
+    @property
+    def pid(self) -> int:
+        return self.popen.pid
+
+    def running(self) -> bool:
+        return self.popen.poll() is None
+
+    def stop(self) -> None:
+        if self.popen.poll() is None:
+            self.popen.terminate()
+            try:
+                self.popen.wait(3)
+            except subprocess.TimeoutExpired:
+                self.popen.kill()
+                self.popen.wait()
+
+
+class Probe:
+    def __init__(self, process: WineProcess, log: ProbeLog, rect: Box) -> None:
+        self.process, self.log, self.rect = process, log, rect
+
+    def point(self, fx: float, fy: float) -> tuple[int, int]:
+        """A screen point at a fraction of the window's width and height."""
+        return (self.rect.left + int(self.rect.width * fx), self.rect.top + int(self.rect.height * fy))
+
+
+class Flickmark:
+    def __init__(self, process: WineProcess, tap: WineProcess | None, log: FlickmarkLog) -> None:
+        self.process, self.tap, self.log = process, tap, log
+
+    def stop_tap(self) -> None:
+        """Stops mirroring the log (the tap sends Flickmark a message every 20 ms; a CPU measurement must not)."""
+        if self.tap is not None:
+            self.tap.stop()
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Session
+
+
+class Session:
+    """One X display and one Wine prefix; use as a context manager so everything is stopped at the end."""
+
+    def __init__(self, prefix: Path, work_dir: Path, programs: Programs | None = None,
+                 first_display: int | None = None) -> None:
+        self.prefix = prefix
+        self.work_dir = work_dir
+        self.programs = programs or Programs.from_environment()
+        self.first_display = first_display or int(os.environ.get("FLICKMARK_E2E_DISPLAY_BASE", "100"))
+        self.xvfb: Xvfb | None = None
+        self.env: dict[str, str] = {}
+        self._processes: list[WineProcess] = []
+        self._held_buttons: set[int] = set()
+        self._unsaved_screenshots: list[tuple[Path, Image]] = []
+        self._stack = contextlib.ExitStack()
+        self._counter = 0
+        self._registry = work_dir / "running" / f"{os.getpid()}.json"
+
+    # -- lifetime --
+
+    def __enter__(self) -> "Session":
+        try:
+            self.start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc_info) -> None:
+        self.close()
+
+    def start(self) -> None:
+        self.programs.check()
+        self.work_dir.mkdir(parents=True, exist_ok=True)
+        self._stack.enter_context(locked_prefix(self.prefix))
+        ensure_prefix(self.prefix)
+        self.xvfb = Xvfb(self.first_display, self.work_dir / "xvfb.log")
+        self._registry.parent.mkdir(parents=True, exist_ok=True)
+        self._registry.write_text(json.dumps({"xvfb": self.xvfb.process.pid, "prefix": str(self.prefix)}))
+        self.env = wine_environment(self.prefix, self.xvfb.display)
+
+    def close(self) -> None:
+        with contextlib.suppress(OSError):
+            self.save_screenshots()
+        for process in reversed(self._processes):
+            with contextlib.suppress(Exception):
+                process.stop()
+        self._processes.clear()
+        stop_wineserver(self.prefix)
+        if self.xvfb is not None:
+            self.xvfb.stop()
+            self.xvfb = None
+        self._registry.unlink(missing_ok=True)
+        self._stack.close()
+
+    @property
+    def display(self) -> str:
+        assert self.xvfb is not None, "session not started"
+        return self.xvfb.display
+
+    def _file(self, stem: str, suffix: str) -> Path:
+        self._counter += 1
+        path = self.work_dir / f"{self._counter:02d}-{stem}{suffix}"
+        path.unlink(missing_ok=True)
+        return path
+
+    def start_program(self, name: str, command: Sequence[str]) -> WineProcess:
+        process = WineProcess(name, command, self.env, self.work_dir / "wine-output.log")
+        self._processes.append(process)
+        return process
+
+    def stop(self, process: WineProcess | None) -> None:
+        if process is not None:
+            process.stop()
+            if process in self._processes:
+                self._processes.remove(process)
+
+    # -- programs --
+
+    def start_probe(self, fullscreen: bool = False, rect: Box = Box(100, 100, 900, 700),
+                    timeout: float = 20.0) -> Probe:
+        """Starts a probe window in front and waits until it is shown."""
+        log = ProbeLog(self._file("fullscreen-probe" if fullscreen else "probe", ".log"))
+        arguments = [str(self.programs.tool("probe")), windows_path(log.path)]
+        if fullscreen:
+            arguments.append("--fullscreen")
+            rect = Box(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
+        else:
+            arguments += ["--pos", str(rect.left), str(rect.top), str(rect.width), str(rect.height)]
+        process = self.start_program("probe", arguments)
+        self._await_start(process, lambda: log.matching("ready"), "the probe window", timeout)
+        return Probe(process, log, rect)
+
+    def stop_probe(self, probe: Probe) -> None:
+        self.stop(probe.process)
+
+    def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (), tap: bool = True,
+                        timeout: float = 20.0) -> Flickmark:
+        """Starts flickmark.exe with its log tap and waits until the recognizer window exists."""
+        log = FlickmarkLog(self._file("flickmark-log", ".txt"), self._file("flickmark-log-history", ".txt"))
+        arguments = [str(self.programs.flickmark)]
+        if data_dir is not None:
+            data_dir.mkdir(parents=True, exist_ok=True)
+            arguments += ["-data", windows_path(data_dir)]
+        process = self.start_program("flickmark", [*arguments, *extra_args])
+        tap_process = self.start_program("logtap", [str(self.programs.tool("logtap")),
+                                                    windows_path(log.snapshot), windows_path(log.history_path)])
+        self._await_start(process, log.exists, "Flickmark's recognizer window", timeout)
+        return Flickmark(process, tap_process, log)
+
+    def stop_flickmark(self, flickmark: Flickmark) -> None:
+        self.stop(flickmark.tap)
+        self.stop(flickmark.process)
+
+    @staticmethod
+    def _await_start(process: WineProcess, started: Callable[[], object], what: str, timeout: float) -> None:
+        def check() -> bool:
+            if started():
+                return True
+            if not process.running():
+                raise HarnessError(f"{process.name} exited with code {process.popen.returncode} before {what} "
+                                   "appeared")
+            return False
+
+        wait_until(check, timeout, what)
+
+    # -- input --
+
+    def xdotool(self, *arguments: str) -> None:
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=10)
+
+    def move(self, x: int, y: int) -> None:
+        self.xdotool("mousemove", str(x), str(y))
+
+    def button_down(self, button: int = 3) -> None:
+        self.xdotool("mousedown", str(button))
+        self._held_buttons.add(button)
+
+    def button_up(self, button: int = 3) -> None:
+        self.xdotool("mouseup", str(button))
+        self._held_buttons.discard(button)
+
+    def release_buttons(self) -> None:
+        """Releases what a failed test left pressed, so the next test starts with the buttons up."""
+        for button in sorted(self._held_buttons):
+            self.button_up(button)
+
+    def stroke(self, points: Iterable[tuple[int, int]], step_seconds: float = STEP_SECONDS) -> None:
+        """Moves through the points, pausing after each so every step is seen by a few recognizer ticks."""
+        for x, y in points:
+            self.move(x, y)
+            time.sleep(step_seconds)  # input pacing, not a wait for a result
+
+    def key(self, *keys: str) -> None:
+        self.xdotool("key", *keys)
+
+    def activate(self, probe: Probe, timeout: float = 5.0) -> None:
+        """Brings a probe to the front with a left click near its bottom edge (no window manager does it).
+        Without a window manager the X window covers only the client area, so the click stays inside it."""
+        activations = probe.log.matching("activate ")
+        if activations and activations[-1].text == "activate 1":
+            return
+        since = now_us()
+        self.move(*probe.point(0.5, 0.95))
+        self.xdotool("click", "1")
+        probe.log.wait_for("activate 1", since, timeout)
+
+    def close_menu(self, probe: Probe, timeout: float = 5.0) -> None:
+        """Closes the probe's context menu if one is open (Escape reaches it while the pointer is over it)."""
+        menu_events = [e for e in probe.log.matching("menu ") if e.text in ("menu open", "menu close")]
+        if menu_events and menu_events[-1].text == "menu open":
+            since = now_us()
+            self.move(*probe.point(0.5, 0.5))
+            self.key("Escape")
+            probe.log.wait_for("menu close", since, timeout)
+
+    # -- screen --
+
+    def screenshot(self, name: str | None = None) -> Image:
+        """The whole screen (about 150 ms). A named one is saved as PNG in the work folder when the session
+        closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress."""
+        result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
+                                capture_output=True, timeout=30, check=True)
+        image = Image.from_ppm(result.stdout)
+        if name is not None:
+            self._unsaved_screenshots.append((self._file(name, ".png"), image))
+        return image
+
+    def save_screenshots(self) -> list[Path]:
+        saved = []
+        for path, image in self._unsaved_screenshots:
+            path.write_bytes(image.to_png())
+            saved.append(path)
+        self._unsaved_screenshots.clear()
+        return saved
+
+
+def session_from_environment(name: str) -> Session:
+    """A started session in the prefix and work folder that the test registration passes in the environment
+    (defaults under build/e2e for runs by hand); `name` separates the work folders of test modules."""
+    prefix = Path(os.environ.get("FLICKMARK_E2E_PREFIX", REPO_ROOT / "build" / "e2e" / "wineprefix"))
+    work_root = Path(os.environ.get("FLICKMARK_E2E_WORK_DIR", REPO_ROOT / "build" / "e2e" / "work"))
+    work_dir = work_root / name
+    shutil.rmtree(work_dir, ignore_errors=True)
+    _end_on_sigterm()
+    session = Session(prefix, work_dir)
+    return session.__enter__()
+
+
+def _end_on_sigterm() -> None:
+    """Turns SIGTERM (a test timeout) into SystemExit, so clean-up code still runs."""
+    if signal.getsignal(signal.SIGTERM) is signal.SIG_DFL:
+        signal.signal(signal.SIGTERM, lambda signum, frame: sys.exit(128 + signum))
+
+
+def write_settings(data_dir: Path, **values: object) -> None:
+    """Writes Flickmark's settings file ("defaults.ini", section "init") with only these keys."""
+    data_dir.mkdir(parents=True, exist_ok=True)
+    lines = ["[init]"] + [f"{key}={value}" for key, value in values.items()]
+    (data_dir / "defaults.ini").write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
+
+
+# The pointer moves at test pace: each xdotool call may take a few hundred milliseconds on a loaded
+# machine. The longest help pause keeps the help menu out of strokes that dwell on their first direction.
+TEST_PACE_SETTINGS = {"tbHelpPause": 2000}
+
+
+def relative_path(start: tuple[int, int], steps: Iterable[tuple[int, int]]) -> list[tuple[int, int]]:
+    """Absolute points from a start point and relative steps."""
+    x, y = start
+    points = []
+    for dx, dy in steps:
+        x, y = x + dx, y + dy
+        points.append((x, y))
+    return points
+
+
+# ----------------------------------------------------------------------------------------------------------
+# Command line for the test fixtures: fresh prefix before the tests, clean-up after them.
+
+
+def _cleanup(prefix: Path, work_dir: Path, remove_prefix: bool) -> None:
+    for record in (work_dir / "running").glob("*.json"):
+        with contextlib.suppress(Exception):
+            pid = json.loads(record.read_text())["xvfb"]
+            if _process_alive(pid, "Xvfb"):
+                os.kill(pid, signal.SIGTERM)
+        record.unlink(missing_ok=True)
+    stop_wineserver(prefix)
+    if remove_prefix:
+        shutil.rmtree(prefix, ignore_errors=True)
+
+
+def main(argv: Sequence[str]) -> int:
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("action", choices=["prepare", "cleanup"])
+    parser.add_argument("--prefix", type=Path, required=True)
+    parser.add_argument("--work-dir", type=Path, required=True)
+    parser.add_argument("--keep-prefix", action="store_true", help="cleanup: leave the prefix on disk")
+    options = parser.parse_args(argv)
+    try:
+        if options.action == "prepare":
+            Programs.from_environment().check()
+            _cleanup(options.prefix, options.work_dir, remove_prefix=False)
+            started = time.monotonic()
+            create_prefix(options.prefix)
+            print(f"Wine prefix ready in {time.monotonic() - started:.1f} s: {options.prefix}")
+        else:
+            _cleanup(options.prefix, options.work_dir, remove_prefix=not options.keep_prefix)
+    except HarnessError as error:
+        print(f"error: {error}", file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
