@@ -1,0 +1,25 @@
+// The clock port on Win32: the system tick count and the blocking waits of actions.
+#pragma once
+
+#include "platform/clock.h"
+
+namespace flickmark {
+
+class Win32Clock final : public Clock {
+public:
+    std::int64_t nowMs() override;
+    void pause(int milliseconds) override;
+    // Dispatches pending messages at least once, then keeps dispatching until the time has passed.
+    // Returns early once the program is ending; a WM_QUIT taken from the queue is posted again so that
+    // the main message loop still sees it.
+    void waitWithMessages(int milliseconds) override;
+
+    // Marks the program as ending: waits in progress return, later ones return at once.
+    void markShuttingDown() noexcept { shuttingDown_ = true; }
+    bool shuttingDown() const noexcept { return shuttingDown_; }
+
+private:
+    bool shuttingDown_ = false;
+};
+
+} // namespace flickmark

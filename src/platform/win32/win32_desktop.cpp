@@ -1,0 +1,107 @@
+#include "platform/win32/win32_desktop.h"
+
+#include "platform/win32/unique_handle.h"
+
+#include <windows.h>
+// tlhelp32.h needs windows.h first.
+#include <tlhelp32.h>
+
+namespace flickmark {
+namespace {
+
+HWND toHwnd(WindowId window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+Rect toRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+struct MonitorList {
+    std::vector<Rect> rects;
+    bool primaryFound = false;
+};
+
+BOOL CALLBACK collectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto& list = *reinterpret_cast<MonitorList*>(data);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoW(monitor, &info))
+        return TRUE;
+    if ((info.dwFlags & MONITORINFOF_PRIMARY) && !list.primaryFound) {
+        list.rects.insert(list.rects.begin(), toRect(info.rcMonitor));
+        list.primaryFound = true;
+    } else {
+        list.rects.push_back(toRect(info.rcMonitor));
+    }
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<Rect> Win32Desktop::monitors() {
+    MonitorList list;
+    ::EnumDisplayMonitors(nullptr, nullptr, &collectMonitor, reinterpret_cast<LPARAM>(&list));
+    return list.rects;
+}
+
+WindowId Win32Desktop::foregroundWindow() {
+    return reinterpret_cast<WindowId>(::GetForegroundWindow());
+}
+
+std::string Win32Desktop::processNameOfWindow(WindowId window) {
+    if (!window)
+        return "";
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(toHwnd(window), &processId);
+    // A window that no longer exists has no process. Process id 0 would match the system idle entry of
+    // the snapshot, which is not the owner of any window.
+    if (processId == 0)
+        return "";
+    const win32::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
+        return "[error]";
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
+         more = ::Process32Next(snapshot.get(), &entry)) {
+        if (entry.th32ProcessID == processId)
+            return entry.szExeFile;
+    }
+    return "";
+}
+
+std::optional<Rect> Win32Desktop::windowRect(WindowId window) {
+    RECT r{};
+    if (!::GetWindowRect(toHwnd(window), &r))
+        return std::nullopt;
+    return toRect(r);
+}
+
+std::optional<ShowState> Win32Desktop::showState(WindowId window) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!::GetWindowPlacement(toHwnd(window), &placement))
+        return std::nullopt;
+    switch (placement.showCmd) {
+    case SW_SHOWMAXIMIZED:
+        return ShowState::Maximized;
+    case SW_SHOWMINIMIZED:
+        return ShowState::Minimized;
+    default:
+        return ShowState::Normal;
+    }
+}
+
+std::optional<Rect> Win32Desktop::monitorNearest(Point p) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    // MONITOR_DEFAULTTONULL: only a monitor that contains the point. For a point outside every monitor
+    // the portable rule decides, so that ties go to the first monitor as they do everywhere else.
+    const HMONITOR monitor = ::MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONULL);
+    if (!monitor || !::GetMonitorInfoW(monitor, &info))
+        return nearestMonitor(monitors(), p);
+    return toRect(info.rcMonitor);
+}
+
+} // namespace flickmark
