@@ -1,0 +1,230 @@
+#include "recognizer/mouse_monitor_win.h"
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/text_convert.h"
+
+#include <algorithm>
+#include <string>
+
+namespace flickmark {
+namespace {
+
+constexpr UINT_PTR kMouseTimerId = 1;
+constexpr UINT_PTR kPauseTimerId = 2;
+constexpr UINT kLogChangedMessage = WM_APP + 1;
+
+// Layout in logical pixels (96 DPI).
+constexpr int kClientWidth = 360;
+constexpr int kClientHeight = 440;
+constexpr int kMargin = 8;
+constexpr int kRowHeight = 22;
+constexpr int kLabelWidth = 70;
+constexpr int kValueWidth = 90;
+constexpr int kValueRows = 6;
+
+constexpr const wchar_t* kLabels[] = {L"X avg",   L"Y avg",   L"Up",      L"Down",    L"Left",  L"Right",
+                                      L"Start X", L"Start Y", L"Mouse X", L"Mouse Y", L"Angle", L"Direction"};
+
+std::wstring number(int value) {
+    return std::to_wstring(value);
+}
+
+} // namespace
+
+MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
+    win32::WindowClassSpec windowClass;
+    windowClass.name = kMouseMonitorClassName;
+    windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    win32::WindowCreateSpec window;
+    window.title = kMouseMonitorTitle;
+    window.style = WS_OVERLAPPEDWINDOW;
+    window.exStyle = WS_EX_TOOLWINDOW;
+    create(windowClass, window);
+    createControls();
+
+    mouseTimer_ = std::make_unique<WindowTimer>(hwnd(), kMouseTimerId, [this] {
+        recognizer_->onMouseTimer();
+        if (visible_)
+            refreshLiveValues(false);
+    });
+    pauseTimer_ =
+        std::make_unique<WindowTimer>(hwnd(), kPauseTimerId, [this] { recognizer_->onPauseTimer(); });
+    arrows_ = std::make_unique<TooltipWindow>();
+    recognizer_ =
+        std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_,
+                                                     *arrows_, deps_.scratchpad, deps_.library, deps_.log});
+    deps_.log.setListener(this);
+    updateLogText();
+}
+
+MouseMonitor::~MouseMonitor() {
+    deps_.log.setListener(nullptr);
+    stop();
+    destroyWindow();
+}
+
+void MouseMonitor::show() {
+    ::ShowWindow(hwnd(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(hwnd());
+}
+
+void MouseMonitor::stop() {
+    if (mouseTimer_)
+        mouseTimer_->setEnabled(false);
+    if (pauseTimer_)
+        pauseTimer_->setEnabled(false);
+    if (arrows_)
+        arrows_->hide();
+}
+
+void MouseMonitor::createControls() {
+    const HINSTANCE instance = win32::moduleInstance();
+    for (int i = 0; i < kValueCount; ++i) {
+        labels_[static_cast<std::size_t>(i)] =
+            ::CreateWindowExW(0, L"STATIC", kLabels[i], WS_CHILD | WS_VISIBLE | SS_RIGHT, 0, 0, 0, 0, hwnd(),
+                              nullptr, instance, nullptr);
+        values_[static_cast<std::size_t>(i)] =
+            ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd(), nullptr,
+                              instance, nullptr);
+    }
+    logEdit_ = ::CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", L"",
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMouseMonitorLogControlId)), instance, nullptr);
+    ::SendMessageW(logEdit_, EM_SETLIMITTEXT, 0, 0); // no limit beyond the system's
+
+    const UINT dpi = win32::dpiOfWindow(hwnd());
+    RECT frame{0, 0, win32::scaleToDpi(kClientWidth, dpi), win32::scaleToDpi(kClientHeight, dpi)};
+    ::AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_TOOLWINDOW, dpi);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    applyFont();
+    layout();
+    refreshLiveValues(true);
+}
+
+void MouseMonitor::applyFont() {
+    const UINT dpi = win32::dpiOfWindow(hwnd());
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    win32::UniqueFont font;
+    if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi))
+        font.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
+    const HFONT shown = font ? font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    for (std::size_t i = 0; i < kValueCount; ++i) {
+        ::SendMessageW(labels_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+        ::SendMessageW(values_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    }
+    ::SendMessageW(logEdit_, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    font_ = std::move(font); // the old font is deleted only after no control uses it
+}
+
+void MouseMonitor::layout() {
+    const UINT dpi = win32::dpiOfWindow(hwnd());
+    const auto s = [dpi](int logical) { return win32::scaleToDpi(logical, dpi); };
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    // Two label-value pairs per row: X avg | Y avg, Up | Down, ...
+    for (int i = 0; i < kValueCount; ++i) {
+        const int row = i / 2;
+        const int column = i % 2;
+        const int x = s(kMargin) + column * s(kLabelWidth + kValueWidth + kMargin);
+        const int y = s(kMargin) + row * s(kRowHeight);
+        ::MoveWindow(labels_[static_cast<std::size_t>(i)], x, y, s(kLabelWidth), s(kRowHeight - 4), FALSE);
+        ::MoveWindow(values_[static_cast<std::size_t>(i)], x + s(kLabelWidth + 6), y, s(kValueWidth - 6),
+                     s(kRowHeight - 4), FALSE);
+    }
+    const int logTop = s(kMargin) * 2 + kValueRows * s(kRowHeight);
+    ::MoveWindow(logEdit_, s(kMargin), logTop, std::max(0, static_cast<int>(client.right) - 2 * s(kMargin)),
+                 std::max(0, static_cast<int>(client.bottom) - logTop - s(kMargin)), FALSE);
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void MouseMonitor::refreshLiveValues(bool all) {
+    const RecognizerLiveValues now = recognizer_ ? recognizer_->liveValues() : RecognizerLiveValues{};
+    const auto set = [&](Value which, int shown, int current) {
+        if (all || shown != current)
+            ::SetWindowTextW(values_[which], number(current).c_str());
+    };
+    set(XAvg, shownValues_.avgX, now.avgX);
+    set(YAvg, shownValues_.avgY, now.avgY);
+    set(Up, shownValues_.accUp, now.accUp);
+    set(Down, shownValues_.accDown, now.accDown);
+    set(Left, shownValues_.accLeft, now.accLeft);
+    set(Right, shownValues_.accRight, now.accRight);
+    set(StartX, shownValues_.anchor.x, now.anchor.x);
+    set(StartY, shownValues_.anchor.y, now.anchor.y);
+    set(MouseX, shownValues_.cursor.x, now.cursor.x);
+    set(MouseY, shownValues_.cursor.y, now.cursor.y);
+    set(Angle, shownValues_.smoothedAngle, now.smoothedAngle);
+    if (all || shownValues_.directionText != now.directionText)
+        ::SetWindowTextW(values_[DirectionName], win32::widen(now.directionText).c_str());
+    shownValues_ = now;
+}
+
+void MouseMonitor::lineStarted(std::string_view) {
+    scheduleLogUpdate();
+}
+void MouseMonitor::lineRepeated(int) {
+    scheduleLogUpdate();
+}
+void MouseMonitor::cleared() {
+    scheduleLogUpdate();
+}
+
+void MouseMonitor::scheduleLogUpdate() {
+    // Several messages of one tick become one update of the control.
+    if (logUpdatePending_)
+        return;
+    logUpdatePending_ = ::PostMessageW(hwnd(), kLogChangedMessage, 0, 0) != FALSE;
+    if (!logUpdatePending_)
+        updateLogText();
+}
+
+void MouseMonitor::updateLogText() {
+    logUpdatePending_ = false;
+    ::SetWindowTextW(logEdit_, win32::widen(deps_.log.text()).c_str());
+    const LRESULT length = ::GetWindowTextLengthW(logEdit_);
+    ::SendMessageW(logEdit_, EM_SETSEL, static_cast<WPARAM>(length), length);
+    ::SendMessageW(logEdit_, EM_SCROLLCARET, 0, 0);
+}
+
+LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (mouseTimer_ && wParam == mouseTimer_->id())
+            mouseTimer_->onTimerMessage();
+        else if (pauseTimer_ && wParam == pauseTimer_->id())
+            pauseTimer_->onTimerMessage();
+        return 0;
+    case kLogChangedMessage:
+        updateLogText();
+        return 0;
+    case WM_SHOWWINDOW:
+        visible_ = wParam != FALSE;
+        if (visible_)
+            refreshLiveValues(true);
+        break;
+    case WM_SIZE:
+        if (logEdit_)
+            layout();
+        return 0;
+    case WM_DPICHANGED: {
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+        applyFont();
+        layout();
+        return 0;
+    }
+    case WM_CLOSE:
+        // Closing only hides the diagnostic view; the recognizer keeps running.
+        ::ShowWindow(hwnd(), SW_HIDE);
+        return 0;
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace flickmark

@@ -1,0 +1,95 @@
+// The recognizer window: a hidden top-level window that owns the recognizer, its two timers and its arrow
+// popup, and shows the diagnostic log and the recognizer's live values when it is opened for diagnosis.
+//
+// Found by other processes (the end-to-end tests) as window class "FlickmarkMouseMonitor"; the log is the
+// text of its EDIT control with id 1001.
+#pragma once
+
+#include "library/gesture_library.h"
+#include "overlays/scratchpad_trail.h"
+#include "platform/desktop.h"
+#include "platform/input.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/window_base.h"
+#include "platform/win32/window_timer.h"
+#include "popup/tooltip_window_win.h"
+#include "recognizer/diagnostic_log.h"
+#include "recognizer/recognizer.h"
+
+#include <array>
+#include <memory>
+
+namespace flickmark {
+
+inline constexpr wchar_t kMouseMonitorClassName[] = L"FlickmarkMouseMonitor";
+inline constexpr wchar_t kMouseMonitorTitle[] = L"Flickmark Monitor";
+inline constexpr int kMouseMonitorLogControlId = 1001;
+
+class MouseMonitor final : private win32::WindowBase, private DiagnosticLogListener {
+public:
+    struct Dependencies {
+        InputPort& input;
+        DesktopPort& desktop;
+        ScratchpadTrail& scratchpad;
+        GestureLibrary& library;
+        DiagnosticLog& log;
+    };
+
+    // Creates the hidden window and the recognizer, whose sampling timer runs from now on; ticks begin once
+    // the message loop runs.
+    // Throws std::system_error when the window cannot be created.
+    explicit MouseMonitor(Dependencies dependencies);
+    ~MouseMonitor() override;
+
+    Recognizer& recognizer() { return *recognizer_; }
+    // Opens the window for diagnosis (it is hidden again when the user closes it).
+    void show();
+    // Stops both timers and hides the arrow popup (the program is ending).
+    void stop();
+
+private:
+    enum Value {
+        XAvg,
+        YAvg,
+        Up,
+        Down,
+        Left,
+        Right,
+        StartX,
+        StartY,
+        MouseX,
+        MouseY,
+        Angle,
+        DirectionName,
+        kValueCount
+    };
+
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void createControls();
+    void applyFont();
+    void layout();
+    void refreshLiveValues(bool all);
+    void updateLogText();
+
+    // DiagnosticLogListener
+    void lineStarted(std::string_view message) override;
+    void lineRepeated(int repeats) override;
+    void cleared() override;
+    void scheduleLogUpdate();
+
+    Dependencies deps_;
+    HWND logEdit_ = nullptr;
+    std::array<HWND, kValueCount> labels_{};
+    std::array<HWND, kValueCount> values_{};
+    win32::UniqueFont font_;
+    bool visible_ = false;
+    bool logUpdatePending_ = false;
+    RecognizerLiveValues shownValues_;
+
+    std::unique_ptr<WindowTimer> mouseTimer_;
+    std::unique_ptr<WindowTimer> pauseTimer_;
+    std::unique_ptr<TooltipWindow> arrows_;
+    std::unique_ptr<Recognizer> recognizer_;
+};
+
+} // namespace flickmark
