@@ -1,0 +1,164 @@
+#include "library/gesture_dispatcher.h"
+
+#include "actions/keystroke.h"
+#include "library/gesture_files.h"
+#include "library/near_gestures.h"
+#include "recognizer/direction.h"
+
+namespace flickmark {
+namespace {
+
+constexpr int shortWaitMs = 50;
+constexpr int plainLookupWaitMs = 200;
+constexpr int popupOffsetX = 11;
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string text;
+    for (const std::string& item : items) {
+        if (!text.empty())
+            text += ' ';
+        text += item;
+    }
+    return text;
+}
+
+} // namespace
+
+GestureDispatcher::GestureDispatcher(const DispatcherPorts& ports) : ports_(ports) {
+    ports_.closePopupTimer.setEnabled(false);
+    ports_.closePopupTimer.setInterval(namePopupMilliseconds);
+}
+
+void GestureDispatcher::chooseSets() {
+    const WindowId window = ports_.desktop.foregroundWindow();
+    const std::string exeName = window != 0 ? ports_.desktop.processNameOfWindow(window) : std::string{};
+    ports_.store.loadLookupSet(programFileName(exeName));
+}
+
+bool GestureDispatcher::foundInSets(const std::string& gesture) const {
+    return ports_.store.lookupSet().hasGesture(gesture) || ports_.store.global().hasGesture(gesture);
+}
+
+void GestureDispatcher::showNamePopup(const std::string& displayName) {
+    Point at = ports_.input.cursorPos();
+    at.x += popupOffsetX;
+    ports_.namePopup.showText(displayName + "  ", at);
+    ports_.closePopupTimer.setEnabled(false);
+    ports_.closePopupTimer.setEnabled(true);
+}
+
+void GestureDispatcher::onClosePopupTimer() {
+    ports_.closePopupTimer.setEnabled(false);
+    ports_.namePopup.hide();
+}
+
+bool GestureDispatcher::execute(const std::string& gesture) {
+    ports_.menus.dismissContextMenu();
+    ports_.foreground.bringToFront(ports_.foreground.targetWindow());
+
+    const GestureSet& program = ports_.store.lookupSet();
+    const GestureSet& source = !program.actions.value(gesture).empty() ? program : ports_.store.global();
+    if (!source.hasGesture(gesture) && !program.hasGesture(gesture))
+        return false;
+    const std::string typeText = source.types.value(gesture);
+    const std::string action = source.actions.value(gesture);
+
+    if (actionTypeCode(typeText) == ActionType::RunProgram) {
+        ports_.log.append("run program " + action);
+        if (listener_)
+            listener_->ranProgram(gesture, action);
+        ports_.programs.runProgramAction(action);
+        return true;
+    }
+    const std::string display = actionDisplayText(actionTypeText(ActionType::MultipleKeystrokes), action);
+    ports_.log.append("run keystrokes " + display);
+    if (listener_)
+        listener_->ranKeystrokes(gesture, display);
+    if (!ports_.keystrokes.sendKeystrokeList(action))
+        ports_.log.append("Gesture " + gesture + " (" + gestureDisplayName(gesture) +
+                          ") not run: malformed keystroke text \"" + action + "\"");
+    return true;
+}
+
+void GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
+    const std::string displayName = gestureDisplayName(gesture);
+    ports_.log.append("gesture " + gesture + " " + displayName);
+    chooseSets();
+    const bool scratchpadWasVisible = ports_.scratchpad.visible();
+
+    const bool ran = foundInSets(gesture) && execute(gesture);
+    if (!ran) {
+        ports_.log.append("no gesture " + gesture + " for this program");
+        if (listener_)
+            listener_->noMatch(gesture);
+    }
+    if (ran && !quiet)
+        showNamePopup(displayName);
+    ports_.clock.waitWithMessages(plainLookupWaitMs);
+    ports_.scratchpad.setVisible(scratchpadWasVisible);
+}
+
+void GestureDispatcher::lookupAndRun(const std::string& gesture) {
+    const std::string displayName = gestureDisplayName(gesture);
+    ports_.log.append("gesture " + gesture + " " + displayName);
+    chooseSets();
+    const bool scratchpadWasVisible = ports_.scratchpad.visible();
+    ports_.foreground.bringToFront(ports_.foreground.targetWindow());
+    lastSuggestions_.clear();
+
+    auto finish = [&](int waitMs) {
+        ports_.clock.waitWithMessages(waitMs);
+        ports_.scratchpad.setVisible(scratchpadWasVisible);
+    };
+
+    if (foundInSets(gesture) && execute(gesture)) {
+        ports_.clock.waitWithMessages(shortWaitMs);
+        showNamePopup(displayName);
+        finish(shortWaitMs);
+        return;
+    }
+    if (!options_.suggestions) {
+        ports_.log.append("no gesture " + gesture + " for this program");
+        if (listener_)
+            listener_->noMatch(gesture);
+        finish(shortWaitMs);
+        return;
+    }
+
+    const GestureList program = ports_.store.lookupSet().gestureStrings();
+    const GestureList global = ports_.store.global().gestureStrings();
+    NearCandidates candidates = collectNearGestures(gesture, program, global);
+
+    if (options_.corrections && strokeAngle_) {
+        if (const auto corrected = findCorrection(gesture, candidates, strokeAngle_)) {
+            ports_.log.append("corrected " + gesture + " to " + *corrected);
+            execute(*corrected);
+            ports_.clock.waitWithMessages(shortWaitMs);
+            showNamePopup(displayName);
+            // Unlike the other exits, nothing would give the scratchpad back here; do it for consistency.
+            ports_.scratchpad.setVisible(scratchpadWasVisible);
+            return;
+        }
+    }
+
+    addOneOffGestures(gesture, program, global, candidates);
+    lastSuggestions_ = candidates.ordered();
+    if (lastSuggestions_.empty()) {
+        ports_.log.append("no gesture " + gesture + " for this program");
+        if (listener_)
+            listener_->noMatch(gesture);
+    } else {
+        ports_.log.append("suggestions for " + gesture + ": " + joined(lastSuggestions_));
+        if (listener_)
+            listener_->suggested(gesture, lastSuggestions_);
+    }
+    ports_.clock.waitWithMessages(shortWaitMs);
+    ports_.scratchpad.setVisible(scratchpadWasVisible);
+}
+
+void GestureDispatcher::showHelp(Direction firstCode) {
+    // The help menu is not built yet: the log says what the user asked for.
+    ports_.log.append("help " + std::to_string(firstCode));
+}
+
+} // namespace flickmark

@@ -1,0 +1,94 @@
+// Lookup and dispatch: a finished gesture is looked up in the foreground program's set, then in the global
+// set, and its action runs in that program. With diagonals enabled the full lookup also tries near
+// gestures: one may run by auto-correction, or they are offered as suggestions.
+#pragma once
+
+#include "actions/foreground_handoff.h"
+#include "actions/keystroke_sender.h"
+#include "actions/launch.h"
+#include "library/gesture_library.h"
+#include "library/gesture_library_store.h"
+#include "overlays/scratchpad_visibility.h"
+#include "platform/clock.h"
+#include "platform/desktop.h"
+#include "platform/input.h"
+#include "platform/menus.h"
+#include "platform/timer.h"
+#include "popup/text_popup.h"
+#include "recognizer/diagnostic_log.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+struct DispatcherPorts {
+    DesktopPort& desktop;
+    InputPort& input;
+    Clock& clock;
+    Timer& closePopupTimer; // hides the gesture-name popup after 500 ms
+    TextPopup& namePopup;
+    ContextMenuDismisser& menus;
+    ScratchpadVisibility& scratchpad;
+    ForegroundHandoff& foreground;
+    KeystrokeSender& keystrokes;
+    ProgramLauncher& programs;
+    GestureLibraryStore& store;
+    DiagnosticLog& log;
+};
+
+struct LookupOptions {
+    bool suggestions = true;  // near gestures are searched when a gesture is not found
+    bool corrections = false; // a near gesture may run by itself
+};
+
+// Observes what a lookup decided; used by the replay tool and tests.
+class DispatchListener {
+public:
+    virtual ~DispatchListener() = default;
+    virtual void ranKeystrokes(const std::string& gesture, const std::string& displayText) = 0;
+    virtual void ranProgram(const std::string& gesture, const std::string& actionText) = 0;
+    virtual void noMatch(const std::string& gesture) = 0;
+    virtual void suggested(const std::string& gesture, const std::vector<std::string>& suggestions) = 0;
+};
+
+class GestureDispatcher final : public GestureLibrary {
+public:
+    static constexpr int namePopupMilliseconds = 500;
+
+    explicit GestureDispatcher(const DispatcherPorts& ports);
+
+    void setOptions(const LookupOptions& options) { options_ = options; }
+    const LookupOptions& options() const { return options_; }
+    // The angle the recognizer recorded for stroke i of the gesture just drawn.
+    void setStrokeAngleSource(std::function<int(std::size_t)> strokeAngle) { strokeAngle_ = std::move(strokeAngle); }
+    void setListener(DispatchListener* listener) { listener_ = listener; }
+
+    void runGesture(const std::string& gesture, bool quiet) override;
+    void lookupAndRun(const std::string& gesture) override;
+    void showHelp(Direction firstCode) override;
+
+    // Runs the action bound to a gesture: the program set's when it has a non-empty one, else the global
+    // set's. Returns whether an action was found.
+    bool execute(const std::string& gesture);
+
+    // Tick of the close timer of the gesture-name popup.
+    void onClosePopupTimer();
+
+    // The suggestion list of the last full lookup that found nothing to run.
+    const std::vector<std::string>& lastSuggestions() const { return lastSuggestions_; }
+
+private:
+    void chooseSets();
+    bool foundInSets(const std::string& gesture) const;
+    void showNamePopup(const std::string& displayName);
+
+    DispatcherPorts ports_;
+    LookupOptions options_;
+    std::function<int(std::size_t)> strokeAngle_;
+    DispatchListener* listener_ = nullptr;
+    std::vector<std::string> lastSuggestions_;
+};
+
+} // namespace flickmark

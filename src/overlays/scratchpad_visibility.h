@@ -1,0 +1,20 @@
+// The scratchpad window's visibility, which an action may change and the lookup gives back.
+#pragma once
+
+namespace flickmark {
+
+class ScratchpadVisibility {
+public:
+    virtual ~ScratchpadVisibility() = default;
+    virtual bool visible() const = 0;
+    virtual void setVisible(bool visible) = 0;
+};
+
+// Used until the scratchpad exists.
+class NoScratchpadVisibility final : public ScratchpadVisibility {
+public:
+    bool visible() const override { return false; }
+    void setVisible(bool) override {}
+};
+
+} // namespace flickmark

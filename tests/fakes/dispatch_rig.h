@@ -1,0 +1,100 @@
+// The gesture dispatcher wired to fakes: a desktop of windows, a recording keyboard, a recording launcher,
+// an in-memory data folder and virtual time. Shared by unit tests and the replay tool.
+#pragma once
+
+#include "actions/foreground_handoff.h"
+#include "actions/keystroke_sender.h"
+#include "actions/launch.h"
+#include "fakes/fake_clipboard.h"
+#include "fakes/fake_file_system.h"
+#include "fakes/fake_input.h"
+#include "fakes/fake_launcher.h"
+#include "fakes/fake_timer.h"
+#include "fakes/fake_window_stack.h"
+#include "fakes/recording_keyboard.h"
+#include "fakes/virtual_clock.h"
+#include "library/gesture_dispatcher.h"
+#include "library/gesture_library_store.h"
+#include "overlays/scratchpad_visibility.h"
+#include "platform/menus.h"
+#include "platform/wall_clock.h"
+#include "popup/text_popup.h"
+#include "recognizer/diagnostic_log.h"
+
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+class FakeTextPopup final : public TextPopup {
+public:
+    void showText(std::string_view text, Point at) override {
+        if (showing_)
+            return;
+        showing_ = true;
+        shown.push_back({std::string(text), at});
+    }
+    void hide() override { showing_ = false; }
+    bool isShowing() const override { return showing_; }
+
+    struct Shown {
+        std::string text;
+        Point at;
+    };
+    std::vector<Shown> shown;
+
+private:
+    bool showing_ = false;
+};
+
+class CountingMenuDismisser final : public ContextMenuDismisser {
+public:
+    void dismissContextMenu() override { ++dismissals; }
+    int dismissals = 0;
+};
+
+class FakeScratchpadVisibility final : public ScratchpadVisibility {
+public:
+    bool visible() const override { return shown; }
+    void setVisible(bool visible) override { shown = visible; }
+    bool shown = false;
+};
+
+class FixedWallClockFake final : public WallClock {
+public:
+    LocalDateTime localNow() override { return now; }
+    LocalDateTime now{2026, 12, 8, 10, 30, 5};
+};
+
+struct DispatchRig {
+    explicit DispatchRig(std::string folder = "C:\\data\\");
+
+    // Puts a gesture file into the data folder.
+    void addFile(const std::string& name, const std::string& text) { files.files[dataFolder + name] = text; }
+    // Makes a window of `exeName` the foreground window (topmost).
+    void setForeground(const std::string& exeName);
+
+    std::string dataFolder;
+    VirtualClock clock;
+    FakeWindowStack windows;
+    FakeInput input;
+    FakeTimer closePopupTimer{clock};
+    FakeTextPopup popup;
+    CountingMenuDismisser menus;
+    FakeScratchpadVisibility scratchpad;
+    RecordingKeyboard keyboard{clock};
+    FakeClipboard clipboard;
+    FixedWallClockFake wallClock;
+    FakeFileSystem files;
+    FakeLauncher launcher;
+    DiagnosticLog log;
+    ForegroundHandoff foreground{windows, windows};
+    ProgramLauncher programs{launcher, log};
+    KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs, log,
+                               dataFolder};
+    GestureLibraryStore store{files, log, dataFolder};
+    GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus, scratchpad,
+                                                 foreground, keystrokes, programs, store, log}};
+};
+
+} // namespace flickmark

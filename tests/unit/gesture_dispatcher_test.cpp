@@ -1,0 +1,151 @@
+#include "fakes/dispatch_rig.h"
+
+#include <gtest/gtest.h>
+
+namespace flickmark {
+namespace {
+
+std::string section(const std::string& gesture, const std::string& type, const std::string& action) {
+    return "[" + gesture + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
+}
+
+// Virtual keys pressed (key-down events), modifiers included, in order.
+std::vector<int> keysDown(const RecordingKeyboard& keyboard) {
+    std::vector<int> keys;
+    for (const KeyEventRecord& e : keyboard.events)
+        if ((e.flags & 2u) == 0)
+            keys.push_back(e.virtualKey);
+    return keys;
+}
+
+class GestureDispatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        rig.addFile("Gestures.ini", section("03", "Keystroke", "000053S") + section("12", "Keystroke", "000041A") +
+                                        section("30", "Keystroke", "000042B"));
+        rig.addFile("Gestures_probe.exe.ini", section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
+                                                  section("12", "Multiple Keystrokes", ""));
+        rig.store.loadShownSet("Gestures.ini");
+        rig.setForeground("probe.exe");
+        rig.input.cursor = {400, 300};
+    }
+
+    bool logHas(const std::string& text) const {
+        for (const std::string& line : rig.log.lines())
+            if (line.find(text) != std::string::npos)
+                return true;
+        return false;
+    }
+
+    DispatchRig rig;
+};
+
+TEST_F(GestureDispatcherTest, ProgramSetWinsAndItsKeystrokesArriveInOrderAfterTheMenuIsClosed) {
+    rig.dispatcher.runGesture("03", false);
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x11, 0x43, 0x74}));
+    EXPECT_EQ(rig.menus.dismissals, 1);
+    ASSERT_EQ(rig.popup.shown.size(), 1u);
+    EXPECT_EQ(rig.popup.shown[0].text, "UP+RIGHT  ");
+    EXPECT_EQ(rig.popup.shown[0].at, (Point{411, 300}));
+    EXPECT_TRUE(rig.closePopupTimer.enabled());
+    EXPECT_EQ(rig.closePopupTimer.interval(), 500);
+
+    rig.dispatcher.onClosePopupTimer();
+    EXPECT_FALSE(rig.popup.isShowing());
+    EXPECT_FALSE(rig.closePopupTimer.enabled());
+}
+
+TEST_F(GestureDispatcherTest, OtherProgramsAndEmptyProgramEntriesFallBackToTheGlobalSet) {
+    rig.dispatcher.runGesture("12", true); // the probe's own "12" has no keystroke text
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x41}));
+    EXPECT_TRUE(rig.popup.shown.empty()) << "quiet lookups show no name";
+
+    rig.keyboard.events.clear();
+    rig.setForeground("other.exe");
+    rig.dispatcher.runGesture("03", false);
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x53}));
+}
+
+TEST_F(GestureDispatcherTest, UnknownGestureRunsNothing) {
+    rig.dispatcher.runGesture("0123", false);
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_EQ(rig.menus.dismissals, 0) << "the context menu of a plain right click stays open";
+    EXPECT_TRUE(rig.popup.shown.empty());
+    EXPECT_TRUE(logHas("no gesture 0123"));
+}
+
+TEST_F(GestureDispatcherTest, MalformedKeystrokeTextSendsNothingAndNamesTheGesture) {
+    rig.addFile("Gestures_probe.exe.ini", section("31", "Multiple Keystrokes", "000053S|0x0041A"));
+    rig.dispatcher.runGesture("31", false);
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_TRUE(logHas("Gesture 31 (RIGHT+DOWN)"));
+    EXPECT_TRUE(logHas("0x0041A"));
+}
+
+TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShell) {
+    rig.addFile("Gestures_probe.exe.ini", section("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +
+                                              section("10", "Run Program / File", "C:\\Tools\\app.exe|"));
+    rig.dispatcher.runGesture("01", false);
+    ASSERT_EQ(rig.launcher.processCalls.size(), 1u);
+    EXPECT_EQ(rig.launcher.processCalls[0].commandLine, "\"C:\\My Tools\\probe.exe\" --fullscreen -x");
+    EXPECT_EQ(rig.launcher.processCalls[0].flags, 0x220u);
+
+    rig.dispatcher.runGesture("10", false);
+    ASSERT_EQ(rig.launcher.shellCalls.size(), 1u);
+    EXPECT_EQ(rig.launcher.shellCalls[0].file, "C:\\Tools\\app.exe");
+}
+
+TEST_F(GestureDispatcherTest, AutoCorrectionRunsANearGestureWhenTheStrokeAngleAllowsIt) {
+    rig.addFile("Gestures_probe.exe.ini", section("17", "Keystroke", "000043C"));
+    rig.addFile("Gestures.ini", "");
+    rig.store.loadShownSet("Gestures.ini");
+    rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true});
+    int recordedAngle = 170;
+    rig.dispatcher.setStrokeAngleSource([&](std::size_t i) { return i == 1 ? recordedAngle : 90; });
+
+    rig.dispatcher.lookupAndRun("12");
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x43}));
+    ASSERT_EQ(rig.popup.shown.size(), 1u);
+    EXPECT_EQ(rig.popup.shown[0].text, "DOWN+LEFT  ") << "the popup names the drawn gesture";
+
+    rig.keyboard.events.clear();
+    recordedAngle = 190;
+    rig.dispatcher.lookupAndRun("12");
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_EQ(rig.dispatcher.lastSuggestions(), (std::vector<std::string>{"17"}));
+    EXPECT_TRUE(logHas("suggestions for 12: 17"));
+}
+
+TEST_F(GestureDispatcherTest, FullLookupWithoutSuggestionsOrCorrectionsRunsNoNearGesture) {
+    rig.dispatcher.setStrokeAngleSource([](std::size_t) { return 170; });
+    rig.dispatcher.setOptions({/*suggestions=*/false, /*corrections=*/true});
+    rig.dispatcher.lookupAndRun("17");
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_TRUE(rig.dispatcher.lastSuggestions().empty());
+
+    rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/false});
+    rig.dispatcher.lookupAndRun("17");
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_EQ(rig.dispatcher.lastSuggestions(), (std::vector<std::string>{"12"}));
+}
+
+TEST_F(GestureDispatcherTest, LookupsNeverChangeTheSetTheGesturesWindowSaves) {
+    rig.store.loadShownSet("Gestures_probe.exe.ini");
+    rig.setForeground("other.exe");
+    rig.dispatcher.runGesture("03", false);
+    ASSERT_TRUE(rig.store.saveShownSet());
+    EXPECT_NE(rig.files.files[rig.dataFolder + "Gestures_probe.exe.ini"].find("010043CTRL+C|000074F5"),
+              std::string::npos);
+    EXPECT_FALSE(rig.files.fileExists(rig.dataFolder + "Gestures_other.exe.ini"));
+}
+
+TEST_F(GestureDispatcherTest, ScratchpadVisibilityIsGivenBackAfterEveryLookup) {
+    rig.scratchpad.shown = true;
+    rig.dispatcher.runGesture("03", false);
+    EXPECT_TRUE(rig.scratchpad.shown);
+    rig.dispatcher.lookupAndRun("0123");
+    EXPECT_TRUE(rig.scratchpad.shown);
+}
+
+} // namespace
+} // namespace flickmark
