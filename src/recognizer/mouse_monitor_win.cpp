@@ -96,8 +96,13 @@ void MouseMonitor::createControls() {
     const UINT dpi = win32::dpiOfWindow(hwnd());
     RECT frame{0, 0, win32::scaleToDpi(kClientWidth, dpi), win32::scaleToDpi(kClientHeight, dpi)};
     ::AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, WS_EX_TOOLWINDOW, dpi);
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Never larger than the work area, so that the log stays reachable on a small or highly scaled screen.
+    RECT window{};
+    ::GetWindowRect(hwnd(), &window);
+    const RECT work = win32::workAreaAtPoint(POINT{window.left, window.top});
+    const int width = std::min(frame.right - frame.left, work.right - work.left);
+    const int height = std::min(frame.bottom - frame.top, work.bottom - work.top);
+    ::SetWindowPos(hwnd(), nullptr, work.left, work.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     applyFont();
     layout();
     refreshLiveValues(true);
