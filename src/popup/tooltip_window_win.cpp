@@ -147,6 +147,10 @@ void TooltipWindow::drawArrow(Direction direction, Point at) {
     present(canvas, Rect{placed.left, placed.top, placed.left + drawn, placed.top + drawn});
 }
 
+void TooltipWindow::showText(std::string_view text, Point at) {
+    showText(text, at, {}, false);
+}
+
 void TooltipWindow::showText(std::string_view text, Point at, std::string_view extra, bool hint) {
     const std::wstring wideText = win32::widen(text);
     const std::wstring wideExtra = win32::widen(extra);

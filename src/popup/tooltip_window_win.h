@@ -8,6 +8,7 @@
 #include "platform/win32/window_base.h"
 #include "popup/arrow_popup.h"
 #include "popup/popup_placement.h"
+#include "popup/text_popup.h"
 
 #include <optional>
 #include <string_view>
@@ -18,7 +19,7 @@ namespace win32 {
 class DibCanvas;
 }
 
-class TooltipWindow final : public ArrowPopup, private win32::WindowBase {
+class TooltipWindow final : public ArrowPopup, public TextPopup, private win32::WindowBase {
 public:
     // Creates the (hidden) window. Throws std::system_error when that fails.
     TooltipWindow();
@@ -31,8 +32,9 @@ public:
     // The top-left corner of the last show, after placement.
     Point position() const override { return position_; }
 
-    // Text in the system code page; see showWideText.
-    void showText(std::string_view text, Point at, std::string_view extra = {}, bool hint = false);
+    // Text in the system code page, without header; see showWideText.
+    void showText(std::string_view text, Point at) override;
+    void showText(std::string_view text, Point at, std::string_view extra, bool hint);
     // Text near `at`: the body below an optional header band that holds the hint line (`hint`) and the
     // hotkey line (`extra`). Lines are broken to the maximum width.
     void showWideText(std::u16string_view text, Point at, std::u16string_view extra = {}, bool hint = false);
