@@ -42,13 +42,15 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     create(windowClass, window);
     createControls();
 
-    mouseTimer_ = std::make_unique<WindowTimer>(hwnd(), kMouseTimerId, [this] {
+    mouseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kMouseTimerId);
+    pauseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kPauseTimerId);
+    mouseTimer_ = std::make_unique<CoalescingTimer>(*mouseSystemTimer_, [this] {
         recognizer_->onMouseTimer();
         if (visible_)
             refreshLiveValues(false);
     });
     pauseTimer_ =
-        std::make_unique<WindowTimer>(hwnd(), kPauseTimerId, [this] { recognizer_->onPauseTimer(); });
+        std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
     arrows_ = std::make_unique<TooltipWindow>();
     recognizer_ =
         std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_,
@@ -197,10 +199,10 @@ void MouseMonitor::updateLogText() {
 LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_TIMER:
-        if (mouseTimer_ && wParam == mouseTimer_->id())
-            mouseTimer_->onTimerMessage();
-        else if (pauseTimer_ && wParam == pauseTimer_->id())
-            pauseTimer_->onTimerMessage();
+        if (mouseTimer_ && wParam == kMouseTimerId)
+            mouseTimer_->onSystemTick();
+        else if (pauseTimer_ && wParam == kPauseTimerId)
+            pauseTimer_->onSystemTick();
         return 0;
     case kLogChangedMessage:
         updateLogText();

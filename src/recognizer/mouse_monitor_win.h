@@ -7,6 +7,7 @@
 
 #include "library/gesture_library.h"
 #include "overlays/scratchpad_trail.h"
+#include "platform/coalescing_timer.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/win32/unique_handle.h"
@@ -86,8 +87,11 @@ private:
     bool logUpdatePending_ = false;
     RecognizerLiveValues shownValues_;
 
-    std::unique_ptr<WindowTimer> mouseTimer_;
-    std::unique_ptr<WindowTimer> pauseTimer_;
+    // Each system timer outlives the timer built on it.
+    std::unique_ptr<WindowTimer> mouseSystemTimer_;
+    std::unique_ptr<WindowTimer> pauseSystemTimer_;
+    std::unique_ptr<CoalescingTimer> mouseTimer_;
+    std::unique_ptr<CoalescingTimer> pauseTimer_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<Recognizer> recognizer_;
 };

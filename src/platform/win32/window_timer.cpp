@@ -1,77 +1,26 @@
 #include "platform/win32/window_timer.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace flickmark {
-namespace {
 
-// A tick shorter than this leaves the system period in place of a requested restart: the next tick then
-// comes at most this much early.
-constexpr std::uint64_t kRestartToleranceMs = 10;
+bool WindowTimer::start(int milliseconds) {
+    // SetTimer on an existing id replaces that timer and counts its period anew. Periods below
+    // USER_TIMER_MINIMUM are raised to it by the system anyway.
+    const UINT elapse = static_cast<UINT>(std::max(milliseconds, static_cast<int>(USER_TIMER_MINIMUM)));
+    running_ = ::SetTimer(window_, id_, elapse, nullptr) != 0;
+    return running_;
+}
 
-} // namespace
-
-WindowTimer::WindowTimer(HWND window, UINT_PTR id, std::function<void()> onTick)
-    : window_(window), id_(id), onTick_(std::move(onTick)) {}
-
-WindowTimer::~WindowTimer() {
+void WindowTimer::stop() {
+    // KillTimer does not remove a WM_TIMER that is already queued; the timer built on this one drops it.
     if (running_)
         ::KillTimer(window_, id_);
+    running_ = false;
 }
 
-void WindowTimer::setInterval(int milliseconds) {
-    if (milliseconds == interval_)
-        return;
-    interval_ = milliseconds;
-    if (enabled_)
-        restartRequested_ = true;
-    apply();
-}
-
-void WindowTimer::setEnabled(bool enabled) {
-    enabled_ = enabled;
-    if (enabled)
-        restartRequested_ = true;
-    apply();
-}
-
-void WindowTimer::apply() {
-    if (inTick_)
-        return; // settled when the tick returns
-    if (!enabled_ || interval_ <= 0) {
-        if (running_)
-            ::KillTimer(window_, id_);
-        running_ = false;
-        restartRequested_ = false;
-        return;
-    }
-    if (running_ && !restartRequested_ && runningInterval_ == interval_)
-        return;
-    // SetTimer on an existing id replaces the timer and starts its period anew.
-    const UINT elapse = static_cast<UINT>(std::max(interval_, static_cast<int>(USER_TIMER_MINIMUM)));
-    running_ = ::SetTimer(window_, id_, elapse, nullptr) != 0;
-    runningInterval_ = interval_;
-    restartRequested_ = false;
-}
-
-void WindowTimer::onTimerMessage() {
-    if (inTick_ || !enabled_)
-        return;
-    inTick_ = true;
-    tickStartMs_ = ::GetTickCount64();
-    struct SettleOnExit {
-        WindowTimer& timer;
-        ~SettleOnExit() {
-            timer.inTick_ = false;
-            // The system period began when this tick fired; for a short tick that is as good as "now".
-            if (timer.restartRequested_ && timer.running_ && timer.runningInterval_ == timer.interval_ &&
-                ::GetTickCount64() - timer.tickStartMs_ < kRestartToleranceMs)
-                timer.restartRequested_ = false;
-            timer.apply();
-        }
-    } settle{*this};
-    onTick_();
+std::int64_t WindowTimer::nowMs() {
+    return static_cast<std::int64_t>(::GetTickCount64());
 }
 
 } // namespace flickmark
