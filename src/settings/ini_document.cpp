@@ -17,22 +17,9 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
-// Lower case in code page 1252: ASCII, the accented Latin-1 capitals, and Š Œ Ž Ÿ.
+// The platform folds the case of ASCII letters only: "\xC9" and "\xE9" are different names.
 unsigned char foldCase(unsigned char c) {
-    if (c >= 'A' && c <= 'Z')
-        return static_cast<unsigned char>(c + 0x20);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
-        return static_cast<unsigned char>(c + 0x20);
-    switch (c) {
-    case 0x8A:
-    case 0x8C:
-    case 0x8E:
-        return static_cast<unsigned char>(c + 0x10);
-    case 0x9F:
-        return 0xFF;
-    default:
-        return c;
-    }
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 0x20) : c;
 }
 
 std::string foldedName(std::string_view name) {
@@ -159,9 +146,13 @@ void IniDocument::reindex() {
     }
 }
 
-const IniDocument::Section* IniDocument::firstSection(std::string_view name) const {
-    const auto found = firstSectionByName_.find(foldedName(trimBlanks(name)));
+const IniDocument::Section* IniDocument::firstSectionNamed(std::string_view name) const {
+    const auto found = firstSectionByName_.find(foldedName(name));
     return found == firstSectionByName_.end() ? nullptr : &sections_[found->second];
+}
+
+const IniDocument::Section* IniDocument::firstSection(std::string_view name) const {
+    return firstSectionNamed(trimBlanks(name));
 }
 
 std::size_t IniDocument::findEntry(const Section& section, std::string_view key) const {
@@ -195,7 +186,7 @@ bool IniDocument::hasSection(std::string_view section) const {
 
 std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const Section* found = firstSection(section);
+    const Section* found = firstSectionNamed(section);
     if (!found)
         return names;
     for (std::size_t i = found->begin; i < found->end; ++i) {

@@ -12,9 +12,9 @@
 //    is a comment: it is never listed as a key (an exact query for its name still finds it, as on the
 //    platform).
 //  - Lines before the first header belong to a section with the empty name, which is not listed.
-//  - Section and key names compare ignoring case (ASCII and the letters of code page 1252); query names are
-//    trimmed first. The first of duplicate sections wins: keys of a later section with the same name are
-//    never found. Within a section the first of duplicate keys wins.
+//  - Section and key names compare ignoring the case of ASCII letters (not of other letters, as on the
+//    platform); query names are trimmed first. The first of duplicate sections wins: keys of a later section
+//    with the same name are never found. Within a section the first of duplicate keys wins.
 //  - A value that is at least two characters long and starts and ends with the same quote character
 //    (' or ") reads without that pair of quotes.
 // Nothing is limited in length: values, lines, sections and the section list.
@@ -42,7 +42,7 @@ public:
     std::vector<std::string> sectionNames() const;
     bool hasSection(std::string_view section) const;
     // Names of the keys with a value in the first section of that name, in file order; comments, entries
-    // without '=' and empty names are left out.
+    // without '=' and empty names are left out. As on the platform, this section name is not trimmed.
     std::vector<std::string> keyNames(std::string_view section) const;
     // The value as the platform reads it; nullopt when the section or key is missing or the key has no '='.
     std::optional<std::string> find(std::string_view section, std::string_view key) const;
@@ -86,6 +86,8 @@ private:
     };
 
     static Line makeLine(std::string text, std::string ending);
+    // The first section of a name compared as given (untrimmed).
+    const Section* firstSectionNamed(std::string_view name) const;
     const Section* firstSection(std::string_view name) const;
     std::size_t findEntry(const Section& section, std::string_view key) const;
     void insertLine(std::size_t index, std::string text);
@@ -103,7 +105,7 @@ private:
 // become blanks.
 std::string encodeIniValue(std::string_view value);
 
-// Section and key name comparison: ignores case, does not trim.
+// Section and key name comparison: ignores the case of ASCII letters, does not trim.
 bool iniNamesEqual(std::string_view a, std::string_view b);
 
 } // namespace flickmark
