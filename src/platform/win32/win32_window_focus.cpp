@@ -1,0 +1,43 @@
+#include "platform/win32/win32_window_focus.h"
+
+#include <windows.h>
+
+namespace flickmark {
+namespace {
+
+HWND toHwnd(WindowId window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+} // namespace
+
+// GetWindow returns NULL at the end of the chain or for a destroyed window.
+WindowId Win32WindowFocus::nextWindow(WindowId window) {
+    return reinterpret_cast<WindowId>(GetWindow(toHwnd(window), GW_HWNDNEXT));
+}
+
+bool Win32WindowFocus::isVisible(WindowId window) {
+    return IsWindowVisible(toHwnd(window)) != FALSE;
+}
+
+// Refused (FALSE) unless this process may set the foreground, e.g. while attached to the foreground
+// thread's input; a refused call only flashes the window's taskbar button.
+bool Win32WindowFocus::setForeground(WindowId window) {
+    return SetForegroundWindow(toHwnd(window)) != FALSE;
+}
+
+// Returns 0 for an invalid window.
+ThreadId Win32WindowFocus::windowThread(WindowId window) {
+    return window == 0 ? 0 : GetWindowThreadProcessId(toHwnd(window), nullptr);
+}
+
+ThreadId Win32WindowFocus::currentThread() {
+    return GetCurrentThreadId();
+}
+
+// Fails for a thread of another desktop or one without a message queue.
+bool Win32WindowFocus::attachThreadInput(ThreadId from, ThreadId to, bool attach) {
+    return AttachThreadInput(from, to, attach ? TRUE : FALSE) != FALSE;
+}
+
+} // namespace flickmark
