@@ -2,7 +2,9 @@
 // on release, into a finished gesture handed to the gesture library.
 //
 // Portable: everything it needs of the system comes through the ports given at construction, and it is
-// driven entirely by onMouseTimer() and onPauseTimer(); it never sleeps or reads a clock.
+// driven entirely by onMouseTimer() and onPauseTimer(); it never sleeps or reads a clock. When a port throws
+// during a tick, the mouse timer is re-armed (unless monitoring is off) before the exception leaves the tick,
+// and the gesture in progress keeps its state.
 #pragma once
 
 #include "library/gesture_library.h"

@@ -170,6 +170,15 @@ TEST(GestureReanchoring, ATurnBeforeTheFirstCodeMovesTheAnchorOnlyOutsideThePixe
     EXPECT_EQ(outside.recognizer.liveValues().anchor, (Point{535, 513}));
 }
 
+TEST(GestureReanchoring, AfterTheFirstCodeATurnMovesTheAnchorEvenInsideThePixelBox) {
+    TraceRunner run;
+    // Up is accepted 25 px above the press; then the cursor turns left, still inside the box.
+    StrokeScript(run).hold({{500, 500}, {502, 475}, {498, 474}});
+    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_TRUE(logHasLineStartingWith(run.log, " direction reversed x,y 502,475"));
+    EXPECT_EQ(run.recognizer.liveValues().anchor, (Point{502, 475}));
+}
+
 TEST(GestureReanchoring, AnAnchorOnTheScreenEdgeClassifiesNothingUntilATurnMovesIt) {
     TraceRunner run;
     StrokeScript script(run);
@@ -188,6 +197,50 @@ TEST(GestureReanchoring, AStepEndingOnTheScreenEdgeHasLengthZero) {
     EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
     EXPECT_EQ(run.recognizer.lengths(), (std::vector<int>{0}));
     EXPECT_EQ(run.recognizer.angles(), (std::vector<int>{270}));
+}
+
+TEST(GestureClassifier, FarIntoADeadZoneThePlainBandsDecide) {
+    // 20 and 70 degrees lie in dead-zone strips; beyond round(1.5 * tbXPixel) = 45 px across or
+    // round(1.5 * tbYPixel) = 38 px down the bands without dead zone decide.
+    const struct {
+        Point end;
+        Calls expected;
+    } table[] = {
+        {{540, 515}, {}},
+        {{546, 517}, {"3"}},
+        {{514, 538}, {}},
+        {{514, 539}, {"1"}},
+    };
+    for (const auto& row : table) {
+        TraceRunner run(withDiagonals());
+        StrokeScript(run).hold({{500, 500}, row.end}).release();
+        EXPECT_EQ(run.library.gestures(), row.expected) << row.end.x << "," << row.end.y;
+        EXPECT_TRUE(logHasLineStartingWith(run.log, "dead zone"));
+        EXPECT_EQ(logHasLineStartingWith(run.log, "long dead zone override"), !row.expected.empty());
+    }
+}
+
+TEST(GestureClassifier, SpeedIsMeasuredAgainstTheMonitorUnderTheCursor) {
+    // 28 px on a 1600 px wide monitor: 28 / 1600 * 2200 is a hair above 38.5 when divided first, so the
+    // sample is 39 and the average round(0.8 * 39) = 31. On the 1920 px monitor the sample is 32 (average
+    // 26).
+    const struct {
+        Point from;
+        Point step;
+        int avgX;
+    } table[] = {
+        {{2000, 300}, {28, 5}, 31},
+        {{500, 300}, {28, 5}, 26},
+        {{500, 300}, {28, 0}, 0}, // movement on one axis only leaves the averages alone
+        {{500, 300}, {0, 5}, 0},
+    };
+    for (const auto& row : table) {
+        TraceRunner run;
+        run.desktop.monitorList = {Rect{0, 0, 1920, 1080}, Rect{1920, 0, 3520, 900}};
+        StrokeScript(run).hold({row.from, {row.from.x + row.step.x, row.from.y + row.step.y}});
+        EXPECT_EQ(run.recognizer.liveValues().avgX, row.avgX)
+            << row.from.x << " " << row.step.x << "," << row.step.y;
+    }
 }
 
 TEST(GestureArrows, FirstArrowBesideTheCursorThenEachNewDirectionInItsPlace) {
