@@ -2,9 +2,8 @@
 
 namespace flickmark {
 
-TraceRunner::TraceRunner(const RecognizerSettings& settings, GestureLibrary* externalLibrary)
-    : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, arrows, scratchpad,
-                                 externalLibrary ? *externalLibrary : library, log},
+TraceRunner::TraceRunner(const RecognizerSettings& settings)
+    : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, arrows, scratchpad, handOver, log},
                  settings) {}
 
 void TraceRunner::advanceTo(std::int64_t timeMs) {

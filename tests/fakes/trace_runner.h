@@ -19,12 +19,29 @@
 
 namespace flickmark {
 
+// Passes the recognizer's calls on to a library that can be exchanged after construction.
+class GestureLibraryRelay final : public GestureLibrary {
+public:
+    explicit GestureLibraryRelay(GestureLibrary& target) : target_(&target) {}
+    void setTarget(GestureLibrary& target) { target_ = &target; }
+
+    void runGesture(const std::string& gesture, bool quiet) override { target_->runGesture(gesture, quiet); }
+    void lookupAndRun(const std::string& gesture) override { target_->lookupAndRun(gesture); }
+    void showHelp(Direction firstCode) override { target_->showHelp(firstCode); }
+
+private:
+    GestureLibrary* target_;
+};
+
 class TraceRunner {
 public:
-    // Hands finished gestures to `library`, or to the built-in recording library when it is null.
-    explicit TraceRunner(const RecognizerSettings& settings = {}, GestureLibrary* library = nullptr);
+    explicit TraceRunner(const RecognizerSettings& settings = {});
     TraceRunner(const TraceRunner&) = delete;
     TraceRunner& operator=(const TraceRunner&) = delete;
+
+    // Hands finished gestures and help requests to `other` from now on instead of the recording `library`
+    // (for example a real library working on this runner's clock).
+    void useLibrary(GestureLibrary& other) { handOver.setTarget(other); }
 
     // Advances to `timeMs` and delivers one mouse-timer tick with this button state and cursor.
     void tick(std::int64_t timeMs, bool buttonDown, Point cursor);
@@ -40,6 +57,8 @@ public:
     RecordingScratchpadTrail scratchpad;
     DiagnosticLog log;
     RecordingGestureLibrary library{clock};
+    // What the recognizer calls; passes on to `library` unless useLibrary() chose another.
+    GestureLibraryRelay handOver{library};
     Recognizer recognizer;
 };
 
