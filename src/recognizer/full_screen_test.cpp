@@ -6,6 +6,10 @@ namespace flickmark {
 
 bool foregroundIsFullScreen(DesktopPort& desktop) {
     const WindowId window = desktop.foregroundWindow();
+    // With no window in front (the front program just closed) nothing covers the screen; treating the failed
+    // rectangle read as full-screen would ignore every press until some window is activated.
+    if (window == 0)
+        return false;
     // Windows reports the shell's executable name in whatever case it was started with.
     if (equalsIgnoringAsciiCase(desktop.processNameOfWindow(window), "explorer.exe"))
         return false;

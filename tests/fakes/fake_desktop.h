@@ -18,7 +18,7 @@ public:
     };
 
     std::vector<Rect> monitors() override { return monitorList; }
-    WindowId foregroundWindow() override { return kForegroundId; }
+    WindowId foregroundWindow() override { return noForegroundWindow ? 0 : kForegroundId; }
     std::string processNameOfWindow(WindowId window) override;
     std::optional<Rect> windowRect(WindowId window) override;
     std::optional<ShowState> showState(WindowId window) override;
@@ -27,6 +27,7 @@ public:
 
     std::vector<Rect> monitorList{Rect{0, 0, 1920, 1080}};
     Window foreground;
+    bool noForegroundWindow = false; // no window is in front (the last one just closed)
     int foregroundQueries = 0;
 
     static constexpr WindowId kForegroundId = 0x1234;

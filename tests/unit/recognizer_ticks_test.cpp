@@ -170,6 +170,12 @@ TEST(FullScreenTest, ComparesWithTheMonitorTheWindowMostlyCovers) {
     EXPECT_TRUE(foregroundIsFullScreen(desktop));
 }
 
+TEST(FullScreenTest, NoWindowInFrontIsNotFullScreen) {
+    FakeDesktop desktop;
+    desktop.noForegroundWindow = true;
+    EXPECT_FALSE(foregroundIsFullScreen(desktop));
+}
+
 TEST(FullScreenTest, APressOverAFullScreenProgramIsIgnoredUntilItLeaves) {
     TraceRunner run;
     run.desktop.foreground = {"game.exe", Rect{0, 0, 1920, 1080}, ShowState::Normal};
