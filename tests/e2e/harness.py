@@ -495,13 +495,12 @@ class Probe:
 
 
 class Flickmark:
-    def __init__(self, process: WineProcess, tap: WineProcess | None, log: FlickmarkLog) -> None:
+    def __init__(self, process: WineProcess, tap: WineProcess, log: FlickmarkLog) -> None:
         self.process, self.tap, self.log = process, tap, log
 
     def stop_tap(self) -> None:
         """Stops mirroring the log (the tap sends Flickmark a message every 20 ms; a CPU measurement must not)."""
-        if self.tap is not None:
-            self.tap.stop()
+        self.tap.stop()
 
 
 # ----------------------------------------------------------------------------------------------------------
@@ -604,9 +603,12 @@ class Session:
     def stop_probe(self, probe: Probe) -> None:
         self.stop(probe.process)
 
-    def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (), tap: bool = True,
+    def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (),
                         timeout: float = 20.0) -> Flickmark:
-        """Starts flickmark.exe with its log tap and waits until the recognizer window exists."""
+        """Starts flickmark.exe with its log tap and waits until the recognizer has ticked once.
+
+        A new recognizer completes an empty gesture at its first tick with the button up and logs "int-------";
+        a press that comes before that tick is not seen as the start of a press."""
         log = FlickmarkLog(self._file("flickmark-log", ".txt"), self._file("flickmark-log-history", ".txt"))
         arguments = [str(self.programs.flickmark)]
         if data_dir is not None:
@@ -615,7 +617,7 @@ class Session:
         process = self.start_program("flickmark", [*arguments, *extra_args])
         tap_process = self.start_program("logtap", [str(self.programs.tool("logtap")),
                                                     windows_path(log.snapshot), windows_path(log.history_path)])
-        self._await_start(process, log.exists, "Flickmark's recognizer window", timeout)
+        self._await_start(process, lambda: log.find("int-------"), "the recognizer's first tick", timeout)
         return Flickmark(process, tap_process, log)
 
     def stop_flickmark(self, flickmark: Flickmark) -> None:
@@ -750,7 +752,7 @@ def relative_path(start: tuple[int, int], steps: Iterable[tuple[int, int]]) -> l
 
 
 def _cleanup(prefix: Path, work_dir: Path, remove_prefix: bool) -> None:
-    for record in (work_dir / "running").glob("*.json"):
+    for record in work_dir.glob("**/running/*.json"):
         with contextlib.suppress(Exception):
             pid = json.loads(record.read_text())["xvfb"]
             if _process_alive(pid, "Xvfb"):
