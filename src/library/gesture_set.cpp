@@ -7,9 +7,8 @@
 namespace flickmark {
 
 const std::string* KeyedList::find(std::string_view key) const {
-    const auto found =
-        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.first == key; });
-    return found == entries_.end() ? nullptr : &found->second;
+    const auto found = index_.find(key);
+    return found == index_.end() ? nullptr : &entries_[found->second].second;
 }
 
 std::string KeyedList::value(std::string_view key) const {
@@ -18,14 +17,20 @@ std::string KeyedList::value(std::string_view key) const {
 }
 
 void KeyedList::set(std::string_view key, std::string_view value) {
-    const auto found =
-        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.first == key; });
+    const auto found = index_.find(key);
     if (value.empty()) {
-        if (found != entries_.end())
-            entries_.erase(found);
-    } else if (found != entries_.end()) {
-        found->second = value;
+        if (found == index_.end())
+            return;
+        const std::size_t position = found->second;
+        entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(position));
+        index_.erase(found);
+        for (auto& [k, at] : index_)
+            if (at > position)
+                --at;
+    } else if (found != index_.end()) {
+        entries_[found->second].second = value;
     } else {
+        index_.emplace(std::string(key), entries_.size());
         entries_.emplace_back(std::string(key), std::string(value));
     }
 }

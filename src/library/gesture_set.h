@@ -21,7 +21,10 @@ public:
     std::string value(std::string_view key) const;
     bool contains(std::string_view key) const { return find(key) != nullptr; }
     void set(std::string_view key, std::string_view value);
-    void clear() { entries_.clear(); }
+    void clear() {
+        entries_.clear();
+        index_.clear();
+    }
 
     const std::vector<Entry>& entries() const { return entries_; }
     std::size_t size() const { return entries_.size(); }
@@ -31,6 +34,8 @@ public:
 
 private:
     std::vector<Entry> entries_;
+    // Position of each key in entries_, so that loading a file of many gestures stays linear-logarithmic.
+    std::map<std::string, std::size_t, std::less<>> index_;
 };
 
 // Content of a gesture file that is kept as read and written back on save.

@@ -1,7 +1,6 @@
 // The settings the recognizer reads, with the values that apply when the settings file lacks them.
 #pragma once
 
-#include <string_view>
 
 namespace flickmark {
 
@@ -19,12 +18,5 @@ struct RecognizerSettings {
     bool enableDiagonals = false;
 };
 
-// Sets the field of a settings-file key (timethreshold, xThreshold, yThreshold, directionThreshold,
-// tbDeltaBias, tbDistanceBias, tbXPixel, tbYPixel, tbHelpPause, cbEnableHelpPoup, cbEnableDiagonals; compared
-// ignoring case) from its text, read with the settings-file value rules and not clamped. Returns false,
-// leaving the settings unchanged, for an unknown key or an unreadable value.
-bool assignRecognizerSetting(RecognizerSettings& settings, std::string_view key, std::string_view value);
-// True for the keys assignRecognizerSetting knows.
-bool isRecognizerSettingKey(std::string_view key);
 
 } // namespace flickmark

@@ -57,8 +57,8 @@ std::optional<double> parseDecimalSetting(std::string_view text) {
     const auto [end, ec] = std::from_chars(normalized.data(), normalized.data() + normalized.size(), value);
     if (ec != std::errc{} || end != normalized.data() + normalized.size())
         return std::nullopt;
-    if (value != value || value == std::numeric_limits<double>::infinity() ||
-        value == -std::numeric_limits<double>::infinity())
+    // Decimal settings reach their users as 32-bit floats: a value a float cannot hold is unreadable.
+    if (!(value >= -std::numeric_limits<float>::max() && value <= std::numeric_limits<float>::max()))
         return std::nullopt;
     return value;
 }

@@ -1,5 +1,8 @@
 #include "settings/settings_table.h"
 
+#include "recognizer/ascii_text.h"
+#include "settings/settings_store.h"
+
 namespace flickmark {
 namespace {
 
@@ -60,6 +63,24 @@ static_assert(table[setting::cbEnableCorrections].key == "cbEnableCorrections");
 
 const std::array<SettingDefinition, settingCount>& settingsTable() {
     return table;
+}
+
+const SettingDefinition* findSetting(std::string_view key) {
+    for (const SettingDefinition& definition : table)
+        if (equalsIgnoringAsciiCase(definition.key, key))
+            return &definition;
+    return nullptr;
+}
+
+bool assignSetting(SettingsSnapshot& snapshot, std::string_view key, std::string_view text) {
+    const SettingDefinition* definition = findSetting(key);
+    if (!definition)
+        return false;
+    const auto value = parseSetting(definition->type, text);
+    if (!value)
+        return false;
+    definition->store(snapshot, *value);
+    return true;
 }
 
 } // namespace flickmark

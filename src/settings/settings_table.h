@@ -70,4 +70,12 @@ inline constexpr std::size_t cbEnableCorrections = 14;
 
 const std::array<SettingDefinition, settingCount>& settingsTable();
 
+// The row of a settings-file key, compared ignoring ASCII case as the file's reader does; nullptr when
+// unknown.
+const SettingDefinition* findSetting(std::string_view key);
+
+// Stores a key's value, read from text with the settings-file rules and not clamped, in the snapshot.
+// Returns false, changing nothing, for an unknown key or an unreadable value.
+bool assignSetting(SettingsSnapshot& snapshot, std::string_view key, std::string_view text);
+
 } // namespace flickmark

@@ -2,7 +2,8 @@
 
 namespace flickmark {
 
-DispatchRig::DispatchRig(std::string folder) : dataFolder(std::move(folder)) {}
+DispatchRig::DispatchRig(std::string folder, DiagnosticLog* sharedLog)
+    : dataFolder(std::move(folder)), log(sharedLog ? *sharedLog : ownLog) {}
 
 void DispatchRig::setForeground(const std::string& exeName) {
     const WindowId id = 100 + windows.windows.size();

@@ -67,7 +67,9 @@ public:
 };
 
 struct DispatchRig {
-    explicit DispatchRig(std::string folder = "C:\\data\\");
+    // With `sharedLog`, the dispatcher writes into that log (as the program's one diagnostic log) instead of
+    // the rig's own.
+    explicit DispatchRig(std::string folder = "C:\\data\\", DiagnosticLog* sharedLog = nullptr);
 
     // Puts a gesture file into the data folder.
     void addFile(const std::string& name, const std::string& text) { files.files[dataFolder + name] = text; }
@@ -75,6 +77,8 @@ struct DispatchRig {
     void setForeground(const std::string& exeName);
 
     std::string dataFolder;
+    DiagnosticLog ownLog;
+    DiagnosticLog& log;
     VirtualClock clock;
     FakeWindowStack windows;
     FakeInput input;
@@ -87,14 +91,13 @@ struct DispatchRig {
     FixedWallClockFake wallClock;
     FakeFileSystem files;
     FakeLauncher launcher;
-    DiagnosticLog log;
     ForegroundHandoff foreground{windows, windows};
     ProgramLauncher programs{launcher, log};
-    KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs, log,
-                               dataFolder};
+    KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs,
+                               log, dataFolder};
     GestureLibraryStore store{files, log, dataFolder};
-    GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus, scratchpad,
-                                                 foreground, keystrokes, programs, store, log}};
+    GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus,
+                                                 scratchpad, foreground, keystrokes, programs, store, log}};
 };
 
 } // namespace flickmark

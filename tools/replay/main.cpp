@@ -4,8 +4,11 @@
 #include "replay_run.h"
 #include "trace.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -14,9 +17,34 @@ namespace {
 
 constexpr int kExitBadInput = 2;
 
+// The files of a data folder by name; a folder that cannot be read is reported on stderr.
+std::optional<std::map<std::string, std::string>> readDataFolder(const std::string& folder) {
+    std::error_code error;
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        if (!entry.is_regular_file())
+            continue;
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::ostringstream text;
+        if (!file || !(text << file.rdbuf())) {
+            std::cerr << "flickmark-replay: cannot read '" << entry.path().string() << "'\n";
+            return std::nullopt;
+        }
+        files[entry.path().filename().string()] = text.str();
+    }
+    if (error) {
+        std::cerr << "flickmark-replay: cannot read the data folder '" << folder << "': " << error.message()
+                  << "\n";
+        return std::nullopt;
+    }
+    return files;
+}
+
 int usage() {
-    std::cerr << "usage: flickmark-replay [--log] TRACE\n"
-                 "  --log   also print each diagnostic log line as 'T log MESSAGE'\n";
+    std::cerr << "usage: flickmark-replay [--log] [--data DIR] TRACE\n"
+                 "  --log        also print each diagnostic log line as 'T log MESSAGE'\n"
+                 "  --data DIR   look each gesture up in the gesture files of DIR and print what would run:\n"
+                 "               'T run keystrokes DISPLAY', 'T run program COMMANDLINE' or 'T nomatch'\n";
     return kExitBadInput;
 }
 
@@ -27,14 +55,22 @@ int main(int argc, char** argv) {
     std::string path;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--log")
+        if (arg == "--log") {
             options.log = true;
-        else if (arg.starts_with("-") && arg != "-")
+        } else if (arg == "--data") {
+            if (i + 1 >= argc)
+                return usage();
+            auto files = readDataFolder(argv[++i]);
+            if (!files)
+                return kExitBadInput;
+            options.dataFiles = std::move(*files);
+        } else if (arg.starts_with("-") && arg != "-") {
             return usage();
-        else if (path.empty())
+        } else if (path.empty()) {
             path = arg;
-        else
+        } else {
             return usage();
+        }
     }
     if (path.empty())
         return usage();

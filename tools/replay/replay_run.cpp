@@ -1,21 +1,80 @@
 #include "replay_run.h"
 
+#include "fakes/dispatch_rig.h"
 #include "fakes/trace_runner.h"
-#include "recognizer/direction.h"
 #include "replay_output.h"
 
-#include <string>
+#include <memory>
 #include <type_traits>
+#include <variant>
 
 namespace flickmark {
 namespace {
 
-// What a replay reports of a library call: the finished gesture, or the help request of the pause trigger.
-std::string describe(const LibraryCall& call) {
-    if (call.kind == LibraryCall::Kind::ShowHelp)
-        return "help " + std::to_string(call.firstCode);
-    return "gesture " + call.gesture + " " + gestureDisplayName(call.gesture);
-}
+constexpr const char* kReplayDataFolder = "C:\\replay data\\";
+
+// Receives what the recognizer hands over: prints it and, with gesture files, looks it up through the
+// real dispatcher and prints its outcome ("run keystrokes ...", "run program ...", "nomatch").
+class ReplayLibrary final : public GestureLibrary, private DispatchListener {
+public:
+    ReplayLibrary(ReplayOutput& output, DispatchRig* rig) : output_(output), rig_(rig) {
+        if (rig_)
+            rig_->dispatcher.setListener(this);
+    }
+    ~ReplayLibrary() override {
+        if (rig_)
+            rig_->dispatcher.setListener(nullptr);
+    }
+    ReplayLibrary(const ReplayLibrary&) = delete;
+    ReplayLibrary& operator=(const ReplayLibrary&) = delete;
+
+    void runGesture(const std::string& gesture, bool quiet) override {
+        dispatch(gesture, [&] { rig_->dispatcher.runGesture(gesture, quiet); });
+    }
+    void lookupAndRun(const std::string& gesture) override {
+        dispatch(gesture, [&] { rig_->dispatcher.lookupAndRun(gesture); });
+    }
+    // The help menu needs a user; the replay only reports that it would open.
+    void showHelp(Direction firstCode) override { output_.event("help " + std::to_string(firstCode)); }
+
+private:
+    template <typename Lookup> void dispatch(const std::string& gesture, Lookup lookup) {
+        output_.event("gesture " + gesture + " " + gestureDisplayName(gesture));
+        if (!rig_)
+            return;
+        outcome_.clear();
+        ranProgram_ = false;
+        const std::size_t processCalls = rig_->launcher.processCalls.size();
+        const std::size_t shellCalls = rig_->launcher.shellCalls.size();
+        lookup();
+        if (ranProgram_) {
+            if (rig_->launcher.processCalls.size() > processCalls)
+                outcome_ = "run program " + rig_->launcher.processCalls.back().commandLine;
+            else if (rig_->launcher.shellCalls.size() > shellCalls)
+                outcome_ = "run program " + rig_->launcher.shellCalls.back().file;
+            else
+                outcome_ = "run program " + programAction_;
+        }
+        if (!outcome_.empty())
+            output_.event(outcome_);
+    }
+
+    void ranKeystrokes(const std::string&, const std::string& displayText) override {
+        outcome_ = "run keystrokes " + displayText;
+    }
+    void ranProgram(const std::string&, const std::string& actionText) override {
+        ranProgram_ = true;
+        programAction_ = actionText;
+    }
+    void noMatch(const std::string&) override { outcome_ = "nomatch"; }
+    void suggested(const std::string&, const std::vector<std::string>&) override { outcome_ = "nomatch"; }
+
+    ReplayOutput& output_;
+    DispatchRig* rig_;
+    std::string outcome_;
+    bool ranProgram_ = false;
+    std::string programAction_;
+};
 
 } // namespace
 
@@ -25,18 +84,38 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
         runner.desktop.monitorList = trace.monitors;
     ReplayOutput output(out, runner.clock, options.log);
     runner.log.setListener(&output);
-    runner.library.onCall = [&output](const LibraryCall& call) { output.event(describe(call)); };
+
+    std::unique_ptr<DispatchRig> rig;
+    if (options.dataFiles) {
+        rig = std::make_unique<DispatchRig>(kReplayDataFolder, &runner.log);
+        for (const auto& [name, text] : *options.dataFiles)
+            rig->addFile(name, text);
+        rig->store.loadShownSet("Gestures.ini");
+        rig->setForeground(runner.desktop.foreground.exeName);
+        rig->dispatcher.setStrokeAngleSource(
+            [&runner](std::size_t i) { return runner.recognizer.stepAngle(i); });
+        runner.log.clear(); // what loading the files logged is not part of the trace
+    }
+    ReplayLibrary library(output, rig.get());
+    runner.useLibrary(library);
 
     for (const TraceStep& step : trace.steps) {
         std::visit(
-            [&runner](const auto& s) {
+            [&](const auto& s) {
                 using T = std::decay_t<decltype(s)>;
-                if constexpr (std::is_same_v<T, TraceTick>)
+                if constexpr (std::is_same_v<T, TraceTick>) {
+                    if (rig)
+                        rig->input.cursor = s.cursor;
                     runner.tick(s.timeMs, s.buttonDown, s.cursor);
-                else if constexpr (std::is_same_v<T, RecognizerSettings>)
-                    runner.recognizer.applySettings(s);
-                else
+                } else if constexpr (std::is_same_v<T, SettingsSnapshot>) {
+                    runner.recognizer.applySettings(s.recognizer);
+                    if (rig)
+                        rig->dispatcher.setOptions({s.suggestionsEnabled, s.correctionsEnabled});
+                } else {
                     runner.desktop.foreground = s;
+                    if (rig)
+                        rig->setForeground(s.exeName);
+                }
             },
             step);
     }

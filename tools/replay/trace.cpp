@@ -125,9 +125,9 @@ private:
 
     void parseSet(const std::vector<std::string_view>& fields) {
         expectFieldCount(fields, 2, "KEY VALUE");
-        if (!isRecognizerSettingKey(fields[1]))
+        if (!findSetting(fields[1]))
             throw SyntaxError{"unknown setting " + quoted(fields[1])};
-        if (!assignRecognizerSetting(settings_, fields[1], fields[2]))
+        if (!assignSetting(settings_, fields[1], fields[2]))
             throw SyntaxError{"bad value " + quoted(fields[2]) + " for " + std::string(fields[1])};
         trace_.steps.emplace_back(settings_);
     }
@@ -142,7 +142,7 @@ private:
     }
 
     Trace trace_;
-    RecognizerSettings settings_;
+    SettingsSnapshot settings_;
     std::optional<std::int64_t> lastTime_;
 };
 

@@ -1,6 +1,6 @@
 // Replay traces: a text file, one directive a line; blank lines and lines starting with '#' are ignored.
 //   monitor X Y W H            adds a monitor (one of 0 0 1920 1080 when the trace adds none)
-//   set KEY VALUE              a recognizer setting by its settings-file key, from this point on
+//   set KEY VALUE              a setting by its settings-file key, from this point on
 //   foreground EXE X Y W H normal|maximized|minimized
 //                              the foreground window from this point on (default: probe.exe 100 100 800 600
 //                              normal)
@@ -10,7 +10,7 @@
 
 #include "fakes/fake_desktop.h"
 #include "platform/geometry.h"
-#include "recognizer/recognizer_settings.h"
+#include "settings/settings_table.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +27,7 @@ struct TraceTick {
 };
 
 // One step in trace order: a tick, the complete settings from then on, or the foreground window from then on.
-using TraceStep = std::variant<TraceTick, RecognizerSettings, FakeDesktop::Window>;
+using TraceStep = std::variant<TraceTick, SettingsSnapshot, FakeDesktop::Window>;
 
 struct Trace {
     std::vector<Rect> monitors; // empty: the default monitor

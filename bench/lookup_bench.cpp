@@ -1,0 +1,92 @@
+// Cost of one lookup against a program file of 1,000 gestures: reading the program's set (parse and
+// normalise, from an in-memory file), finding the gesture, and, for a gesture that is not there, collecting
+// the near gestures and suggestions. The keystroke pauses and the short waits of the lookup are virtual.
+#include "fakes/dispatch_rig.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+// Distinct gesture strings, shortest first.
+std::vector<std::string> gestureStrings(std::size_t count) {
+    std::vector<std::string> all;
+    std::vector<std::string> frontier = {""};
+    while (all.size() < count) {
+        std::vector<std::string> next;
+        for (const std::string& g : frontier)
+            for (char d = '0'; d <= '7' && all.size() < count; ++d)
+                if (g.empty() || g.back() != d) {
+                    next.push_back(g + d);
+                    all.push_back(g + d);
+                }
+        frontier = std::move(next);
+    }
+    return all;
+}
+
+std::string programFile(const std::vector<std::string>& gestures) {
+    std::string text;
+    for (std::size_t i = 0; i < gestures.size(); ++i) {
+        const char* type = i % 3 == 0   ? "Multiple Keystrokes"
+                           : i % 3 == 1 ? "Keystroke"
+                                        : "Run Program / File";
+        const char* action = i % 3 == 0   ? "010043CTRL+C|000056V"
+                             : i % 3 == 1 ? "000074F5"
+                                          : "C:\\Tools\\app.exe|";
+        text += "[" + gestures[i] + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
+    }
+    return text;
+}
+
+struct LookupFixture {
+    LookupFixture() {
+        const auto gestures = gestureStrings(1000);
+        rig.addFile("Gestures_probe.exe.ini", programFile(gestures));
+        rig.addFile("Gestures.ini", programFile({gestures.begin(), gestures.begin() + 50}));
+        rig.store.loadShownSet("Gestures.ini");
+        rig.setForeground("probe.exe");
+        rig.dispatcher.setStrokeAngleSource([](std::size_t) { return 100; });
+        rig.dispatcher.setOptions({true, true});
+        last = gestures.back();
+    }
+    DispatchRig rig;
+    std::string last;
+};
+
+void BM_LookupFound(benchmark::State& state) {
+    LookupFixture f;
+    for (auto _ : state) {
+        f.rig.dispatcher.runGesture(f.last, true);
+        f.rig.keyboard.events.clear();
+        f.rig.log.clear();
+    }
+}
+BENCHMARK(BM_LookupFound)->Unit(benchmark::kMicrosecond);
+
+void BM_LookupNotFoundWithSuggestions(benchmark::State& state) {
+    LookupFixture f;
+    const std::string missing = "0707070707"; // longer than any gesture in the file
+    for (auto _ : state) {
+        f.rig.dispatcher.lookupAndRun(missing);
+        f.rig.log.clear();
+    }
+}
+BENCHMARK(BM_LookupNotFoundWithSuggestions)->Unit(benchmark::kMicrosecond);
+
+void BM_NearGesturesOfALongGesture(benchmark::State& state) {
+    LookupFixture f;
+    const std::string drawn = f.last.substr(0, f.last.size() - 1) + (f.last.back() == '0' ? '1' : '0');
+    for (auto _ : state) {
+        f.rig.dispatcher.lookupAndRun(drawn);
+        f.rig.keyboard.events.clear();
+        f.rig.log.clear();
+    }
+}
+BENCHMARK(BM_NearGesturesOfALongGesture)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace flickmark
