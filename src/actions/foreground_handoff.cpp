@@ -36,13 +36,16 @@ bool ForegroundHandoff::attachForegroundInput(WindowId window) {
         return true;
     windowThread_ = focus_.windowThread(window);
     ownThread_ = focus_.currentThread();
-    attached_ = windowThread_ == ownThread_ || focus_.attachThreadInput(windowThread_, ownThread_, true);
+    // Our thread joins the window thread's input, not the other way round: under Wine the thread named
+    // first takes over the input state of the second, and a foreground program attached to ours would
+    // lose its focus window, so that keystrokes sent later reach no window.
+    attached_ = windowThread_ == ownThread_ || focus_.attachThreadInput(ownThread_, windowThread_, true);
     return attached_;
 }
 
 void ForegroundHandoff::detachForegroundInput() {
     if (attached_ && windowThread_ != ownThread_)
-        focus_.attachThreadInput(windowThread_, ownThread_, false);
+        focus_.attachThreadInput(ownThread_, windowThread_, false);
     attached_ = false;
 }
 

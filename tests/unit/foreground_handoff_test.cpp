@@ -38,7 +38,7 @@ TEST_F(ForegroundHandoffTest, AnotherProgramInFrontIsActivatedWhileAttachedToIts
     handoff.focusPreviousWindow();
     EXPECT_EQ(stack.foregroundChanges, Windows{20});
     EXPECT_EQ(stack.attachedAtChange, std::vector<bool>{true});
-    EXPECT_EQ(stack.attachCalls, (Attaches{{8, ownThread, true}, {8, ownThread, false}}));
+    EXPECT_EQ(stack.attachCalls, (Attaches{{ownThread, 8, true}, {ownThread, 8, false}}));
     EXPECT_FALSE(handoff.attached());
 }
 
@@ -80,7 +80,7 @@ TEST_F(ForegroundHandoffTest, AttachIsPairedAndNotRepeated) {
     EXPECT_TRUE(handoff.attachForegroundInput(1)); // already attached: no second call
     handoff.detachForegroundInput();
     handoff.detachForegroundInput(); // nothing left to detach
-    EXPECT_EQ(stack.attachCalls, (Attaches{{8, ownThread, true}, {8, ownThread, false}}));
+    EXPECT_EQ(stack.attachCalls, (Attaches{{ownThread, 8, true}, {ownThread, 8, false}}));
 }
 
 TEST_F(ForegroundHandoffTest, RefusedAttachStillTriesTheForegroundAndNeverDetaches) {
@@ -89,7 +89,7 @@ TEST_F(ForegroundHandoffTest, RefusedAttachStillTriesTheForegroundAndNeverDetach
     stack.attachSucceeds = false;
     EXPECT_TRUE(handoff.bringToFront(2));
     EXPECT_EQ(stack.foregroundChanges, Windows{2});
-    EXPECT_EQ(stack.attachCalls, (Attaches{{8, ownThread, true}}));
+    EXPECT_EQ(stack.attachCalls, (Attaches{{ownThread, 8, true}}));
     EXPECT_FALSE(handoff.attached());
 }
 
