@@ -55,6 +55,7 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     recognizer_ =
         std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_,
                                                      *arrows_, deps_.scratchpad, deps_.library, deps_.log});
+    menuCloser_ = std::make_unique<ContextMenuCloser>(hwnd(), deps_.log);
     deps_.log.setListener(this);
     updateLogText();
 }
@@ -77,6 +78,10 @@ void MouseMonitor::stop() {
         pauseTimer_->setEnabled(false);
     if (arrows_)
         arrows_->hide();
+}
+
+void MouseMonitor::dismissContextMenu() {
+    menuCloser_->closeForegroundMenu();
 }
 
 void MouseMonitor::createControls() {

@@ -1,6 +1,8 @@
 // The recognizer window: a hidden top-level window that owns the recognizer, its two timers and its arrow
 // popup, and shows the diagnostic log and the recognizer's live values when it is opened for diagnosis.
 //
+// It is also the window that closes the target program's context menu before an action runs.
+//
 // Found by other processes (the end-to-end tests) as window class "FlickmarkMouseMonitor"; the log is the
 // text of its EDIT control with id 1001.
 #pragma once
@@ -10,10 +12,12 @@
 #include "platform/coalescing_timer.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "platform/menus.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
+#include "recognizer/context_menu_closer_win.h"
 #include "recognizer/diagnostic_log.h"
 #include "recognizer/recognizer.h"
 
@@ -26,7 +30,9 @@ inline constexpr wchar_t kMouseMonitorClassName[] = L"FlickmarkMouseMonitor";
 inline constexpr wchar_t kMouseMonitorTitle[] = L"Flickmark Monitor";
 inline constexpr int kMouseMonitorLogControlId = 1001;
 
-class MouseMonitor final : private win32::WindowBase, private DiagnosticLogListener {
+class MouseMonitor final : public ContextMenuDismisser,
+                           private win32::WindowBase,
+                           private DiagnosticLogListener {
 public:
     struct Dependencies {
         InputPort& input;
@@ -47,6 +53,9 @@ public:
     void show();
     // Stops both timers and hides the arrow popup (the program is ending).
     void stop();
+
+    // ContextMenuDismisser: returns once the foreground program's menu is closed.
+    void dismissContextMenu() override;
 
 private:
     enum Value {
@@ -94,6 +103,7 @@ private:
     std::unique_ptr<CoalescingTimer> pauseTimer_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<Recognizer> recognizer_;
+    std::unique_ptr<ContextMenuCloser> menuCloser_;
 };
 
 } // namespace flickmark
