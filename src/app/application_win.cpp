@@ -1,28 +1,78 @@
 #include "app/application_win.h"
 
+#include "library/gesture_files.h"
+#include "settings/settings_table.h"
+
 #include <utility>
 
 namespace flickmark {
+namespace {
 
-Application::Application(CommandLineOptions options) : options_(std::move(options)), library_(log_) {
+constexpr UINT_PTR kClosePopupTimerId = 1;
+
+} // namespace
+
+Application::Application(std::string dataFolder)
+    : dataFolder_(std::move(dataFolder)),
+      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
+                  dataFolder_),
+      gestureStore_(files_, log_, dataFolder_),
+      settings_(files_, log_, dataFolder_ + std::string(settingsFileName)) {
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
+    createGestureLibrary();
+
     mouseMonitor_ = std::make_unique<MouseMonitor>(
-        MouseMonitor::Dependencies{keyboard_, desktop_, noScratchpad_, library_, log_});
+        MouseMonitor::Dependencies{keyboard_, desktop_, noScratchpadTrail_, *dispatcher_, log_});
+    menuRelay_.target = mouseMonitor_.get();
+    dispatcher_->setStrokeAngleSource(
+        [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
+
     dummyUnicodeTooltip_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDummyUnicodeTooltip", L"Flickmark");
     sysTrayMenu_ = std::make_unique<PlaceholderWindow>(L"FlickmarkSysTrayMenu", L"Flickmark");
     about_ = std::make_unique<PlaceholderWindow>(L"FlickmarkAbout", L"About Flickmark");
     drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
     scratchPad_ = std::make_unique<PlaceholderWindow>(L"FlickmarkScratchPad", L"Flickmark Scratchpad");
     config_ = std::make_unique<PlaceholderWindow>(L"FlickmarkConfig", L"Flickmark Configuration");
+    loadSettings();
     keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
     gestureWizard_ =
         std::make_unique<PlaceholderWindow>(L"FlickmarkGestureWizard", L"Flickmark Gesture Wizard");
+}
+
+// What the gestures window holds: the gesture sets (the global copy is loaded now), the gesture-name popup
+// with its close timer, and the dispatcher that looks gestures up and runs their actions.
+void Application::createGestureLibrary() {
+    gestureStore_.loadShownSet(std::string(globalGestureFileName));
+    programs_.setOwnerWindow(reinterpret_cast<WindowId>(gestures_->hwnd()));
+    namePopup_ = std::make_unique<TooltipWindow>();
+    closePopupSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kClosePopupTimerId);
+    closePopupTimer_ = std::make_unique<CoalescingTimer>(*closePopupSystemTimer_,
+                                                         [this] { dispatcher_->onClosePopupTimer(); });
+    gestures_->setTimerHandler([this](UINT_PTR id) {
+        if (id == kClosePopupTimerId && closePopupTimer_)
+            closePopupTimer_->onSystemTick();
+    });
+    dispatcher_ = std::make_unique<GestureDispatcher>(
+        DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopup_, menuRelay_,
+                        noScratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+}
+
+// Creating the configuration window loads the settings file, which pushes every value to its consumer;
+// until then the recognizer works with the defaults, and no tick runs before the message loop.
+void Application::loadSettings() {
+    recognizerSettings_ = std::make_unique<RecognizerSettingsTarget>(mouseMonitor_->recognizer());
+    lookupSettings_ = std::make_unique<LookupSettingsTarget>(*dispatcher_);
+    settings_.setConsumers(SettingsConsumers{recognizerSettings_.get(), nullptr, lookupSettings_.get()});
+    settings_.load();
 }
 
 Application::~Application() {
     // Stop sampling first, so no tick runs while the windows go away one by one.
     if (mouseMonitor_)
         mouseMonitor_->stop();
+    settings_.setConsumers({});
+    lookupSettings_.reset();
+    recognizerSettings_.reset();
     gestureWizard_.reset();
     keystrokeEdit_.reset();
     config_.reset();
@@ -31,7 +81,14 @@ Application::~Application() {
     about_.reset();
     sysTrayMenu_.reset();
     dummyUnicodeTooltip_.reset();
+    menuRelay_.target = nullptr;
     mouseMonitor_.reset();
+    if (gestures_)
+        gestures_->setTimerHandler({});
+    dispatcher_.reset();
+    closePopupTimer_.reset();
+    closePopupSystemTimer_.reset();
+    namePopup_.reset();
     gestures_.reset();
 }
 
@@ -39,6 +96,8 @@ void Application::onEnding() {
     clock_.markShuttingDown();
     if (mouseMonitor_)
         mouseMonitor_->stop();
+    // At the end of a session the process ends without leaving the message loop: save now.
+    keystrokes_.saveListFile();
 }
 
 int Application::run() {
@@ -53,6 +112,7 @@ int Application::run() {
         ::DispatchMessageW(&msg);
     }
     clock_.markShuttingDown();
+    keystrokes_.saveListFile();
     return static_cast<int>(msg.wParam);
 }
 

@@ -2,25 +2,43 @@
 // their fixed order at start-up and runs the one message loop.
 #pragma once
 
-#include "app/command_line.h"
+#include "actions/foreground_handoff.h"
+#include "actions/keystroke_sender.h"
+#include "actions/launch.h"
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
-#include "library/logging_gesture_library.h"
+#include "app/settings_targets.h"
+#include "library/gesture_dispatcher.h"
+#include "library/gesture_library_store.h"
 #include "overlays/scratchpad_trail.h"
+#include "overlays/scratchpad_visibility.h"
+#include "platform/coalescing_timer.h"
+#include "platform/menus.h"
+#include "platform/win32/file_system_win.h"
 #include "platform/win32/keyboard_query.h"
+#include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_keyboard_out.h"
+#include "platform/win32/win32_launcher.h"
+#include "platform/win32/win32_wall_clock.h"
+#include "platform/win32/win32_window_focus.h"
+#include "platform/win32/window_timer.h"
+#include "popup/tooltip_window_win.h"
 #include "recognizer/diagnostic_log.h"
 #include "recognizer/mouse_monitor_win.h"
+#include "settings/settings_store.h"
 
 #include <memory>
+#include <string>
 
 namespace flickmark {
 
 class Application {
 public:
-    // Creates everything; throws std::system_error when a window cannot be created.
-    explicit Application(CommandLineOptions options);
+    // `dataFolder` is absolute and ends in a path delimiter. Creates everything; throws std::system_error
+    // when a window cannot be created.
+    explicit Application(std::string dataFolder);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -28,24 +46,53 @@ public:
     // Runs the message loop until the program ends; returns the exit code.
     int run();
 
-    const CommandLineOptions& options() const { return options_; }
+    const std::string& dataFolder() const { return dataFolder_; }
 
 private:
+    // The recognizer window closes context menus, but the dispatcher that asks for it exists before that
+    // window does (the recognizer hands its gestures to the dispatcher).
+    class MenuDismissRelay final : public ContextMenuDismisser {
+    public:
+        void dismissContextMenu() override {
+            if (target)
+                target->dismissContextMenu();
+        }
+        ContextMenuDismisser* target = nullptr;
+    };
+
+    void createGestureLibrary();
+    void loadSettings();
     // The main window is closing or the session is ending.
     void onEnding();
 
-    CommandLineOptions options_;
+    std::string dataFolder_;
 
-    // Process-wide objects, created before any window.
-    Win32Clock clock_;
-    KeyboardQuery keyboard_;
-    Win32Desktop desktop_;
+    // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
-    NoScratchpadTrail noScratchpad_;
-    LoggingGestureLibrary library_;
+    Win32Clock clock_;
+    Win32FileSystem files_{&log_};
+    KeyboardQuery keyboard_;
+    Win32KeyboardOut keyboardOut_;
+    Win32Clipboard clipboard_;
+    Win32WallClock wallClock_;
+    Win32Launcher launcher_;
+    ProgramLauncher programs_{launcher_, log_};
+    KeystrokeSender keystrokes_;
+    Win32Desktop desktop_;
+    Win32WindowFocus windowFocus_;
+    ForegroundHandoff foreground_{desktop_, windowFocus_};
+    GestureLibraryStore gestureStore_;
+    SettingsStore settings_;
+    NoScratchpadTrail noScratchpadTrail_;
+    NoScratchpadVisibility noScratchpadVisibility_;
+    MenuDismissRelay menuRelay_;
 
-    // Long-lived windows in their creation order; destroyed in the reverse order.
+    // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<MainWindow> gestures_;
+    std::unique_ptr<TooltipWindow> namePopup_;
+    std::unique_ptr<WindowTimer> closePopupSystemTimer_;
+    std::unique_ptr<CoalescingTimer> closePopupTimer_;
+    std::unique_ptr<GestureDispatcher> dispatcher_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;
@@ -55,6 +102,9 @@ private:
     std::unique_ptr<PlaceholderWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
     std::unique_ptr<PlaceholderWindow> gestureWizard_;
+
+    std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
+    std::unique_ptr<LookupSettingsTarget> lookupSettings_;
 };
 
 } // namespace flickmark

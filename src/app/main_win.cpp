@@ -1,6 +1,6 @@
-// Program entry: reads the command line, creates the application and runs it.
+// Program entry: finds the data folder from the command line, creates the application and runs it.
+#include "actions/data_folder.h"
 #include "app/application_win.h"
-#include "app/command_line.h"
 #include "app/main_window_win.h"
 #include "platform/win32/text_convert.h"
 
@@ -22,6 +22,34 @@ std::vector<std::string> programArguments() {
     return arguments;
 }
 
+// The folder of the running executable, without a trailing delimiter; empty when it cannot be read.
+std::string executableFolder() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0)
+            return {};
+        // A full buffer means the path was cut; the call gives no length to grow to.
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string{} : path.substr(0, slash);
+}
+
+std::string currentDirectory() {
+    const DWORD needed = ::GetCurrentDirectoryA(0, nullptr);
+    if (needed == 0)
+        return {};
+    std::string directory(needed, '\0');
+    const DWORD length = ::GetCurrentDirectoryA(needed, directory.data());
+    directory.resize(length < needed ? length : 0);
+    return directory;
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -30,7 +58,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     ::InitCommonControlsEx(&controls);
     try {
-        flickmark::Application application(flickmark::parseCommandLine(programArguments()));
+        const std::vector<std::string> arguments = programArguments();
+        flickmark::Application application(
+            flickmark::dataFolderFromCommandLine(executableFolder(), arguments, currentDirectory()));
         return application.run();
     } catch (const std::exception& e) {
         const std::wstring text = L"Flickmark could not start:\n" + flickmark::win32::widen(e.what());

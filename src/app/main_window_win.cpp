@@ -33,6 +33,10 @@ void MainWindow::end() {
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_TIMER:
+        if (onTimer_)
+            onTimer_(wParam);
+        return 0;
     case WM_CLOSE:
         end();
         ::PostQuitMessage(0);

@@ -5,6 +5,7 @@
 #include "platform/win32/window_base.h"
 
 #include <functional>
+#include <utility>
 
 namespace flickmark {
 
@@ -20,11 +21,15 @@ public:
 
     using win32::WindowBase::hwnd;
 
+    // Receives the ids of the timers set on this window (SetTimer with this window and no callback).
+    void setTimerHandler(std::function<void(UINT_PTR id)> handler) { onTimer_ = std::move(handler); }
+
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void end();
 
     std::function<void()> onEnding_;
+    std::function<void(UINT_PTR)> onTimer_;
     bool ending_ = false;
 };
 

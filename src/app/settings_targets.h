@@ -1,0 +1,43 @@
+// Where loaded settings take effect in the running program: the recognizer takes its settings and the
+// pause time, the gesture dispatcher its lookup options.
+#pragma once
+
+#include "library/gesture_dispatcher.h"
+#include "recognizer/recognizer.h"
+#include "settings/settings_consumers.h"
+
+namespace flickmark {
+
+class RecognizerSettingsTarget final : public RecognizerSettingsConsumer {
+public:
+    explicit RecognizerSettingsTarget(Recognizer& recognizer) : recognizer_(recognizer) {}
+
+    void applyRecognizerSettings(const RecognizerSettings& settings) override {
+        recognizer_.applySettings(settings);
+    }
+    void setPauseTime(int milliseconds) override { recognizer_.setPauseTime(milliseconds); }
+
+private:
+    Recognizer& recognizer_;
+};
+
+class LookupSettingsTarget final : public LibrarySettingsConsumer {
+public:
+    explicit LookupSettingsTarget(GestureDispatcher& dispatcher) : dispatcher_(dispatcher) {}
+
+    void setSuggestionsEnabled(bool enabled) override {
+        LookupOptions options = dispatcher_.options();
+        options.suggestions = enabled;
+        dispatcher_.setOptions(options);
+    }
+    void setCorrectionsEnabled(bool enabled) override {
+        LookupOptions options = dispatcher_.options();
+        options.corrections = enabled;
+        dispatcher_.setOptions(options);
+    }
+
+private:
+    GestureDispatcher& dispatcher_;
+};
+
+} // namespace flickmark
