@@ -1,0 +1,189 @@
+"""Actions end to end: flickmark.exe under Wine runs the action bound to a drawn gesture in the probe window,
+with its settings and gesture files in a data folder of the test."""
+
+import contextlib
+import shutil
+import subprocess
+import unittest
+from pathlib import Path
+
+import harness
+from harness import RIGHT_STEPS, UP_STEPS, relative_path
+
+# Keystrokes in the gesture-file notation: Alt, Ctrl, Shift and Win flags, the virtual key in hex, the text.
+PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A"
+PROGRAM_KEYS_EXPECTED = [  # (virtual key, ctrl, shift, alt) of each main key, in sending order
+    (0x43, 1, 0, 0),
+    (0x74, 0, 1, 0),
+    (0x41, 0, 0, 0),
+]
+GLOBAL_KEYS = "000058X"
+MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
+
+DEFAULT_SETTINGS_FILE = (
+    "[init]\r\n"
+    "timethreshold=160\r\n"
+    "xThreshold=3\r\n"
+    "yThreshold=3\r\n"
+    "directionThreshold=0\r\n"
+    "tbDeltaBias=0.8\r\n"
+    "tbDistanceBias=0.7\r\n"
+    "tbXPixel=30\r\n"
+    "tbYPixel=25\r\n"
+    "tbHelpPause=800\r\n"
+    "cbEnableHelpPoup=1\r\n"
+    "cbEnableDiagonals=0\r\n"
+    "tbFadeTime=800\r\n"
+    "cbEnableScratchpad=1\r\n"
+    "cbEnabledSuggestions=1\r\n"
+    "cbEnableCorrections=0\r\n"
+)
+
+
+def write_gestures(path: Path, gestures: dict[str, tuple[str, str]]) -> None:
+    """A gesture file: section = gesture string, ActionType and Action."""
+    lines = []
+    for gesture, (action_type, action) in gestures.items():
+        lines += [f"[{gesture}]", f"ActionType={action_type}", f"Action={action}"]
+    path.write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+
+
+def key_downs(probe: harness.Probe, since_us: int) -> list[harness.ProbeEvent]:
+    return probe.log.matching("key down ", since_us) + probe.log.matching("syskey down ", since_us)
+
+
+def fields(event: harness.ProbeEvent) -> dict[str, int]:
+    """The numeric fields of a probe key event ("vk=0x43 ctrl=1 ...")."""
+    values = {}
+    for item in event.text.split():
+        name, equals, value = item.partition("=")
+        if equals:
+            values[name] = int(value, 0)
+    return values
+
+
+def set_immutable(paths: list[Path], immutable: bool) -> None:
+    # Wine running as root ignores missing write permissions; only the immutable attribute stops a write.
+    subprocess.run(["chattr", "+i" if immutable else "-i", *map(str, paths)], check=True, timeout=10)
+
+
+class ActionsEndToEnd(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.session = harness.session_from_environment("actions")
+        try:
+            cls.probe = cls.session.start_probe()
+        except BaseException:
+            cls.session.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
+    def setUp(self):
+        self.session.activate(self.probe)
+        self.data_dir = self.session.work_dir / f"data-{self._testMethodName}"
+        self.data_dir.mkdir(parents=True, exist_ok=True)
+        self.addCleanup(self.session.close_menu, self.probe)
+        self.addCleanup(self.session.release_buttons)
+
+    def start_flickmark(self) -> harness.Flickmark:
+        flickmark = self.session.start_flickmark(self.data_dir)
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+        return flickmark
+
+    def draw_up_right(self, flickmark: harness.Flickmark) -> tuple[int, int]:
+        """Draws Up then Right over the probe; returns the log mark and host time from before the press."""
+        start = self.probe.point(0.5, 0.7)
+        self.session.move(*start)
+        mark = flickmark.log.mark()
+        since_us = harness.now_us()
+        self.session.button_down()
+        flickmark.log.wait_for("--------0", mark)
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.button_up()
+        return mark, since_us
+
+    def test_program_keystrokes_reach_the_program_in_order_after_its_menu_closed(self):
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        write_gestures(self.data_dir / "Gestures.ini", {"03": ("Multiple Keystrokes", GLOBAL_KEYS)})
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Multiple Keystrokes", PROGRAM_KEYS)})
+        flickmark = self.start_flickmark()
+
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
+        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A", mark)
+        harness.wait_until(lambda: len(self.main_key_downs(since_us)) >= len(PROGRAM_KEYS_EXPECTED), 5.0,
+                           "the program set's keystrokes", lambda: self.probe.log.text())
+
+        pressed = [(f["vk"], f["ctrl"], f["shift"], f["alt"]) for f in map(fields, self.main_key_downs(since_us))]
+        self.assertEqual(pressed, PROGRAM_KEYS_EXPECTED, self.probe.log.text())
+        # Every modifier went up again: the last key event of each modifier is a release.
+        for vk in MODIFIER_KEYS:
+            events = [e for e in self.probe.log.matching("", since_us) if "key " in e.text and fields(e).get("vk") == vk]
+            if events:
+                self.assertIn(" up ", f" {events[-1].text} ", self.probe.log.text())
+        # The right-button release opened the probe's menu, and it was closed before the first key arrived.
+        opened = self.probe.log.wait_for("menu open", since_us)
+        closed = self.probe.log.wait_for("menu close", opened.time_us)
+        first_key = key_downs(self.probe, since_us)[0]
+        self.assertLess(closed.time_us, first_key.time_us, self.probe.log.text())
+
+    def main_key_downs(self, since_us: int) -> list[harness.ProbeEvent]:
+        return [e for e in key_downs(self.probe, since_us) if fields(e)["vk"] not in MODIFIER_KEYS]
+
+    def test_run_program_starts_a_program_from_a_folder_with_blanks_with_its_parameters(self):
+        folder = self.session.prefix / "drive_c" / "Program Files Test" / "probe dir"
+        folder.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(self.session.programs.tool("probe"), folder / "probe.exe")
+        self.addCleanup(shutil.rmtree, folder.parent, True)
+        second_log = harness.ProbeLog(self.session.work_dir / "started-probe.log")
+        second_log.path.unlink(missing_ok=True)
+        action = (r"C:\Program Files Test\probe dir\probe.exe|"
+                  f"{harness.windows_path(second_log.path)} --pos 950 100 300 300")
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Run Program / File", action)})
+        flickmark = self.start_flickmark()
+
+        mark, _ = self.draw_up_right(flickmark)
+        self.addCleanup(self.end_started_probe)
+        flickmark.log.wait_for("run program " + action, mark)
+        second_log.wait_for("ready", timeout=10.0)
+
+    def end_started_probe(self):
+        """Ends the probe that Flickmark started (found by its command line), then brings the first one back."""
+        for entry in Path("/proc").iterdir():
+            with contextlib.suppress(OSError, ValueError):
+                if entry.name.isdigit() and b"probe dir" in (entry / "cmdline").read_bytes():
+                    subprocess.run(["kill", entry.name], check=False)
+        self.session.activate(self.probe)
+
+    def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
+        settings = self.data_dir / "defaults.ini"
+        settings.unlink(missing_ok=True)
+        self.start_flickmark()
+
+        harness.wait_until(lambda: settings.is_file() and settings.read_bytes() == DEFAULT_SETTINGS_FILE.encode(),
+                           5.0, "defaults.ini with all fifteen keys",
+                           lambda: repr(settings.read_bytes() if settings.is_file() else None))
+
+    def test_read_only_data_folder_is_logged_and_gestures_are_still_recognised(self):
+        # Only one key: loading must write the other fourteen back, which the folder refuses.
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        write_gestures(self.data_dir / "Gestures.ini", {"03": ("Keystroke", "000041A")})
+        locked = [self.data_dir, *self.data_dir.iterdir()]
+        self.addCleanup(set_immutable, locked, False)
+        set_immutable(locked, True)
+        flickmark = self.start_flickmark()
+
+        flickmark.log.wait_for("Unable to write to " + harness.windows_path(self.data_dir / "defaults.ini"))
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
+        flickmark.log.wait_for("run keystrokes A", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
+        self.assertTrue(flickmark.process.running())
+
+
+if __name__ == "__main__":
+    unittest.main()
