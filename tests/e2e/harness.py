@@ -134,8 +134,9 @@ def wine_environment(prefix: Path, display: str | None) -> dict[str, str]:
     return env
 
 
-def _wine_version() -> str:
-    result = subprocess.run(["wine", "--version"], capture_output=True, text=True, env=wine_environment(Path("/"), None))
+def _wine_version(prefix: Path) -> str:
+    result = subprocess.run(["wine", "--version"], capture_output=True, text=True,
+                            env=wine_environment(prefix, None))
     return result.stdout.strip()
 
 
@@ -149,13 +150,13 @@ def create_prefix(prefix: Path) -> None:
     if result.returncode != 0:
         raise HarnessError(f"wineboot -i failed ({result.returncode}):\n{result.stdout}{result.stderr}")
     subprocess.run(["wineserver", "-w"], env=env, timeout=120, check=False)
-    (prefix / ".flickmark-stamp").write_text(_wine_version() + "\n")
+    (prefix / ".flickmark-stamp").write_text(_wine_version(prefix) + "\n")
 
 
 def ensure_prefix(prefix: Path) -> None:
     """Reuses a complete prefix made by the same Wine version, else builds one."""
     stamp = prefix / ".flickmark-stamp"
-    if not stamp.is_file() or stamp.read_text().strip() != _wine_version():
+    if not stamp.is_file() or stamp.read_text().strip() != _wine_version(prefix):
         create_prefix(prefix)
 
 
