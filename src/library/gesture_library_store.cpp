@@ -1,5 +1,6 @@
 #include "library/gesture_library_store.h"
 
+#include <optional>
 #include <utility>
 
 namespace flickmark {
@@ -28,7 +29,13 @@ bool GestureLibraryStore::saveShownSet() {
 }
 
 const GestureSet& GestureLibraryStore::loadLookupSet(const std::string& fileName) {
+    // Every lookup reads the program's file, so a file edited by hand takes effect at once; parsing it again
+    // is skipped while its bytes are those of the set already held.
+    std::optional<std::string> text = files_.readFile(dataFolder_ + fileName);
+    if (text && lookupText_ && lookup_.fileName == fileName && *text == *lookupText_)
+        return lookup_;
     load(lookup_, fileName);
+    lookupText_ = std::move(text);
     return lookup_;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "recognizer/diagnostic_log.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ private:
     std::string dataFolder_;
     GestureSet global_;
     GestureSet lookup_;
+    std::optional<std::string> lookupText_; // the bytes lookup_ was read from
     GestureSet shown_;
 };
 

@@ -248,6 +248,26 @@ TEST_F(GestureLibraryStoreTest, LookupsNeverChangeTheSetTheWindowSaves) {
     EXPECT_EQ(store.lookupSet().gestureStrings(), (Strings{"12"}));
 }
 
+TEST_F(GestureLibraryStoreTest, EveryLookupSeesTheProgramFileAsItIsNow) {
+    const std::string path = folder + "Gestures_a.exe.ini";
+    files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"03"}));
+    EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"03"}));
+
+    files.files[path] += "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n"; // edited by hand
+    EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"03", "12"}));
+
+    store.loadShownSet("Gestures_a.exe.ini"); // the gestures window deletes one and saves
+    store.shownSet().removeGesture("03");
+    ASSERT_TRUE(store.saveShownSet());
+    EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"12"}));
+
+    files.files.erase(path);
+    EXPECT_TRUE(store.loadLookupSet("Gestures_a.exe.ini").names.empty());
+    files.files[folder + "Gestures_b.exe.ini"] = files.files[folder + "Gestures.ini"] = "";
+    EXPECT_EQ(store.loadLookupSet("Gestures_b.exe.ini").fileName, "Gestures_b.exe.ini");
+}
+
 TEST_F(GestureLibraryStoreTest, TheGlobalCopyFollowsLoadsAndSavesOfTheGlobalFileOnly) {
     files.files[folder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
     store.loadShownSet("Gestures.ini");
