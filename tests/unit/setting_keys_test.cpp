@@ -1,4 +1,3 @@
-#include "library/logging_gesture_library.h"
 #include "settings/settings_table.h"
 
 #include <gtest/gtest.h>
@@ -68,15 +67,6 @@ TEST(SettingKeys, UnknownKeysAndUnreadableValuesChangeNothing) {
     }
     EXPECT_NE(findSetting("CBENABLEHELPPOUP"), nullptr);
     EXPECT_EQ(findSetting("cbEnableHelpPopup"), nullptr) << "the key keeps its historic spelling";
-}
-
-TEST(LoggingGestureLibrary, WritesGesturesAndHelpRequestsToTheLog) {
-    DiagnosticLog log;
-    LoggingGestureLibrary library(log);
-    library.runGesture("03", false);
-    library.lookupAndRun("46");
-    library.showHelp(dir::Left);
-    EXPECT_EQ(log.lines(), (std::vector<std::string>{"gesture 03 UP+RIGHT", "gesture 46 NE+SE", "help 2"}));
 }
 
 } // namespace
