@@ -1,5 +1,6 @@
-"""A short scripted Flickmark demo on a private X server: draws Up then Right over the probe window,
-saves screenshots (one with the arrow popup during the stroke) and prints the diagnostic log."""
+"""A short scripted Flickmark demo on a private X server: draws Up then Right over the probe window, which
+the demo's "Gestures.ini" binds to typing "hi", saves screenshots (one with the arrow popup during the
+stroke) and prints the diagnostic log and the keys the probe window received."""
 
 import sys
 import time
@@ -15,6 +16,8 @@ def main() -> int:
     with harness.Session(harness.TOOLS_PREFIX, out_dir) as session:
         probe = session.start_probe()
         harness.write_settings(out_dir / "data", **harness.TEST_PACE_SETTINGS)
+        (out_dir / "data" / "Gestures.ini").write_bytes(
+            b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=000048H|000049I\r\n")
         flickmark = session.start_flickmark(data_dir=out_dir / "data")
         log = flickmark.log
         start = probe.point(0.5, 0.7)
@@ -32,7 +35,8 @@ def main() -> int:
             log.wait_for("ADDING Right", mark)
             session.screenshot("arrow-right")
             session.button_up()
-            log.wait_for("int-------", mark)
+            log.wait_for("run keystrokes", mark)
+            probe.log.wait_for("key up vk=0x49")
             session.screenshot("after-release")
         except AssertionError as failure:
             print(f"demo: {failure}", file=sys.stderr)
@@ -41,6 +45,10 @@ def main() -> int:
             print("\nFlickmark's diagnostic log:")
             for line in log.lines():
                 print("  " + line)
+            print("\nKeys the probe window received:")
+            for event in probe.log.events():
+                if event.text.startswith("key "):
+                    print("  " + event.text)
     print(f"\nScreenshots and logs: {out_dir}")
     for path in sorted(out_dir.glob("*.png")):
         print(f"  {path.name}")
