@@ -27,6 +27,7 @@ import struct
 import subprocess
 import sys
 import time
+import unittest
 import zlib
 from dataclasses import dataclass
 from pathlib import Path
@@ -718,6 +719,33 @@ def session_from_environment(name: str) -> Session:
     _end_on_sigterm()
     session = Session(prefix, work_dir)
     return session.__enter__()
+
+
+class ProbeTestCase(unittest.TestCase):
+    """Tests of one module sharing a session and a probe window; each test gets its own data folder
+    (`self.data_dir`) and leaves no menu open and no button held. Subclasses set `module`."""
+
+    module = ""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.session = session_from_environment(cls.module)
+        try:
+            cls.probe = cls.session.start_probe()
+        except BaseException:
+            cls.session.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.session.close()
+
+    def setUp(self):
+        self.session.activate(self.probe)
+        self.data_dir = self.session.work_dir / f"data-{self._testMethodName}"
+        self.data_dir.mkdir(parents=True, exist_ok=True)
+        self.addCleanup(self.session.close_menu, self.probe)
+        self.addCleanup(self.session.release_buttons)
 
 
 def _end_on_sigterm() -> None:

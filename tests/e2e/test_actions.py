@@ -69,26 +69,8 @@ def set_immutable(paths: list[Path], immutable: bool) -> None:
     subprocess.run(["chattr", "+i" if immutable else "-i", *map(str, paths)], check=True, timeout=10)
 
 
-class ActionsEndToEnd(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.session_from_environment("actions")
-        try:
-            cls.probe = cls.session.start_probe()
-        except BaseException:
-            cls.session.close()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
-
-    def setUp(self):
-        self.session.activate(self.probe)
-        self.data_dir = self.session.work_dir / f"data-{self._testMethodName}"
-        self.data_dir.mkdir(parents=True, exist_ok=True)
-        self.addCleanup(self.session.close_menu, self.probe)
-        self.addCleanup(self.session.release_buttons)
+class ActionsEndToEnd(harness.ProbeTestCase):
+    module = "actions"
 
     def start_flickmark(self) -> harness.Flickmark:
         flickmark = self.session.start_flickmark(self.data_dir)

@@ -8,28 +8,14 @@ from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
 ARROW_SIZE = 48  # the popup's pictures are about this size
 
 
-class RecognizerEndToEnd(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.session = harness.session_from_environment("recognizer")
-        try:
-            cls.probe = cls.session.start_probe()
-        except BaseException:
-            cls.session.close()
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.session.close()
+class RecognizerEndToEnd(harness.ProbeTestCase):
+    module = "recognizer"
 
     def setUp(self):
-        self.session.activate(self.probe)
-        data_dir = self.session.work_dir / f"data-{self._testMethodName}"
-        harness.write_settings(data_dir, **harness.TEST_PACE_SETTINGS)
-        self.flickmark = self.session.start_flickmark(data_dir)
-        self.addCleanup(self.session.close_menu, self.probe)
+        super().setUp()
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        self.flickmark = self.session.start_flickmark(self.data_dir)
         self.addCleanup(self.session.stop_flickmark, self.flickmark)
-        self.addCleanup(self.session.release_buttons)
         self.log = self.flickmark.log
 
     def press(self, at, accepted=True):
