@@ -85,11 +85,11 @@ std::string normalizedFolder(std::string_view path) {
 }
 
 bool isDataOption(std::string_view argument) {
-    constexpr std::string_view option = "-data";
-    if (argument.size() != option.size())
+    constexpr std::string_view kDataOption = "-data";
+    if (argument.size() != kDataOption.size())
         return false;
-    for (std::size_t i = 0; i < option.size(); ++i)
-        if (!equalIgnoringCase(argument[i], option[i]))
+    for (std::size_t i = 0; i < kDataOption.size(); ++i)
+        if (!equalIgnoringCase(argument[i], kDataOption[i]))
             return false;
     return true;
 }

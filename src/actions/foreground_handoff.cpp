@@ -7,8 +7,8 @@ namespace flickmark {
 namespace {
 
 // The z-order can change while it is walked; a bound keeps a cycle from hanging the UI thread.
-constexpr int maxWindowsWalked = 100000;
-constexpr int maxOwnWindowsSkipped = 3;
+constexpr int kMaxWindowsWalked = 100000;
+constexpr int kMaxOwnWindowsSkipped = 3;
 
 std::string lowerCase(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -23,7 +23,7 @@ ForegroundHandoff::ForegroundHandoff(DesktopPort& desktop, WindowFocusPort& focu
 
 WindowId ForegroundHandoff::nextVisibleWindow(WindowId window) {
     WindowId w = window != 0 ? window : desktop_.foregroundWindow();
-    for (int walked = 0; w != 0 && walked < maxWindowsWalked; ++walked) {
+    for (int walked = 0; w != 0 && walked < kMaxWindowsWalked; ++walked) {
         w = focus_.nextWindow(w);
         if (w != 0 && focus_.isVisible(w))
             return w;
@@ -55,7 +55,7 @@ bool ForegroundHandoff::isOwnWindow(WindowId window) {
 
 WindowId ForegroundHandoff::targetWindow() {
     WindowId w = desktop_.foregroundWindow();
-    for (int i = 0; i < maxOwnWindowsSkipped && isOwnWindow(w); ++i)
+    for (int i = 0; i < kMaxOwnWindowsSkipped && isOwnWindow(w); ++i)
         w = nextVisibleWindow(w);
     return w;
 }

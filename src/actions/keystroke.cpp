@@ -3,7 +3,7 @@
 namespace flickmark {
 namespace {
 
-constexpr std::size_t encodedHeaderLength = 6;
+constexpr std::size_t kEncodedHeaderLength = 6;
 
 std::optional<std::uint8_t> decimalDigit(char c) {
     if (c < '0' || c > '9')
@@ -22,10 +22,10 @@ std::optional<std::uint16_t> hexDigit(char c) {
 }
 
 std::string hexKey(std::uint16_t key) {
-    static constexpr char digits[] = "0123456789ABCDEF";
+    static constexpr char kHexDigits[] = "0123456789ABCDEF";
     std::string out;
     do {
-        out.insert(out.begin(), digits[key & 0xF]);
+        out.insert(out.begin(), kHexDigits[key & 0xF]);
         key = static_cast<std::uint16_t>(key >> 4);
     } while (key != 0);
     if (out.size() < 2)
@@ -43,7 +43,7 @@ std::string encodeKeystroke(const KeystrokeData& k) {
 std::optional<KeystrokeData> decodeKeystroke(std::string_view encoded) {
     KeystrokeData result;
     result.text = "none";
-    if (encoded.size() < encodedHeaderLength)
+    if (encoded.size() < kEncodedHeaderLength)
         return result;
     const auto alt = decimalDigit(encoded[0]);
     const auto ctrl = decimalDigit(encoded[1]);
@@ -58,7 +58,7 @@ std::optional<KeystrokeData> decodeKeystroke(std::string_view encoded) {
     result.shift = *shift;
     result.win = *win;
     result.key = static_cast<std::uint16_t>(*high * 16 + *low);
-    result.text.assign(encoded.substr(encodedHeaderLength));
+    result.text.assign(encoded.substr(kEncodedHeaderLength));
     return result;
 }
 
@@ -67,14 +67,14 @@ std::string keyName(std::uint16_t key) {
         std::uint16_t code;
         const char* name;
     };
-    static constexpr NamedKey named[] = {
+    static constexpr NamedKey kNamedKeys[] = {
         {0x08, "BACKSPACE"}, {0x09, "TAB"},    {0x0D, "ENTER"},    {0x13, "PAUSE"}, {0x1B, "ESCAPE"},
         {0x20, "SPACE"},     {0x21, "PAGEUP"}, {0x22, "PAGEDOWN"}, {0x23, "END"},   {0x24, "HOME"},
         {0x25, "LEFT"},      {0x26, "UP"},     {0x27, "RIGHT"},    {0x28, "DOWN"},  {0x2A, "PRINT"},
         {0x2D, "INSERT"},    {0x2E, "DELETE"}, {0x6A, "MULTIPLY"}, {0x6B, "ADD"},   {0x6D, "SUBTRACT"},
         {0x6E, "DECIMAL"},   {0x6F, "DIVIDE"}, {0x90, "NUMLOCK"},
     };
-    for (const NamedKey& k : named)
+    for (const NamedKey& k : kNamedKeys)
         if (k.code == key)
             return k.name;
     if ((key >= 0x30 && key <= 0x39) || (key >= 0x41 && key <= 0x5A))

@@ -1,5 +1,7 @@
 #include "actions/keystroke_sender.h"
 
+#include "base/virtual_keys.h"
+
 #include "actions/date_format.h"
 
 #include <algorithm>
@@ -8,14 +10,10 @@
 namespace flickmark {
 namespace {
 
-constexpr std::uint8_t vkBack = 0x08, vkTab = 0x09, vkReturn = 0x0D, vkShift = 0x10, vkControl = 0x11,
-                       vkMenu = 0x12, vkSpace = 0x20, vkEnd = 0x23, vkHome = 0x24, vkLeft = 0x25, vkUp = 0x26,
-                       vkRight = 0x27, vkDown = 0x28, vkInsert = 0x2D, vkDelete = 0x2E, vkLeftWin = 0x5B;
-
-constexpr int stepPauseMs = 10;
-constexpr int specialKeyLeadMs = 60;
-constexpr int specialKeyHoldMs = 30;
-constexpr int waitTokenMs = 100;
+constexpr int kStepPauseMs = 10;
+constexpr int kSpecialKeyLeadMs = 60;
+constexpr int kSpecialKeyHoldMs = 30;
+constexpr int kWaitTokenMs = 100;
 
 std::uint8_t lowByte(long long value) {
     return static_cast<std::uint8_t>(value & 0xFF);
@@ -52,10 +50,10 @@ struct SpecialKeyToken {
     const char* name;
     std::uint8_t virtualKey;
 };
-constexpr SpecialKeyToken specialKeyTokens[] = {
-    {"TAB", vkTab},   {"DEL", vkDelete},  {"HOME", vkHome},   {"BACK", vkBack},
-    {"END", vkEnd},   {"INS", vkInsert},  {"UP", vkUp},       {"DOWN", vkDown},
-    {"LEFT", vkLeft}, {"RIGHT", vkRight}, {"SPACE", vkSpace},
+constexpr SpecialKeyToken kSpecialKeyTokens[] = {
+    {"TAB", vk::Tab},   {"DEL", vk::Delete},  {"HOME", vk::Home},   {"BACK", vk::Back},
+    {"END", vk::End},   {"INS", vk::Insert},  {"UP", vk::Up},       {"DOWN", vk::Down},
+    {"LEFT", vk::Left}, {"RIGHT", vk::Right}, {"SPACE", vk::Space},
 };
 
 } // namespace
@@ -67,22 +65,22 @@ KeystrokeSender::KeystrokeSender(const KeystrokeSenderPorts& ports, ProgramLaunc
 
 void KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
     // Receivers act on the virtual key; the scan codes of modifier events only have to stay the same.
-    const auto ctrlScan = [this] { return lowByte(keyboard_.vkKeyScan(vkControl)); };
-    const auto altScan = [this] { return lowByte(keyboard_.vkKeyScan(vkMenu)); };
+    const auto ctrlScan = [this] { return lowByte(keyboard_.vkKeyScan(vk::Control)); };
+    const auto altScan = [this] { return lowByte(keyboard_.vkKeyScan(vk::Menu)); };
 
-    clock_.pause(stepPauseMs);
+    clock_.pause(kStepPauseMs);
     if (k.win)
-        keyboard_.keyEvent(vkLeftWin, ctrlScan(), 0);
-    clock_.pause(stepPauseMs);
+        keyboard_.keyEvent(vk::LeftWin, ctrlScan(), 0);
+    clock_.pause(kStepPauseMs);
     if (k.alt)
-        keyboard_.keyEvent(vkMenu, ctrlScan(), 0);
-    clock_.pause(stepPauseMs);
+        keyboard_.keyEvent(vk::Menu, ctrlScan(), 0);
+    clock_.pause(kStepPauseMs);
     if (k.ctrl)
-        keyboard_.keyEvent(vkControl, ctrlScan(), 0);
-    clock_.pause(stepPauseMs);
+        keyboard_.keyEvent(vk::Control, ctrlScan(), 0);
+    clock_.pause(kStepPauseMs);
     if (k.shift)
-        keyboard_.keyEvent(vkShift, lowByte(keyboard_.mapVirtualKey(vkShift)), 0);
-    clock_.pause(stepPauseMs);
+        keyboard_.keyEvent(vk::Shift, lowByte(keyboard_.mapVirtualKey(vk::Shift)), 0);
+    clock_.pause(kStepPauseMs);
 
     // A letter goes to the key that types it in the current layout; when no key of the layout types it
     // (a Cyrillic or Greek layout), the letter's own key code still reaches shortcuts such as Ctrl+C.
@@ -92,20 +90,20 @@ void KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
         if (scanned != -1 && lowByte(scanned) != 0xFF)
             key = lowByte(scanned);
     }
-    const std::uint32_t extended = k.key == vkLeft || k.key == vkRight ? key_event::extendedKey : 0;
+    const std::uint32_t extended = k.key == vk::Left || k.key == vk::Right ? key_event::kExtendedKey : 0;
     keyboard_.keyEvent(key, key, extended);
-    clock_.pause(stepPauseMs);
-    keyboard_.keyEvent(key, key, extended | key_event::keyUp);
-    clock_.pause(stepPauseMs);
+    clock_.pause(kStepPauseMs);
+    keyboard_.keyEvent(key, key, extended | key_event::kKeyUp);
+    clock_.pause(kStepPauseMs);
 
     if (k.shift)
-        keyboard_.keyEvent(vkShift, lowByte(keyboard_.vkKeyScan(vkShift)), key_event::keyUp);
+        keyboard_.keyEvent(vk::Shift, lowByte(keyboard_.vkKeyScan(vk::Shift)), key_event::kKeyUp);
     if (k.ctrl)
-        keyboard_.keyEvent(vkControl, ctrlScan(), key_event::keyUp);
+        keyboard_.keyEvent(vk::Control, ctrlScan(), key_event::kKeyUp);
     if (k.alt)
-        keyboard_.keyEvent(vkMenu, altScan(), key_event::keyUp);
+        keyboard_.keyEvent(vk::Menu, altScan(), key_event::kKeyUp);
     if (k.win)
-        keyboard_.keyEvent(vkLeftWin, altScan(), key_event::keyUp);
+        keyboard_.keyEvent(vk::LeftWin, altScan(), key_event::kKeyUp);
 }
 
 bool KeystrokeSender::sendKeystrokeList(std::string_view list) {
@@ -121,11 +119,11 @@ bool KeystrokeSender::sendKeystrokeList(std::string_view list) {
 }
 
 void KeystrokeSender::pressSpecialKey(std::uint8_t virtualKey, std::uint8_t scanCode) {
-    clock_.pause(specialKeyLeadMs);
+    clock_.pause(kSpecialKeyLeadMs);
     keyboard_.keyEvent(virtualKey, scanCode, 0);
-    clock_.pause(specialKeyHoldMs);
-    keyboard_.keyEvent(virtualKey, scanCode, key_event::keyUp);
-    clock_.pause(stepPauseMs);
+    clock_.pause(kSpecialKeyHoldMs);
+    keyboard_.keyEvent(virtualKey, scanCode, key_event::kKeyUp);
+    clock_.pause(kStepPauseMs);
 }
 
 void KeystrokeSender::runScript(std::string_view text) {
@@ -152,20 +150,20 @@ void KeystrokeSender::runScript(std::string_view text) {
         const std::string token = takeToken(script, "]");
         const std::string name = upperCase(token);
 
-        const auto special = std::find_if(std::begin(specialKeyTokens), std::end(specialKeyTokens),
+        const auto special = std::find_if(std::begin(kSpecialKeyTokens), std::end(kSpecialKeyTokens),
                                           [&](const SpecialKeyToken& t) { return name == t.name; });
-        if (special != std::end(specialKeyTokens)) {
+        if (special != std::end(kSpecialKeyTokens)) {
             pressSpecialKey(special->virtualKey);
             pendingText.clear();
         } else if (name == "ENTER") {
-            pressSpecialKey(vkReturn, lowByte(keyboard_.mapVirtualKey(vkReturn)));
+            pressSpecialKey(vk::Return, lowByte(keyboard_.mapVirtualKey(vk::Return)));
             pendingText.clear();
         } else if (name == "WAIT") {
-            clock_.pause(waitTokenMs);
+            clock_.pause(kWaitTokenMs);
         } else if (name.starts_with("DATE")) {
             pendingText += formatDateTime(quotedPart(token), wallClock_.localNow());
         } else if (name.starts_with("CLEAR")) {
-            clock_.pause(specialKeyLeadMs);
+            clock_.pause(kSpecialKeyLeadMs);
             clipboard_.clear();
             pendingText.clear();
         } else if (name == "CLIPBRD") {

@@ -8,12 +8,12 @@
 #include "actions/keystroke.h"
 #include "actions/launch.h"
 #include "actions/paste_list_file.h"
+#include "base/diagnostic_log.h"
 #include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/keyboard_out.h"
 #include "platform/wall_clock.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <cstdint>
 #include <string>

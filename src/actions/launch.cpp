@@ -18,7 +18,7 @@ std::string_view trimmed(std::string_view text) {
 }
 
 constexpr std::uint32_t newProcessGroupFlags(std::uint32_t priorityClass) {
-    return priorityClass | creation_flags::newProcessGroup;
+    return priorityClass | creation_flags::kNewProcessGroup;
 }
 
 } // namespace
@@ -53,7 +53,7 @@ std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
     // Left unquoted on purpose: the shell could not open the whole text as one file, so the only thing
     // left to try is reading it as a program followed by its arguments.
     const ProcessStart start =
-        launcher_.createProcess(file, newProcessGroupFlags(creation_flags::normalPriority));
+        launcher_.createProcess(file, newProcessGroupFlags(creation_flags::kNormalPriority));
     if (start.started)
         return 0;
     log_.append("Unable to open " + file + " (shell result " + std::to_string(shellResult) + ", error " +

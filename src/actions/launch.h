@@ -5,9 +5,9 @@
 // A failed start never stops the program: it becomes one line in the diagnostic log.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/desktop.h"
 #include "platform/launcher.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <cstdint>
 #include <string>
@@ -33,7 +33,7 @@ public:
 
     // Starts a command line in a new process group without waiting. Returns whether it started.
     bool launchCommand(const std::string& commandLine,
-                       std::uint32_t priorityClass = creation_flags::normalPriority);
+                       std::uint32_t priorityClass = creation_flags::kNormalPriority);
 
     // Opens `text` through the shell (programs, documents with their program, folders); when the shell
     // cannot, starts it as a command line, which also runs "program arguments" texts. Returns 0 on success

@@ -3,7 +3,7 @@
 namespace flickmark {
 
 PasteListFile::PasteListFile(FileSystem& files, DiagnosticLog& log, const std::string& dataFolder)
-    : files_(files), log_(log), path_(dataFolder + pasteListFileName) {
+    : files_(files), log_(log), path_(dataFolder + kPasteListFileName) {
     if (auto text = files_.readFile(path_)) {
         contents_ = std::move(*text);
     } else if (files_.fileExists(path_)) {

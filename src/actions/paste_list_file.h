@@ -3,14 +3,14 @@
 // read is left alone).
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <string>
 
 namespace flickmark {
 
-inline constexpr const char* pasteListFileName = "exepaste.ini";
+inline constexpr const char* kPasteListFileName = "exepaste.ini";
 
 class PasteListFile {
 public:

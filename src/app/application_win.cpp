@@ -17,12 +17,14 @@ Application::Application(std::string dataFolder)
       keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
                   dataFolder_),
       gestureStore_(files_, log_, dataFolder_),
-      settings_(files_, log_, dataFolder_ + std::string(settingsFileName)) {
+      settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
     createGestureLibrary();
 
-    mouseMonitor_ = std::make_unique<MouseMonitor>(
-        MouseMonitor::Dependencies{keyboard_, desktop_, noScratchpadTrail_, *dispatcher_, log_});
+    arrows_ = std::make_unique<TooltipWindow>();
+    arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
+    mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
+        keyboard_, desktop_, *arrowsPort_, noScratchpadTrail_, *dispatcher_, log_});
     menuRelay_.target = mouseMonitor_.get();
     dispatcher_->setStrokeAngleSource(
         [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
@@ -42,9 +44,10 @@ Application::Application(std::string dataFolder)
 // What the gestures window holds: the gesture sets (the global copy is loaded now), the gesture-name popup
 // with its close timer, and the dispatcher that looks gestures up and runs their actions.
 void Application::createGestureLibrary() {
-    gestureStore_.loadShownSet(std::string(globalGestureFileName));
+    gestureStore_.loadShownSet(std::string(kGlobalGestureFileName));
     programs_.setOwnerWindow(reinterpret_cast<WindowId>(gestures_->hwnd()));
     namePopup_ = std::make_unique<TooltipWindow>();
+    namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
     closePopupSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kClosePopupTimerId);
     closePopupTimer_ = std::make_unique<CoalescingTimer>(*closePopupSystemTimer_,
                                                          [this] { dispatcher_->onClosePopupTimer(); });
@@ -53,7 +56,7 @@ void Application::createGestureLibrary() {
             closePopupTimer_->onSystemTick();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
-        DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopup_, menuRelay_,
+        DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_,
                         noScratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
 }
 
@@ -83,11 +86,14 @@ Application::~Application() {
     dummyUnicodeTooltip_.reset();
     menuRelay_.target = nullptr;
     mouseMonitor_.reset();
+    arrowsPort_.reset();
+    arrows_.reset();
     if (gestures_)
         gestures_->setTimerHandler({});
     dispatcher_.reset();
     closePopupTimer_.reset();
     closePopupSystemTimer_.reset();
+    namePopupPort_.reset();
     namePopup_.reset();
     gestures_.reset();
 }

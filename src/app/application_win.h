@@ -7,26 +7,27 @@
 #include "actions/launch.h"
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
+#include "app/popup_ports_win.h"
 #include "app/settings_targets.h"
+#include "base/diagnostic_log.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
-#include "overlays/scratchpad_trail.h"
-#include "overlays/scratchpad_visibility.h"
+#include "library/scratchpad_visibility.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
-#include "platform/win32/file_system_win.h"
 #include "platform/win32/keyboard_query.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
+#include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
-#include "recognizer/diagnostic_log.h"
 #include "recognizer/mouse_monitor_win.h"
+#include "recognizer/scratchpad_trail.h"
 #include "settings/settings_store.h"
 
 #include <memory>
@@ -90,9 +91,12 @@ private:
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<MainWindow> gestures_;
     std::unique_ptr<TooltipWindow> namePopup_;
+    std::unique_ptr<TextPopupWindow> namePopupPort_;
     std::unique_ptr<WindowTimer> closePopupSystemTimer_;
     std::unique_ptr<CoalescingTimer> closePopupTimer_;
     std::unique_ptr<GestureDispatcher> dispatcher_;
+    std::unique_ptr<TooltipWindow> arrows_;
+    std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;

@@ -1,16 +1,16 @@
 #include "library/gesture_dispatcher.h"
 
 #include "actions/keystroke.h"
+#include "base/direction.h"
 #include "library/gesture_files.h"
 #include "library/near_gestures.h"
-#include "recognizer/direction.h"
 
 namespace flickmark {
 namespace {
 
-constexpr int shortWaitMs = 50;
-constexpr int plainLookupWaitMs = 200;
-constexpr int popupOffsetX = 11;
+constexpr int kShortWaitMs = 50;
+constexpr int kPlainLookupWaitMs = 200;
+constexpr int kPopupOffsetX = 11;
 
 std::string joined(const std::vector<std::string>& items) {
     std::string text;
@@ -26,7 +26,7 @@ std::string joined(const std::vector<std::string>& items) {
 
 GestureDispatcher::GestureDispatcher(const DispatcherPorts& ports) : ports_(ports) {
     ports_.closePopupTimer.setEnabled(false);
-    ports_.closePopupTimer.setInterval(namePopupMilliseconds);
+    ports_.closePopupTimer.setInterval(kNamePopupMilliseconds);
 }
 
 void GestureDispatcher::chooseSets() {
@@ -41,7 +41,7 @@ bool GestureDispatcher::foundInSets(const std::string& gesture) const {
 
 void GestureDispatcher::showNamePopup(const std::string& displayName) {
     Point at = ports_.input.cursorPos();
-    at.x += popupOffsetX;
+    at.x += kPopupOffsetX;
     ports_.namePopup.showText(displayName + "  ", at);
     ports_.closePopupTimer.setEnabled(false);
     ports_.closePopupTimer.setEnabled(true);
@@ -94,7 +94,7 @@ void GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
     }
     if (ran && !quiet)
         showNamePopup(displayName);
-    ports_.clock.waitWithMessages(plainLookupWaitMs);
+    ports_.clock.waitWithMessages(kPlainLookupWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
 }
 
@@ -112,16 +112,16 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
     };
 
     if (foundInSets(gesture) && execute(gesture)) {
-        ports_.clock.waitWithMessages(shortWaitMs);
+        ports_.clock.waitWithMessages(kShortWaitMs);
         showNamePopup(displayName);
-        finish(shortWaitMs);
+        finish(kShortWaitMs);
         return;
     }
     if (!options_.suggestions) {
         ports_.log.append("no gesture " + gesture + " for this program");
         if (listener_)
             listener_->noMatch(gesture);
-        finish(shortWaitMs);
+        finish(kShortWaitMs);
         return;
     }
 
@@ -133,7 +133,7 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
         if (const auto corrected = findCorrection(gesture, candidates, strokeAngle_)) {
             ports_.log.append("corrected " + gesture + " to " + *corrected);
             execute(*corrected);
-            ports_.clock.waitWithMessages(shortWaitMs);
+            ports_.clock.waitWithMessages(kShortWaitMs);
             showNamePopup(displayName);
             // Unlike the other exits, nothing would give the scratchpad back here; do it for consistency.
             ports_.scratchpad.setVisible(scratchpadWasVisible);
@@ -152,7 +152,7 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
         if (listener_)
             listener_->suggested(gesture, lastSuggestions_);
     }
-    ports_.clock.waitWithMessages(shortWaitMs);
+    ports_.clock.waitWithMessages(kShortWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
 }
 

@@ -6,16 +6,16 @@
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
-#include "library/gesture_library.h"
+#include "base/diagnostic_log.h"
 #include "library/gesture_library_store.h"
-#include "overlays/scratchpad_visibility.h"
+#include "library/scratchpad_visibility.h"
+#include "library/text_popup.h"
 #include "platform/clock.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/menus.h"
 #include "platform/timer.h"
-#include "popup/text_popup.h"
-#include "recognizer/diagnostic_log.h"
+#include "recognizer/gesture_library.h"
 
 #include <functional>
 #include <string>
@@ -55,14 +55,16 @@ public:
 
 class GestureDispatcher final : public GestureLibrary {
 public:
-    static constexpr int namePopupMilliseconds = 500;
+    static constexpr int kNamePopupMilliseconds = 500;
 
     explicit GestureDispatcher(const DispatcherPorts& ports);
 
     void setOptions(const LookupOptions& options) { options_ = options; }
     const LookupOptions& options() const { return options_; }
     // The angle the recognizer recorded for stroke i of the gesture just drawn.
-    void setStrokeAngleSource(std::function<int(std::size_t)> strokeAngle) { strokeAngle_ = std::move(strokeAngle); }
+    void setStrokeAngleSource(std::function<int(std::size_t)> strokeAngle) {
+        strokeAngle_ = std::move(strokeAngle);
+    }
     void setListener(DispatchListener* listener) { listener_ = listener; }
 
     void runGesture(const std::string& gesture, bool quiet) override;

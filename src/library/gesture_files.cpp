@@ -1,7 +1,7 @@
 #include "library/gesture_files.h"
 
 #include "actions/keystroke.h"
-#include "recognizer/direction.h"
+#include "base/direction.h"
 #include "settings/data_file.h"
 #include "settings/ini_document.h"
 
@@ -10,11 +10,11 @@
 namespace flickmark {
 namespace {
 
-constexpr std::array<std::string_view, 3> actionTypeTexts = {"Keystroke", "Multiple Keystrokes",
-                                                             "Run Program / File"};
-constexpr std::string_view actionTypeKey = "ActionType";
-constexpr std::string_view actionKey = "Action";
-constexpr std::string_view lineBreak = "\r\n";
+constexpr std::array<std::string_view, 3> kActionTypeTexts = {"Keystroke", "Multiple Keystrokes",
+                                                              "Run Program / File"};
+constexpr std::string_view kActionTypeKey = "ActionType";
+constexpr std::string_view kActionKey = "Action";
+constexpr std::string_view kLineBreak = "\r\n";
 
 bool isBlankLine(std::string_view line) {
     return line.find_first_not_of(" \t\v\f\x1a") == std::string_view::npos;
@@ -33,24 +33,24 @@ std::vector<std::string> linesWithoutTrailingBlanks(const IniDocument& document,
 
 void appendLine(std::string& text, std::string_view line) {
     text += line;
-    text += lineBreak;
+    text += kLineBreak;
 }
 
 } // namespace
 
 std::string_view actionTypeText(ActionType type) {
-    return actionTypeTexts[static_cast<std::size_t>(type)];
+    return kActionTypeTexts[static_cast<std::size_t>(type)];
 }
 
 ActionType actionTypeCode(std::string_view text) {
-    for (std::size_t code = 0; code < actionTypeTexts.size(); ++code)
-        if (actionTypeTexts[code] == text)
+    for (std::size_t code = 0; code < kActionTypeTexts.size(); ++code)
+        if (kActionTypeTexts[code] == text)
             return static_cast<ActionType>(code);
     return ActionType::Keystroke;
 }
 
 bool isKnownActionType(std::string_view text) {
-    for (std::string_view known : actionTypeTexts)
+    for (std::string_view known : kActionTypeTexts)
         if (known == text)
             return true;
     return false;
@@ -61,7 +61,7 @@ std::string programFileName(std::string_view executableName) {
 }
 
 bool isGlobalGestureFile(std::string_view fileName) {
-    return fileName == globalGestureFileName;
+    return fileName == kGlobalGestureFileName;
 }
 
 std::string actionDisplayText(std::string_view typeText, std::string_view action) {
@@ -110,9 +110,9 @@ GestureSet loadGestureSet(FileSystem& files, DiagnosticLog& log, const std::stri
         if (set.names.contains(displayName))
             continue; // a repeated section: every reader sees only the first one
         set.names.set(displayName, gesture);
-        const std::string typeText = document.value(gesture, actionTypeKey);
+        const std::string typeText = document.value(gesture, kActionTypeKey);
         set.types.set(gesture, typeText);
-        const std::string action = document.value(gesture, actionKey);
+        const std::string action = document.value(gesture, kActionKey);
 
         if (!isKnownActionType(typeText)) {
             set.kept.unknownTypeActions.set(gesture, action);
@@ -130,7 +130,7 @@ GestureSet loadGestureSet(FileSystem& files, DiagnosticLog& log, const std::stri
         std::vector<std::string> extra;
         for (std::size_t i = section.begin; i < section.end; ++i) {
             const auto name = document.entryName(i);
-            if (!name || iniNamesEqual(*name, actionTypeKey) || iniNamesEqual(*name, actionKey))
+            if (!name || iniNamesEqual(*name, kActionTypeKey) || iniNamesEqual(*name, kActionKey))
                 continue;
             extra.emplace_back(document.lineText(i));
         }
@@ -146,10 +146,10 @@ std::string gestureFileText(const GestureSet& set) {
         appendLine(text, line);
     for (const auto& [displayName, gesture] : set.names.entries()) {
         appendLine(text, "[" + gesture + "]");
-        appendLine(text, std::string(actionTypeKey) + "=" + encodeIniValue(set.types.value(gesture)));
+        appendLine(text, std::string(kActionTypeKey) + "=" + encodeIniValue(set.types.value(gesture)));
         const std::string* action = set.actions.find(gesture);
         const std::string kept = action ? std::string() : set.kept.unknownTypeActions.value(gesture);
-        appendLine(text, std::string(actionKey) + "=" + encodeIniValue(action ? *action : kept));
+        appendLine(text, std::string(kActionKey) + "=" + encodeIniValue(action ? *action : kept));
         if (const auto extra = set.kept.gestureExtraLines.find(gesture);
             extra != set.kept.gestureExtraLines.end())
             for (const std::string& line : extra->second)

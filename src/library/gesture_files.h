@@ -9,9 +9,9 @@
 //     Action=100046ALT+F|000053S
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "library/gesture_set.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <string>
 #include <string_view>
@@ -19,7 +19,7 @@
 
 namespace flickmark {
 
-inline constexpr std::string_view globalGestureFileName = "Gestures.ini";
+inline constexpr std::string_view kGlobalGestureFileName = "Gestures.ini";
 
 enum class ActionType {
     Keystroke = 0,          // one encoded keystroke

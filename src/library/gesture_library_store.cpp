@@ -7,7 +7,7 @@ namespace flickmark {
 
 GestureLibraryStore::GestureLibraryStore(FileSystem& files, DiagnosticLog& log, std::string dataFolder)
     : files_(files), log_(log), dataFolder_(std::move(dataFolder)) {
-    global_.fileName = globalGestureFileName;
+    global_.fileName = kGlobalGestureFileName;
 }
 
 void GestureLibraryStore::load(GestureSet& set, const std::string& fileName) {

@@ -5,10 +5,10 @@
 //  - the shown set: the set the gestures window shows, edits and saves, with its own file name.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "library/gesture_files.h"
 #include "library/gesture_set.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <optional>
 #include <string>

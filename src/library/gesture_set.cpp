@@ -1,6 +1,6 @@
 #include "library/gesture_set.h"
 
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "library/near_gestures.h"
 
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <algorithm>
 
@@ -15,9 +15,13 @@ std::size_t requiredMatches(std::size_t length) {
     return length * 6 / 10;
 }
 
-Direction directionAt(std::string_view gesture, std::size_t i) { return static_cast<Direction>(gesture[i] - '0'); }
+Direction directionAt(std::string_view gesture, std::size_t i) {
+    return static_cast<Direction>(gesture[i] - '0');
+}
 
-bool correctsStroke(Direction candidate, Direction drawn, int angle) { return angleBetween(candidate, drawn, angle); }
+bool correctsStroke(Direction candidate, Direction drawn, int angle) {
+    return angleBetween(candidate, drawn, angle);
+}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 // Desktop port: monitors and the foreground window, as far as recognition and lookup need them.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 #include <cstdint>
 #include <optional>

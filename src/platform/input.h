@@ -1,7 +1,7 @@
 // Input state port: what the recognizer samples at each tick.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 namespace flickmark {
 

@@ -7,8 +7,8 @@
 namespace flickmark {
 
 namespace key_event {
-constexpr std::uint32_t extendedKey = 0x1; // KEYEVENTF_EXTENDEDKEY
-constexpr std::uint32_t keyUp = 0x2;       // KEYEVENTF_KEYUP
+constexpr std::uint32_t kExtendedKey = 0x1; // KEYEVENTF_EXTENDEDKEY
+constexpr std::uint32_t kKeyUp = 0x2;       // KEYEVENTF_KEYUP
 } // namespace key_event
 
 class KeyboardOut {

@@ -10,8 +10,8 @@
 namespace flickmark {
 
 namespace creation_flags {
-constexpr std::uint32_t normalPriority = 0x20;   // NORMAL_PRIORITY_CLASS
-constexpr std::uint32_t newProcessGroup = 0x200; // CREATE_NEW_PROCESS_GROUP
+constexpr std::uint32_t kNormalPriority = 0x20;   // NORMAL_PRIORITY_CLASS
+constexpr std::uint32_t kNewProcessGroup = 0x200; // CREATE_NEW_PROCESS_GROUP
 } // namespace creation_flags
 
 struct ProcessStart {

@@ -2,7 +2,7 @@
 // a thin border and the arrow in the middle, antialiased by supersampling.
 #pragma once
 
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,7 +2,7 @@
 // area of the monitor it is on, and never over the position itself once it had to be moved.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 namespace flickmark {
 

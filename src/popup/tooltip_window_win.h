@@ -5,10 +5,9 @@
 // A show while the popup is showing does nothing; the next show after hide() takes effect.
 #pragma once
 
+#include "base/direction.h"
 #include "platform/win32/window_base.h"
-#include "popup/arrow_popup.h"
 #include "popup/popup_placement.h"
-#include "popup/text_popup.h"
 
 #include <optional>
 #include <string_view>
@@ -19,21 +18,21 @@ namespace win32 {
 class DibCanvas;
 }
 
-class TooltipWindow final : public ArrowPopup, public TextPopup, private win32::WindowBase {
+class TooltipWindow final : private win32::WindowBase {
 public:
     // Creates the (hidden) window. Throws std::system_error when that fails.
     TooltipWindow();
     ~TooltipWindow() override;
 
     // An arrow tile about 48 x 48 logical pixels at the DPI of the monitor at `at`.
-    void showArrow(Direction direction, Point at) override;
-    void hide() override;
-    bool isShowing() const override { return showing_; }
+    void showArrow(Direction direction, Point at);
+    void hide();
+    bool isShowing() const { return showing_; }
     // The top-left corner of the last show, after placement.
-    Point position() const override { return position_; }
+    Point position() const { return position_; }
 
     // Text in the system code page, without header; see showWideText.
-    void showText(std::string_view text, Point at) override;
+    void showText(std::string_view text, Point at);
     void showText(std::string_view text, Point at, std::string_view extra, bool hint);
     // Text near `at`: the body below an optional header band that holds the hint line (`hint`) and the
     // hotkey line (`extra`). Lines are broken to the maximum width.

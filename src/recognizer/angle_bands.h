@@ -1,7 +1,7 @@
 // Turning an angle from the anchor into direction candidates, and the candidates into one direction.
 #pragma once
 
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 namespace flickmark {
 

@@ -1,6 +1,6 @@
 #include "recognizer/classifier.h"
 
-#include "recognizer/log_text.h"
+#include "base/log_text.h"
 #include "recognizer/stroke_math.h"
 
 #include <algorithm>

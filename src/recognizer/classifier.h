@@ -4,11 +4,11 @@
 // on an axis, so each stroke is measured from where it began.
 #pragma once
 
+#include "base/diagnostic_log.h"
+#include "base/direction.h"
+#include "base/geometry.h"
 #include "platform/desktop.h"
-#include "platform/geometry.h"
 #include "recognizer/angle_bands.h"
-#include "recognizer/diagnostic_log.h"
-#include "recognizer/direction.h"
 #include "recognizer/recognizer_settings.h"
 
 #include <array>

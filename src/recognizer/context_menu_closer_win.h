@@ -2,8 +2,8 @@
 // keystrokes go to that program: while a menu is open, its modal loop takes every key.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/win32/unique_handle.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <windows.h>
 

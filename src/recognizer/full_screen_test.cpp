@@ -1,6 +1,6 @@
 #include "recognizer/full_screen_test.h"
 
-#include "recognizer/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace flickmark {
 

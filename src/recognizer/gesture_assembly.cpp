@@ -1,6 +1,6 @@
 #include "recognizer/gesture_assembly.h"
 
-#include "recognizer/log_text.h"
+#include "base/log_text.h"
 #include "recognizer/stroke_math.h"
 
 namespace flickmark {

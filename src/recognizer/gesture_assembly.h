@@ -3,15 +3,15 @@
 // string.
 #pragma once
 
-#include "library/gesture_library.h"
-#include "overlays/scratchpad_trail.h"
-#include "platform/geometry.h"
+#include "base/diagnostic_log.h"
+#include "base/direction.h"
+#include "base/geometry.h"
 #include "platform/timer.h"
-#include "popup/arrow_popup.h"
+#include "recognizer/arrow_popup.h"
 #include "recognizer/classifier.h"
-#include "recognizer/diagnostic_log.h"
-#include "recognizer/direction.h"
+#include "recognizer/gesture_library.h"
 #include "recognizer/recognizer_settings.h"
+#include "recognizer/scratchpad_trail.h"
 
 #include <string>
 #include <vector>

@@ -51,10 +51,9 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     });
     pauseTimer_ =
         std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
-    arrows_ = std::make_unique<TooltipWindow>();
-    recognizer_ =
-        std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_,
-                                                     *arrows_, deps_.scratchpad, deps_.library, deps_.log});
+    recognizer_ = std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_,
+                                                               *pauseTimer_, deps_.arrows, deps_.scratchpad,
+                                                               deps_.library, deps_.log});
     menuCloser_ = std::make_unique<ContextMenuCloser>(hwnd(), deps_.log);
     deps_.log.setListener(this);
     updateLogText();
@@ -76,8 +75,7 @@ void MouseMonitor::stop() {
         mouseTimer_->setEnabled(false);
     if (pauseTimer_)
         pauseTimer_->setEnabled(false);
-    if (arrows_)
-        arrows_->hide();
+    deps_.arrows.hide();
 }
 
 void MouseMonitor::dismissContextMenu() {

@@ -7,8 +7,7 @@
 // text of its EDIT control with id 1001.
 #pragma once
 
-#include "library/gesture_library.h"
-#include "overlays/scratchpad_trail.h"
+#include "base/diagnostic_log.h"
 #include "platform/coalescing_timer.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
@@ -16,10 +15,11 @@
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
 #include "platform/win32/window_timer.h"
-#include "popup/tooltip_window_win.h"
+#include "recognizer/arrow_popup.h"
 #include "recognizer/context_menu_closer_win.h"
-#include "recognizer/diagnostic_log.h"
+#include "recognizer/gesture_library.h"
 #include "recognizer/recognizer.h"
+#include "recognizer/scratchpad_trail.h"
 
 #include <array>
 #include <memory>
@@ -37,6 +37,7 @@ public:
     struct Dependencies {
         InputPort& input;
         DesktopPort& desktop;
+        ArrowPopup& arrows;
         ScratchpadTrail& scratchpad;
         GestureLibrary& library;
         DiagnosticLog& log;
@@ -101,7 +102,6 @@ private:
     std::unique_ptr<WindowTimer> pauseSystemTimer_;
     std::unique_ptr<CoalescingTimer> mouseTimer_;
     std::unique_ptr<CoalescingTimer> pauseTimer_;
-    std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<Recognizer> recognizer_;
     std::unique_ptr<ContextMenuCloser> menuCloser_;
 };

@@ -7,15 +7,15 @@
 // and the gesture in progress keeps its state.
 #pragma once
 
-#include "library/gesture_library.h"
-#include "overlays/scratchpad_trail.h"
+#include "base/diagnostic_log.h"
+#include "base/direction.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
 #include "platform/timer.h"
-#include "popup/arrow_popup.h"
-#include "recognizer/diagnostic_log.h"
-#include "recognizer/direction.h"
+#include "recognizer/arrow_popup.h"
+#include "recognizer/gesture_library.h"
 #include "recognizer/recognizer_settings.h"
+#include "recognizer/scratchpad_trail.h"
 
 #include <memory>
 #include <string>

@@ -2,7 +2,7 @@
 // screen points. Angles are whole degrees clockwise on screen: 0 right, 90 down, 180 left, 270 up.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // leaves. A refused write keeps the old file; callers keep their in-memory data and carry on.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 #include "settings/ini_document.h"
 
 #include <string>

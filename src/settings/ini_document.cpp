@@ -3,7 +3,7 @@
 namespace flickmark {
 namespace {
 
-constexpr std::string_view utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 bool isBlank(char c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' ';
@@ -75,9 +75,9 @@ IniDocument::IniDocument() {
 }
 
 IniDocument::IniDocument(std::string_view text) {
-    if (text.substr(0, utf8ByteOrderMark.size()) == utf8ByteOrderMark) {
-        byteOrderMark_ = utf8ByteOrderMark;
-        text.remove_prefix(utf8ByteOrderMark.size());
+    if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
+        byteOrderMark_ = kUtf8ByteOrderMark;
+        text.remove_prefix(kUtf8ByteOrderMark.size());
     }
     bool lineBreakSeen = false;
     while (!text.empty()) {

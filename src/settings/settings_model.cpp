@@ -17,7 +17,7 @@ int roundedPosition(double position, int low, int high) {
 } // namespace
 
 SettingsModel::SettingsModel() {
-    for (std::size_t row = 0; row < settingCount; ++row)
+    for (std::size_t row = 0; row < kSettingCount; ++row)
         show(row, settingsTable()[row].defaultValue);
 }
 

@@ -32,7 +32,7 @@ public:
     double value(std::size_t row) const;
 
 private:
-    std::array<int, settingCount> positions_{};
+    std::array<int, kSettingCount> positions_{};
 };
 
 } // namespace flickmark

@@ -48,9 +48,9 @@ bool SettingsStore::save() {
     LoadedIniFile file = loadIniFile(files_, log_, path_);
     bool changed = false;
     const auto& table = settingsTable();
-    for (std::size_t row = 0; row < settingCount; ++row)
+    for (std::size_t row = 0; row < kSettingCount; ++row)
         if (model_.hasControl(row))
-            changed |= file.document.setValue(settingsSection, table[row].key,
+            changed |= file.document.setValue(kSettingsSection, table[row].key,
                                               formatSetting(table[row].type, model_.value(row)));
     return apply(file, changed);
 }
@@ -58,14 +58,14 @@ bool SettingsStore::save() {
 bool SettingsStore::apply(LoadedIniFile& file, bool changed) {
     SettingsSnapshot snapshot;
     const auto& table = settingsTable();
-    for (std::size_t row = 0; row < settingCount; ++row) {
+    for (std::size_t row = 0; row < kSettingCount; ++row) {
         const SettingDefinition& definition = table[row];
         double value = model_.value(row);
-        if (const auto text = file.document.find(settingsSection, definition.key))
+        if (const auto text = file.document.find(kSettingsSection, definition.key))
             if (const auto parsed = parseSetting(definition.type, *text))
                 value = *parsed;
         changed |=
-            file.document.setValue(settingsSection, definition.key, formatSetting(definition.type, value));
+            file.document.setValue(kSettingsSection, definition.key, formatSetting(definition.type, value));
         model_.show(row, value);
         definition.store(snapshot, value);
     }

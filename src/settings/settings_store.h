@@ -6,8 +6,8 @@
 // atomically. Save writes the model's controls, then loads.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 #include "settings/settings_consumers.h"
 #include "settings/settings_model.h"
 #include "settings/settings_table.h"
@@ -22,7 +22,7 @@ struct LoadedIniFile;
 
 class SettingsStore {
 public:
-    // `path` is the data folder followed by settingsFileName. The references must outlive the store.
+    // `path` is the data folder followed by kSettingsFileName. The references must outlive the store.
     SettingsStore(FileSystem& files, DiagnosticLog& log, std::string path, SettingsConsumers consumers = {});
 
     // Both return whether the file now holds the values in effect. When it does not (the write was refused,

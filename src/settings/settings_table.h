@@ -11,8 +11,8 @@
 
 namespace flickmark {
 
-inline constexpr std::string_view settingsFileName = "defaults.ini";
-inline constexpr std::string_view settingsSection = "init";
+inline constexpr std::string_view kSettingsFileName = "defaults.ini";
+inline constexpr std::string_view kSettingsSection = "init";
 
 enum class SettingType {
     Integer, // decimal text; "0x"/"0X" hexadecimal accepted on reading
@@ -47,7 +47,7 @@ struct SettingDefinition {
     void (*store)(SettingsSnapshot& snapshot, double value);
 };
 
-inline constexpr std::size_t settingCount = 15;
+inline constexpr std::size_t kSettingCount = 15;
 
 // Row indices, named after the keys.
 namespace setting {
@@ -68,7 +68,7 @@ inline constexpr std::size_t cbEnabledSuggestions = 13;
 inline constexpr std::size_t cbEnableCorrections = 14;
 } // namespace setting
 
-const std::array<SettingDefinition, settingCount>& settingsTable();
+const std::array<SettingDefinition, kSettingCount>& settingsTable();
 
 // The row of a settings-file key, compared ignoring ASCII case as the file's reader does; nullptr when
 // unknown.

@@ -5,6 +5,7 @@
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
+#include "base/diagnostic_log.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_input.h"
@@ -15,11 +16,10 @@
 #include "fakes/virtual_clock.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
-#include "overlays/scratchpad_visibility.h"
+#include "library/scratchpad_visibility.h"
+#include "library/text_popup.h"
 #include "platform/menus.h"
 #include "platform/wall_clock.h"
-#include "popup/text_popup.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,7 @@
 // arrow is showing.
 #pragma once
 
-#include "popup/arrow_popup.h"
+#include "recognizer/arrow_popup.h"
 
 #include <vector>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "fakes/virtual_clock.h"
-#include "library/gesture_library.h"
+#include "recognizer/gesture_library.h"
 
 #include <cstdint>
 #include <functional>

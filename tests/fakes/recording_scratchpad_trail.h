@@ -1,7 +1,7 @@
 // A scratchpad that records the button changes and points the recognizer reports.
 #pragma once
 
-#include "overlays/scratchpad_trail.h"
+#include "recognizer/scratchpad_trail.h"
 
 #include <vector>
 

@@ -5,6 +5,7 @@
 // a deadline at or before a tick's time fires before that tick. Nothing fires after the last tick.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "fakes/fake_arrow_popup.h"
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_input.h"
@@ -12,7 +13,6 @@
 #include "fakes/recording_gesture_library.h"
 #include "fakes/recording_scratchpad_trail.h"
 #include "fakes/virtual_clock.h"
-#include "recognizer/diagnostic_log.h"
 #include "recognizer/recognizer.h"
 
 #include <cstdint>

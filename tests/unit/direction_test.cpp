@@ -1,4 +1,4 @@
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ TEST(Direction, AdjacencyIsSymmetricAndOnlyBetweenCardinalAndDiagonal) {
 
 TEST(Direction, AngleBetweenComparesPlainNumbersWithBothEndsIncluded) {
     EXPECT_TRUE(angleBetween(dir::Up, dir::NE, 300));
-    EXPECT_FALSE(angleBetween(dir::Up, dir::SE, 300)); // not adjacent
+    EXPECT_FALSE(angleBetween(dir::Up, dir::SE, 300));   // not adjacent
     EXPECT_TRUE(angleBetween(dir::Right, dir::NE, 300)); // 0..315, no wrap-around
     EXPECT_FALSE(angleBetween(dir::NE, dir::Right, 330));
     EXPECT_TRUE(angleBetween(dir::SW, dir::Left, 135));

@@ -1,9 +1,9 @@
 #include "library/gesture_files.h"
 #include "library/gesture_library_store.h"
 
+#include "base/direction.h"
 #include "fakes/fake_file_system.h"
 #include "platform/wildcard.h"
-#include "recognizer/direction.h"
 #include "settings/ini_document.h"
 
 #include <gtest/gtest.h>

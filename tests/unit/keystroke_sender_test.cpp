@@ -12,8 +12,8 @@
 namespace flickmark {
 namespace {
 
-constexpr std::uint32_t up = key_event::keyUp;
-constexpr std::uint32_t ext = key_event::extendedKey;
+constexpr std::uint32_t up = key_event::kKeyUp;
+constexpr std::uint32_t ext = key_event::kExtendedKey;
 
 // Scan codes the US layout of RecordingKeyboard gives: VkKeyScanA of the control characters 0x10, 0x11 and
 // 0x12 (Ctrl+P, Ctrl+Q, Ctrl+R) and MapVirtualKeyA of Shift and Enter.

@@ -4,8 +4,8 @@
 // ends, and whatever came after it waits behind it, so that everything appears in the order it happened.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "fakes/virtual_clock.h"
-#include "recognizer/diagnostic_log.h"
 
 #include <cstdint>
 #include <deque>

@@ -8,8 +8,8 @@
 //                              0 up), cursor at X Y
 #pragma once
 
+#include "base/geometry.h"
 #include "fakes/fake_desktop.h"
-#include "platform/geometry.h"
 #include "settings/settings_table.h"
 
 #include <cstdint>

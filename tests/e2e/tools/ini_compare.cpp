@@ -31,8 +31,8 @@ using flickmark::IniDocument;
 using flickmark::iniNamesEqual;
 using Strings = std::vector<std::string>;
 
-constexpr DWORD maxBufferSize = 64 * 1024 * 1024;
-constexpr char missingMarker[] = "<<missing>>";
+constexpr DWORD kMaxBufferSize = 64 * 1024 * 1024;
+constexpr char kMissingMarker[] = "<<missing>>";
 
 std::string readBytes(const std::string& path, bool& ok) {
     std::ifstream in(path, std::ios::binary);
@@ -57,7 +57,7 @@ template <typename Read> std::string readGrowing(Read read) {
     for (DWORD size = 64 * 1024;; size *= 4) {
         std::vector<char> buffer(size);
         const DWORD length = read(buffer.data(), size);
-        if (length + 2 < size || size >= maxBufferSize)
+        if (length + 2 < size || size >= kMaxBufferSize)
             return std::string(buffer.data(), length);
     }
 }
@@ -76,7 +76,7 @@ Strings platformKeys(const std::string& file, const std::string& section) {
 
 std::string platformValue(const std::string& file, const std::string& section, const std::string& key) {
     return readGrowing([&](char* buffer, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), missingMarker, buffer, size,
+        return GetPrivateProfileStringA(section.c_str(), key.c_str(), kMissingMarker, buffer, size,
                                         file.c_str());
     });
 }
@@ -191,7 +191,7 @@ Strings compareKeyLists(const std::string& platformFile, const IniDocument& docu
 void compareValues(const std::string& platformFile, const IniDocument& document, const std::string& section,
                    const std::string& key, Report& report, const std::set<std::string>& known) {
     report.compare(shown(section) + " " + shown(key), shown(platformValue(platformFile, section, key)),
-                   shown(document.value(section, key, missingMarker)), known);
+                   shown(document.value(section, key, kMissingMarker)), known);
 }
 
 int compareFile(const std::string& file, Report& report, std::ostream& out) {

@@ -1,8 +1,8 @@
 // What the recognizer needs of its arrow popup: one picture near the cursor, never activated.
 #pragma once
 
-#include "platform/geometry.h"
-#include "recognizer/direction.h"
+#include "base/direction.h"
+#include "base/geometry.h"
 
 namespace flickmark {
 

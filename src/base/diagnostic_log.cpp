@@ -1,8 +1,10 @@
-#include "recognizer/diagnostic_log.h"
+#include "base/diagnostic_log.h"
 
 namespace flickmark {
 
-std::string repeatSuffix(int repeats) { return "(*" + std::to_string(repeats) + ")"; }
+std::string repeatSuffix(int repeats) {
+    return "(*" + std::to_string(repeats) + ")";
+}
 
 void DiagnosticLog::append(std::string_view message) {
     if (hasLast_ && message == lastMessage_) {

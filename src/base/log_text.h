@@ -2,7 +2,7 @@
 // Text beyond the buffer is cut off.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
 // What the recognizer tells the scratchpad about a stroke: button state and the recorded points.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 namespace flickmark {
 

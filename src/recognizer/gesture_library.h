@@ -1,7 +1,7 @@
 // The gesture library as the recognizer sees it: where finished gestures and the pause trigger go.
 #pragma once
 
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <string>
 

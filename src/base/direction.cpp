@@ -1,4 +1,4 @@
-#include "recognizer/direction.h"
+#include "base/direction.h"
 
 #include <algorithm>
 #include <array>
@@ -7,13 +7,17 @@
 namespace flickmark {
 namespace {
 
-constexpr std::array<std::string_view, 9> kNames = {"Up", "Down", "Left", "Right", "NE", "NW", "SE", "SW", "None"};
-constexpr std::array<std::string_view, 8> kUpperNames = {"UP", "DOWN", "LEFT", "RIGHT", "NE", "NW", "SE", "SW"};
+constexpr std::array<std::string_view, 9> kNames = {"Up", "Down", "Left", "Right", "NE",
+                                                    "NW", "SE",   "SW",   "None"};
+constexpr std::array<std::string_view, 8> kUpperNames = {"UP", "DOWN", "LEFT", "RIGHT",
+                                                         "NE", "NW",   "SE",   "SW"};
 constexpr std::array<int, 8> kAngles = {270, 90, 180, 0, 315, 225, 45, 135};
 
 } // namespace
 
-std::string_view directionName(Direction d) { return d < kNames.size() ? kNames[d] : std::string_view{}; }
+std::string_view directionName(Direction d) {
+    return d < kNames.size() ? kNames[d] : std::string_view{};
+}
 
 std::string_view directionUpperName(Direction d) {
     return d < kUpperNames.size() ? kUpperNames[d] : std::string_view{};

@@ -1,4 +1,4 @@
-#include "platform/win32/file_system_win.h"
+#include "platform/win32/win32_file_system.h"
 
 #include "platform/wildcard.h"
 #include "platform/win32/unique_handle.h"
@@ -21,8 +21,8 @@ struct FindHandleTraits {
 using UniqueFindHandle = win32::UniqueOwner<FindHandleTraits>;
 
 // Larger files are not data files of this program; refusing them keeps a stray file from exhausting memory.
-constexpr std::int64_t maxReadSize = std::int64_t{256} * 1024 * 1024;
-constexpr DWORD maxChunk = DWORD{1} << 30;
+constexpr std::int64_t kMaxReadSize = std::int64_t{256} * 1024 * 1024;
+constexpr DWORD kMaxChunk = DWORD{1} << 30;
 
 bool isNotFound(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
@@ -35,7 +35,7 @@ std::string folderOf(const std::string& path) {
 
 bool writeAll(HANDLE file, std::string_view contents) {
     while (!contents.empty()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), maxChunk));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), kMaxChunk));
         DWORD written = 0;
         if (!::WriteFile(file, contents.data(), chunk, &written, nullptr) || written == 0)
             return false;
@@ -66,7 +66,7 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
         logFailure("GetFileSizeEx", path, ::GetLastError());
         return std::nullopt;
     }
-    if (size.QuadPart > maxReadSize) {
+    if (size.QuadPart > kMaxReadSize) {
         if (log_)
             log_->append("File too large to read: " + path);
         return std::nullopt;
@@ -74,7 +74,7 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
     std::size_t done = 0;
     while (done < contents.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, maxChunk));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size() - done, kMaxChunk));
         DWORD read = 0;
         if (!::ReadFile(file.get(), contents.data() + done, chunk, &read, nullptr)) {
             logFailure("ReadFile", path, ::GetLastError());

@@ -1,8 +1,8 @@
 // The file system port over Win32 file calls. Paths are 8-bit text in the system code page.
 #pragma once
 
+#include "base/diagnostic_log.h"
 #include "platform/file_system.h"
-#include "recognizer/diagnostic_log.h"
 
 namespace flickmark {
 

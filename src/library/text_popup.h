@@ -1,7 +1,7 @@
 // What the gesture library needs of a text popup: a short text near the cursor, never activated.
 #pragma once
 
-#include "platform/geometry.h"
+#include "base/geometry.h"
 
 #include <string_view>
 
