@@ -226,6 +226,8 @@ void ScratchpadWindow::updateFonts(int dpi) {
         return;
     LOGFONTW font = messageFont(dpi);
     captionFont_.reset(::CreateFontIndirectW(&font));
+    // The "?" stands alone on its button: larger and bold, so it reads like an icon.
+    font.lfHeight = font.lfHeight * 5 / 4;
     font.lfWeight = FW_BOLD;
     symbolFont_.reset(::CreateFontIndirectW(&font));
     fontDpi_ = dpi;
