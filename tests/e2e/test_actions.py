@@ -11,12 +11,16 @@ import harness
 from harness import RIGHT_STEPS, UP_STEPS, relative_path
 
 # Keystrokes in the gesture-file notation: Alt, Ctrl, Shift and Win flags, the virtual key in hex, the text.
-PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A"
+PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A|000025LEFT"
 PROGRAM_KEYS_EXPECTED = [  # (virtual key, ctrl, shift, alt) of each main key, in sending order
     (0x43, 1, 0, 0),
     (0x74, 0, 1, 0),
     (0x41, 0, 0, 0),
+    (0x25, 0, 0, 0),
 ]
+# (scan code, extended) of every key of PROGRAM_KEYS on the US layout of the X server, going down and up.
+PROGRAM_KEYS_SCAN_CODES = {0x11: (0x1D, 0), 0x10: (0x2A, 0), 0x43: (0x2E, 0), 0x74: (0x3F, 0), 0x41: (0x1E, 0),
+                           0x25: (0x4B, 1)}
 GLOBAL_KEYS = "000058X"
 MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
 
@@ -97,16 +101,20 @@ class ActionsEndToEnd(harness.ProbeTestCase):
 
         mark, since_us = self.draw_up_right(flickmark)
         flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
-        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A", mark)
+        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A | LEFT", mark)
         harness.wait_until(lambda: len(self.main_key_downs(since_us)) >= len(PROGRAM_KEYS_EXPECTED), 5.0,
                            "the program set's keystrokes", lambda: self.probe.log.text())
 
         pressed = [(f["vk"], f["ctrl"], f["shift"], f["alt"]) for f in map(fields, self.main_key_downs(since_us))]
         self.assertEqual(pressed, PROGRAM_KEYS_EXPECTED, self.probe.log.text())
+        key_events = [e for e in self.probe.log.matching("", since_us) if e.text.startswith(("key ", "syskey "))]
+        # Every key went down and up with its own scan code and extended flag.
+        self.assertEqual({(f["vk"], f["scan"], f["ext"]) for f in map(fields, key_events)},
+                         {(vk, scan, ext) for vk, (scan, ext) in PROGRAM_KEYS_SCAN_CODES.items()},
+                         self.probe.log.text())
         # Every modifier went up again: the last key event of each modifier is a release.
         for vk in MODIFIER_KEYS:
-            events = [e for e in self.probe.log.matching("", since_us)
-                      if e.text.startswith(("key ", "syskey ")) and fields(e)["vk"] == vk]
+            events = [e for e in key_events if fields(e)["vk"] == vk]
             if events:
                 self.assertIn(" up ", events[-1].text, self.probe.log.text())
         # The right-button release opened the probe's menu, and it was closed before the first key arrived.
