@@ -3,12 +3,19 @@
 #include "library/gesture_files.h"
 #include "settings/settings_table.h"
 
+#include <charconv>
 #include <utility>
 
 namespace flickmark {
 namespace {
 
 constexpr UINT_PTR kClosePopupTimerId = 1;
+
+std::string hex(unsigned long value) {
+    char digits[16] = {};
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value, 16).ptr;
+    return "0x" + std::string(digits, end);
+}
 
 } // namespace
 
@@ -18,6 +25,9 @@ Application::Application(std::string dataFolder)
                   dataFolder_),
       gestureStore_(files_, log_, dataFolder_),
       settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+    if (!com_.initialised())
+        log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
+                    "); opening some files and folders may fail");
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
     createGestureLibrary();
 

@@ -15,6 +15,7 @@
 #include "library/scratchpad_visibility.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/keyboard_query.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -66,6 +67,8 @@ private:
     // The main window is closing or the session is ending.
     void onEnding();
 
+    // COM for shell execution on this thread, from before the first window until after the last.
+    win32::ComApartment com_;
     std::string dataFolder_;
 
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
