@@ -4,7 +4,6 @@
 #include "settings/settings_table.h"
 
 #include <charconv>
-#include <utility>
 
 namespace flickmark {
 namespace {
@@ -19,12 +18,15 @@ std::string hex(unsigned long value) {
 
 } // namespace
 
-Application::Application(std::string dataFolder)
-    : dataFolder_(std::move(dataFolder)),
-      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
-                  dataFolder_),
-      gestureStore_(files_, log_, dataFolder_),
-      settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+Application::Application(const ReachableDataFolder& dataFolder)
+    : dataFolder_(dataFolder.path.value_or(std::string())),
+      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
+      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
+                  log_, dataFolder_),
+      gestureStore_(dataFiles_, log_, dataFolder_),
+      settings_(dataFiles_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+    if (!dataFolder.notice.empty())
+        log_.append(dataFolder.notice);
     if (!com_.initialised())
         log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
                     "); opening some files and folders may fail");
