@@ -606,13 +606,14 @@ class Session:
         self.stop(probe.process)
 
     def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (),
-                        timeout: float = 20.0) -> Flickmark:
-        """Starts flickmark.exe with its log tap and waits until the recognizer has ticked once.
+                        timeout: float = 20.0, executable: Path | None = None) -> Flickmark:
+        """Starts flickmark.exe (the build's, or a copy at `executable`) with its log tap and waits until the
+        recognizer has ticked once.
 
         A new recognizer completes an empty gesture at its first tick with the button up and logs "int-------";
         a press that comes before that tick is not seen as the start of a press."""
         log = FlickmarkLog(self._file("flickmark-log", ".txt"), self._file("flickmark-log-history", ".txt"))
-        arguments = [str(self.programs.flickmark)]
+        arguments = [str(executable or self.programs.flickmark)]
         if data_dir is not None:
             data_dir.mkdir(parents=True, exist_ok=True)
             arguments += ["-data", windows_path(data_dir)]
