@@ -427,6 +427,13 @@ class Image:
         offset = (y * self.width + x) * 3
         return self.rgb[offset], self.rgb[offset + 1], self.rgb[offset + 2]
 
+    def crop(self, box: Box) -> "Image":
+        area = box.clipped(self.width, self.height)
+        stride = self.width * 3
+        rows = [self.rgb[y * stride + area.left * 3:y * stride + area.right * 3]
+                for y in range(area.top, area.bottom)]
+        return Image(area.width, area.height, b"".join(rows))
+
     def difference(self, other: "Image", box: Box | None = None) -> Difference:
         """Pixels that differ between two screenshots inside `box` (default: everywhere)."""
         if (self.width, self.height) != (other.width, other.height):
@@ -691,14 +698,16 @@ class Session:
 
     # -- screen --
 
-    def screenshot(self, name: str | None = None) -> Image:
+    def screenshot(self, name: str | None = None, box: Box | None = None) -> Image:
         """The whole screen (about 150 ms). A named one is saved as PNG in the work folder when the session
-        closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress."""
+        closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress.
+        With `box` only that part is saved."""
         result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
                                 capture_output=True, timeout=30, check=True)
         image = Image.from_ppm(result.stdout)
         if name is not None:
-            self._unsaved_screenshots.append((self._file(name, ".png"), image))
+            saved = image if box is None else image.crop(box)
+            self._unsaved_screenshots.append((self._file(name, ".png"), saved))
         return image
 
     def save_screenshots(self) -> list[Path]:
