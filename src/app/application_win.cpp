@@ -3,21 +3,33 @@
 #include "library/gesture_files.h"
 #include "settings/settings_table.h"
 
-#include <utility>
+#include <charconv>
 
 namespace flickmark {
 namespace {
 
 constexpr UINT_PTR kClosePopupTimerId = 1;
 
+std::string hex(unsigned long value) {
+    char digits[16] = {};
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value, 16).ptr;
+    return "0x" + std::string(digits, end);
+}
+
 } // namespace
 
-Application::Application(std::string dataFolder)
-    : dataFolder_(std::move(dataFolder)),
-      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
-                  dataFolder_),
-      gestureStore_(files_, log_, dataFolder_),
-      settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+Application::Application(const ReachableDataFolder& dataFolder)
+    : dataFolder_(dataFolder.path.value_or(std::string())),
+      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
+      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
+                  log_, dataFolder_),
+      gestureStore_(dataFiles_, log_, dataFolder_),
+      settings_(dataFiles_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+    if (!dataFolder.notice.empty())
+        log_.append(dataFolder.notice);
+    if (!com_.initialised())
+        log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
+                    "); opening some files and folders may fail");
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
     createGestureLibrary();
 

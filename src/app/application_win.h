@@ -2,6 +2,7 @@
 // their fixed order at start-up and runs the one message loop.
 #pragma once
 
+#include "actions/data_folder.h"
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
@@ -16,6 +17,8 @@
 #include "overlays/scratchpad_window_win.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
+#include "platform/unreachable_file_system.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/keyboard_query.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -37,9 +40,10 @@ namespace flickmark {
 
 class Application {
 public:
-    // `dataFolder` is absolute and ends in a path delimiter. Creates everything; throws std::system_error
-    // when a window cannot be created.
-    explicit Application(std::string dataFolder);
+    // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
+    // written. Its notice is the first line of the log. Creates everything; throws std::system_error when a
+    // window cannot be created.
+    explicit Application(const ReachableDataFolder& dataFolder);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -67,12 +71,16 @@ private:
     // The main window is closing or the session is ending.
     void onEnding();
 
+    // COM for shell execution on this thread, from before the first window until after the last.
+    win32::ComApartment com_;
     std::string dataFolder_;
 
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
     Win32Clock clock_;
     Win32FileSystem files_{&log_};
+    UnreachableFileSystem noFiles_;
+    FileSystem& dataFiles_; // files_, or noFiles_ when the data folder cannot be reached
     KeyboardQuery keyboard_;
     Win32KeyboardOut keyboardOut_;
     Win32Clipboard clipboard_;

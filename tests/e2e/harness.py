@@ -448,6 +448,13 @@ class Image:
         offset = (y * self.width + x) * 3
         return self.rgb[offset], self.rgb[offset + 1], self.rgb[offset + 2]
 
+    def crop(self, box: Box) -> "Image":
+        area = box.clipped(self.width, self.height)
+        stride = self.width * 3
+        rows = [self.rgb[y * stride + area.left * 3:y * stride + area.right * 3]
+                for y in range(area.top, area.bottom)]
+        return Image(area.width, area.height, b"".join(rows))
+
     def difference(self, other: "Image", box: Box | None = None) -> Difference:
         """Pixels that differ between two screenshots inside `box` (default: everywhere)."""
         if (self.width, self.height) != (other.width, other.height):
@@ -631,13 +638,14 @@ class Session:
         self.stop(probe.process)
 
     def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (),
-                        timeout: float = 20.0) -> Flickmark:
-        """Starts flickmark.exe with its log tap and waits until the recognizer has ticked once.
+                        timeout: float = 20.0, executable: Path | None = None) -> Flickmark:
+        """Starts flickmark.exe (the build's, or a copy at `executable`) with its log tap and waits until the
+        recognizer has ticked once.
 
         A new recognizer completes an empty gesture at its first tick with the button up and logs "int-------";
         a press that comes before that tick is not seen as the start of a press."""
         log = FlickmarkLog(self._file("flickmark-log", ".txt"), self._file("flickmark-log-history", ".txt"))
-        arguments = [str(self.programs.flickmark)]
+        arguments = [str(executable or self.programs.flickmark)]
         if data_dir is not None:
             data_dir.mkdir(parents=True, exist_ok=True)
             arguments += ["-data", windows_path(data_dir)]
@@ -715,14 +723,16 @@ class Session:
 
     # -- screen --
 
-    def screenshot(self, name: str | None = None) -> Image:
+    def screenshot(self, name: str | None = None, box: Box | None = None) -> Image:
         """The whole screen (about 150 ms). A named one is saved as PNG in the work folder when the session
-        closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress."""
+        closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress.
+        With `box` only that part is saved."""
         result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
                                 capture_output=True, timeout=30, check=True)
         image = Image.from_ppm(result.stdout)
         if name is not None:
-            self._unsaved_screenshots.append((self._file(name, ".png"), image))
+            saved = image if box is None else image.crop(box)
+            self._unsaved_screenshots.append((self._file(name, ".png"), saved))
         return image
 
     def save_screenshots(self) -> list[Path]:

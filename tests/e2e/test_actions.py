@@ -11,12 +11,16 @@ import harness
 from harness import RIGHT_STEPS, UP_STEPS, relative_path
 
 # Keystrokes in the gesture-file notation: Alt, Ctrl, Shift and Win flags, the virtual key in hex, the text.
-PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A"
+PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A|000025LEFT"
 PROGRAM_KEYS_EXPECTED = [  # (virtual key, ctrl, shift, alt) of each main key, in sending order
     (0x43, 1, 0, 0),
     (0x74, 0, 1, 0),
     (0x41, 0, 0, 0),
+    (0x25, 0, 0, 0),
 ]
+# (scan code, extended) of every key of PROGRAM_KEYS on the US layout of the X server, going down and up.
+PROGRAM_KEYS_SCAN_CODES = {0x11: (0x1D, 0), 0x10: (0x2A, 0), 0x43: (0x2E, 0), 0x74: (0x3F, 0), 0x41: (0x1E, 0),
+                           0x25: (0x4B, 1)}
 GLOBAL_KEYS = "000058X"
 MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
 
@@ -97,16 +101,20 @@ class ActionsEndToEnd(harness.ProbeTestCase):
 
         mark, since_us = self.draw_up_right(flickmark)
         flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
-        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A", mark)
+        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A | LEFT", mark)
         harness.wait_until(lambda: len(self.main_key_downs(since_us)) >= len(PROGRAM_KEYS_EXPECTED), 5.0,
                            "the program set's keystrokes", lambda: self.probe.log.text())
 
         pressed = [(f["vk"], f["ctrl"], f["shift"], f["alt"]) for f in map(fields, self.main_key_downs(since_us))]
         self.assertEqual(pressed, PROGRAM_KEYS_EXPECTED, self.probe.log.text())
+        key_events = [e for e in self.probe.log.matching("", since_us) if e.text.startswith(("key ", "syskey "))]
+        # Every key went down and up with its own scan code and extended flag.
+        self.assertEqual({(f["vk"], f["scan"], f["ext"]) for f in map(fields, key_events)},
+                         {(vk, scan, ext) for vk, (scan, ext) in PROGRAM_KEYS_SCAN_CODES.items()},
+                         self.probe.log.text())
         # Every modifier went up again: the last key event of each modifier is a release.
         for vk in MODIFIER_KEYS:
-            events = [e for e in self.probe.log.matching("", since_us)
-                      if e.text.startswith(("key ", "syskey ")) and fields(e)["vk"] == vk]
+            events = [e for e in key_events if fields(e)["vk"] == vk]
             if events:
                 self.assertIn(" up ", events[-1].text, self.probe.log.text())
         # The right-button release opened the probe's menu, and it was closed before the first key arrived.
@@ -143,6 +151,31 @@ class ActionsEndToEnd(harness.ProbeTestCase):
                 if entry.name.isdigit() and b"probe dir" in (entry / "cmdline").read_bytes():
                     subprocess.run(["kill", entry.name], check=False)
         self.session.activate(self.probe)
+
+    def test_data_folder_named_outside_the_code_page_is_reached_by_its_short_name(self):
+        # Greek and CJK letters: outside Wine's ANSI code page 1252, so the folder's own name cannot be used.
+        folder = self.session.work_dir / "\u0394\u03b5\u03b4\u03bf\u03bc\u03ad\u03bd\u03b1 \u6570\u636e"
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
+        self.addCleanup(shutil.rmtree, folder, True)
+        shutil.copy2(self.session.programs.flickmark, folder / "flickmark.exe")
+        harness.write_settings(folder, **harness.TEST_PACE_SETTINGS)
+        write_gestures(folder / "Gestures.ini", {"03": ("Keystroke", "000041A")})
+        flickmark = self.session.start_flickmark(executable=folder / "flickmark.exe")
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+
+        shown = harness.windows_path(folder).encode("cp1252", errors="replace").decode("cp1252") + "\\"
+        notice = flickmark.log.wait_for(f"Data folder {shown} has characters outside the system code page; "
+                                        "using its short name ")
+        self.assertNotIn("?", notice.rpartition(" ")[2], notice)
+        # Files are read through the short name: the gesture runs ...
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("run keystrokes A", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
+        # ... and written: loading completed the settings file in place.
+        settings = folder / "defaults.ini"
+        harness.wait_until(lambda: settings.read_bytes().count(b"=") == DEFAULT_SETTINGS_FILE.count("="), 5.0,
+                           "defaults.ini completed in the folder", lambda: repr(settings.read_bytes()))
 
     def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
         settings = self.data_dir / "defaults.ini"
