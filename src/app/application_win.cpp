@@ -35,8 +35,8 @@ Application::Application(const ReachableDataFolder& dataFolder)
 
     arrows_ = std::make_unique<TooltipWindow>();
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
-    mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
-        keyboard_, desktop_, *arrowsPort_, noScratchpadTrail_, *dispatcher_, log_});
+    mouseMonitor_ = std::make_unique<MouseMonitor>(
+        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *dispatcher_, log_});
     menuRelay_.target = mouseMonitor_.get();
     dispatcher_->setStrokeAngleSource(
         [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
@@ -45,7 +45,7 @@ Application::Application(const ReachableDataFolder& dataFolder)
     sysTrayMenu_ = std::make_unique<PlaceholderWindow>(L"FlickmarkSysTrayMenu", L"Flickmark");
     about_ = std::make_unique<PlaceholderWindow>(L"FlickmarkAbout", L"About Flickmark");
     drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
-    scratchPad_ = std::make_unique<PlaceholderWindow>(L"FlickmarkScratchPad", L"Flickmark Scratchpad");
+    createScratchpad();
     config_ = std::make_unique<PlaceholderWindow>(L"FlickmarkConfig", L"Flickmark Configuration");
     loadSettings();
     keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
@@ -69,15 +69,27 @@ void Application::createGestureLibrary() {
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
         DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_,
-                        noScratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+                        scratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+}
+
+// The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
+// configuration window at the scratchpad's page; until those windows exist the log says what was asked for.
+void Application::createScratchpad() {
+    scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
+        keyboard_, desktop_, windowFocus_, log_, [this] { log_.append("open gestures window"); },
+        [this] { log_.append("open configuration window on page 2"); }});
+    scratchpadTrail_.pad = &scratchPad_->model();
+    scratchpadVisibility_.pad = &scratchPad_->model();
 }
 
 // Creating the configuration window loads the settings file, which pushes every value to its consumer;
 // until then the recognizer works with the defaults, and no tick runs before the message loop.
 void Application::loadSettings() {
     recognizerSettings_ = std::make_unique<RecognizerSettingsTarget>(mouseMonitor_->recognizer());
+    scratchpadSettings_ = std::make_unique<ScratchpadSettingsTarget>(scratchPad_->model());
     lookupSettings_ = std::make_unique<LookupSettingsTarget>(*dispatcher_);
-    settings_.setConsumers(SettingsConsumers{recognizerSettings_.get(), nullptr, lookupSettings_.get()});
+    settings_.setConsumers(
+        SettingsConsumers{recognizerSettings_.get(), scratchpadSettings_.get(), lookupSettings_.get()});
     settings_.load();
 }
 
@@ -87,10 +99,13 @@ Application::~Application() {
         mouseMonitor_->stop();
     settings_.setConsumers({});
     lookupSettings_.reset();
+    scratchpadSettings_.reset();
     recognizerSettings_.reset();
     gestureWizard_.reset();
     keystrokeEdit_.reset();
     config_.reset();
+    scratchpadTrail_.pad = nullptr;
+    scratchpadVisibility_.pad = nullptr;
     scratchPad_.reset();
     drawGesture_.reset();
     about_.reset();

@@ -9,11 +9,12 @@
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
+#include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
 #include "base/diagnostic_log.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
-#include "library/scratchpad_visibility.h"
+#include "overlays/scratchpad_window_win.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
 #include "platform/unreachable_file_system.h"
@@ -30,7 +31,6 @@
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
-#include "recognizer/scratchpad_trail.h"
 #include "settings/settings_store.h"
 
 #include <memory>
@@ -66,6 +66,7 @@ private:
     };
 
     void createGestureLibrary();
+    void createScratchpad();
     void loadSettings();
     // The main window is closing or the session is ending.
     void onEnding();
@@ -92,8 +93,8 @@ private:
     ForegroundHandoff foreground_{desktop_, windowFocus_};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
-    NoScratchpadTrail noScratchpadTrail_;
-    NoScratchpadVisibility noScratchpadVisibility_;
+    ScratchpadTrailRelay scratchpadTrail_;
+    ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
@@ -110,12 +111,13 @@ private:
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;
     std::unique_ptr<PlaceholderWindow> about_;
     std::unique_ptr<PlaceholderWindow> drawGesture_;
-    std::unique_ptr<PlaceholderWindow> scratchPad_;
+    std::unique_ptr<ScratchpadWindow> scratchPad_;
     std::unique_ptr<PlaceholderWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
     std::unique_ptr<PlaceholderWindow> gestureWizard_;
 
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
+    std::unique_ptr<ScratchpadSettingsTarget> scratchpadSettings_;
     std::unique_ptr<LookupSettingsTarget> lookupSettings_;
 };
 
