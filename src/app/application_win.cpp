@@ -16,8 +16,8 @@ Application::Application(std::string dataFolder)
     : dataFolder_(std::move(dataFolder)),
       keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
                   dataFolder_),
-      gestureStore_(files_, log_, dataFolder_),
-      settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+      gestureStore_(files_, codePage_, log_, dataFolder_),
+      settings_(files_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)) {
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
     createGestureLibrary();
 

@@ -22,6 +22,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
+#include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
@@ -72,6 +73,7 @@ private:
     DiagnosticLog log_;
     Win32Clock clock_;
     Win32FileSystem files_{&log_};
+    Win32TextCodePage codePage_;
     KeyboardQuery keyboard_;
     Win32KeyboardOut keyboardOut_;
     Win32Clipboard clipboard_;
