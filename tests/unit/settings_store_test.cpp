@@ -172,6 +172,19 @@ TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
     EXPECT_EQ(files.writeCount, 1);
 }
 
+TEST_F(SettingsStoreTest, DecimalsReadBackAsTheValueWritten) {
+    for (const double value : {0.1234567, 0.8, 1e-7, 0.05, 0.99, 1.0 / 3, 0.1 + 0.2, 2.5e-300, 123456.789}) {
+        const std::string text = formatSetting(SettingType::Decimal, value);
+        EXPECT_EQ(parseSetting(SettingType::Decimal, text), value) << text;
+        files.files[path] = "[init]\r\ntbDeltaBias=" + text + "\r\n";
+        makeStore().load(); // reads the value and writes it back
+        EXPECT_EQ(fileValue("tbDeltaBias"), text);
+        EXPECT_EQ(consumers.recognizer.deltaBias, static_cast<float>(value));
+    }
+    EXPECT_EQ(formatSetting(SettingType::Decimal, 0.1234567), "0.1234567");
+    EXPECT_EQ(formatSetting(SettingType::Decimal, 0.8), "0.8");
+}
+
 TEST_F(SettingsStoreTest, ContentTheStoreDoesNotOwnIsKept) {
     files.files[path] = "; my settings\n[window]\nleft=10\n[INIT]\nTBXPIXEL = 40\ncustom=1\n";
     makeStore().load();
