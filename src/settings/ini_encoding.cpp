@@ -259,7 +259,7 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
     result.document = IniDocument(decoded);
 
     std::size_t nextLossy = 0;
-    forEachLine(result.document, [&](std::size_t index, std::string key) {
+    forEachLine(result.document, [&](std::size_t index, std::string key) { // in line order
         if (nextLossy < lossy.size() && lossy[nextLossy].first == index)
             result.encoding.heldLines[std::move(key)].push_back(std::move(lossy[nextLossy++].second));
     });
@@ -272,13 +272,15 @@ std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
         return document.text();
     std::vector<std::string> lines(document.lineCount());
     std::map<std::string, std::size_t> used;
-    forEachLine(document, [&](std::size_t index, std::string key) {
-        const auto held = encoding.heldLines.find(key);
-        std::size_t& taken = used[key];
-        if (held != encoding.heldLines.end() && taken < held->second.size())
-            lines[index] = held->second[taken++];
-        else
-            appendEncoded(lines[index], codePage.widen(document.lineText(index)), encoding.encoding);
+    forEachLine(document, [&](std::size_t index, const std::string& key) {
+        if (const auto held = encoding.heldLines.find(key); held != encoding.heldLines.end()) {
+            std::size_t& taken = used[key];
+            if (taken < held->second.size()) {
+                lines[index] = held->second[taken++];
+                return;
+            }
+        }
+        appendEncoded(lines[index], codePage.widen(document.lineText(index)), encoding.encoding);
     });
     std::string out(byteOrderMark(encoding.encoding));
     for (std::size_t i = 0; i < lines.size(); ++i) {
