@@ -23,8 +23,8 @@ Application::Application(const ReachableDataFolder& dataFolder)
       dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
       keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
                   log_, dataFolder_),
-      gestureStore_(dataFiles_, log_, dataFolder_),
-      settings_(dataFiles_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+      gestureStore_(dataFiles_, codePage_, log_, dataFolder_),
+      settings_(dataFiles_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)) {
     if (!dataFolder.notice.empty())
         log_.append(dataFolder.notice);
     if (!com_.initialised())

@@ -26,6 +26,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
+#include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
@@ -81,6 +82,7 @@ private:
     Win32FileSystem files_{&log_};
     UnreachableFileSystem noFiles_;
     FileSystem& dataFiles_; // files_, or noFiles_ when the data folder cannot be reached
+    Win32TextCodePage codePage_;
     KeyboardQuery keyboard_;
     Win32KeyboardOut keyboardOut_;
     Win32Clipboard clipboard_;

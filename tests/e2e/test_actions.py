@@ -1,6 +1,7 @@
 """Actions end to end: flickmark.exe under Wine runs the action bound to a drawn gesture in the probe window,
 with its settings and gesture files in a data folder of the test."""
 
+import codecs
 import contextlib
 import shutil
 import subprocess
@@ -44,12 +45,24 @@ DEFAULT_SETTINGS_FILE = (
 )
 
 
-def write_gestures(path: Path, gestures: dict[str, tuple[str, str]]) -> None:
-    """A gesture file: section = gesture string, ActionType and Action."""
+def write_gestures(path: Path, gestures: dict[str, tuple[str, str]], utf16: bool = False) -> None:
+    """A gesture file: section = gesture string, ActionType and Action; in UTF-16LE as Notepad saves "Unicode"."""
     lines = []
     for gesture, (action_type, action) in gestures.items():
         lines += [f"[{gesture}]", f"ActionType={action_type}", f"Action={action}"]
-    path.write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+    text = "\r\n".join(lines) + "\r\n"
+    path.write_bytes(codecs.BOM_UTF16_LE + text.encode("utf-16-le") if utf16 else text.encode("cp1252"))
+
+
+def utf16_text(path: Path) -> str | None:
+    """The text of a UTF-16LE file with its byte-order mark; None when the file is anything else."""
+    raw = path.read_bytes() if path.is_file() else b""
+    if not raw.startswith(codecs.BOM_UTF16_LE):
+        return None
+    try:
+        return raw[len(codecs.BOM_UTF16_LE):].decode("utf-16-le")
+    except UnicodeDecodeError:
+        return None
 
 
 def key_downs(probe: harness.Probe, since_us: int) -> list[harness.ProbeEvent]:
@@ -185,6 +198,33 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         harness.wait_until(lambda: settings.is_file() and settings.read_bytes() == DEFAULT_SETTINGS_FILE.encode(),
                            5.0, "defaults.ini with all fifteen keys",
                            lambda: repr(settings.read_bytes() if settings.is_file() else None))
+
+    def test_settings_and_gestures_saved_as_utf16_are_used_and_stay_utf16(self):
+        # The file's minimum horizontal distance is wider than the stroke's Right part: only a file that was
+        # read turns Up then Right into Up alone.
+        settings = self.data_dir / "defaults.ini"
+        comment = "; Einstellungen f\u00fcr \u0416\u043e\u0440\u0430"
+        settings.write_bytes(codecs.BOM_UTF16_LE + f"[init]\r\ntbHelpPause=2000\r\ntbXPixel=150\r\n{comment}\r\n"
+                             .encode("utf-16-le"))
+        write_gestures(self.data_dir / "Gestures.ini",
+                       {"0": ("Keystroke", "000042B"), "03": ("Keystroke", "000041A")}, utf16=True)
+        flickmark = self.start_flickmark()
+
+        # The start-up write-back adds the missing keys in the file's own encoding.
+        every_key = [line.split("=")[0] for line in DEFAULT_SETTINGS_FILE.splitlines() if "=" in line]
+        written_keys = lambda: [line.split("=")[0] for line in (utf16_text(settings) or "").splitlines()
+                                if "=" in line]
+        harness.wait_until(lambda: len(written_keys()) >= len(every_key), 5.0,
+                           "defaults.ini written back as UTF-16LE", lambda: repr(settings.read_bytes()))
+        self.assertEqual(sorted(written_keys()), sorted(every_key), utf16_text(settings))
+        text = utf16_text(settings)
+        self.assertIn("tbXPixel=150\r\n", text)
+        self.assertIn(comment + "\r\n", text)
+        self.assertNotIn(b"[init]", settings.read_bytes(), "an 8-bit section was appended")
+
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("gesture 0 UP", mark)
+        self.probe.log.wait_for("key down vk=0x42", since_us)
 
     def test_read_only_data_folder_is_logged_and_gestures_are_still_recognised(self):
         # Only one key: loading must write the other fourteen back, which the folder refuses.

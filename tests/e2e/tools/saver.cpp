@@ -17,6 +17,7 @@
 #include "library/gesture_files.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_text_code_page.h"
 #include "settings/data_file.h"
 #include "settings/settings_table.h"
 
@@ -45,6 +46,12 @@ std::string withDelimiter(std::string folder) {
     return folder;
 }
 
+// Saves 8-bit INI text through the program's own write path; an untouched document writes its bytes back.
+bool saveIniText(FileSystem& files, DiagnosticLog& log, const std::string& path, const std::string& text) {
+    static const Win32TextCodePage codePage;
+    return writeIniFile(files, codePage, log, path, IniDocument(text), FileEncoding{});
+}
+
 int saveInRounds(const std::string& folderArgument, const std::string& variantsArgument, long rounds) {
     Win32FileSystem files;
     DiagnosticLog log;
@@ -71,7 +78,7 @@ int saveInRounds(const std::string& folderArgument, const std::string& variantsA
     say("ready");
     for (long round = 1; rounds <= 0 || round <= rounds; ++round) {
         for (const Target& target : targets)
-            if (!writeDataFile(files, log, target.path, target.contents[round % 2])) {
+            if (!saveIniText(files, log, target.path, target.contents[round % 2])) {
                 for (const std::string& line : log.lines())
                     say("log: " + line);
                 return 1;
@@ -90,7 +97,7 @@ int saveOnce(const std::string& target, const std::string& source) {
         return kUsageError;
     }
     const ULONGLONG started = ::GetTickCount64();
-    const bool saved = writeDataFile(files, log, target, *contents);
+    const bool saved = saveIniText(files, log, target, *contents);
     say((saved ? "saved after " : "failed after ") + std::to_string(::GetTickCount64() - started) + " ms");
     for (const std::string& line : log.lines())
         say("log: " + line);
