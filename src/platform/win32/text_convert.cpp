@@ -41,6 +41,10 @@ std::string narrow(std::wstring_view text) {
     return toBytes(CP_ACP, WC_NO_BEST_FIT_CHARS, text, nullptr);
 }
 
+std::string narrowBestFit(std::wstring_view text) {
+    return toBytes(CP_ACP, 0, text, nullptr);
+}
+
 std::optional<std::string> narrowExactly(std::wstring_view text) {
     BOOL usedDefault = FALSE;
     std::string out = toBytes(CP_ACP, WC_NO_BEST_FIT_CHARS, text, &usedDefault);
