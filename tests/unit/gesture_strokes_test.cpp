@@ -208,10 +208,8 @@ TEST(GestureClassifier, FarIntoADeadZoneThePlainBandsDecide) {
         Point end;
         Calls expected;
     } table[] = {
-        {{540, 515}, {}},
-        {{546, 517}, {"3"}},
-        {{514, 538}, {}},
-        {{514, 539}, {"1"}},
+        {{540, 515}, {}}, {{545, 516}, {}}, {{546, 517}, {"3"}},
+        {{514, 537}, {}}, {{514, 538}, {}}, {{514, 539}, {"1"}},
     };
     for (const auto& row : table) {
         TraceRunner run(withDiagonals());
@@ -276,6 +274,39 @@ TEST(GestureArrows, FirstArrowBesideTheCursorThenEachNewDirectionInItsPlace) {
     EXPECT_EQ(run.arrows.shown, expected);
     EXPECT_FALSE(run.arrows.isShowing());
     EXPECT_EQ(run.scratchpad.points.size(), 4u); // one per recorded code
+}
+
+TEST(GestureStrokes, AGestureComesOutTheSameWhateverGestureCameBefore) {
+    // Each second stroke turns after its first code, in the direction the first stroke ended in: the turn
+    // must move the anchor as it does in a fresh run.
+    const struct {
+        std::vector<Point> before;
+        std::vector<Point> gesture;
+    } table[] = {
+        {{{500, 500}, {530, 505}, {560, 510}}, {{500, 500}, {500, 530}, {520, 540}, {550, 540}}},
+        {{{500, 500}, {470, 495}, {440, 490}}, {{500, 500}, {500, 470}, {480, 460}, {450, 460}}},
+        {{{500, 500}, {500, 470}, {530, 470}}, {{500, 500}, {500, 470}, {530, 470}}},
+    };
+    for (const auto& row : table) {
+        TraceRunner alone;
+        TraceRunner after;
+        StrokeScript first(alone);
+        StrokeScript second(after);
+        for (const Point p : row.before)
+            second.hold({p});
+        second.release();
+        for (const Point p : row.gesture) {
+            first.hold({p});
+            second.hold({p});
+        }
+        first.release();
+        second.release();
+        EXPECT_EQ(after.log.lines(), alone.log.lines()) << "after " << row.before.back().x;
+        EXPECT_EQ(after.recognizer.codes(), alone.recognizer.codes());
+        EXPECT_EQ(after.recognizer.lengths(), alone.recognizer.lengths());
+        ASSERT_FALSE(alone.library.calls.empty());
+        EXPECT_EQ(after.library.gestures().back(), alone.library.gestures().back());
+    }
 }
 
 TEST(GestureLog, RepeatsAreCountedOnTheLineAndAPressStartsAfresh) {
