@@ -94,6 +94,26 @@ TEST(RecognizerTicks, ALibraryThatSuspendsMonitoringKeepsTheTimerOff) {
     EXPECT_FALSE(run.mouseTimer.enabled());
 }
 
+TEST(RecognizerTicks, ATickReenteredWhileTheGestureRunsDoesNotRunItAgain) {
+    // An action that processes messages can let a further tick in before it returns: the gesture has been
+    // handed over, so that tick finds nothing to complete.
+    for (const bool diagonals : {false, true}) {
+        RecognizerSettings settings;
+        settings.enableDiagonals = diagonals;
+        TraceRunner run(settings);
+        int reentered = 0;
+        run.library.onCall = [&](const LibraryCall&) {
+            if (reentered++ == 0)
+                run.recognizer.onMouseTimer();
+        };
+        StrokeScript(run).hold({{500, 500}, {500, 470}}).release();
+        EXPECT_EQ(run.library.gestures(), Calls{"0"}) << "diagonals " << diagonals;
+        EXPECT_EQ(reentered, 1);
+        EXPECT_TRUE(run.recognizer.idle());
+        EXPECT_TRUE(run.mouseTimer.enabled());
+    }
+}
+
 TEST(RecognizerTicks, AResetRequestOnlyResetsAndDiscardsTheGestureInProgress) {
     TraceRunner run;
     StrokeScript script(run);
