@@ -114,8 +114,8 @@ void Recognizer::releaseTick() {
     State& s = *state_;
     ports_.mouseTimer.setInterval(kReleaseInterval);
     ports_.mouseTimer.setEnabled(false);
-    ports_.pauseTimer.setEnabled(false);
     const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
+    ports_.pauseTimer.setEnabled(false);
     ports_.scratchpad.buttonUp();
     ports_.arrows.hide();
     s.ignorePress = false;
