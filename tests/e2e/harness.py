@@ -601,8 +601,9 @@ class Session:
     # -- programs --
 
     def start_probe(self, fullscreen: bool = False, rect: Box = Box(100, 100, 900, 700),
-                    timeout: float = 20.0) -> Probe:
-        """Starts a probe window in front and waits until it is shown."""
+                    timeout: float = 20.0, menu_delay_ms: int = 0) -> Probe:
+        """Starts a probe window in front and waits until it is shown. With a menu delay, its context menu
+        opens that much late, with the probe's thread busy meanwhile."""
         log = ProbeLog(self._file("fullscreen-probe" if fullscreen else "probe", ".log"))
         arguments = [str(self.programs.tool("probe")), windows_path(log.path)]
         if fullscreen:
@@ -610,6 +611,8 @@ class Session:
             rect = Box(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
         else:
             arguments += ["--pos", str(rect.left), str(rect.top), str(rect.width), str(rect.height)]
+        if menu_delay_ms:
+            arguments += ["--menu-delay", str(menu_delay_ms)]
         process = self.start_program("probe", arguments)
         self._await_start(process, lambda: log.matching("ready"), "the probe window", timeout)
         return Probe(process, log, rect)
