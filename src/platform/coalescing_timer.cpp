@@ -43,6 +43,8 @@ void CoalescingTimer::apply() {
     running_ = system_.start(interval_);
     runningInterval_ = interval_;
     restartRequested_ = false;
+    if (!running_ && onRefused_)
+        onRefused_();
 }
 
 void CoalescingTimer::settleAfterTick(std::int64_t tickStartMs) {

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 namespace flickmark {
 
@@ -45,12 +46,17 @@ public:
     // The system timer fired.
     void onSystemTick();
 
+    // Called whenever the system refuses to start the timer. The timer then does not run; the start is tried
+    // again at the next change, or at a tick of a system timer that still runs.
+    void setRefusalHandler(std::function<void()> onRefused) { onRefused_ = std::move(onRefused); }
+
 private:
     void apply();
     void settleAfterTick(std::int64_t tickStartMs);
 
     SystemTimer& system_;
     std::function<void()> onTick_;
+    std::function<void()> onRefused_;
 
     // What the owner asked for.
     int interval_ = 100;

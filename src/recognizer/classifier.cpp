@@ -39,7 +39,6 @@ DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, Des
 
 void DirectionClassifier::init(Point cursor) {
     log_.append(" - Init - ");
-    delta_ = {};
     avgX_ = avgY_ = 0;
     previous_ = cursor;
     runs_.fill(0);
@@ -98,18 +97,17 @@ void DirectionClassifier::updateSpeed(Point cursor) {
         previous_.x = cursor.x;
     if (previous_.y == 0)
         previous_.y = cursor.y;
-    delta_ = {cursor.x - previous_.x, cursor.y - previous_.y};
+    const long long dx = difference(previous_.x, cursor.x);
+    const long long dy = difference(previous_.y, cursor.y);
     // Movement along one axis only says nothing about the speed ratio; such a tick keeps the averages.
-    if (delta_.x == 0 || delta_.y == 0)
+    if (dx == 0 || dy == 0)
         return;
     const auto monitor = desktop_.monitorNearest(cursor);
     if (!monitor || monitor->width() <= 0 || monitor->height() <= 0)
         return;
     const double deltaBias = settings_.deltaBias;
-    avgX_ = blend(roundHalfEven(static_cast<double>(delta_.x) / monitor->width() * kSpeedScale), avgX_,
-                  deltaBias);
-    avgY_ = blend(roundHalfEven(static_cast<double>(delta_.y) / monitor->height() * kSpeedScale), avgY_,
-                  deltaBias);
+    avgX_ = blend(roundHalfEven(static_cast<double>(dx) / monitor->width() * kSpeedScale), avgX_, deltaBias);
+    avgY_ = blend(roundHalfEven(static_cast<double>(dy) / monitor->height() * kSpeedScale), avgY_, deltaBias);
 }
 
 void DirectionClassifier::updateRuns() {

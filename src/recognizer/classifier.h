@@ -58,7 +58,6 @@ private:
     DiagnosticLog& log_;
 
     Point previous_;
-    Point delta_;
     int avgX_ = 0;
     int avgY_ = 0;
     int xSign_ = 0;

@@ -7,7 +7,7 @@ namespace {
 
 // The system's class of popup-menu windows.
 constexpr wchar_t kMenuWindowClass[] = L"#32768";
-constexpr UINT kSyncLimitMs = 100;
+constexpr ULONGLONG kSyncBudgetMs = 1000;
 constexpr int kSyncRounds = 3;
 // A menu loop that gets WM_CANCELMODE ends within a few milliseconds.
 constexpr ULONGLONG kCancelLimitMs = 60;
@@ -84,10 +84,17 @@ void ContextMenuCloser::waitForReleaseHandled(HWND foreground) {
     // We see the release in the button state as soon as it is queued for the program, which opens its
     // menu only when it handles it. A message sent to a thread is handled at its next look at the queue:
     // after a few such round trips the program has taken the release and whatever little came before it.
-    // Each costs well under a millisecond for a responsive program; a hung one is not waited for.
+    // Each costs well under a millisecond for a responsive program. One that is busy (building a large menu,
+    // or on a loaded machine) is waited for up to the budget: keystrokes sent before its menu opens would go
+    // into that menu. A hung one is not waited for.
+    const ULONGLONG deadline = ::GetTickCount64() + kSyncBudgetMs;
     for (int round = 0; round < kSyncRounds; ++round) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline)
+            return;
         DWORD_PTR ignored = 0;
-        if (!::SendMessageTimeoutW(foreground, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kSyncLimitMs, &ignored))
+        if (!::SendMessageTimeoutW(foreground, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                                   static_cast<UINT>(deadline - now), &ignored))
             return;
     }
 }

@@ -51,6 +51,15 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     });
     pauseTimer_ =
         std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
+    // Without its timer the recognizer sees no gesture at all: say so.
+    mouseTimer_->setRefusalHandler([this] {
+        deps_.log.append("Unable to start the mouse timer (error " +
+                         std::to_string(mouseSystemTimer_->lastError()) + ")");
+    });
+    pauseTimer_->setRefusalHandler([this] {
+        deps_.log.append("Unable to start the pause timer (error " +
+                         std::to_string(pauseSystemTimer_->lastError()) + ")");
+    });
     recognizer_ = std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_,
                                                                *pauseTimer_, deps_.arrows, deps_.scratchpad,
                                                                deps_.library, deps_.log});

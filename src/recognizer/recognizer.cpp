@@ -12,7 +12,8 @@ namespace {
 constexpr int kPressInterval = 80;    // ms between ticks while the button is down
 constexpr int kReleaseInterval = 100; // ms between ticks while it is up
 
-// Keeps every difference of two cursor coordinates inside int, whatever the input port reports.
+// Far beyond any screen, yet leaves room for the offsets added to the cursor (the arrow's place) whatever the
+// input port reports; differences of two coordinates are taken in a wider type.
 constexpr int kCoordinateLimit = 1 << 30;
 
 Point clampToScreenRange(Point p) {
@@ -113,8 +114,8 @@ void Recognizer::releaseTick() {
     State& s = *state_;
     ports_.mouseTimer.setInterval(kReleaseInterval);
     ports_.mouseTimer.setEnabled(false);
-    ports_.pauseTimer.setEnabled(false);
     const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
+    ports_.pauseTimer.setEnabled(false);
     ports_.scratchpad.buttonUp();
     ports_.arrows.hide();
     s.ignorePress = false;

@@ -25,9 +25,14 @@ inline int roundHalfEven(double v) {
     return static_cast<int>(up ? below + 1.0 : below);
 }
 
+// to - from without overflow: screen coordinates may lie anywhere in the int range.
+inline long long difference(int from, int to) {
+    return static_cast<long long>(to) - from;
+}
+
 // |a - b| without overflow.
 inline long long absDiff(int a, int b) {
-    return std::llabs(static_cast<long long>(a) - b);
+    return std::llabs(difference(b, a));
 }
 
 // Running average: weight * sample + (1 - weight) * previous, rounded; a zero sample counts as the previous

@@ -18,6 +18,7 @@ from __future__ import annotations
 import argparse
 import contextlib
 import fcntl
+import functools
 import json
 import os
 import select
@@ -533,6 +534,17 @@ class Flickmark:
         self.tap.stop()
 
 
+def _first_tick_detail(log: FlickmarkLog) -> str:
+    """Why the first tick with the button up did not show: no log window, or a recognizer that ticks with the
+    button held (a new recognizer's first tick with the button down logs " no stored data" and nothing else)."""
+    if not log.history():
+        return "the log tap has not found the recognizer window"
+    hint = ""
+    if log.find(" no stored data"):
+        hint = "the recognizer ticks, but the right button is down for it (as Wine reports it) since it started\n"
+    return hint + log.describe()
+
+
 # ----------------------------------------------------------------------------------------------------------
 # Session
 
@@ -621,8 +633,9 @@ class Session:
     # -- programs --
 
     def start_probe(self, fullscreen: bool = False, rect: Box = Box(100, 100, 900, 700),
-                    timeout: float = 20.0) -> Probe:
-        """Starts a probe window in front and waits until it is shown."""
+                    timeout: float = 20.0, menu_delay_ms: int = 0) -> Probe:
+        """Starts a probe window in front and waits until it is shown. With a menu delay, its context menu
+        opens that much late, with the probe's thread busy meanwhile."""
         log = ProbeLog(self._file("fullscreen-probe" if fullscreen else "probe", ".log"))
         arguments = [str(self.programs.tool("probe")), windows_path(log.path)]
         if fullscreen:
@@ -630,6 +643,8 @@ class Session:
             rect = Box(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
         else:
             arguments += ["--pos", str(rect.left), str(rect.top), str(rect.width), str(rect.height)]
+        if menu_delay_ms:
+            arguments += ["--menu-delay", str(menu_delay_ms)]
         process = self.start_program("probe", arguments)
         self._await_start(process, lambda: log.matching("ready"), "the probe window", timeout)
         return Probe(process, log, rect)
@@ -652,7 +667,8 @@ class Session:
         process = self.start_program("flickmark", [*arguments, *extra_args])
         tap_process = self.start_program("logtap", [str(self.programs.tool("logtap")),
                                                     windows_path(log.snapshot), windows_path(log.history_path)])
-        self._await_start(process, lambda: log.find("int-------"), "the recognizer's first tick", timeout)
+        self._await_start(process, lambda: log.find("int-------"), "the recognizer's first tick", timeout,
+                          lambda: _first_tick_detail(log))
         return Flickmark(process, tap_process, log)
 
     def stop_flickmark(self, flickmark: Flickmark) -> None:
@@ -660,7 +676,8 @@ class Session:
         self.stop(flickmark.process)
 
     @staticmethod
-    def _await_start(process: WineProcess, started: Callable[[], object], what: str, timeout: float) -> None:
+    def _await_start(process: WineProcess, started: Callable[[], object], what: str, timeout: float,
+                     detail: Callable[[], str] | None = None) -> None:
         def check() -> bool:
             if started():
                 return True
@@ -669,7 +686,7 @@ class Session:
                                    "appeared")
             return False
 
-        wait_until(check, timeout, what)
+        wait_until(check, timeout, what, detail)
 
     # -- input --
 
@@ -744,6 +761,26 @@ class Session:
         return saved
 
 
+FAILED_RUNS_KEPT = 20
+
+
+def keep_failed_work(work_dir: Path) -> Path | None:
+    """Copies the work folder of a module with failed tests (logs, probe log, screenshots) to
+    `failed/<module>-<time>/` beside the work root, where the next run does not overwrite it; keeps the newest
+    FAILED_RUNS_KEPT of them."""
+    failed_root = work_dir.parent.parent / "failed"
+    kept = failed_root / f"{work_dir.name}-{time.strftime('%Y%m%d-%H%M%S')}"
+    try:
+        shutil.copytree(work_dir, kept, ignore=shutil.ignore_patterns("running"), dirs_exist_ok=True)
+    except (OSError, shutil.Error) as error:
+        print(f"could not keep the work folder {work_dir}: {error}", file=sys.stderr)
+        return None
+    for old in sorted(failed_root.iterdir(), key=lambda p: p.stat().st_mtime)[:-FAILED_RUNS_KEPT]:
+        shutil.rmtree(old, ignore_errors=True)
+    print(f"\nwork folder of the failed tests kept in {kept}", file=sys.stderr)
+    return kept
+
+
 def session_from_environment(name: str, dpi: int | None = None) -> Session:
     """A started session in the prefix and work folder that the test registration passes in the environment
     (defaults under build/e2e for runs by hand); `name` separates the work folders of test modules."""
@@ -756,27 +793,71 @@ def session_from_environment(name: str, dpi: int | None = None) -> Session:
     return session.__enter__()
 
 
+def _screenshot_on_failure(method: Callable) -> Callable:
+    """Takes a screenshot when `method` fails, before the clean-ups change the screen."""
+
+    @functools.wraps(method)
+    def wrapper(self: "ProbeTestCase", *args, **kwargs):
+        try:
+            return method(self, *args, **kwargs)
+        except unittest.SkipTest:
+            raise
+        except BaseException:
+            if not getattr(self, "_failure_screenshot_taken", False):
+                self._failure_screenshot_taken = True
+                with contextlib.suppress(Exception):
+                    self.session.screenshot(f"failed-{self._testMethodName}")
+            raise
+
+    return wrapper
+
+
 class ProbeTestCase(unittest.TestCase):
     """Tests of one module sharing a session and a probe window; each test gets its own data folder
     (`self.data_dir`) and leaves no menu open and no button held. Subclasses set `module` (and `dpi` for
-    another scaling than 100 %)."""
+    another scaling than 100 %).
+
+    When a test fails, a screenshot is taken at once, and after the last test the module's work folder is
+    kept (see keep_failed_work)."""
 
     module = ""
     dpi: int | None = None
+    failed = False
+
+    def __init_subclass__(cls, **kwargs):
+        super().__init_subclass__(**kwargs)
+        for name, member in list(vars(cls).items()):
+            if callable(member) and (name == "setUp" or name.startswith("test")):
+                setattr(cls, name, _screenshot_on_failure(member))
 
     @classmethod
     def setUpClass(cls):
+        cls.failed = False
         cls.session = session_from_environment(cls.module, cls.dpi)
         try:
             cls.probe = cls.session.start_probe()
         except BaseException:
             cls.session.close()
+            keep_failed_work(cls.session.work_dir)
             raise
 
     @classmethod
     def tearDownClass(cls):
         cls.session.close()
+        if cls.failed:
+            keep_failed_work(cls.session.work_dir)
 
+    def run(self, result=None):
+        """Notes any failure of the test, its setUp or its clean-ups."""
+        if result is None:
+            return super().run(result)
+        before = len(result.failures) + len(result.errors)
+        super().run(result)
+        if len(result.failures) + len(result.errors) > before:
+            type(self).failed = True
+        return result
+
+    @_screenshot_on_failure
     def setUp(self):
         self.session.activate(self.probe)
         self.data_dir = self.session.work_dir / f"data-{self._testMethodName}"

@@ -94,9 +94,9 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         self.addCleanup(self.session.stop_flickmark, flickmark)
         return flickmark
 
-    def draw_up_right(self, flickmark: harness.Flickmark) -> tuple[int, int]:
+    def draw_up_right(self, flickmark: harness.Flickmark, probe: harness.Probe | None = None) -> tuple[int, int]:
         """Draws Up then Right over the probe; returns the log mark and host time from before the press."""
-        start = self.probe.point(0.5, 0.7)
+        start = (probe or self.probe).point(0.5, 0.7)
         self.session.move(*start)
         mark = flickmark.log.mark()
         since_us = harness.now_us()
@@ -135,6 +135,22 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         closed = self.probe.log.wait_for("menu close", opened.time_us)
         first_key = key_downs(self.probe, since_us)[0]
         self.assertLess(closed.time_us, first_key.time_us, self.probe.log.text())
+
+    def test_keystrokes_wait_for_a_context_menu_that_opens_late(self):
+        # The program is busy for 400 ms before its menu opens: the key must reach it after that menu has
+        # been opened and closed, not go into the menu.
+        slow = self.session.start_probe(rect=harness.Box(150, 150, 850, 650), menu_delay_ms=400)
+        self.addCleanup(self.session.stop_probe, slow)
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Keystroke", "000041A")})
+        flickmark = self.start_flickmark()
+
+        mark, since_us = self.draw_up_right(flickmark, slow)
+        flickmark.log.wait_for("run keystrokes A", mark)
+        key = slow.log.wait_for("key down vk=0x41", since_us)
+        opened = slow.log.wait_for("menu open", since_us)
+        closed = slow.log.wait_for("menu close", opened.time_us)
+        self.assertLess(closed.time_us, key.time_us, slow.log.text())
 
     def main_key_downs(self, since_us: int) -> list[harness.ProbeEvent]:
         return [e for e in key_downs(self.probe, since_us) if fields(e)["vk"] not in MODIFIER_KEYS]

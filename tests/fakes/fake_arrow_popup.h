@@ -4,6 +4,7 @@
 
 #include "recognizer/arrow_popup.h"
 
+#include <functional>
 #include <vector>
 
 namespace flickmark {
@@ -17,6 +18,8 @@ public:
     };
 
     void showArrow(Direction direction, Point at) override {
+        if (onShow)
+            onShow();
         if (showing_)
             return;
         showing_ = true;
@@ -32,6 +35,7 @@ public:
 
     std::vector<Shown> shown;
     int hides = 0;
+    std::function<void()> onShow; // runs first in every show, for tests of a failing popup
 
 private:
     bool showing_ = false;

@@ -153,17 +153,21 @@ TEST(CoalescingTimer, ATickThatThrowsStillSettlesItsChanges) {
     EXPECT_EQ(rig.ticks, 2);
 }
 
-TEST(CoalescingTimer, ARefusedStartIsTriedAgainAndARunningTimerStopsWithItsOwner) {
+TEST(CoalescingTimer, ARefusedStartIsReportedAndTriedAgainAndARunningTimerStopsWithItsOwner) {
     RecordingSystemTimer system;
     {
         CoalescingTimer timer(system, [] {});
+        int refusals = 0;
+        timer.setRefusalHandler([&] { ++refusals; });
         system.acceptStart = false;
         timer.setEnabled(true);
+        EXPECT_EQ(refusals, 1);
         timer.setEnabled(false); // nothing runs, nothing to stop
         EXPECT_EQ(system.takeCalls(), Calls{"start 100"});
         system.acceptStart = true;
         timer.setEnabled(true);
         EXPECT_EQ(system.takeCalls(), Calls{"start 100"});
+        EXPECT_EQ(refusals, 1);
     }
     EXPECT_EQ(system.takeCalls(), Calls{"stop"});
 }

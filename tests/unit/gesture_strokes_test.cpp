@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace flickmark {
 namespace {
 
@@ -206,10 +208,8 @@ TEST(GestureClassifier, FarIntoADeadZoneThePlainBandsDecide) {
         Point end;
         Calls expected;
     } table[] = {
-        {{540, 515}, {}},
-        {{546, 517}, {"3"}},
-        {{514, 538}, {}},
-        {{514, 539}, {"1"}},
+        {{540, 515}, {}}, {{545, 516}, {}}, {{546, 517}, {"3"}},
+        {{514, 537}, {}}, {{514, 538}, {}}, {{514, 539}, {"1"}},
     };
     for (const auto& row : table) {
         TraceRunner run(withDiagonals());
@@ -224,22 +224,29 @@ TEST(GestureClassifier, SpeedIsMeasuredAgainstTheMonitorUnderTheCursor) {
     // 28 px on a 1600 px wide monitor: 28 / 1600 * 2200 is a hair above 38.5 when divided first, so the
     // sample is 39 and the average round(0.8 * 39) = 31. On the 1920 px monitor the sample is 32 (average
     // 26).
+    constexpr int kFar = 1 << 30; // cursor positions are held within +-2^30
+    constexpr int kIntMax = std::numeric_limits<int>::max();
+    constexpr int kIntMin = std::numeric_limits<int>::min();
     const struct {
         Point from;
-        Point step;
+        Point to;
         int avgX;
     } table[] = {
-        {{2000, 300}, {28, 5}, 31},
-        {{500, 300}, {28, 5}, 26},
-        {{500, 300}, {28, 0}, 0}, // movement on one axis only leaves the averages alone
-        {{500, 300}, {0, 5}, 0},
+        {{2000, 300}, {2028, 305}, 31},
+        {{500, 300}, {528, 305}, 26},
+        {{500, 300}, {528, 300}, 0}, // movement on one axis only leaves the averages alone
+        {{500, 300}, {500, 305}, 0},
+        // A step of 2^31 pixels saturates the sample; the average is 0.8f (a little above 0.8) times it.
+        {{-kFar, 300}, {kFar, 305}, 1717986943},
+        {{kIntMin, 300}, {kIntMax, 305}, 1717986943},
+        {{kFar, 300}, {-kFar, 305}, -1717986944},
     };
     for (const auto& row : table) {
         TraceRunner run;
         run.desktop.monitorList = {Rect{0, 0, 1920, 1080}, Rect{1920, 0, 3520, 900}};
-        StrokeScript(run).hold({row.from, {row.from.x + row.step.x, row.from.y + row.step.y}});
+        StrokeScript(run).hold({row.from, row.to});
         EXPECT_EQ(run.recognizer.liveValues().avgX, row.avgX)
-            << row.from.x << " " << row.step.x << "," << row.step.y;
+            << row.from.x << "," << row.from.y << " to " << row.to.x << "," << row.to.y;
     }
 }
 
@@ -267,6 +274,39 @@ TEST(GestureArrows, FirstArrowBesideTheCursorThenEachNewDirectionInItsPlace) {
     EXPECT_EQ(run.arrows.shown, expected);
     EXPECT_FALSE(run.arrows.isShowing());
     EXPECT_EQ(run.scratchpad.points.size(), 4u); // one per recorded code
+}
+
+TEST(GestureStrokes, AGestureComesOutTheSameWhateverGestureCameBefore) {
+    // Each second stroke turns after its first code, in the direction the first stroke ended in: the turn
+    // must move the anchor as it does in a fresh run.
+    const struct {
+        std::vector<Point> before;
+        std::vector<Point> gesture;
+    } table[] = {
+        {{{500, 500}, {530, 505}, {560, 510}}, {{500, 500}, {500, 530}, {520, 540}, {550, 540}}},
+        {{{500, 500}, {470, 495}, {440, 490}}, {{500, 500}, {500, 470}, {480, 460}, {450, 460}}},
+        {{{500, 500}, {500, 470}, {530, 470}}, {{500, 500}, {500, 470}, {530, 470}}},
+    };
+    for (const auto& row : table) {
+        TraceRunner alone;
+        TraceRunner after;
+        StrokeScript first(alone);
+        StrokeScript second(after);
+        for (const Point p : row.before)
+            second.hold({p});
+        second.release();
+        for (const Point p : row.gesture) {
+            first.hold({p});
+            second.hold({p});
+        }
+        first.release();
+        second.release();
+        EXPECT_EQ(after.log.lines(), alone.log.lines()) << "after " << row.before.back().x;
+        EXPECT_EQ(after.recognizer.codes(), alone.recognizer.codes());
+        EXPECT_EQ(after.recognizer.lengths(), alone.recognizer.lengths());
+        ASSERT_FALSE(alone.library.calls.empty());
+        EXPECT_EQ(after.library.gestures().back(), alone.library.gestures().back());
+    }
 }
 
 TEST(GestureLog, RepeatsAreCountedOnTheLineAndAPressStartsAfresh) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 namespace flickmark {
 
@@ -68,10 +69,24 @@ TEST(PopupPlacement, FitsTheWorkAreaAndKeepsClearOfThePosition) {
         EXPECT_EQ(placePopup(row.size, row.at, row.area), row.expected) << row.name;
 }
 
+// Positions from `outside` before the area's start to `outside` past its end: every pixel within `band` of
+// either edge, where the popup is moved and the gap beside the position decides, and a coarse step between.
+std::vector<int> positionsAlong(int start, int end, int band, int outside) {
+    std::vector<int> positions;
+    for (int v = start - outside; v < start + band; ++v)
+        positions.push_back(v);
+    for (int v = start + band; v < end - band; v += 37)
+        positions.push_back(v);
+    for (int v = end - band; v <= end + outside; ++v)
+        positions.push_back(v);
+    return positions;
+}
+
 TEST(PopupPlacement, EveryPlacementStaysOnTheAreaAndOffTheMovedPosition) {
     const PopupSize size{200, 80};
-    for (int x = -100; x <= 1380; x += 37) {
-        for (int y = -100; y <= 900; y += 23) {
+    const int gaps = 2 * kPopupPositionGap;
+    for (const int x : positionsAlong(kScreen.left, kScreen.right, size.width + gaps, 100)) {
+        for (const int y : positionsAlong(kScreen.top, kScreen.bottom, size.height + gaps, 100)) {
             const Point at{x, y};
             const Rect r = placePopup(size, at, kScreen);
             ASSERT_GE(r.left, kScreen.left) << x << "," << y;

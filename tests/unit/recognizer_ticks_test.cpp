@@ -94,6 +94,63 @@ TEST(RecognizerTicks, ALibraryThatSuspendsMonitoringKeepsTheTimerOff) {
     EXPECT_FALSE(run.mouseTimer.enabled());
 }
 
+TEST(RecognizerTicks, ATickReenteredWhileTheGestureRunsDoesNotRunItAgain) {
+    // An action that processes messages can let a further tick in before it returns: the gesture has been
+    // handed over, so that tick finds nothing to complete.
+    for (const bool diagonals : {false, true}) {
+        RecognizerSettings settings;
+        settings.enableDiagonals = diagonals;
+        TraceRunner run(settings);
+        int reentered = 0;
+        run.library.onCall = [&](const LibraryCall&) {
+            if (reentered++ == 0)
+                run.recognizer.onMouseTimer();
+        };
+        StrokeScript(run).hold({{500, 500}, {500, 470}}).release();
+        EXPECT_EQ(run.library.gestures(), Calls{"0"}) << "diagonals " << diagonals;
+        EXPECT_EQ(reentered, 1);
+        EXPECT_TRUE(run.recognizer.idle());
+        EXPECT_TRUE(run.mouseTimer.enabled());
+    }
+}
+
+TEST(RecognizerTicks, APortThatThrowsEndsOnlyItsTickAndTheNextGestureIsRecognized) {
+    struct Failure {};
+    const struct {
+        const char* what;
+        void (*arm)(TraceRunner&);
+        bool throwsAtRelease;
+    } table[] = {
+        {"arrow popup at the first code",
+         [](TraceRunner& run) { run.arrows.onShow = [] { throw Failure{}; }; }, false},
+        {"library at the hand-over",
+         [](TraceRunner& run) { run.library.onCall = [](const LibraryCall&) { throw Failure{}; }; }, true},
+    };
+    for (const auto& row : table) {
+        TraceRunner run;
+        StrokeScript script(run);
+        row.arm(run);
+        if (row.throwsAtRelease) {
+            script.hold({{500, 500}, {500, 470}});
+            EXPECT_THROW(script.release(), Failure) << row.what;
+            EXPECT_TRUE(run.mouseTimer.enabled()) << row.what;
+        } else {
+            script.hold({{500, 500}});
+            EXPECT_THROW(script.hold({{500, 470}}), Failure) << row.what;
+            EXPECT_TRUE(run.mouseTimer.enabled()) << row.what;
+            // The gesture in progress keeps what it had recorded.
+            EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0})) << row.what;
+            script.release();
+        }
+
+        run.arrows.onShow = nullptr;
+        run.library.onCall = nullptr;
+        script.hold({{500, 500}, {500, 470}, {530, 470}}).release();
+        EXPECT_EQ(run.library.gestures().back(), "03") << row.what;
+        EXPECT_TRUE(run.mouseTimer.enabled()) << row.what;
+    }
+}
+
 TEST(RecognizerTicks, AResetRequestOnlyResetsAndDiscardsTheGestureInProgress) {
     TraceRunner run;
     StrokeScript script(run);

@@ -9,6 +9,8 @@ bool WindowTimer::start(int milliseconds) {
     // USER_TIMER_MINIMUM are raised to it by the system anyway.
     const UINT elapse = static_cast<UINT>(std::max(milliseconds, static_cast<int>(USER_TIMER_MINIMUM)));
     running_ = ::SetTimer(window_, id_, elapse, nullptr) != 0;
+    if (!running_)
+        lastError_ = ::GetLastError();
     return running_;
 }
 

@@ -16,6 +16,8 @@ public:
     WindowTimer& operator=(const WindowTimer&) = delete;
 
     UINT_PTR id() const noexcept { return id_; }
+    // The system's error code of the last refused start.
+    DWORD lastError() const noexcept { return lastError_; }
 
     bool start(int milliseconds) override;
     void stop() override;
@@ -25,6 +27,7 @@ private:
     HWND window_;
     UINT_PTR id_;
     bool running_ = false;
+    DWORD lastError_ = ERROR_SUCCESS;
 };
 
 } // namespace flickmark

@@ -1,9 +1,11 @@
 // Probe target of the end-to-end tests: an ordinary program window that writes what it receives to a log
 // file, one line per event, each line written through at once so the harness can poll the file.
 //
-// Usage: probe.exe LOGFILE [--fullscreen] [--pos X Y W H]
+// Usage: probe.exe LOGFILE [--fullscreen] [--pos X Y W H] [--menu-delay MS]
 //   --fullscreen  a WS_POPUP window covering the whole primary monitor, in the normal (not maximized) state
 //   --pos         the window rectangle of the normal window (default 100 100 800 600)
+//   --menu-delay  the context menu opens MS milliseconds late (the thread is busy meanwhile), like a program
+//                 that builds a large menu
 //
 // Each line starts with the time in microseconds since the Unix epoch (comparable with `date +%s%6N` on
 // the host, since Wine reads the host clock). Events:
@@ -68,6 +70,7 @@ private:
 };
 
 LogFile* g_log = nullptr;
+DWORD g_menuDelayMs = 0;
 
 void logEvent(const std::string& event) {
     if (g_log != nullptr) {
@@ -110,6 +113,7 @@ void openContextMenu(HWND window, LPARAM lParam) {
     AppendMenuW(menu, MF_STRING, kMenuFirst, L"First item");
     AppendMenuW(menu, MF_STRING, kMenuSecond, L"Second item");
     SetForegroundWindow(window); // else the menu does not close when the user clicks elsewhere
+    Sleep(g_menuDelayMs);
     const BOOL command =
         TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, window, nullptr);
     if (command != 0) {
@@ -190,6 +194,7 @@ struct Options {
     const wchar_t* logPath = nullptr;
     bool fullscreen = false;
     RECT rect{100, 100, 900, 700};
+    DWORD menuDelayMs = 0;
 };
 
 bool parseOptions(int argc, wchar_t** argv, Options& options) {
@@ -201,6 +206,8 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
             const int y = _wtoi(argv[i + 2]);
             options.rect = RECT{x, y, x + _wtoi(argv[i + 3]), y + _wtoi(argv[i + 4])};
             i += 4;
+        } else if (std::wcscmp(argv[i], L"--menu-delay") == 0 && i + 1 < argc) {
+            options.menuDelayMs = static_cast<DWORD>(_wtoi(argv[++i]));
         } else if (argv[i][0] != L'-' && options.logPath == nullptr) {
             options.logPath = argv[i];
         } else {
@@ -231,6 +238,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 3;
     }
     g_log = &log;
+    g_menuDelayMs = options.menuDelayMs;
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
