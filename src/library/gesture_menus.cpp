@@ -1,9 +1,13 @@
 #include "library/gesture_menus.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace flickmark {
 namespace {
+
+// A menu of a thousand gestures would otherwise put a line of many kilobytes into the log.
+constexpr std::size_t kMaxLoggedCaptions = 40;
 
 Point offset(Point p, Point by) {
     return {p.x + by.x, p.y + by.y};
@@ -128,8 +132,11 @@ void GestureMenus::logMenu(MenuKind kind, const std::vector<MenuItem>& items) {
         for (const MenuItem& item : items)
             if (item.kind == MenuItem::Kind::Disabled)
                 line += " \"" + item.caption + "\":";
-    for (const MenuEntry& entry : entries_)
-        line += " \"" + entry.caption + "\"";
+    const std::size_t logged = std::min(entries_.size(), kMaxLoggedCaptions);
+    for (std::size_t i = 0; i < logged; ++i)
+        line += " \"" + entries_[i].caption + "\"";
+    if (logged < entries_.size())
+        line += " and " + std::to_string(entries_.size() - logged) + " more";
     ports_.log.append(line);
 }
 

@@ -82,7 +82,8 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         since_us = harness.now_us()
         self.session.button_down()
         flickmark.log.wait_for("--------0", mark)
-        return mark, since_us, start
+        # The press cleared the log: no later text can hold lines of an earlier gesture.
+        return flickmark.log.mark(), since_us, start
 
     def open_help_menu(self, flickmark: harness.Flickmark, screenshot: str) -> tuple[int, int, harness.Box]:
         """Up, held still until the pause trigger fires, then the release; returns the menu's rectangle."""
