@@ -87,7 +87,10 @@ void GestureMenus::openMenu(MenuKind kind, const std::vector<MenuItem>& items) {
             logMenu(kind, items);
             choice = trackAtCursor(items);
         }
-        ports_.foreground.bringToFront(target);
+        // The program gets the foreground back from our menu, unless the user closed the menu by clicking
+        // into another program, which keeps it.
+        if (ports_.foreground.targetWindow() == target)
+            ports_.foreground.bringToFront(target);
     }
     act(kind, choice);
 }

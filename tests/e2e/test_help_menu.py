@@ -126,8 +126,19 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         time.sleep(max(0.0, self.menu_seen_at + READING_SECONDS - time.monotonic()))  # input pacing
         self.session.key(*keys)
 
+    def escape(self, flickmark: harness.Flickmark, menu: harness.Box, mark: int) -> None:
+        self.choose(menu, "Escape")
+        flickmark.log.wait_for("menu closed without a choice", mark)
+        self.wait_for_probe_in_front()
+
+    def wait_for_probe_in_front(self) -> None:
+        """The program the menu was opened over is active again once the menu has closed."""
+        harness.wait_until(lambda: [e.text for e in self.probe.log.matching("activate ")][-1:] == ["activate 1"],
+                           MENU_TIMEOUT, "the probe to be active again", self.probe.log.text)
+
     def assert_menu_gone_for_good(self, flickmark: harness.Flickmark, mark: int, kind: str) -> None:
         harness.wait_until(lambda: not self.session.popup_menus(), MENU_TIMEOUT, "the menu to close")
+        self.wait_for_probe_in_front()
         deadline = time.monotonic() + 1.0  # a second opening would follow within a few milliseconds
         while time.monotonic() < deadline:
             self.assertEqual(self.session.popup_menus(), [], "a menu appeared again")
@@ -165,8 +176,7 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
 
         mark, since_us, menu = self.open_suggestions_menu(flickmark, "suggestions-menu-escape")
-        self.choose(menu, "Escape")
-        flickmark.log.wait_for("menu closed without a choice", mark)
+        self.escape(flickmark, menu, mark)
         self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
         self.assertEqual(key_downs(self.probe, since_us), [], self.probe.log.text())
 
@@ -180,20 +190,16 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.addCleanup(self.session.set_logical_dpi, 96)
         self.session.set_logical_dpi(144)
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
-        _, _, menu = self.open_help_menu(flickmark, "help-menu-150")
-        self.choose(menu, "Escape")
-        harness.wait_until(lambda: not self.session.popup_menus(), MENU_TIMEOUT, "the help menu to close",
-                           lambda: repr(self.session.visible_windows("flickmark.exe")) + flickmark.log.describe())
+        mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
+        self.escape(flickmark, menu, mark)
         self.session.stop_flickmark(flickmark)
 
         flickmark = self.start_flickmark(SUGGESTION_SETTINGS, SUGGESTION_PROGRAM_SET, SUGGESTION_GLOBAL_SET,
                                          self.data_dir / "suggestions")
-        _, _, scaled = self.open_suggestions_menu(flickmark, "suggestions-menu-150")
-        self.choose(scaled, "Escape")
-        harness.wait_until(lambda: not self.session.popup_menus(), MENU_TIMEOUT, "the suggestions menu to close")
+        mark, _, scaled = self.open_suggestions_menu(flickmark, "suggestions-menu-150")
+        self.escape(flickmark, scaled, mark)
         # Six lines and two separators make 120 pixels at 100 %.
         self.assertGreaterEqual(scaled.height, 160, scaled)
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -238,5 +238,16 @@ TEST_F(GestureMenusTest, AMenuThatFailsLeavesNoAttachmentAndSamplingRunning) {
     EXPECT_EQ(menu.shown.size(), 1u);
 }
 
+TEST_F(GestureMenusTest, AClickIntoAnotherProgramThatClosesTheMenuLeavesThatProgramInFront) {
+    chooseSetsForProbe();
+    menus.showSuggestions("02", {"0"});
+    EXPECT_EQ(rig.windows.foregroundChanges.size(), 1u) << "the program in front gets the foreground back";
+
+    rig.windows.foregroundChanges.clear();
+    menu.whileOpen = [this](MenuHighlightListener*) { rig.setForeground("editor.exe"); };
+    menus.showSuggestions("02", {"0"});
+    EXPECT_TRUE(rig.windows.foregroundChanges.empty());
+}
+
 } // namespace
 } // namespace flickmark
