@@ -109,7 +109,8 @@ std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Poi
     listener_ = nullptr;
     if (listener != nullptr)
         listener->menuClosed();
-    if (sharesForegroundInput && focusBefore != nullptr && ::IsWindow(focusBefore))
+    // A click into another window that closed the menu has moved the focus there already.
+    if (sharesForegroundInput && ::GetFocus() == hwnd() && focusBefore != nullptr && ::IsWindow(focusBefore))
         ::SetFocus(focusBefore);
     if (!sharesForegroundInput)
         ::PostMessageW(hwnd(), WM_NULL, 0, 0); // lets the next menu of this window open and close normally
