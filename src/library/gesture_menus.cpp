@@ -1,6 +1,7 @@
 #include "library/gesture_menus.h"
 
 #include <algorithm>
+#include <exception>
 #include <utility>
 
 namespace flickmark {
@@ -80,12 +81,17 @@ void GestureMenus::openMenu(MenuKind kind, const std::vector<MenuItem>& items) {
     std::optional<int> choice;
     {
         const ForegroundInputShare share(ports_.foreground, ports_.desktop.foregroundWindow());
-        const std::int64_t openedAt = ports_.clock.nowMs();
-        choice = trackAtCursor(items);
-        if (!choice && ports_.clock.nowMs() - openedAt < kClosedAtOnceMs) {
-            ports_.log.append("menu closed at once, shown again");
-            logMenu(kind, items);
+        try {
+            const std::int64_t openedAt = ports_.clock.nowMs();
             choice = trackAtCursor(items);
+            if (!choice && ports_.clock.nowMs() - openedAt < kClosedAtOnceMs) {
+                ports_.log.append("menu closed at once, shown again");
+                logMenu(kind, items);
+                choice = trackAtCursor(items);
+            }
+        } catch (const std::exception& e) {
+            ports_.log.append(std::string("The menu could not be shown: ") + e.what());
+            choice.reset();
         }
         // The program gets the foreground back from our menu, unless the user closed the menu by clicking
         // into another program, which keeps it.

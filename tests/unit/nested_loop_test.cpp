@@ -1,10 +1,11 @@
 // The recognizer under nested message loops: no tick while one runs, sampling restored when the outermost
-// ends, and monitoring switched on or off meanwhile taking effect at the end. (A loop left by an exception:
-// gesture_menus_test.)
+// ends (also by an exception), and monitoring switched on or off meanwhile taking effect at the end.
 #include "platform/nested_loop.h"
 #include "stroke_script.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace flickmark {
 namespace {
@@ -43,6 +44,18 @@ TEST_F(NestedLoopTest, NoTickRunsInsideAndSamplingResumesWhenTheOutermostLoopEnd
     run.tick(600, false, {500, 420});
     EXPECT_EQ(run.library.gestures(), (std::vector<std::string>{"0"}))
         << "the gesture goes on after the loop";
+}
+
+TEST_F(NestedLoopTest, ALoopLeftByAnExceptionStillRestoresSampling) {
+    EXPECT_THROW(
+        {
+            const NestedLoopGuard outer(loops);
+            const NestedLoopGuard inner(loops);
+            throw std::runtime_error("dialog failed");
+        },
+        std::runtime_error);
+    EXPECT_FALSE(loops.active());
+    EXPECT_TRUE(run.mouseTimer.enabled());
 }
 
 TEST_F(NestedLoopTest, MonitoringSwitchedInsideTheLoopTakesEffectWhenItEnds) {
