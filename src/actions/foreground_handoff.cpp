@@ -1,34 +1,16 @@
 #include "actions/foreground_handoff.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/window_order.h"
+
+#include <utility>
 
 namespace flickmark {
-namespace {
-
-// The z-order can change while it is walked; a bound keeps a cycle from hanging the UI thread.
-constexpr int kMaxWindowsWalked = 100000;
-constexpr int kMaxOwnWindowsSkipped = 3;
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-} // namespace
 
 ForegroundHandoff::ForegroundHandoff(DesktopPort& desktop, WindowFocusPort& focus, std::string ownExeName)
-    : desktop_(desktop), focus_(focus), ownExeName_(lowerCase(std::move(ownExeName))) {}
+    : desktop_(desktop), focus_(focus), ownExeName_(std::move(ownExeName)) {}
 
 WindowId ForegroundHandoff::nextVisibleWindow(WindowId window) {
-    WindowId w = window != 0 ? window : desktop_.foregroundWindow();
-    for (int walked = 0; w != 0 && walked < kMaxWindowsWalked; ++walked) {
-        w = focus_.nextWindow(w);
-        if (w != 0 && focus_.isVisible(w))
-            return w;
-    }
-    return 0;
+    return flickmark::nextVisibleWindow(desktop_, focus_, window);
 }
 
 bool ForegroundHandoff::attachForegroundInput(WindowId window) {
@@ -49,15 +31,8 @@ void ForegroundHandoff::detachForegroundInput() {
     attached_ = false;
 }
 
-bool ForegroundHandoff::isOwnWindow(WindowId window) {
-    return window != 0 && lowerCase(desktop_.processNameOfWindow(window)) == ownExeName_;
-}
-
 WindowId ForegroundHandoff::targetWindow() {
-    WindowId w = desktop_.foregroundWindow();
-    for (int i = 0; i < kMaxOwnWindowsSkipped && isOwnWindow(w); ++i)
-        w = nextVisibleWindow(w);
-    return w;
+    return windowBelowOwn(desktop_, focus_, ownExeName_);
 }
 
 bool ForegroundHandoff::bringToFront(WindowId window) {

@@ -35,8 +35,6 @@ public:
     void focusPreviousWindow();
 
 private:
-    bool isOwnWindow(WindowId window);
-
     DesktopPort& desktop_;
     WindowFocusPort& focus_;
     std::string ownExeName_;

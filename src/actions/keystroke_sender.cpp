@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace flickmark {
 namespace {
@@ -17,6 +18,11 @@ constexpr int kWaitTokenMs = 100;
 
 std::uint8_t lowByte(long long value) {
     return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+std::string hexByte(std::uint8_t value) {
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    return {kDigits[value >> 4], kDigits[value & 0xF]};
 }
 
 std::string upperCase(std::string_view text) {
@@ -53,7 +59,7 @@ struct SpecialKeyToken {
 constexpr SpecialKeyToken kSpecialKeyTokens[] = {
     {"TAB", vk::Tab},   {"DEL", vk::Delete},  {"HOME", vk::Home},   {"BACK", vk::Back},
     {"END", vk::End},   {"INS", vk::Insert},  {"UP", vk::Up},       {"DOWN", vk::Down},
-    {"LEFT", vk::Left}, {"RIGHT", vk::Right}, {"SPACE", vk::Space},
+    {"LEFT", vk::Left}, {"RIGHT", vk::Right}, {"SPACE", vk::Space}, {"ENTER", vk::Return},
 };
 
 } // namespace
@@ -63,23 +69,26 @@ KeystrokeSender::KeystrokeSender(const KeystrokeSenderPorts& ports, ProgramLaunc
     : keyboard_(ports.keyboard), clock_(ports.clock), clipboard_(ports.clipboard),
       wallClock_(ports.wallClock), launcher_(launcher), log_(log), listFile_(ports.files, log, dataFolder) {}
 
-void KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
-    // Receivers act on the virtual key; the scan codes of modifier events only have to stay the same.
-    const auto ctrlScan = [this] { return lowByte(keyboard_.vkKeyScan(vk::Control)); };
-    const auto altScan = [this] { return lowByte(keyboard_.vkKeyScan(vk::Menu)); };
+bool KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
+    const bool sent = pressKeystroke(k);
+    if (!sent)
+        releaseHeldKeys();
+    return sent;
+}
 
+bool KeystrokeSender::pressKeystroke(const KeystrokeData& k) {
     clock_.pause(kStepPauseMs);
-    if (k.win)
-        keyboard_.keyEvent(vk::LeftWin, ctrlScan(), 0);
+    if (k.win && !pressKey(vk::LeftWin))
+        return false;
     clock_.pause(kStepPauseMs);
-    if (k.alt)
-        keyboard_.keyEvent(vk::Menu, ctrlScan(), 0);
+    if (k.alt && !pressKey(vk::Menu))
+        return false;
     clock_.pause(kStepPauseMs);
-    if (k.ctrl)
-        keyboard_.keyEvent(vk::Control, ctrlScan(), 0);
+    if (k.ctrl && !pressKey(vk::Control))
+        return false;
     clock_.pause(kStepPauseMs);
-    if (k.shift)
-        keyboard_.keyEvent(vk::Shift, lowByte(keyboard_.mapVirtualKey(vk::Shift)), 0);
+    if (k.shift && !pressKey(vk::Shift))
+        return false;
     clock_.pause(kStepPauseMs);
 
     // A letter goes to the key that types it in the current layout; when no key of the layout types it
@@ -90,40 +99,82 @@ void KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
         if (scanned != -1 && lowByte(scanned) != 0xFF)
             key = lowByte(scanned);
     }
-    const std::uint32_t extended = k.key == vk::Left || k.key == vk::Right ? key_event::kExtendedKey : 0;
-    keyboard_.keyEvent(key, key, extended);
+    if (!pressKey(key))
+        return false;
     clock_.pause(kStepPauseMs);
-    keyboard_.keyEvent(key, key, extended | key_event::kKeyUp);
+    if (!releaseKey(key))
+        return false;
     clock_.pause(kStepPauseMs);
 
-    if (k.shift)
-        keyboard_.keyEvent(vk::Shift, lowByte(keyboard_.vkKeyScan(vk::Shift)), key_event::kKeyUp);
-    if (k.ctrl)
-        keyboard_.keyEvent(vk::Control, ctrlScan(), key_event::kKeyUp);
-    if (k.alt)
-        keyboard_.keyEvent(vk::Menu, altScan(), key_event::kKeyUp);
-    if (k.win)
-        keyboard_.keyEvent(vk::LeftWin, altScan(), key_event::kKeyUp);
+    return (!k.shift || releaseKey(vk::Shift)) && (!k.ctrl || releaseKey(vk::Control)) &&
+           (!k.alt || releaseKey(vk::Menu)) && (!k.win || releaseKey(vk::LeftWin));
 }
 
-bool KeystrokeSender::sendKeystrokeList(std::string_view list) {
+KeystrokeListResult KeystrokeSender::sendKeystrokeList(std::string_view list) {
     const DecodedKeystrokeList decoded = decodeKeystrokeList(list);
     if (!decoded.ok()) {
         log_.append("Malformed keystroke \"" + *decoded.malformedPiece + "\" in \"" + std::string(list) +
                     "\"");
-        return false;
+        return KeystrokeListResult::Malformed;
     }
     for (const KeystrokeData& keystroke : decoded.keystrokes)
-        sendKeystroke(keystroke);
+        if (!sendKeystroke(keystroke))
+            return KeystrokeListResult::Refused;
+    return KeystrokeListResult::Sent;
+}
+
+bool KeystrokeSender::sendKeyEvent(std::uint8_t virtualKey, bool up) {
+    // Scan code and extended flag are those of the key itself, the same going down and up: programs that
+    // read scan codes (remote desktops, virtual machines, games) would otherwise see another key.
+    const std::uint8_t scanCode = lowByte(keyboard_.mapVirtualKey(virtualKey));
+    const std::uint32_t flags =
+        (vk::isExtendedKey(virtualKey) ? key_event::kExtendedKey : 0) | (up ? key_event::kKeyUp : 0);
+    return keyboard_.keyEvent(virtualKey, scanCode, flags);
+}
+
+bool KeystrokeSender::pressKey(std::uint8_t virtualKey) {
+    if (!sendKeyEvent(virtualKey, false)) {
+        logRefusal(virtualKey, false);
+        return false;
+    }
+    heldKeys_.push_back(virtualKey);
     return true;
 }
 
-void KeystrokeSender::pressSpecialKey(std::uint8_t virtualKey, std::uint8_t scanCode) {
+bool KeystrokeSender::releaseKey(std::uint8_t virtualKey) {
+    if (!sendKeyEvent(virtualKey, true)) {
+        logRefusal(virtualKey, true);
+        return false;
+    }
+    const auto newest = std::find(heldKeys_.rbegin(), heldKeys_.rend(), virtualKey);
+    if (newest != heldKeys_.rend())
+        heldKeys_.erase(std::next(newest).base());
+    return true;
+}
+
+void KeystrokeSender::releaseHeldKeys() {
+    // Each key still down gets one more release, newest first; a key whose release the system keeps
+    // refusing is beyond help here.
+    while (!heldKeys_.empty()) {
+        sendKeyEvent(heldKeys_.back(), true);
+        heldKeys_.pop_back();
+    }
+}
+
+void KeystrokeSender::logRefusal(std::uint8_t virtualKey, bool up) {
+    log_.append("Keystrokes stopped: the system refused key 0x" + hexByte(virtualKey) +
+                (up ? " up" : " down") + " (keys still pressed are released)");
+}
+
+bool KeystrokeSender::pressSpecialKey(std::uint8_t virtualKey) {
     clock_.pause(kSpecialKeyLeadMs);
-    keyboard_.keyEvent(virtualKey, scanCode, 0);
+    if (!pressKey(virtualKey))
+        return false;
     clock_.pause(kSpecialKeyHoldMs);
-    keyboard_.keyEvent(virtualKey, scanCode, key_event::kKeyUp);
+    if (!releaseKey(virtualKey))
+        return false;
     clock_.pause(kStepPauseMs);
+    return true;
 }
 
 void KeystrokeSender::runScript(std::string_view text) {
@@ -153,10 +204,10 @@ void KeystrokeSender::runScript(std::string_view text) {
         const auto special = std::find_if(std::begin(kSpecialKeyTokens), std::end(kSpecialKeyTokens),
                                           [&](const SpecialKeyToken& t) { return name == t.name; });
         if (special != std::end(kSpecialKeyTokens)) {
-            pressSpecialKey(special->virtualKey);
-            pendingText.clear();
-        } else if (name == "ENTER") {
-            pressSpecialKey(vk::Return, lowByte(keyboard_.mapVirtualKey(vk::Return)));
+            if (!pressSpecialKey(special->virtualKey)) {
+                releaseHeldKeys();
+                return;
+            }
             pendingText.clear();
         } else if (name == "WAIT") {
             clock_.pause(kWaitTokenMs);

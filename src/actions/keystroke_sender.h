@@ -18,8 +18,15 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace flickmark {
+
+enum class KeystrokeListResult {
+    Sent,
+    Malformed, // a piece does not decode; nothing was sent
+    Refused,   // the system refused a key event; the list ended there
+};
 
 struct KeystrokeSenderPorts {
     KeyboardOut& keyboard;
@@ -39,22 +46,35 @@ public:
     KeystrokeSender& operator=(const KeystrokeSender&) = delete;
 
     // Presses and releases the main key with every modifier whose flag is non-zero: modifiers go down as
-    // Windows key, Alt, Ctrl, Shift and come up in the reverse order.
-    void sendKeystroke(const KeystrokeData& keystroke);
+    // Windows key, Alt, Ctrl, Shift and come up in the reverse order. Every event carries the scan code of
+    // its key in the current layout and, for extended keys, the extended flag.
+    //
+    // When the system refuses an event, sending stops there, every key pressed so far is released, one line
+    // is logged, and the result is false.
+    bool sendKeystroke(const KeystrokeData& keystroke);
 
     // Sends every keystroke of a "|"-joined list in order. The list is checked first: when a piece is
-    // malformed nothing is sent, the piece is logged and the result is false. An empty list sends nothing.
-    bool sendKeystrokeList(std::string_view list);
+    // malformed nothing is sent and the piece is logged. An empty list sends nothing.
+    KeystrokeListResult sendKeystrokeList(std::string_view list);
 
     // Interprets a command text. Its first six characters are skipped (callers put "[KEYS]" there); tokens
-    // are matched ignoring case. Text outside tokens, dates and clipboard text are not typed.
+    // are matched ignoring case. Text outside tokens, dates and clipboard text are not typed. A refused key
+    // event ends the script as it ends a keystroke.
     void runScript(std::string_view text);
 
     // Writes "exepaste.ini" back now instead of at destruction.
     void saveListFile() { listFile_.save(); }
 
 private:
-    void pressSpecialKey(std::uint8_t virtualKey, std::uint8_t scanCode = 0);
+    bool pressKeystroke(const KeystrokeData& keystroke);
+    bool pressSpecialKey(std::uint8_t virtualKey);
+    // One event for the key with its own scan code and extended flag; false when refused.
+    bool sendKeyEvent(std::uint8_t virtualKey, bool up);
+    // Press and release that remember which keys are down; a refusal is logged.
+    bool pressKey(std::uint8_t virtualKey);
+    bool releaseKey(std::uint8_t virtualKey);
+    void releaseHeldKeys();
+    void logRefusal(std::uint8_t virtualKey, bool up);
 
     KeyboardOut& keyboard_;
     Clock& clock_;
@@ -63,6 +83,7 @@ private:
     ProgramLauncher& launcher_;
     DiagnosticLog& log_;
     PasteListFile listFile_;
+    std::vector<std::uint8_t> heldKeys_; // pressed and not yet released, oldest first
 };
 
 } // namespace flickmark

@@ -25,6 +25,8 @@ bool PasteListFile::save() {
     if (saved_)
         return true;
     saved_ = true;
+    if (files_.fileExists(path_))
+        return true;
     if (files_.writeFileAtomically(path_, contents_))
         return true;
     log_.append("Unable to write to " + path_);

@@ -1,6 +1,7 @@
-// The keystroke sender's list file "exepaste.ini": read when the sender is created and written back,
-// unchanged, when it ends (an empty file is created when none existed; a file that exists but cannot be
-// read is left alone).
+// The keystroke sender's list file "exepaste.ini": read when the sender is created and written back when
+// it ends. Nothing changes the list in between, so writing it back only matters when the file has gone:
+// a missing file is created (empty when none existed at start), and a file that exists at the end is
+// never overwritten, so an edit made while the program runs is kept (as is a file that could not be read).
 #pragma once
 
 #include "base/diagnostic_log.h"
@@ -23,8 +24,8 @@ public:
     const std::string& path() const { return path_; }
     const std::string& contents() const { return contents_; }
 
-    // Writes the file back now; later calls and the destructor do nothing more. A refused write is logged
-    // as "Unable to write to " + the path and the old file is kept.
+    // Writes the file back now if it is missing; later calls and the destructor do nothing more. A refused
+    // write is logged as "Unable to write to " + the path.
     bool save();
 
 private:

@@ -3,7 +3,7 @@
 #include "library/gesture_files.h"
 #include "settings/settings_table.h"
 
-#include <utility>
+#include <charconv>
 
 namespace flickmark {
 namespace {
@@ -11,21 +11,33 @@ namespace {
 constexpr UINT_PTR kClosePopupTimerId = 1;
 constexpr UINT_PTR kHelpConfigTimerId = 2;
 
+std::string hex(unsigned long value) {
+    char digits[16] = {};
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value, 16).ptr;
+    return "0x" + std::string(digits, end);
+}
+
 } // namespace
 
-Application::Application(std::string dataFolder)
-    : dataFolder_(std::move(dataFolder)),
-      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, files_}, programs_, log_,
-                  dataFolder_),
-      gestureStore_(files_, log_, dataFolder_),
-      settings_(files_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+Application::Application(const ReachableDataFolder& dataFolder)
+    : dataFolder_(dataFolder.path.value_or(std::string())),
+      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
+      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
+                  log_, dataFolder_),
+      gestureStore_(dataFiles_, codePage_, log_, dataFolder_),
+      settings_(dataFiles_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+    if (!dataFolder.notice.empty())
+        log_.append(dataFolder.notice);
+    if (!com_.initialised())
+        log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
+                    "); opening some files and folders may fail");
     gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
     createGestureLibrary();
 
     arrows_ = std::make_unique<TooltipWindow>();
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
-    mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
-        keyboard_, desktop_, *arrowsPort_, noScratchpadTrail_, *dispatcher_, log_});
+    mouseMonitor_ = std::make_unique<MouseMonitor>(
+        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *dispatcher_, log_});
     menuRelay_.target = mouseMonitor_.get();
     dispatcher_->setStrokeAngleSource(
         [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
@@ -35,7 +47,7 @@ Application::Application(std::string dataFolder)
     sysTrayMenu_ = std::make_unique<PlaceholderWindow>(L"FlickmarkSysTrayMenu", L"Flickmark");
     about_ = std::make_unique<PlaceholderWindow>(L"FlickmarkAbout", L"About Flickmark");
     drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
-    scratchPad_ = std::make_unique<PlaceholderWindow>(L"FlickmarkScratchPad", L"Flickmark Scratchpad");
+    createScratchpad();
     config_ = std::make_unique<PlaceholderWindow>(L"FlickmarkConfig", L"Flickmark Configuration");
     loadSettings();
     keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
@@ -67,7 +79,17 @@ void Application::createGestureLibrary() {
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
         DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_,
-                        noScratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+                        scratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+}
+
+// The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
+// configuration window at the scratchpad's page; until those windows exist the log says what was asked for.
+void Application::createScratchpad() {
+    scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
+        keyboard_, desktop_, windowFocus_, log_, [this] { log_.append("open gestures window"); },
+        [this] { log_.append("open configuration window on page 2"); }});
+    scratchpadTrail_.pad = &scratchPad_->model();
+    scratchpadVisibility_.pad = &scratchPad_->model();
 }
 
 void Application::createGestureMenus() {
@@ -85,8 +107,10 @@ void Application::createGestureMenus() {
 // until then the recognizer works with the defaults, and no tick runs before the message loop.
 void Application::loadSettings() {
     recognizerSettings_ = std::make_unique<RecognizerSettingsTarget>(mouseMonitor_->recognizer());
+    scratchpadSettings_ = std::make_unique<ScratchpadSettingsTarget>(scratchPad_->model());
     lookupSettings_ = std::make_unique<LookupSettingsTarget>(*dispatcher_);
-    settings_.setConsumers(SettingsConsumers{recognizerSettings_.get(), nullptr, lookupSettings_.get()});
+    settings_.setConsumers(
+        SettingsConsumers{recognizerSettings_.get(), scratchpadSettings_.get(), lookupSettings_.get()});
     settings_.load();
 }
 
@@ -96,10 +120,13 @@ Application::~Application() {
         mouseMonitor_->stop();
     settings_.setConsumers({});
     lookupSettings_.reset();
+    scratchpadSettings_.reset();
     recognizerSettings_.reset();
     gestureWizard_.reset();
     keystrokeEdit_.reset();
     config_.reset();
+    scratchpadTrail_.pad = nullptr;
+    scratchpadVisibility_.pad = nullptr;
     scratchPad_.reset();
     drawGesture_.reset();
     about_.reset();

@@ -2,6 +2,7 @@
 // their fixed order at start-up and runs the one message loop.
 #pragma once
 
+#include "actions/data_folder.h"
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
@@ -9,15 +10,18 @@
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
+#include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
 #include "base/diagnostic_log.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
 #include "library/gesture_menus.h"
-#include "library/scratchpad_visibility.h"
+#include "overlays/scratchpad_window_win.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
 #include "platform/nested_loop.h"
+#include "platform/unreachable_file_system.h"
+#include "platform/win32/com_apartment.h"
 #include "platform/win32/keyboard_query.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -26,12 +30,12 @@
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
+#include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
-#include "recognizer/scratchpad_trail.h"
 #include "settings/settings_store.h"
 
 #include <memory>
@@ -41,9 +45,10 @@ namespace flickmark {
 
 class Application {
 public:
-    // `dataFolder` is absolute and ends in a path delimiter. Creates everything; throws std::system_error
-    // when a window cannot be created.
-    explicit Application(std::string dataFolder);
+    // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
+    // written. Its notice is the first line of the log. Creates everything; throws std::system_error when a
+    // window cannot be created.
+    explicit Application(const ReachableDataFolder& dataFolder);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -68,16 +73,22 @@ private:
     void createGestureLibrary();
     // The help and suggestions menus ask the recognizer for resets, so they come after its window.
     void createGestureMenus();
+    void createScratchpad();
     void loadSettings();
     // The main window is closing or the session is ending.
     void onEnding();
 
+    // COM for shell execution on this thread, from before the first window until after the last.
+    win32::ComApartment com_;
     std::string dataFolder_;
 
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
     Win32Clock clock_;
     Win32FileSystem files_{&log_};
+    UnreachableFileSystem noFiles_;
+    FileSystem& dataFiles_; // files_, or noFiles_ when the data folder cannot be reached
+    Win32TextCodePage codePage_;
     KeyboardQuery keyboard_;
     Win32KeyboardOut keyboardOut_;
     Win32Clipboard clipboard_;
@@ -90,8 +101,8 @@ private:
     ForegroundHandoff foreground_{desktop_, windowFocus_};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
-    NoScratchpadTrail noScratchpadTrail_;
-    NoScratchpadVisibility noScratchpadVisibility_;
+    ScratchpadTrailRelay scratchpadTrail_;
+    ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
     NestedLoops nestedLoops_;
     LoggedConfigurationPages configurationPages_{log_};
@@ -114,12 +125,13 @@ private:
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;
     std::unique_ptr<PlaceholderWindow> about_;
     std::unique_ptr<PlaceholderWindow> drawGesture_;
-    std::unique_ptr<PlaceholderWindow> scratchPad_;
+    std::unique_ptr<ScratchpadWindow> scratchPad_;
     std::unique_ptr<PlaceholderWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
     std::unique_ptr<PlaceholderWindow> gestureWizard_;
 
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
+    std::unique_ptr<ScratchpadSettingsTarget> scratchpadSettings_;
     std::unique_ptr<LookupSettingsTarget> lookupSettings_;
 };
 

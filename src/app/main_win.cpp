@@ -2,52 +2,39 @@
 #include "actions/data_folder.h"
 #include "app/application_win.h"
 #include "app/main_window_win.h"
+#include "platform/win32/process_paths.h"
 #include "platform/win32/text_convert.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
-#include <cstdlib>
 #include <exception>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The arguments after the program name, in the system code page (the form data file paths take).
-std::vector<std::string> programArguments() {
+// The folder of a path, without a trailing delimiter; empty when the path has no folder.
+std::wstring folderOf(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
+}
+
+// The folder is chosen in UTF-8, so no character is lost before it is known whether the code page (the
+// form every data-file call takes) can name it.
+flickmark::ReachableDataFolder chooseDataFolder() {
+    using namespace flickmark::win32;
     std::vector<std::string> arguments;
-    for (int i = 1; i < __argc; ++i)
-        arguments.emplace_back(__argv[i]);
-    return arguments;
-}
+    for (const std::wstring& argument : commandLineArguments())
+        arguments.push_back(toUtf8(argument));
+    const std::wstring folder = fromUtf8(flickmark::dataFolderFromCommandLine(
+        toUtf8(folderOf(executablePath())), arguments, toUtf8(currentDirectory())));
 
-// The folder of the running executable, without a trailing delimiter; empty when it cannot be read.
-std::string executableFolder() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0)
-            return {};
-        // A full buffer means the path was cut; the call gives no length to grow to.
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string{} : path.substr(0, slash);
-}
-
-std::string currentDirectory() {
-    const DWORD needed = ::GetCurrentDirectoryA(0, nullptr);
-    if (needed == 0)
-        return {};
-    std::string directory(needed, '\0');
-    const DWORD length = ::GetCurrentDirectoryA(needed, directory.data());
-    directory.resize(length < needed ? length : 0);
-    return directory;
+    flickmark::DataFolderForms forms{narrow(folder), narrowExactly(folder), std::nullopt};
+    if (!forms.ansi)
+        if (const auto shortName = shortPathName(folder))
+            forms.ansiShortName = narrowExactly(*shortName);
+    return flickmark::reachableDataFolder(forms);
 }
 
 } // namespace
@@ -58,9 +45,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     ::InitCommonControlsEx(&controls);
     try {
-        const std::vector<std::string> arguments = programArguments();
-        flickmark::Application application(
-            flickmark::dataFolderFromCommandLine(executableFolder(), arguments, currentDirectory()));
+        flickmark::Application application(chooseDataFolder());
         return application.run();
     } catch (const std::exception& e) {
         const std::wstring text = L"Flickmark could not start:\n" + flickmark::win32::widen(e.what());

@@ -1,8 +1,9 @@
 // Where loaded settings take effect in the running program: the recognizer takes its settings and the
-// pause time, the gesture dispatcher its lookup options.
+// pause time, the scratchpad its close delay and whether it shows, the gesture dispatcher its lookup options.
 #pragma once
 
 #include "library/gesture_dispatcher.h"
+#include "overlays/scratchpad.h"
 #include "recognizer/recognizer.h"
 #include "settings/settings_consumers.h"
 
@@ -19,6 +20,17 @@ public:
 
 private:
     Recognizer& recognizer_;
+};
+
+class ScratchpadSettingsTarget final : public ScratchpadSettingsConsumer {
+public:
+    explicit ScratchpadSettingsTarget(Scratchpad& pad) : pad_(pad) {}
+
+    void setFadeTime(int milliseconds) override { pad_.setFadeTime(milliseconds); }
+    void setScratchpadEnabled(bool enabled) override { pad_.setEnabled(enabled); }
+
+private:
+    Scratchpad& pad_;
 };
 
 class LookupSettingsTarget final : public LibrarySettingsConsumer {

@@ -1,10 +1,12 @@
-// Virtual-key codes of the keys the program names itself (the keystroke notation stores any code).
+// Virtual-key codes of the keys the program names itself (the keystroke notation stores any code), and
+// which keys are extended keys.
 #pragma once
 
 #include <cstdint>
 
 namespace flickmark::vk {
 
+inline constexpr std::uint8_t Cancel = 0x03; // Ctrl+Break
 inline constexpr std::uint8_t Back = 0x08;
 inline constexpr std::uint8_t Tab = 0x09;
 inline constexpr std::uint8_t Return = 0x0D;
@@ -26,9 +28,42 @@ inline constexpr std::uint8_t Delete = 0x2E;
 inline constexpr std::uint8_t LeftWin = 0x5B;
 inline constexpr std::uint8_t RightWin = 0x5C;
 inline constexpr std::uint8_t Apps = 0x5D;
+inline constexpr std::uint8_t Sleep = 0x5F;
 inline constexpr std::uint8_t Divide = 0x6F;
 inline constexpr std::uint8_t NumLock = 0x90;
 inline constexpr std::uint8_t RightControl = 0xA3;
 inline constexpr std::uint8_t RightMenu = 0xA5;
+inline constexpr std::uint8_t BrowserBack = 0xA6; // first of the browser, volume, media and launch keys
+inline constexpr std::uint8_t LaunchApp2 = 0xB7;  // last of them
+
+// Keys whose scan code carries the extended prefix (0xE0) on PC keyboards, whatever the layout. A synthetic
+// event for one of them needs the extended flag, or it arrives as its twin without the prefix: Left as
+// keypad 4, Right Ctrl as Left Ctrl, Divide as the slash key, the media keys as letters.
+constexpr bool isExtendedKey(std::uint8_t key) {
+    switch (key) {
+    case Cancel:
+    case Prior:
+    case Next:
+    case End:
+    case Home:
+    case Left:
+    case Up:
+    case Right:
+    case Down:
+    case Insert:
+    case Delete:
+    case LeftWin:
+    case RightWin:
+    case Apps:
+    case Sleep:
+    case Divide:
+    case NumLock:
+    case RightControl:
+    case RightMenu:
+        return true;
+    default:
+        return key >= BrowserBack && key <= LaunchApp2;
+    }
+}
 
 } // namespace flickmark::vk

@@ -75,7 +75,7 @@ bool GestureDispatcher::execute(const std::string& gesture) {
     ports_.log.append("run keystrokes " + display);
     if (listener_)
         listener_->ranKeystrokes(gesture, display);
-    if (!ports_.keystrokes.sendKeystrokeList(action))
+    if (ports_.keystrokes.sendKeystrokeList(action) == KeystrokeListResult::Malformed)
         ports_.log.append("Gesture " + gesture + " (" + gestureDisplayName(gesture) +
                           ") not run: malformed keystroke text \"" + action + "\"");
     return true;

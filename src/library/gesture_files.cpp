@@ -84,13 +84,14 @@ std::string actionDisplayText(std::string_view typeText, std::string_view action
     return {};
 }
 
-GestureSet loadGestureSet(FileSystem& files, DiagnosticLog& log, const std::string& dataFolder,
-                          const std::string& fileName) {
+GestureSet loadGestureSet(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                          const std::string& dataFolder, const std::string& fileName) {
     GestureSet set;
     set.fileName = fileName;
     const std::string path = dataFolder + fileName;
-    const LoadedIniFile file = loadIniFile(files, log, path);
+    LoadedIniFile file = loadIniFile(files, codePage, log, path);
     set.fileUnreadable = file.state == FileState::Unreadable;
+    set.encoding = std::move(file.encoding);
     const IniDocument& document = file.document;
 
     const auto& sections = document.sections();
@@ -160,8 +161,8 @@ std::string gestureFileText(const GestureSet& set) {
     return text;
 }
 
-bool saveGestureSet(FileSystem& files, DiagnosticLog& log, const std::string& dataFolder,
-                    const GestureSet& set) {
+bool saveGestureSet(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                    const std::string& dataFolder, const GestureSet& set) {
     const std::string path = dataFolder + set.fileName;
     if (set.fileUnreadable) {
         log.append("Not saved because it could not be read: " + path);
@@ -169,7 +170,7 @@ bool saveGestureSet(FileSystem& files, DiagnosticLog& log, const std::string& da
     }
     if (set.names.empty() && set.kept.empty() && !files.fileExists(path))
         return true;
-    return writeDataFile(files, log, path, gestureFileText(set));
+    return writeIniFile(files, codePage, log, path, IniDocument(gestureFileText(set)), set.encoding);
 }
 
 std::vector<std::string> listProgramFiles(FileSystem& files, const std::string& dataFolder) {

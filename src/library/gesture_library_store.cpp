@@ -5,13 +5,14 @@
 
 namespace flickmark {
 
-GestureLibraryStore::GestureLibraryStore(FileSystem& files, DiagnosticLog& log, std::string dataFolder)
-    : files_(files), log_(log), dataFolder_(std::move(dataFolder)) {
+GestureLibraryStore::GestureLibraryStore(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                                         std::string dataFolder)
+    : files_(files), codePage_(codePage), log_(log), dataFolder_(std::move(dataFolder)) {
     global_.fileName = kGlobalGestureFileName;
 }
 
 void GestureLibraryStore::load(GestureSet& set, const std::string& fileName) {
-    set = loadGestureSet(files_, log_, dataFolder_, fileName);
+    set = loadGestureSet(files_, codePage_, log_, dataFolder_, fileName);
     if (isGlobalGestureFile(fileName))
         global_.copyContentFrom(set);
 }
@@ -22,7 +23,7 @@ const GestureSet& GestureLibraryStore::loadShownSet(const std::string& fileName)
 }
 
 bool GestureLibraryStore::saveShownSet() {
-    const bool saved = saveGestureSet(files_, log_, dataFolder_, shown_);
+    const bool saved = saveGestureSet(files_, codePage_, log_, dataFolder_, shown_);
     if (isGlobalGestureFile(shown_.fileName))
         global_.copyContentFrom(shown_);
     return saved;

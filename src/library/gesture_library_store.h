@@ -9,6 +9,7 @@
 #include "library/gesture_files.h"
 #include "library/gesture_set.h"
 #include "platform/file_system.h"
+#include "platform/text_code_page.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +20,8 @@ namespace flickmark {
 class GestureLibraryStore {
 public:
     // `dataFolder` ends in a path delimiter. The references must outlive the store.
-    GestureLibraryStore(FileSystem& files, DiagnosticLog& log, std::string dataFolder);
+    GestureLibraryStore(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                        std::string dataFolder);
 
     // Loads a file into the shown set. Loading "Gestures.ini" also replaces the global copy (emptying it
     // when the file does not exist).
@@ -44,6 +46,7 @@ private:
     void load(GestureSet& set, const std::string& fileName);
 
     FileSystem& files_;
+    const TextCodePage& codePage_;
     DiagnosticLog& log_;
     std::string dataFolder_;
     GestureSet global_;

@@ -60,6 +60,7 @@ void GestureSet::copyContentFrom(const GestureSet& other) {
     types = other.types;
     actions = other.actions;
     kept = other.kept;
+    encoding = other.encoding;
 }
 
 } // namespace flickmark

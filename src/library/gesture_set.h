@@ -2,6 +2,8 @@
 // the program does not interpret, so that saving the set loses nothing a user stored.
 #pragma once
 
+#include "settings/ini_encoding.h"
+
 #include <map>
 #include <string>
 #include <string_view>
@@ -64,6 +66,8 @@ struct GestureSet {
     KeyedList types;   // gesture string -> ActionType text
     KeyedList actions; // gesture string -> action text; a "Keystroke" action in normalised encoding
     KeptFileContent kept;
+    // How the file was stored; a save writes the set back the same way.
+    FileEncoding encoding;
     // The file exists but could not be read: the set is empty and must not replace the file.
     bool fileUnreadable = false;
 
@@ -73,7 +77,7 @@ struct GestureSet {
     bool hasGesture(std::string_view gesture) const;
     // Removes the gesture from all lists, with everything kept for it.
     void removeGesture(std::string_view gesture);
-    // The three lists and the kept content, as the global copy takes them.
+    // The three lists, the kept content and the encoding, as the global copy takes them.
     void copyContentFrom(const GestureSet& other);
 };
 

@@ -237,6 +237,53 @@ void TooltipWindow::drawText(std::u16string_view text, Point at, std::u16string_
     present(canvas, placed);
 }
 
+void TooltipWindow::showPicture(const win32::DibCanvas& picture, Point at) {
+    if (showing_)
+        return;
+    try {
+        drawPicture(picture, at);
+    } catch (const std::exception& e) {
+        win32::reportUnexpected("picture popup", e.what());
+    }
+}
+
+void TooltipWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
+    if (picture.width() <= 0 || picture.height() <= 0)
+        return;
+    const UINT dpi = win32::dpiAtPoint(POINT{at.x, at.y});
+    const int border = std::max(1, win32::scaleToDpi(1, dpi));
+    const PopupSize limit = maximumSize(dpi);
+    const double factor = std::min({1.0, static_cast<double>(limit.width - 2 * border) / picture.width(),
+                                    static_cast<double>(limit.height - 2 * border) / picture.height()});
+    const PopupSize shown{std::max(kMinimumPictureSide, static_cast<int>(picture.width() * factor + 0.5)),
+                          std::max(kMinimumPictureSide, static_cast<int>(picture.height() * factor + 0.5))};
+
+    const RECT work = win32::workAreaAtPoint(POINT{at.x, at.y});
+    const Rect placed = placePopup(PopupSize{shown.width + 2 * border, shown.height + 2 * border}, at,
+                                   Rect{work.left, work.top, work.right, work.bottom});
+    if (placed.width() <= 2 * border || placed.height() <= 2 * border)
+        return;
+
+    win32::DibCanvas canvas(placed.width(), placed.height());
+    const HDC dc = canvas.dc();
+    const RECT all{0, 0, placed.width(), placed.height()};
+    fill(dc, all, ::GetSysColor(COLOR_INFOBK));
+    const int innerWidth = placed.width() - 2 * border;
+    const int innerHeight = placed.height() - 2 * border;
+    if (innerWidth == picture.width() && innerHeight == picture.height()) {
+        ::BitBlt(dc, border, border, innerWidth, innerHeight, picture.dc(), 0, 0, SRCCOPY);
+    } else {
+        // HALFTONE averages the pixels a shrunk picture drops; it needs the brush origin set again.
+        ::SetStretchBltMode(dc, HALFTONE);
+        ::SetBrushOrgEx(dc, 0, 0, nullptr);
+        ::StretchBlt(dc, border, border, innerWidth, innerHeight, picture.dc(), 0, 0, picture.width(),
+                     picture.height(), SRCCOPY);
+    }
+    frame(dc, all, ::GetSysColor(COLOR_WINDOWFRAME), border);
+    canvas.makeOpaque();
+    present(canvas, placed);
+}
+
 void TooltipWindow::present(const win32::DibCanvas& canvas, const Rect& placed) {
     if (!canvas.presentOnLayeredWindow(hwnd(), placed.left, placed.top))
         return;

@@ -1,6 +1,6 @@
-// The popup window: a small borderless, topmost window near the cursor that shows a direction arrow or a
-// few lines of text. It never takes the focus or a click (clicks reach the window below), has no taskbar
-// button and stays fully on the work area of its monitor.
+// The popup window: a small borderless, topmost window near the cursor that shows a direction arrow, a
+// few lines of text or a picture. It never takes the focus or a click (clicks reach the window below), has no
+// taskbar button and stays fully on the work area of its monitor.
 //
 // A show while the popup is showing does nothing; the next show after hide() takes effect.
 #pragma once
@@ -38,6 +38,10 @@ public:
     // hotkey line (`extra`). Lines are broken to the maximum width.
     void showWideText(std::u16string_view text, Point at, std::u16string_view extra = {}, bool hint = false);
 
+    // A ready picture near `at` in a thin frame: shrunk to fit the maximum size (never enlarged), at least
+    // 20 pixels a side. The popup keeps its own copy; `picture` may go once this returns.
+    void showPicture(const win32::DibCanvas& picture, Point at);
+
     // Replaces the default maximum size of texts and pictures (300 x 300 logical pixels) by a size in
     // physical pixels; nullopt restores the default.
     void setSizeLimit(std::optional<PopupSize> limit) { sizeLimit_ = limit; }
@@ -48,6 +52,7 @@ private:
     // Draw and show; they throw std::system_error when a bitmap cannot be created.
     void drawArrow(Direction direction, Point at);
     void drawText(std::u16string_view text, Point at, std::u16string_view extra, bool hint);
+    void drawPicture(const win32::DibCanvas& picture, Point at);
     void present(const win32::DibCanvas& canvas, const Rect& placed);
 
     bool showing_ = false;

@@ -2,10 +2,13 @@
 
 namespace flickmark {
 
-LoadedIniFile loadIniFile(FileSystem& files, DiagnosticLog& log, const std::string& path) {
+LoadedIniFile loadIniFile(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                          const std::string& path) {
     LoadedIniFile result;
-    if (auto text = files.readFile(path)) {
-        result.document = IniDocument(*text);
+    if (auto bytes = files.readFile(path)) {
+        DecodedIni decoded = decodeIni(*bytes, codePage);
+        result.document = std::move(decoded.document);
+        result.encoding = std::move(decoded.encoding);
         result.state = FileState::Read;
     } else if (files.fileExists(path)) {
         log.append("Unable to read " + path);
@@ -14,9 +17,9 @@ LoadedIniFile loadIniFile(FileSystem& files, DiagnosticLog& log, const std::stri
     return result;
 }
 
-bool writeDataFile(FileSystem& files, DiagnosticLog& log, const std::string& path,
-                   std::string_view contents) {
-    if (files.writeFileAtomically(path, contents))
+bool writeIniFile(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                  const std::string& path, const IniDocument& document, const FileEncoding& encoding) {
+    if (files.writeFileAtomically(path, encodeIni(document, encoding, codePage)))
         return true;
     log.append("Unable to write to " + path);
     return false;

@@ -3,18 +3,13 @@
 namespace flickmark {
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
 bool isBlank(char c) {
     return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' ';
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+// Names and values end at a zero byte, as the platform's strings do.
+std::string_view beforeZero(std::string_view text) {
+    return text.substr(0, text.find('\0'));
 }
 
 // The platform folds the case of ASCII letters only: "\xC9" and "\xE9" are different names.
@@ -50,6 +45,14 @@ bool canHoldKey(std::string_view key) {
 
 } // namespace
 
+std::string_view trimIniBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 bool iniNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
@@ -75,10 +78,6 @@ IniDocument::IniDocument() {
 }
 
 IniDocument::IniDocument(std::string_view text) {
-    if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
-        byteOrderMark_ = kUtf8ByteOrderMark;
-        text.remove_prefix(kUtf8ByteOrderMark.size());
-    }
     bool lineBreakSeen = false;
     while (!text.empty()) {
         const std::size_t breakAt = text.find_first_of("\r\n");
@@ -104,7 +103,7 @@ IniDocument::Line IniDocument::makeLine(std::string text, std::string ending) {
     line.text = std::move(text);
     line.ending = std::move(ending);
     const std::string_view full = line.text;
-    const std::string_view trimmed = trimBlanks(full);
+    const std::string_view trimmed = trimIniBlanks(full);
     if (trimmed.empty())
         return line;
     const std::size_t start = static_cast<std::size_t>(trimmed.data() - full.data());
@@ -112,23 +111,23 @@ IniDocument::Line IniDocument::makeLine(std::string text, std::string ending) {
         const std::size_t close = trimmed.rfind(']');
         if (close != std::string_view::npos) {
             line.kind = LineKind::Header;
-            line.name = trimBlanks(trimmed.substr(1, close - 1));
+            line.name = beforeZero(trimIniBlanks(trimmed.substr(1, close - 1)));
             return line;
         }
     }
     line.kind = LineKind::Entry;
     const std::size_t equals = trimmed.find('=');
     if (equals == std::string_view::npos) {
-        line.name = trimmed;
+        line.name = beforeZero(trimmed);
         return line;
     }
-    line.name = trimBlanks(trimmed.substr(0, equals));
+    line.name = beforeZero(trimIniBlanks(trimmed.substr(0, equals)));
     line.hasValue = true;
     std::size_t valueBegin = equals + 1;
     while (valueBegin < trimmed.size() && isBlank(trimmed[valueBegin]))
         ++valueBegin;
     line.valueBegin = start + valueBegin;
-    line.valueEnd = start + trimmed.size();
+    line.valueEnd = start + valueBegin + beforeZero(trimmed.substr(valueBegin)).size();
     return line;
 }
 
@@ -152,11 +151,11 @@ const IniDocument::Section* IniDocument::firstSectionNamed(std::string_view name
 }
 
 const IniDocument::Section* IniDocument::firstSection(std::string_view name) const {
-    return firstSectionNamed(trimBlanks(name));
+    return firstSectionNamed(trimIniBlanks(name));
 }
 
 std::size_t IniDocument::findEntry(const Section& section, std::string_view key) const {
-    key = trimBlanks(key);
+    key = trimIniBlanks(key);
     for (std::size_t i = section.begin; i < section.end; ++i)
         if (lines_[i].kind == LineKind::Entry && iniNamesEqual(lines_[i].name, key))
             return i;
@@ -164,7 +163,7 @@ std::size_t IniDocument::findEntry(const Section& section, std::string_view key)
 }
 
 std::string IniDocument::text() const {
-    std::string result = byteOrderMark_;
+    std::string result;
     for (const Line& line : lines_) {
         result += line.text;
         result += line.ending;
@@ -228,8 +227,8 @@ void IniDocument::insertLine(std::size_t index, std::string text) {
 }
 
 bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
-    section = trimBlanks(section);
-    key = trimBlanks(key);
+    section = trimIniBlanks(section);
+    key = trimIniBlanks(key);
     if (!canHoldKey(key) || !canHoldName(section))
         return false;
     const std::string stored = encodeIniValue(value);

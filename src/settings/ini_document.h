@@ -1,9 +1,16 @@
 // INI text read the way the platform's profile functions read it (GetPrivateProfileStringA), and edited
 // so that every line that is not changed stays byte for byte as it was.
 //
+// The text is 8-bit text in the ANSI code page; a file saved as UTF-8 or UTF-16 is decoded into it first
+// (ini_encoding.h).
+//
 // Reading rules:
 //  - A line ends at CR, LF or CR LF. Blanks are tab, LF, VT, FF, CR, space and Ctrl+Z (0x1A); they are
-//    trimmed from both ends of lines, names and values. A UTF-8 byte-order mark at the start is skipped.
+//    trimmed from both ends of lines, names and values.
+//  - A zero byte ends a name or a value, as it ends the platform's strings: what follows it on the line is
+//    not read, while the blanks before it stay ("k=a \0b" reads "a "). The '=' and the last ']' are looked
+//    for in the whole line, so "k\0x=v" is key "k" with value "v"; a line starting with a zero byte is an
+//    entry with an empty name.
 //  - A line whose trimmed text starts with '[' and holds a ']' is a section header: the name is the trimmed
 //    text between the '[' and the LAST ']'; anything after that ']' is ignored. A '[' line without ']' is
 //    an ordinary entry.
@@ -18,6 +25,10 @@
 //  - A value that is at least two characters long and starts and ends with the same quote character
 //    (' or ") reads without that pair of quotes.
 // Nothing is limited in length: values, lines, sections and the section list.
+// Where we differ on purpose: the platform lists an empty key name (of "=v" or "\0k=v"), which ends its
+// zero-separated list early for every reader; we leave it out. A name from a UTF-8 or UTF-16 file holding a
+// character the code page cannot hold is listed with '?' by both, but the platform then never finds it by
+// that name (it compares the UTF-16 text); we do.
 #pragma once
 
 #include <cstddef>
@@ -68,8 +79,10 @@ public:
     // Every section in file order, duplicates included; the first is the one before any header.
     const std::vector<Section>& sections() const { return sections_; }
     std::size_t lineCount() const { return lines_.size(); }
-    // A line's bytes without its line break (and without the byte-order mark).
+    // A line's bytes without its line break.
     std::string_view lineText(std::size_t index) const { return lines_[index].text; }
+    // "\r\n", "\n", "\r", or empty for a last line without a break.
+    std::string_view lineEnding(std::size_t index) const { return lines_[index].ending; }
     // The name of an entry line, comments included; nullopt for blank lines and headers.
     std::optional<std::string> entryName(std::size_t index) const;
 
@@ -93,7 +106,6 @@ private:
     void insertLine(std::size_t index, std::string text);
     void reindex();
 
-    std::string byteOrderMark_;
     std::string lineBreak_ = "\r\n";
     std::vector<Line> lines_;
     std::vector<Section> sections_;
@@ -107,5 +119,8 @@ std::string encodeIniValue(std::string_view value);
 
 // Section and key name comparison: ignores the case of ASCII letters, does not trim.
 bool iniNamesEqual(std::string_view a, std::string_view b);
+
+// The text without the blanks at its ends, blanks as the reading rules define them.
+std::string_view trimIniBlanks(std::string_view text);
 
 } // namespace flickmark

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 
 namespace flickmark {
@@ -63,18 +62,20 @@ std::optional<double> parseDecimalSetting(std::string_view text) {
     return value;
 }
 
-std::string formatIntegerSetting(int value) { return std::to_string(value); }
+std::string formatIntegerSetting(int value) {
+    return std::to_string(value);
+}
 
-std::string formatBooleanSetting(bool value) { return value ? "1" : "0"; }
+std::string formatBooleanSetting(bool value) {
+    return value ? "1" : "0";
+}
 
 std::string formatDecimalSetting(double value) {
+    // The shortest text that reads back as the same double; to_chars ignores the locale, so the
+    // separator is always '.'.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text(buffer);
-    for (char& c : text)
-        if (c == ',') // a C locale with another separator must not leak into the file
-            c = '.';
-    return text;
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general);
+    return ec == std::errc{} ? std::string(buffer, end) : std::string("0");
 }
 
 } // namespace flickmark

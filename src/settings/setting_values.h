@@ -1,8 +1,8 @@
 // Text formats of setting values, shared by the settings file and the replay tool.
 //  integer: decimal, or hexadecimal after "0x"/"0X"; anything else is unreadable.
 //  boolean: an integer; non-zero is true; written as "1" or "0".
-//  decimal: read with "." or "," as separator, written with "." and at most 15 significant digits;
-//           values beyond the range of a 32-bit float are unreadable.
+//  decimal: read with "." or "," as separator, written with "." in the fewest digits that read back as the
+//           same value; values beyond the range of a 32-bit float are unreadable.
 #pragma once
 
 #include <optional>

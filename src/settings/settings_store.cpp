@@ -35,17 +35,17 @@ std::optional<double> parseSetting(SettingType type, std::string_view text) {
     return std::nullopt;
 }
 
-SettingsStore::SettingsStore(FileSystem& files, DiagnosticLog& log, std::string path,
-                             SettingsConsumers consumers)
-    : files_(files), log_(log), path_(std::move(path)), consumers_(consumers) {}
+SettingsStore::SettingsStore(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
+                             std::string path, SettingsConsumers consumers)
+    : files_(files), codePage_(codePage), log_(log), path_(std::move(path)), consumers_(consumers) {}
 
 bool SettingsStore::load() {
-    LoadedIniFile file = loadIniFile(files_, log_, path_);
+    LoadedIniFile file = loadIniFile(files_, codePage_, log_, path_);
     return apply(file, false);
 }
 
 bool SettingsStore::save() {
-    LoadedIniFile file = loadIniFile(files_, log_, path_);
+    LoadedIniFile file = loadIniFile(files_, codePage_, log_, path_);
     bool changed = false;
     const auto& table = settingsTable();
     for (std::size_t row = 0; row < kSettingCount; ++row)
@@ -76,7 +76,7 @@ bool SettingsStore::apply(LoadedIniFile& file, bool changed) {
         return file.state != FileState::Unreadable;
     if (file.state == FileState::Unreadable)
         return false;
-    return writeDataFile(files_, log_, path_, file.document.text());
+    return writeIniFile(files_, codePage_, log_, path_, file.document, file.encoding);
 }
 
 void SettingsStore::push() const {

@@ -3,11 +3,12 @@
 // Load reads every key of the table in order with the model's value as default, writes the value read
 // back in its canonical text (so a missing key is created and "0x1F" becomes "31"), shows it in the model
 // and pushes it to its consumer. The file is read once and, only when some text changed, written once,
-// atomically. Save writes the model's controls, then loads.
+// atomically, in the encoding the file came in. Save writes the model's controls, then loads.
 #pragma once
 
 #include "base/diagnostic_log.h"
 #include "platform/file_system.h"
+#include "platform/text_code_page.h"
 #include "settings/settings_consumers.h"
 #include "settings/settings_model.h"
 #include "settings/settings_table.h"
@@ -23,7 +24,8 @@ struct LoadedIniFile;
 class SettingsStore {
 public:
     // `path` is the data folder followed by kSettingsFileName. The references must outlive the store.
-    SettingsStore(FileSystem& files, DiagnosticLog& log, std::string path, SettingsConsumers consumers = {});
+    SettingsStore(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log, std::string path,
+                  SettingsConsumers consumers = {});
 
     // Both return whether the file now holds the values in effect. When it does not (the write was refused,
     // or the file exists but cannot be read, which is never overwritten), the values still take effect for
@@ -43,6 +45,7 @@ private:
     void push() const;
 
     FileSystem& files_;
+    const TextCodePage& codePage_;
     DiagnosticLog& log_;
     std::string path_;
     SettingsConsumers consumers_;

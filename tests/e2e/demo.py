@@ -1,6 +1,7 @@
 """A short scripted Flickmark demo on a private X server: draws Up then Right over the probe window, which
 the demo's "Gestures.ini" binds to typing "hi", saves screenshots (one with the arrow popup during the
-stroke) and prints the diagnostic log and the keys the probe window received."""
+stroke, one of gesture previews at 100 % and 150 %) and prints the diagnostic log and the keys the probe
+window received."""
 
 import sys
 import time
@@ -8,6 +9,7 @@ from pathlib import Path
 
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, relative_path
+from preview_sheet import start_preview_sheet
 
 
 def main() -> int:
@@ -38,6 +40,8 @@ def main() -> int:
             log.wait_for("run keystrokes", mark)
             probe.log.wait_for("key up vk=0x49")
             session.screenshot("after-release")
+            sheet = start_preview_sheet(session)
+            session.screenshot("gesture-previews", sheet.bounds())
         except AssertionError as failure:
             print(f"demo: {failure}", file=sys.stderr)
             return 1

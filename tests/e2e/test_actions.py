@@ -1,6 +1,7 @@
 """Actions end to end: flickmark.exe under Wine runs the action bound to a drawn gesture in the probe window,
 with its settings and gesture files in a data folder of the test."""
 
+import codecs
 import contextlib
 import shutil
 import subprocess
@@ -11,12 +12,16 @@ import harness
 from harness import RIGHT_STEPS, UP_STEPS, relative_path
 
 # Keystrokes in the gesture-file notation: Alt, Ctrl, Shift and Win flags, the virtual key in hex, the text.
-PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A"
+PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A|000025LEFT"
 PROGRAM_KEYS_EXPECTED = [  # (virtual key, ctrl, shift, alt) of each main key, in sending order
     (0x43, 1, 0, 0),
     (0x74, 0, 1, 0),
     (0x41, 0, 0, 0),
+    (0x25, 0, 0, 0),
 ]
+# (scan code, extended) of every key of PROGRAM_KEYS on the US layout of the X server, going down and up.
+PROGRAM_KEYS_SCAN_CODES = {0x11: (0x1D, 0), 0x10: (0x2A, 0), 0x43: (0x2E, 0), 0x74: (0x3F, 0), 0x41: (0x1E, 0),
+                           0x25: (0x4B, 1)}
 GLOBAL_KEYS = "000058X"
 MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
 
@@ -40,12 +45,24 @@ DEFAULT_SETTINGS_FILE = (
 )
 
 
-def write_gestures(path: Path, gestures: dict[str, tuple[str, str]]) -> None:
-    """A gesture file: section = gesture string, ActionType and Action."""
+def write_gestures(path: Path, gestures: dict[str, tuple[str, str]], utf16: bool = False) -> None:
+    """A gesture file: section = gesture string, ActionType and Action; in UTF-16LE as Notepad saves "Unicode"."""
     lines = []
     for gesture, (action_type, action) in gestures.items():
         lines += [f"[{gesture}]", f"ActionType={action_type}", f"Action={action}"]
-    path.write_bytes(("\r\n".join(lines) + "\r\n").encode("cp1252"))
+    text = "\r\n".join(lines) + "\r\n"
+    path.write_bytes(codecs.BOM_UTF16_LE + text.encode("utf-16-le") if utf16 else text.encode("cp1252"))
+
+
+def utf16_text(path: Path) -> str | None:
+    """The text of a UTF-16LE file with its byte-order mark; None when the file is anything else."""
+    raw = path.read_bytes() if path.is_file() else b""
+    if not raw.startswith(codecs.BOM_UTF16_LE):
+        return None
+    try:
+        return raw[len(codecs.BOM_UTF16_LE):].decode("utf-16-le")
+    except UnicodeDecodeError:
+        return None
 
 
 def key_downs(probe: harness.Probe, since_us: int) -> list[harness.ProbeEvent]:
@@ -97,16 +114,20 @@ class ActionsEndToEnd(harness.ProbeTestCase):
 
         mark, since_us = self.draw_up_right(flickmark)
         flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
-        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A", mark)
+        flickmark.log.wait_for("run keystrokes CTRL+C | SHIFT+F5 | A | LEFT", mark)
         harness.wait_until(lambda: len(self.main_key_downs(since_us)) >= len(PROGRAM_KEYS_EXPECTED), 5.0,
                            "the program set's keystrokes", lambda: self.probe.log.text())
 
         pressed = [(f["vk"], f["ctrl"], f["shift"], f["alt"]) for f in map(fields, self.main_key_downs(since_us))]
         self.assertEqual(pressed, PROGRAM_KEYS_EXPECTED, self.probe.log.text())
+        key_events = [e for e in self.probe.log.matching("", since_us) if e.text.startswith(("key ", "syskey "))]
+        # Every key went down and up with its own scan code and extended flag.
+        self.assertEqual({(f["vk"], f["scan"], f["ext"]) for f in map(fields, key_events)},
+                         {(vk, scan, ext) for vk, (scan, ext) in PROGRAM_KEYS_SCAN_CODES.items()},
+                         self.probe.log.text())
         # Every modifier went up again: the last key event of each modifier is a release.
         for vk in MODIFIER_KEYS:
-            events = [e for e in self.probe.log.matching("", since_us)
-                      if e.text.startswith(("key ", "syskey ")) and fields(e)["vk"] == vk]
+            events = [e for e in key_events if fields(e)["vk"] == vk]
             if events:
                 self.assertIn(" up ", events[-1].text, self.probe.log.text())
         # The right-button release opened the probe's menu, and it was closed before the first key arrived.
@@ -144,6 +165,31 @@ class ActionsEndToEnd(harness.ProbeTestCase):
                     subprocess.run(["kill", entry.name], check=False)
         self.session.activate(self.probe)
 
+    def test_data_folder_named_outside_the_code_page_is_reached_by_its_short_name(self):
+        # Greek and CJK letters: outside Wine's ANSI code page 1252, so the folder's own name cannot be used.
+        folder = self.session.work_dir / "\u0394\u03b5\u03b4\u03bf\u03bc\u03ad\u03bd\u03b1 \u6570\u636e"
+        shutil.rmtree(folder, ignore_errors=True)
+        folder.mkdir(parents=True)
+        self.addCleanup(shutil.rmtree, folder, True)
+        shutil.copy2(self.session.programs.flickmark, folder / "flickmark.exe")
+        harness.write_settings(folder, **harness.TEST_PACE_SETTINGS)
+        write_gestures(folder / "Gestures.ini", {"03": ("Keystroke", "000041A")})
+        flickmark = self.session.start_flickmark(executable=folder / "flickmark.exe")
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+
+        shown = harness.windows_path(folder).encode("cp1252", errors="replace").decode("cp1252") + "\\"
+        notice = flickmark.log.wait_for(f"Data folder {shown} has characters outside the system code page; "
+                                        "using its short name ")
+        self.assertNotIn("?", notice.rpartition(" ")[2], notice)
+        # Files are read through the short name: the gesture runs ...
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("run keystrokes A", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
+        # ... and written: loading completed the settings file in place.
+        settings = folder / "defaults.ini"
+        harness.wait_until(lambda: settings.read_bytes().count(b"=") == DEFAULT_SETTINGS_FILE.count("="), 5.0,
+                           "defaults.ini completed in the folder", lambda: repr(settings.read_bytes()))
+
     def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
         settings = self.data_dir / "defaults.ini"
         settings.unlink(missing_ok=True)
@@ -152,6 +198,33 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         harness.wait_until(lambda: settings.is_file() and settings.read_bytes() == DEFAULT_SETTINGS_FILE.encode(),
                            5.0, "defaults.ini with all fifteen keys",
                            lambda: repr(settings.read_bytes() if settings.is_file() else None))
+
+    def test_settings_and_gestures_saved_as_utf16_are_used_and_stay_utf16(self):
+        # The file's minimum horizontal distance is wider than the stroke's Right part: only a file that was
+        # read turns Up then Right into Up alone.
+        settings = self.data_dir / "defaults.ini"
+        comment = "; Einstellungen f\u00fcr \u0416\u043e\u0440\u0430"
+        settings.write_bytes(codecs.BOM_UTF16_LE + f"[init]\r\ntbHelpPause=2000\r\ntbXPixel=150\r\n{comment}\r\n"
+                             .encode("utf-16-le"))
+        write_gestures(self.data_dir / "Gestures.ini",
+                       {"0": ("Keystroke", "000042B"), "03": ("Keystroke", "000041A")}, utf16=True)
+        flickmark = self.start_flickmark()
+
+        # The start-up write-back adds the missing keys in the file's own encoding.
+        every_key = [line.split("=")[0] for line in DEFAULT_SETTINGS_FILE.splitlines() if "=" in line]
+        written_keys = lambda: [line.split("=")[0] for line in (utf16_text(settings) or "").splitlines()
+                                if "=" in line]
+        harness.wait_until(lambda: len(written_keys()) >= len(every_key), 5.0,
+                           "defaults.ini written back as UTF-16LE", lambda: repr(settings.read_bytes()))
+        self.assertEqual(sorted(written_keys()), sorted(every_key), utf16_text(settings))
+        text = utf16_text(settings)
+        self.assertIn("tbXPixel=150\r\n", text)
+        self.assertIn(comment + "\r\n", text)
+        self.assertNotIn(b"[init]", settings.read_bytes(), "an 8-bit section was appended")
+
+        mark, since_us = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("gesture 0 UP", mark)
+        self.probe.log.wait_for("key down vk=0x42", since_us)
 
     def test_read_only_data_folder_is_logged_and_gestures_are_still_recognised(self):
         # Only one key: loading must write the other fourteen back, which the folder refuses.

@@ -14,6 +14,7 @@
 #include "fakes/fake_window_stack.h"
 #include "fakes/recording_keyboard.h"
 #include "fakes/virtual_clock.h"
+#include "fakes/windows_1252_code_page.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
 #include "library/scratchpad_visibility.h"
@@ -90,12 +91,13 @@ struct DispatchRig {
     FakeClipboard clipboard;
     FixedWallClockFake wallClock;
     FakeFileSystem files;
+    Windows1252CodePage codePage;
     FakeLauncher launcher;
     ForegroundHandoff foreground{windows, windows};
     ProgramLauncher programs{launcher, log};
     KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs,
                                log, dataFolder};
-    GestureLibraryStore store{files, log, dataFolder};
+    GestureLibraryStore store{files, codePage, log, dataFolder};
     GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus,
                                                  scratchpad, foreground, keystrokes, programs, store, log}};
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 namespace flickmark {
 namespace {
@@ -84,6 +85,39 @@ TEST(PasteListFile, MissingFileBecomesAnEmptyOne) {
     { PasteListFile list(files, log, ""); }
     ASSERT_TRUE(files.files.count("exepaste.ini"));
     EXPECT_EQ(files.files["exepaste.ini"], "");
+}
+
+TEST(PasteListFile, AnEditMadeWhileRunningIsNeverOverwrittenAndAMissingFileIsCreated) {
+    const std::optional<std::string> missing;
+    const struct {
+        const char* name;
+        std::optional<std::string> atStart;
+        std::optional<std::string> atExit; // what is on disk when the program ends
+        std::string expected;
+        int writes;
+    } table[] = {
+        {"unchanged", "a\r\nb\r\n", "a\r\nb\r\n", "a\r\nb\r\n", 0},
+        {"edited meanwhile", "a\r\nb\r\n", "edited\r\n", "edited\r\n", 0},
+        {"emptied meanwhile", "a\r\n", "", "", 0},
+        {"created meanwhile", missing, "new\r\n", "new\r\n", 0},
+        {"deleted meanwhile", "a\r\n", missing, "a\r\n", 1},
+        {"never there", missing, missing, "", 1},
+    };
+    for (const auto& row : table) {
+        MemoryFiles files;
+        DiagnosticLog log;
+        if (row.atStart)
+            files.files["exepaste.ini"] = *row.atStart;
+        {
+            PasteListFile list(files, log, "");
+            files.files.erase("exepaste.ini");
+            if (row.atExit)
+                files.files["exepaste.ini"] = *row.atExit;
+        }
+        EXPECT_EQ(files.files["exepaste.ini"], row.expected) << row.name;
+        EXPECT_EQ(files.writes, row.writes) << row.name;
+        EXPECT_TRUE(log.lines().empty()) << row.name;
+    }
 }
 
 TEST(PasteListFile, RefusedWriteIsLoggedOnce) {

@@ -3,8 +3,11 @@
 
 #include "base/direction.h"
 #include "fakes/fake_file_system.h"
+#include "fakes/windows_1252_code_page.h"
 #include "platform/wildcard.h"
 #include "settings/ini_document.h"
+
+#include "utf16_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,10 +23,11 @@ const std::string folder = "C:\\Flickmark\\";
 
 class GestureFilesTest : public ::testing::Test {
 protected:
-    GestureSet load(const std::string& name) { return loadGestureSet(files, log, folder, name); }
-    bool save(const GestureSet& set) { return saveGestureSet(files, log, folder, set); }
+    GestureSet load(const std::string& name) { return loadGestureSet(files, codePage, log, folder, name); }
+    bool save(const GestureSet& set) { return saveGestureSet(files, codePage, log, folder, set); }
 
     FakeFileSystem files;
+    Windows1252CodePage codePage;
     DiagnosticLog log;
 };
 
@@ -122,6 +126,24 @@ TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) 
     EXPECT_EQ(reloaded.actions, set.actions);
     ASSERT_TRUE(save(reloaded));
     EXPECT_EQ(files.files[folder + set.fileName], text);
+}
+
+TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfItsActions) {
+    files.files[folder + "Gestures.ini"] =
+        utf16Bytes(u"; \u0416\r\n"
+                   u"[03]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
+                   u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n");
+    GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.actions.value("12"), "C:\\?\\x.exe|"); // what the platform's 8-bit functions give
+    set.removeGesture("03");
+    set.names.set("LEFT", "2");
+    set.types.set("2", "Keystroke");
+    set.actions.set("2", "000000");
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+              utf16Bytes(u"; \u0416\r\n"
+                         u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n"
+                         u"[2]\r\nActionType=Keystroke\r\nAction=000000\r\n"));
 }
 
 TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {
@@ -229,7 +251,7 @@ TEST_F(GestureFilesTest, ListsGestureFilesButNotFolders) {
 
 class GestureLibraryStoreTest : public GestureFilesTest {
 protected:
-    GestureLibraryStore store{files, log, folder};
+    GestureLibraryStore store{files, codePage, log, folder};
 };
 
 TEST_F(GestureLibraryStoreTest, LookupsNeverChangeTheSetTheWindowSaves) {

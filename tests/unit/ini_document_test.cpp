@@ -4,12 +4,14 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flickmark {
 namespace {
 
 using Strings = std::vector<std::string>;
+using namespace std::string_view_literals;
 
 TEST(IniDocument, ManySpellingsOfOneKeyReadTheSame) {
     const char* spellings[] = {
@@ -24,7 +26,6 @@ TEST(IniDocument, ManySpellingsOfOneKeyReadTheSame) {
         "[init]\nkey=\"value\"",
         "[init]\nkey='value'",
         "[init]\nkey=  \"value\"  ",
-        "\xEF\xBB\xBF[init]\nkey=value",
         "[init]\n;key=comment\nkey=value",
         "[init]\nkey=value\nkey=second",
         "[init]\nkey=value\n[init]\nkey=second",
@@ -39,7 +40,7 @@ TEST(IniDocument, ManySpellingsOfOneKeyReadTheSame) {
 
 TEST(IniDocument, ValuesReadAsThePlatformReadsThem) {
     const struct {
-        const char* line;
+        std::string_view line;
         std::optional<std::string> value;
     } table[] = {
         {"k=\"a\"b\"", "a\"b"}, // one pair of quotes only
@@ -56,9 +57,15 @@ TEST(IniDocument, ValuesReadAsThePlatformReadsThem) {
         {";k=v", std::nullopt},                     // a comment, not key k
         {"k=\xE9\xFC\x81\xFF", "\xE9\xFC\x81\xFF"}, // 8-bit text byte for byte
         {"k=a\tb", "a\tb"},                         // inner blanks kept
+        {"k=val\0ue"sv, "val"},                     // a zero byte ends the value
+        {"k=val \0ue "sv, "val "},                  // after the line was trimmed
+        {"k='a'\0b'"sv, "a"},
+        {"k\0junk=v"sv, "v"}, // and the name; '=' is found beyond it
+        {"k=\0v"sv, ""},
+        {"\0k=v"sv, std::nullopt}, // an empty name
     };
     for (const auto& row : table) {
-        const IniDocument document(std::string("[s]\n") + row.line + "\n");
+        const IniDocument document("[s]\n" + std::string(row.line) + "\n");
         EXPECT_EQ(document.find("s", "k"), row.value) << row.line;
     }
 }
@@ -78,6 +85,12 @@ TEST(IniDocument, SectionHeadersAndTheLinesBeforeThem) {
     EXPECT_EQ(document.find("a]b", "k"), "in a]b");
     EXPECT_EQ(document.find("spaced", "k"), "s");
     EXPECT_FALSE(document.hasSection("unclosed"));
+
+    // The last ']' is looked for beyond a zero byte, then the name ends at it.
+    const IniDocument zeroBytes("[a\0b]\nk=1\n[c]\0junk]\nk=2\n[\0d]\nk=3\n"sv);
+    EXPECT_EQ(zeroBytes.sectionNames(), (Strings{"a", "c]"}));
+    EXPECT_EQ(zeroBytes.find("a", "k"), "1");
+    EXPECT_EQ(zeroBytes.find("c]", "k"), "2");
 }
 
 TEST(IniDocument, CaseIsIgnoredForAsciiLettersOnly) {

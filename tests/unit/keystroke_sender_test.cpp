@@ -15,10 +15,9 @@ namespace {
 constexpr std::uint32_t up = key_event::kKeyUp;
 constexpr std::uint32_t ext = key_event::kExtendedKey;
 
-// Scan codes the US layout of RecordingKeyboard gives: VkKeyScanA of the control characters 0x10, 0x11 and
-// 0x12 (Ctrl+P, Ctrl+Q, Ctrl+R) and MapVirtualKeyA of Shift and Enter.
-constexpr std::uint8_t scanOfCtrlQ = 'Q', scanOfCtrlP = 'P', scanOfCtrlR = 'R', shiftScan = 0x2A,
-                       enterScan = 0x1C;
+// Scan codes of a US PC keyboard, as RecordingKeyboard's layout gives them.
+constexpr std::uint8_t ctrlScan = 0x1D, shiftScan = 0x2A, altScan = 0x38, winScan = 0x5B, escapeScan = 0x01,
+                       tabScan = 0x0F, deleteScan = 0x53;
 
 class NoFiles final : public FileSystem {
 public:
@@ -67,25 +66,26 @@ protected:
 using Events = std::vector<KeyEventRecord>;
 
 TEST_F(KeystrokeSenderTest, CtrlShiftEscapeInExactOrderAndTiming) {
-    sender.sendKeystroke(decoded("01101B"));
+    EXPECT_TRUE(sender.sendKeystroke(decoded("01101B")));
     EXPECT_EQ(keyboard.events, (Events{
-                                   {30, 0x11, scanOfCtrlQ, 0},
+                                   {30, 0x11, ctrlScan, 0},
                                    {40, 0x10, shiftScan, 0},
-                                   {50, 0x1B, 0x1B, 0},
-                                   {60, 0x1B, 0x1B, up},
-                                   {70, 0x10, scanOfCtrlP, up},
-                                   {70, 0x11, scanOfCtrlQ, up},
+                                   {50, 0x1B, escapeScan, 0},
+                                   {60, 0x1B, escapeScan, up},
+                                   {70, 0x10, shiftScan, up},
+                                   {70, 0x11, ctrlScan, up},
                                }));
     EXPECT_EQ(clock.now(), 70);
+    EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(KeystrokeSenderTest, AltStaysDownAcrossTabAndComesUpLast) {
     sender.sendKeystroke(decoded("100009"));
     EXPECT_EQ(keyboard.events, (Events{
-                                   {20, 0x12, scanOfCtrlQ, 0},
-                                   {50, 0x09, 0x09, 0},
-                                   {60, 0x09, 0x09, up},
-                                   {70, 0x12, scanOfCtrlR, up},
+                                   {20, 0x12, altScan, 0},
+                                   {50, 0x09, tabScan, 0},
+                                   {60, 0x09, tabScan, up},
+                                   {70, 0x12, altScan, up},
                                }));
 }
 
@@ -93,16 +93,16 @@ TEST_F(KeystrokeSenderTest, AllModifiersGoDownWinAltCtrlShiftAndUpInReverse) {
     sender.sendKeystroke(decoded("1111"
                                  "2E"));
     EXPECT_EQ(keyboard.events, (Events{
-                                   {10, 0x5B, scanOfCtrlQ, 0},
-                                   {20, 0x12, scanOfCtrlQ, 0},
-                                   {30, 0x11, scanOfCtrlQ, 0},
+                                   {10, 0x5B, winScan, ext},
+                                   {20, 0x12, altScan, 0},
+                                   {30, 0x11, ctrlScan, 0},
                                    {40, 0x10, shiftScan, 0},
-                                   {50, 0x2E, 0x2E, 0},
-                                   {60, 0x2E, 0x2E, up},
-                                   {70, 0x10, scanOfCtrlP, up},
-                                   {70, 0x11, scanOfCtrlQ, up},
-                                   {70, 0x12, scanOfCtrlR, up},
-                                   {70, 0x5B, scanOfCtrlR, up},
+                                   {50, 0x2E, deleteScan, ext},
+                                   {60, 0x2E, deleteScan, ext | up},
+                                   {70, 0x10, shiftScan, up},
+                                   {70, 0x11, ctrlScan, up},
+                                   {70, 0x12, altScan, up},
+                                   {70, 0x5B, winScan, ext | up},
                                }));
 }
 
@@ -112,17 +112,41 @@ TEST_F(KeystrokeSenderTest, AnyNonZeroFlagDigitCountsAsPressed) {
     EXPECT_EQ(keyboard.events.front().virtualKey, 0x12);
 }
 
-TEST_F(KeystrokeSenderTest, OnlyLeftAndRightAreExtendedKeys) {
-    const std::map<const char*, std::uint32_t> table = {
-        {"000025", ext}, {"000027", ext}, {"000026", 0}, {"000028", 0},
-        {"000024", 0},   {"000023", 0},   {"00002E", 0}, {"00002D", 0},
+// Keystrokes and script tokens send each key with its own scan code, the same going down and up, and with the
+// extended flag exactly for the keys whose scan code has the extended prefix.
+TEST_F(KeystrokeSenderTest, EveryKeyCarriesItsOwnScanCodeAndExtendedFlag) {
+    const struct {
+        const char* action; // an encoded keystroke, or a script starting with "[KEYS]"
+        std::uint8_t virtualKey;
+        std::uint8_t scanCode;
+        std::uint32_t flags;
+    } table[] = {
+        {"000048H", 'H', 0x23, 0},         {"00001B", 0x1B, 0x01, 0},
+        {"000074F5", 0x74, 0x3F, 0},       {"00000D", 0x0D, 0x1C, 0},
+        {"000025", 0x25, 0x4B, ext},       {"000027", 0x27, 0x4D, ext},
+        {"000026", 0x26, 0x48, ext},       {"000028", 0x28, 0x50, ext},
+        {"000024", 0x24, 0x47, ext},       {"000023", 0x23, 0x4F, ext},
+        {"000021", 0x21, 0x49, ext},       {"000022", 0x22, 0x51, ext},
+        {"00002D", 0x2D, 0x52, ext},       {"00002E", 0x2E, 0x53, ext},
+        {"00006F", 0x6F, 0x35, ext},       {"000090", 0x90, 0x45, ext},
+        {"0000A3", 0xA3, 0x1D, ext},       {"0000A5", 0xA5, 0x38, ext},
+        {"00005D", 0x5D, 0x5D, ext},       {"0000AD", 0xAD, 0x20, ext},
+        {"[KEYS][Enter]", 0x0D, 0x1C, 0},  {"[KEYS][tab]", 0x09, 0x0F, 0},
+        {"[KEYS][LEFT]", 0x25, 0x4B, ext}, {"[KEYS][down]", 0x28, 0x50, ext},
+        {"[KEYS][DEL]", 0x2E, 0x53, ext},  {"[KEYS][space]", 0x20, 0x39, 0},
     };
-    for (const auto& [encoded, flags] : table) {
+    for (const auto& row : table) {
         keyboard.events.clear();
-        sender.sendKeystroke(decoded(encoded));
-        ASSERT_EQ(keyboard.events.size(), 2u) << encoded;
-        EXPECT_EQ(keyboard.events[0].flags, flags) << encoded;
-        EXPECT_EQ(keyboard.events[1].flags, flags | up) << encoded;
+        const std::string action = row.action;
+        if (action.starts_with("[KEYS]"))
+            sender.runScript(action);
+        else
+            sender.sendKeystroke(decoded(row.action));
+        for (auto& e : keyboard.events)
+            e.timeMs = 0;
+        EXPECT_EQ(keyboard.events, (Events{{0, row.virtualKey, row.scanCode, row.flags},
+                                           {0, row.virtualKey, row.scanCode, row.flags | up}}))
+            << row.action;
     }
 }
 
@@ -131,7 +155,7 @@ TEST_F(KeystrokeSenderTest, LettersGoToTheKeyThatTypesThemInTheLayout) {
     sender.sendKeystroke(decoded("000053S"));
     sender.sendKeystroke(decoded("00005A"));
     EXPECT_EQ(keysPressed(), (std::vector<std::uint8_t>{'S', 'Y'}));
-    EXPECT_EQ(keyboard.events[2].scanCode, 'Y');
+    EXPECT_EQ(keyboard.events[2].scanCode, 0x15); // the scan code of that key, Y's on a US keyboard
 }
 
 TEST_F(KeystrokeSenderTest, LetterMissingFromTheLayoutKeepsItsOwnKeyCode) {
@@ -146,17 +170,62 @@ TEST_F(KeystrokeSenderTest, EmptyKeystrokeStillPressesCodeZeroAfterAllPauses) {
     EXPECT_EQ(clock.now(), 70);
 }
 
+// When the system refuses any one event of Ctrl+Shift+Escape, sending stops there and no key this program
+// pressed is left down; the refusal is logged once and later keystrokes of the list are not sent.
+TEST_F(KeystrokeSenderTest, RefusedEventStopsSendingAndReleasesEveryPressedKey) {
+    using Keys = std::vector<std::pair<std::uint8_t, bool>>; // (key, released) in sending order
+    const struct {
+        std::size_t refusedAttempt;
+        Keys sent;
+    } table[] = {
+        {0, {}},
+        {1, {{0x11, false}, {0x11, true}}},
+        {2, {{0x11, false}, {0x10, false}, {0x10, true}, {0x11, true}}},
+        {3, {{0x11, false}, {0x10, false}, {0x1B, false}, {0x1B, true}, {0x10, true}, {0x11, true}}},
+        {4, {{0x11, false}, {0x10, false}, {0x1B, false}, {0x1B, true}, {0x10, true}, {0x11, true}}},
+        {5, {{0x11, false}, {0x10, false}, {0x1B, false}, {0x1B, true}, {0x10, true}, {0x11, true}}},
+    };
+    for (const auto& row : table) {
+        keyboard.events.clear();
+        keyboard.attempts = 0;
+        keyboard.refusedAttempt = row.refusedAttempt;
+        log.clear();
+        EXPECT_EQ(sender.sendKeystrokeList("01101BCTRL+SHIFT+ESC|000041A"), KeystrokeListResult::Refused);
+
+        Keys sent;
+        for (const auto& e : keyboard.events) {
+            sent.emplace_back(e.virtualKey, (e.flags & up) != 0);
+            EXPECT_EQ(e.scanCode, keyboard.mapVirtualKey(e.virtualKey)) << row.refusedAttempt;
+        }
+        EXPECT_EQ(sent, row.sent) << "refused attempt " << row.refusedAttempt;
+        ASSERT_EQ(log.lines().size(), 1u) << row.refusedAttempt;
+        EXPECT_NE(log.lines()[0].find("refused"), std::string::npos) << log.text();
+    }
+
+    // The sender is usable again once the system takes input.
+    keyboard.events.clear();
+    EXPECT_TRUE(sender.sendKeystroke(decoded("000041A")));
+    EXPECT_EQ(keysPressed(), (std::vector<std::uint8_t>{'A'}));
+}
+
+TEST_F(KeystrokeSenderTest, RefusedEventEndsTheScript) {
+    keyboard.refusedAttempt = 1; // the first Tab's release
+    sender.runScript("[KEYS][TAB][RUN]app.exe[TAB]");
+    EXPECT_EQ(keyboard.events, (Events{{60, 0x09, tabScan, 0}, {90, 0x09, tabScan, up}}));
+    EXPECT_TRUE(launcher.shellCalls.empty());
+}
+
 TEST_F(KeystrokeSenderTest, ListsAreSentInOrderOnlyWhenEveryPieceDecodes) {
-    EXPECT_TRUE(sender.sendKeystrokeList(""));
+    EXPECT_EQ(sender.sendKeystrokeList(""), KeystrokeListResult::Sent);
     EXPECT_TRUE(keyboard.events.empty());
     EXPECT_EQ(clock.now(), 0);
 
-    EXPECT_TRUE(sender.sendKeystrokeList("100020ALT+SPACE|00004EN"));
+    EXPECT_EQ(sender.sendKeystrokeList("100020ALT+SPACE|00004EN"), KeystrokeListResult::Sent);
     EXPECT_EQ(keysPressed(), (std::vector<std::uint8_t>{0x12, 0x20, 'N'}));
     EXPECT_EQ(clock.now(), 140);
 
     keyboard.events.clear();
-    EXPECT_FALSE(sender.sendKeystrokeList("100020ALT+SPACE|ALT+F4"));
+    EXPECT_EQ(sender.sendKeystrokeList("100020ALT+SPACE|ALT+F4"), KeystrokeListResult::Malformed);
     EXPECT_TRUE(keyboard.events.empty());
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_NE(log.lines()[0].find("\"ALT+F4\""), std::string::npos);
@@ -164,22 +233,13 @@ TEST_F(KeystrokeSenderTest, ListsAreSentInOrderOnlyWhenEveryPieceDecodes) {
 
 TEST_F(KeystrokeSenderTest, SpecialKeyTokensIgnoreCase) {
     sender.runScript("[KEYS][tab]");
-    EXPECT_EQ(keyboard.events, (Events{{60, 0x09, 0, 0}, {90, 0x09, 0, up}}));
+    EXPECT_EQ(keyboard.events, (Events{{60, 0x09, tabScan, 0}, {90, 0x09, tabScan, up}}));
     EXPECT_EQ(clock.now(), 100);
 
     keyboard.events.clear();
     sender.runScript("[KEYS][Tab][UP][down][Left][RIGHT][HOME][END][DEL][INS][BACK][SPACE]");
     EXPECT_EQ(keysPressed(),
               (std::vector<std::uint8_t>{0x09, 0x26, 0x28, 0x25, 0x27, 0x24, 0x23, 0x2E, 0x2D, 0x08, 0x20}));
-    for (const auto& e : keyboard.events) {
-        EXPECT_EQ(e.flags & ext, 0u); // no extended flag, not even for LEFT and RIGHT
-        EXPECT_EQ(e.scanCode, 0);
-    }
-}
-
-TEST_F(KeystrokeSenderTest, EnterCarriesItsScanCode) {
-    sender.runScript("[KEYS][Enter]");
-    EXPECT_EQ(keyboard.events, (Events{{60, 0x0D, enterScan, 0}, {90, 0x0D, enterScan, up}}));
 }
 
 TEST_F(KeystrokeSenderTest, WaitClearAndTextTokensSendNoKeys) {

@@ -1,7 +1,10 @@
 #include "settings/settings_store.h"
 
 #include "fakes/fake_file_system.h"
+#include "fakes/windows_1252_code_page.h"
 #include "settings/ini_document.h"
+
+#include "utf16_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -37,10 +40,11 @@ struct RecordingConsumers : RecognizerSettingsConsumer, ScratchpadSettingsConsum
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    SettingsStore makeStore() { return SettingsStore(files, log, path, consumers.all()); }
+    SettingsStore makeStore() { return SettingsStore(files, codePage, log, path, consumers.all()); }
     std::string fileValue(std::string_view key) { return IniDocument(files.files[path]).value("init", key); }
 
     FakeFileSystem files;
+    Windows1252CodePage codePage;
     DiagnosticLog log;
     RecordingConsumers consumers;
 };
@@ -140,6 +144,45 @@ TEST_F(SettingsStoreTest, ValuesAreReadByTheirTypeRulesAndRewrittenCanonically) 
     EXPECT_FALSE(consumers.recognizer.enableDiagonals);
     EXPECT_EQ(consumers.recognizer.deltaBias, 0.75f);
     EXPECT_EQ(consumers.recognizer.directionThreshold, -2);
+}
+
+TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
+    files.files[path] = utf16Bytes(u"[init]\r\ntbXPixel=55\r\ncbEnableDiagonals=1\r\n; \u0416\r\n");
+    makeStore().load();
+    EXPECT_EQ(consumers.recognizer.xPixel, 55);
+    EXPECT_TRUE(consumers.recognizer.enableDiagonals);
+    EXPECT_EQ(files.files[path], utf16Bytes(u"[init]\r\n"
+                                            u"tbXPixel=55\r\n"
+                                            u"cbEnableDiagonals=1\r\n"
+                                            u"timethreshold=160\r\n"
+                                            u"xThreshold=3\r\n"
+                                            u"yThreshold=3\r\n"
+                                            u"directionThreshold=0\r\n"
+                                            u"tbDeltaBias=0.8\r\n"
+                                            u"tbDistanceBias=0.7\r\n"
+                                            u"tbYPixel=25\r\n"
+                                            u"tbHelpPause=800\r\n"
+                                            u"cbEnableHelpPoup=1\r\n"
+                                            u"tbFadeTime=800\r\n"
+                                            u"cbEnableScratchpad=1\r\n"
+                                            u"cbEnabledSuggestions=1\r\n"
+                                            u"cbEnableCorrections=0\r\n"
+                                            u"; \u0416\r\n"));
+    makeStore().load();
+    EXPECT_EQ(files.writeCount, 1);
+}
+
+TEST_F(SettingsStoreTest, DecimalsReadBackAsTheValueWritten) {
+    for (const double value : {0.1234567, 0.8, 1e-7, 0.05, 0.99, 1.0 / 3, 0.1 + 0.2, 2.5e-300, 123456.789}) {
+        const std::string text = formatSetting(SettingType::Decimal, value);
+        EXPECT_EQ(parseSetting(SettingType::Decimal, text), value) << text;
+        files.files[path] = "[init]\r\ntbDeltaBias=" + text + "\r\n";
+        makeStore().load(); // reads the value and writes it back
+        EXPECT_EQ(fileValue("tbDeltaBias"), text);
+        EXPECT_EQ(consumers.recognizer.deltaBias, static_cast<float>(value));
+    }
+    EXPECT_EQ(formatSetting(SettingType::Decimal, 0.1234567), "0.1234567");
+    EXPECT_EQ(formatSetting(SettingType::Decimal, 0.8), "0.8");
 }
 
 TEST_F(SettingsStoreTest, ContentTheStoreDoesNotOwnIsKept) {

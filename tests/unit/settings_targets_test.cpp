@@ -23,7 +23,7 @@ protected:
     DispatchRig rig;
     RecognizerSettingsTarget recognizerTarget{run.recognizer};
     LookupSettingsTarget lookupTarget{rig.dispatcher};
-    SettingsStore store{rig.files, rig.log, rig.dataFolder + "defaults.ini",
+    SettingsStore store{rig.files, rig.codePage, rig.log, rig.dataFolder + "defaults.ini",
                         SettingsConsumers{&recognizerTarget, nullptr, &lookupTarget}};
 };
 

@@ -86,6 +86,7 @@ using UniqueHandle = UniqueOwner<KernelHandleTraits>;
 using UniqueFont = UniqueOwner<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueOwner<GdiObjectTraits<HBITMAP>>;
 using UniqueBrush = UniqueOwner<GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueOwner<GdiObjectTraits<HPEN>>;
 using UniqueIcon = UniqueOwner<IconTraits>;
 using UniqueMenu = UniqueOwner<MenuTraits>;
 using UniqueDc = UniqueOwner<CreatedDcTraits>;

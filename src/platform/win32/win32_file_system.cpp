@@ -1,5 +1,6 @@
 #include "platform/win32/win32_file_system.h"
 
+#include "platform/busy_retry.h"
 #include "platform/wildcard.h"
 #include "platform/win32/unique_handle.h"
 
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 
 namespace flickmark {
 namespace {
@@ -30,7 +32,33 @@ bool isNotFound(DWORD error) {
 
 std::string folderOf(const std::string& path) {
     const std::size_t delimiter = path.find_last_of("\\/");
-    return delimiter == std::string::npos ? std::string(".") : path.substr(0, delimiter + 1);
+    return delimiter == std::string::npos ? std::string() : path.substr(0, delimiter + 1);
+}
+
+// The temporary file of a save sits beside its target as "<target name>.~fmk<8 hex digits>.tmp". A save
+// that is killed before its replace leaves it behind; the next save into the folder removes it. The
+// pattern is narrow so that no file of the user's is ever taken for a leftover.
+constexpr const char* kTemporaryFormat = "%s.~fmk%08lx.tmp";
+constexpr std::string_view kLeftoverPattern = "*.~fmk????????.tmp";
+constexpr int kMaxTemporaryNameTries = 64;
+
+unsigned long nextTemporaryNumber() {
+    static unsigned long next = (::GetCurrentProcessId() << 16) ^ ::GetTickCount();
+    return next++;
+}
+
+// Replacing a file that another program holds open is refused with a sharing violation, or with access
+// denied when that program did not share deletion (under Wine: always); both pass once it lets go. A
+// read-only target or a folder in the way is refused with access denied for good.
+StepOutcome replaceOutcome(DWORD error, const std::string& target) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return StepOutcome::Busy;
+    if (error != ERROR_ACCESS_DENIED)
+        return StepOutcome::Failed;
+    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    const bool lasting = attributes != INVALID_FILE_ATTRIBUTES &&
+                         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0;
+    return lasting ? StepOutcome::Failed : StepOutcome::Busy;
 }
 
 bool writeAll(HANDLE file, std::string_view contents) {
@@ -93,32 +121,62 @@ bool Win32FileSystem::fileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_view contents) {
-    const std::string folder = folderOf(path);
-    char tempPath[MAX_PATH + 1] = {};
-    // Creates the empty temporary file, so its name cannot be taken by anyone else.
-    if (::GetTempFileNameA(folder.c_str(), "fmk", 0, tempPath) == 0) {
-        logFailure("GetTempFileNameA", folder, ::GetLastError());
-        return false;
+win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& target, std::string& name) {
+    // Shared for everything, so the replace can open it while it is held; held, so that the clean-up of
+    // another save cannot take it for a leftover.
+    constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+    std::vector<char> buffer(target.size() + 32);
+    for (int attempt = 0; attempt < kMaxTemporaryNameTries; ++attempt) {
+        std::snprintf(buffer.data(), buffer.size(), kTemporaryFormat, target.c_str(), nextTemporaryNumber());
+        name = buffer.data();
+        win32::UniqueHandle file(::CreateFileA(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file)
+            return file;
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            logFailure("CreateFileA", name, error);
+            return {};
+        }
     }
-    const std::string temporary = tempPath;
-    const auto fail = [&](const char* call, const std::string& subject) {
-        logFailure(call, subject, ::GetLastError());
+    logFailure("CreateFileA", name, ERROR_FILE_EXISTS);
+    return {};
+}
+
+void Win32FileSystem::removeSaveLeftovers(const std::string& folder) {
+    for (const std::string& name : listFiles(folder, kLeftoverPattern)) {
+        // The exclusive open fails while a save in progress holds the file; closing deletes it.
+        win32::UniqueHandle leftover(::CreateFileA((folder + name).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                                   FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    }
+}
+
+bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_view contents) {
+    removeSaveLeftovers(folderOf(path));
+    std::string temporary;
+    win32::UniqueHandle temp = createTemporaryFile(path, temporary);
+    if (!temp)
+        return false;
+    const auto fail = [&](const char* call, const std::string& subject, DWORD error) {
+        logFailure(call, subject, error);
+        temp.reset();
         ::DeleteFileA(temporary.c_str());
         return false;
     };
-    {
-        win32::UniqueHandle temp(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
-                                               TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!temp)
-            return fail("CreateFileA", temporary);
-        if (!writeAll(temp.get(), contents))
-            return fail("WriteFile", temporary);
-        if (!::FlushFileBuffers(temp.get()))
-            return fail("FlushFileBuffers", temporary);
-    }
-    if (!::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return fail("MoveFileExA", path);
+    if (!writeAll(temp.get(), contents))
+        return fail("WriteFile", temporary, ::GetLastError());
+    if (!::FlushFileBuffers(temp.get()))
+        return fail("FlushFileBuffers", temporary, ::GetLastError());
+    DWORD error = ERROR_SUCCESS;
+    const StepOutcome replaced = retryWhileBusy(clock_, [&] {
+        if (::MoveFileExA(temporary.c_str(), path.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return StepOutcome::Done;
+        error = ::GetLastError();
+        return replaceOutcome(error, path);
+    });
+    if (replaced != StepOutcome::Done)
+        return fail("MoveFileExA", path, error);
     return true;
 }
 

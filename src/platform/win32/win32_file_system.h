@@ -3,6 +3,8 @@
 
 #include "base/diagnostic_log.h"
 #include "platform/file_system.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/win32_clock.h"
 
 namespace flickmark {
 
@@ -14,17 +16,23 @@ public:
 
     std::optional<std::string> readFile(const std::string& path) override;
     bool fileExists(const std::string& path) override;
-    // Temporary file from GetTempFileNameA in the target's folder, written and flushed, then moved over the
-    // target with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; removed again when any step fails.
-    // A read-only target refuses the replacement.
+    // A temporary file beside the target, written and flushed, then moved over the target with
+    // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; removed again when any step fails. A target that
+    // another program holds open (a virus scanner, a sync tool) is tried again for about a second; a
+    // read-only target refuses the replacement at once. Temporary files that killed saves left in the
+    // folder are removed first.
     bool writeFileAtomically(const std::string& path, std::string_view contents) override;
     bool removeFile(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override;
 
 private:
+    // Creates a new temporary file for a save of `target` and names it in `name`; invalid when refused.
+    win32::UniqueHandle createTemporaryFile(const std::string& target, std::string& name);
+    void removeSaveLeftovers(const std::string& folder);
     void logFailure(const char* call, const std::string& path, unsigned long error) const;
 
     DiagnosticLog* log_;
+    Win32Clock clock_; // the waits between tries of a busy replace
 };
 
 } // namespace flickmark

@@ -4,19 +4,26 @@
 
 namespace flickmark {
 
-void Win32KeyboardOut::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
-    // keybd_event reports nothing; input blocked by a higher-integrity foreground window is dropped silently.
-    keybd_event(virtualKey, scanCode, flags, 0);
+// SendInput returns the number of events it inserted: 0 when the input was refused (blocked by another
+// thread, or by a desktop or foreground window of higher integrity). Input that UIPI drops may still be
+// counted as sent; nothing reports that.
+bool Win32KeyboardOut::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = scanCode;
+    input.ki.dwFlags = flags;
+    return ::SendInput(1, &input, sizeof input) == 1;
 }
 
 // VkKeyScanA returns -1 (both bytes) when no key of the current layout types the character.
 int Win32KeyboardOut::vkKeyScan(char character) {
-    return VkKeyScanA(character);
+    return ::VkKeyScanA(character);
 }
 
-// MapVirtualKeyA returns 0 when the key has no scan code.
+// MapVirtualKeyW returns 0 when the key has no scan code.
 unsigned Win32KeyboardOut::mapVirtualKey(unsigned virtualKey) {
-    return MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    return ::MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
 }
 
 } // namespace flickmark

@@ -8,10 +8,14 @@
 // answers the same questions with sectionNames(), keyNames() and find(). Values are asked for the keys
 // either side lists, plus the extra "section<TAB>key" lines of FILE.probe (keys neither side lists: lines
 // without '=', comments, other spellings). A difference listed verbatim in FILE.known (one report line per
-// line) is a deliberate deviation and is not counted. Finally, values written with IniDocument::setValue
-// are read back with the platform, next to the report. Exit code: 0 when nothing unexpected differs, 1 when
-// something does, 2 on a usage or I/O error.
+// line) is a deliberate deviation and is not counted. Our side reads FILE as the program does: decoded
+// from UTF-8 or UTF-16 by its byte-order mark into the ANSI code page. Finally, values written with
+// IniDocument::setValue are read back with the platform, also in files written back as UTF-8 and UTF-16,
+// next to the report. Exit code: 0 when nothing unexpected differs, 1 when something does, 2 on a usage or
+// I/O error.
+#include "platform/win32/win32_text_code_page.h"
 #include "settings/ini_document.h"
+#include "settings/ini_encoding.h"
 
 #include <windows.h>
 
@@ -27,8 +31,10 @@
 
 namespace {
 
+using flickmark::FileEncoding;
 using flickmark::IniDocument;
 using flickmark::iniNamesEqual;
+using flickmark::TextEncoding;
 using Strings = std::vector<std::string>;
 
 constexpr DWORD kMaxBufferSize = 64 * 1024 * 1024;
@@ -202,7 +208,7 @@ int compareFile(const std::string& file, Report& report, std::ostream& out) {
         out << "ERROR cannot read " << file << "\n";
         return 1;
     }
-    const IniDocument document(text);
+    const IniDocument document = flickmark::decodeIni(text, flickmark::Win32TextCodePage()).document;
     const std::set<std::string> known = readKnown(platformFile + ".known");
     out << "== " << file << "\n";
 
@@ -267,6 +273,69 @@ void checkWrittenValues(const std::string& folder, Report& report, std::ostream&
                        shown(platformValue(file, "written", "v" + std::to_string(i))), shown(values[i]), {});
 }
 
+// The bytes of UTF-16 text in a file of the given encoding, without a byte-order mark.
+std::string encodedBytes(std::wstring_view text, TextEncoding encoding) {
+    std::string bytes;
+    if (encoding == TextEncoding::Utf8) {
+        const int length = static_cast<int>(text.size());
+        const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+        bytes.assign(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+        return bytes;
+    }
+    const bool little = encoding == TextEncoding::Utf16LittleEndian;
+    for (const wchar_t c : text) {
+        bytes += static_cast<char>(little ? c & 0xFF : c >> 8);
+        bytes += static_cast<char>(little ? c >> 8 : c & 0xFF);
+    }
+    return bytes;
+}
+
+// Files saved as UTF-8 and UTF-16 and changed by our writer: the platform reads the values we wrote and
+// the lines we did not change as before, and those lines keep their bytes (characters outside the code page
+// included).
+void checkWrittenBack(const std::string& folder, Report& report, std::ostream& out) {
+    const flickmark::Win32TextCodePage codePage;
+    const std::wstring kept = L"path=C:\\\x0416\\x.exe|";
+    const std::wstring original = L"; \x0416\x043E\x0440\x0430\r\n[init]\r\ntbXPixel=55\r\n" + kept +
+                                  L"\r\n[other]\r\nk=\xD83D\xDE00\r\n";
+    const struct {
+        TextEncoding encoding;
+        const char* name;
+        const char* mark;
+    } encodings[] = {{TextEncoding::Utf8, "utf8", "\xEF\xBB\xBF"},
+                     {TextEncoding::Utf16LittleEndian, "utf16le", "\xFF\xFE"},
+                     {TextEncoding::Utf16BigEndian, "utf16be", "\xFE\xFF"}};
+    for (const auto& [encoding, name, mark] : encodings) {
+        // Two files: the platform keeps a file it read in a cache.
+        const std::string before = windowsPath(folder + "before_" + name + ".ini");
+        const std::string after = windowsPath(folder + "written_back_" + name + ".ini");
+        const std::string bytes = mark + encodedBytes(original, encoding);
+        std::ofstream(before, std::ios::binary) << bytes;
+
+        flickmark::DecodedIni decoded = flickmark::decodeIni(bytes, codePage);
+        decoded.document.setValue("init", "tbXPixel", "31");
+        decoded.document.setValue("init", "name", " caf\xE9 \x80 ");
+        decoded.document.setValue("new", "k", "v");
+        const std::string written = flickmark::encodeIni(decoded.document, decoded.encoding, codePage);
+        std::ofstream(after, std::ios::binary) << written;
+
+        out << "== " << name << " file written back by IniDocument, read by the platform\n";
+        const std::string prefix = std::string("\"") + name + "\" ";
+        report.compare(prefix + "tbXPixel", shown(platformValue(after, "init", "tbXPixel")), shown("31"), {});
+        report.compare(prefix + "name", shown(platformValue(after, "init", "name")), shown(" caf\xE9 \x80 "),
+                       {});
+        report.compare(prefix + "new k", shown(platformValue(after, "new", "k")), shown("v"), {});
+        report.compare(prefix + "path", shown(platformValue(after, "init", "path")),
+                       shown(platformValue(before, "init", "path")), {});
+        report.compare(prefix + "other k", shown(platformValue(after, "other", "k")),
+                       shown(platformValue(before, "other", "k")), {});
+        report.compare(prefix + "bytes of the unchanged path line",
+                       written.find(encodedBytes(kept, encoding)) != std::string::npos ? "kept" : "lost",
+                       "kept", {});
+    }
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -287,8 +356,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     for (const std::string& file : files)
         errors += compareFile(file, report, out);
     const std::size_t slash = outPath.find_last_of("\\/");
-    checkWrittenValues(slash == std::string::npos ? std::string() : outPath.substr(0, slash + 1), report,
-                       out);
+    const std::string outFolder = slash == std::string::npos ? std::string() : outPath.substr(0, slash + 1);
+    checkWrittenValues(outFolder, report, out);
+    checkWrittenBack(outFolder, report, out);
     out << "RESULT " << report.unexpected() << " unexpected difference(s) in " << files.size()
         << " file(s)\n";
     std::ofstream(windowsPath(outPath), std::ios::binary) << out.str();

@@ -1,0 +1,53 @@
+// INI files in the encodings an editor saves. The platform's profile functions read a file that starts with
+// a byte-order mark as UTF-8, UTF-16LE or UTF-16BE, and their 8-bit forms hand its text over in the ANSI code
+// page; a file without a byte-order mark is 8-bit text in that code page. A file is written back in the
+// encoding it came in. Measured under Wine (GetPrivateProfileStringA, WritePrivateProfileStringA):
+//  - EF BB BF is UTF-8, FF FE UTF-16LE, FE FF UTF-16BE; the UTF-8 mark is looked for first. The odd last
+//    byte of a UTF-16 file reads as the character of its value ("5" as U+0035).
+//  - UTF-16 without a byte-order mark and UTF-8 without one are read as 8-bit text: the zero bytes of UTF-16
+//    end every name and value early (see ini_document.h), and UTF-8 reads as its bytes.
+//  - A character the code page cannot hold reads as '?' (a surrogate pair as "??"). Broken UTF-8 reads as
+//    one '?' per broken sequence, as MultiByteToWideChar(CP_UTF8) decodes it; a sequence cut off by the end
+//    of the file swallows what is left of it.
+//  - A write keeps the file's encoding and its byte-order mark, and the characters of the lines it does not
+//    change.
+#pragma once
+
+#include "platform/text_code_page.h"
+#include "settings/ini_document.h"
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flickmark {
+
+enum class TextEncoding { Ansi, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+// How a file was stored, so that writing it back keeps its encoding and the characters of its lines.
+struct FileEncoding {
+    TextEncoding encoding = TextEncoding::Ansi;
+    // The lines whose characters the code page could not hold, with the bytes they were read from, in file
+    // order; found by their section and their text (see encodeIni).
+    std::map<std::string, std::vector<std::string>> heldLines;
+
+    friend bool operator==(const FileEncoding&, const FileEncoding&) = default;
+};
+
+struct DecodedIni {
+    IniDocument document;
+    FileEncoding encoding;
+};
+
+// A file's bytes as a document in the code page's 8-bit text.
+DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage);
+
+// A document as the bytes of a file in the given encoding. A line that reads the same as a held line of the
+// same section (a section of that name; an entry with the same name and value, blanks around them aside; any
+// other line with the same text) is written with the held bytes, so text the code page cannot hold survives
+// in lines the program did not change. Every other line is converted from the code page.
+std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
+                      const TextCodePage& codePage);
+
+} // namespace flickmark
