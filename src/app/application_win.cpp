@@ -100,6 +100,10 @@ void Application::createGestureMenus() {
                           nestedLoops_, menuRelay_, desktop_, foreground_, gestureStore_, recognizer,
                           configurationPages_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
+    // The highlighted entry's drawing shows beside the menu in a popup of its own.
+    menuPreviewPopup_ = std::make_unique<TooltipWindow>();
+    menuPreview_ = std::make_unique<MenuPreviewWindow>(*menuPreviewPopup_);
+    gestureMenus_->setPreview(menuPreview_.get());
     dispatcher_->setMenus(gestureMenus_.get());
 }
 
@@ -136,6 +140,8 @@ Application::~Application() {
     if (dispatcher_)
         dispatcher_->setMenus(nullptr);
     gestureMenus_.reset();
+    menuPreview_.reset();
+    menuPreviewPopup_.reset();
     nestedLoops_.setObserver(nullptr);
     mouseMonitor_.reset();
     arrowsPort_.reset();

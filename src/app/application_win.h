@@ -120,6 +120,8 @@ private:
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
+    std::unique_ptr<TooltipWindow> menuPreviewPopup_;
+    std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
     std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/geometry.h"
+#include "popup/popup_placement.h"
 
 #include <string>
 
@@ -14,5 +15,12 @@ public:
     virtual void showPreview(const std::string& gesture, Rect item) = 0;
     virtual void hidePreview() = 0;
 };
+
+// Space between a menu and the preview beside it.
+inline constexpr int kMenuPreviewGap = 4;
+
+// The top-left corner of a preview of `size` beside a menu item: right of the menu, level with the item, or
+// left of the menu when the work area has no room on the right. The popup keeps it inside the work area.
+Point menuPreviewCorner(Rect item, PopupSize size, const Rect& workArea);
 
 } // namespace flickmark

@@ -117,6 +117,7 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
                                    flickmark.log.describe)
         self.menu_seen_at = time.monotonic()
         self.assertEqual(len(menus), 1, menus)
+        self.shown_menu = menus[0]
         self.session.screenshot(screenshot)
         return menus[0]
 
@@ -125,6 +126,17 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.session.move(menu.left + 1, menu.top + 1)
         time.sleep(max(0.0, self.menu_seen_at + READING_SECONDS - time.monotonic()))  # input pacing
         self.session.key(*keys)
+
+    def previews_beside(self, menu: harness.Box) -> list[harness.Box]:
+        """Shown popups of Flickmark level with the menu, next to its left or right edge."""
+        return [box for title, box in self.session.visible_windows("flickmark.exe")
+                if title == "Flickmark" and menu.top <= box.top < menu.bottom
+                and (0 <= box.left - menu.right <= 10 or 0 <= menu.left - box.right <= 10)]
+
+    def wait_for_preview_beside(self, menu: harness.Box, screenshot: str) -> None:
+        harness.wait_until(lambda: self.previews_beside(menu), MENU_TIMEOUT, "the preview beside the menu",
+                           lambda: repr(self.session.visible_windows("flickmark.exe")))
+        self.session.screenshot(screenshot)
 
     def escape(self, flickmark: harness.Flickmark, menu: harness.Box, mark: int) -> None:
         self.choose(menu, "Escape")
@@ -138,6 +150,8 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
 
     def assert_menu_gone_for_good(self, flickmark: harness.Flickmark, mark: int, kind: str) -> None:
         harness.wait_until(lambda: not self.session.popup_menus(), MENU_TIMEOUT, "the menu to close")
+        harness.wait_until(lambda: not self.previews_beside(self.shown_menu), MENU_TIMEOUT,
+                           "the preview to go with the menu")
         self.wait_for_probe_in_front()
         deadline = time.monotonic() + 1.0  # a second opening would follow within a few milliseconds
         while time.monotonic() < deadline:
@@ -152,8 +166,11 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         mark, since_us, menu = self.open_help_menu(flickmark, "help-menu")
 
         self.assertEqual(quoted(flickmark.log.wait_for("help menu:", mark)), HELP_CAPTIONS)
-        # From the bottom: "Close", then the entries upwards to the program set's Up, Right.
-        self.choose(menu, *["Up"] * 5, "Return")
+        # From the bottom: "Close", then the entries upwards to the program set's Up, Right, whose drawing
+        # shows beside the menu while it is highlighted.
+        self.choose(menu, *["Up"] * 5)
+        self.wait_for_preview_beside(menu, "help-menu-preview")
+        self.session.key("Return")
         flickmark.log.wait_for("menu choice 03", mark)
         flickmark.log.wait_for("run keystrokes CTRL+C | F5", mark)
         harness.wait_until(lambda: [e for e in key_downs(self.probe, since_us) if "vk=0x74" in e.text], 5.0,
@@ -191,6 +208,8 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.session.set_logical_dpi(144)
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
         mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
+        self.choose(menu, "Up", "Up")
+        self.wait_for_preview_beside(menu, "help-menu-preview-150")
         self.escape(flickmark, menu, mark)
         self.session.stop_flickmark(flickmark)
 

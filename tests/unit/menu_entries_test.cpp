@@ -1,5 +1,6 @@
 // Entries and items of the help and suggestions menus, built from the program set and the global set.
 #include "library/menu_entries.h"
+#include "library/menu_preview.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,22 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 1, 2), 1u);
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 2, 2), std::nullopt);
     EXPECT_EQ(entryIndexOfId(kCloseId, 2), std::nullopt);
+}
+
+TEST(MenuEntries, PreviewGoesBesideTheMenuOnTheSideWithRoom) {
+    const Rect work{0, 0, 1280, 800};
+    const PopupSize size{97, 107};
+    struct Row {
+        Rect item;
+        Point expected;
+    };
+    const Row rows[] = {
+        {{400, 300, 650, 318}, {654, 300}},   // room on the right
+        {{1000, 300, 1200, 318}, {899, 300}}, // none on the right: left of the menu
+        {{20, 300, 1260, 318}, {1264, 300}},  // room on neither side: the popup's placement decides
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(menuPreviewCorner(row.item, size, work), row.expected) << row.item.left;
 }
 
 } // namespace
