@@ -745,13 +745,6 @@ class Session:
         """The popup menus a program shows now."""
         return [box for title, box in self.visible_windows(program) if title == ""]
 
-    def set_logical_dpi(self, dpi: int) -> None:
-        """The display scaling (96 is 100 %, 144 is 150 %) of programs started from now on in this prefix. A
-        test that changes it restores 96 when it ends, since the modules of a test run share the prefix."""
-        subprocess.run(["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
-                        "REG_DWORD", "/d", str(dpi), "/f"], env=self.env, capture_output=True, check=True,
-                       timeout=60)
-
     # -- screen --
 
     def screenshot(self, name: str | None = None, box: Box | None = None) -> Image:

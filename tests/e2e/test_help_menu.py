@@ -51,8 +51,8 @@ def quoted(line: str) -> list[str]:
     return re.findall(r'"([^"]*)"', line)
 
 
-class HelpMenuEndToEnd(harness.ProbeTestCase):
-    module = "help_menu"
+class HelpMenuCase(harness.ProbeTestCase):
+    """Opens the menus over the probe and looks at them from outside; no tests of its own."""
 
     def start_flickmark(self, settings: dict, program_set: dict, global_set: dict,
                         data_dir: Path | None = None) -> harness.Flickmark:
@@ -161,6 +161,10 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.assertNotIn("(*", shown[0], "the menu was shown twice")
         self.assertIsNone(flickmark.log.find("menu closed at once", mark), flickmark.log.describe())
 
+
+class HelpMenuEndToEnd(HelpMenuCase):
+    module = "help_menu"
+
     def test_help_menu_lists_the_gestures_beginning_with_up_and_runs_the_chosen_one_in_the_program(self):
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
         mark, since_us, menu = self.open_help_menu(flickmark, "help-menu")
@@ -203,9 +207,12 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         flickmark.log.wait_for("run keystrokes C", mark)
         self.probe.log.wait_for("key down vk=0x43", since_us)
 
+
+class HelpMenuAt150Percent(HelpMenuCase):
+    module = "help_menu-150"
+    dpi = 144
+
     def test_menus_at_150_percent(self):
-        self.addCleanup(self.session.set_logical_dpi, 96)
-        self.session.set_logical_dpi(144)
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
         mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
         self.choose(menu, "Up", "Up")
@@ -219,6 +226,7 @@ class HelpMenuEndToEnd(harness.ProbeTestCase):
         self.escape(flickmark, scaled, mark)
         # Six lines and two separators make 120 pixels at 100 %.
         self.assertGreaterEqual(scaled.height, 160, scaled)
+
 
 if __name__ == "__main__":
     unittest.main()
