@@ -9,6 +9,7 @@ namespace flickmark {
 namespace {
 
 constexpr UINT_PTR kClosePopupTimerId = 1;
+constexpr UINT_PTR kHelpConfigTimerId = 2;
 
 std::string hex(unsigned long value) {
     char digits[16] = {};
@@ -40,6 +41,7 @@ Application::Application(const ReachableDataFolder& dataFolder)
     menuRelay_.target = mouseMonitor_.get();
     dispatcher_->setStrokeAngleSource(
         [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
+    createGestureMenus();
 
     dummyUnicodeTooltip_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDummyUnicodeTooltip", L"Flickmark");
     sysTrayMenu_ = std::make_unique<PlaceholderWindow>(L"FlickmarkSysTrayMenu", L"Flickmark");
@@ -63,9 +65,17 @@ void Application::createGestureLibrary() {
     closePopupSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kClosePopupTimerId);
     closePopupTimer_ = std::make_unique<CoalescingTimer>(*closePopupSystemTimer_,
                                                          [this] { dispatcher_->onClosePopupTimer(); });
+    directionsMenu_ = std::make_unique<Win32PopupMenu>();
+    helpConfigSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kHelpConfigTimerId);
+    helpConfigTimer_ = std::make_unique<CoalescingTimer>(*helpConfigSystemTimer_, [this] {
+        if (gestureMenus_)
+            gestureMenus_->onHelpConfigTimer();
+    });
     gestures_->setTimerHandler([this](UINT_PTR id) {
         if (id == kClosePopupTimerId && closePopupTimer_)
             closePopupTimer_->onSystemTick();
+        else if (id == kHelpConfigTimerId && helpConfigTimer_)
+            helpConfigTimer_->onSystemTick();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
         DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_,
@@ -80,6 +90,21 @@ void Application::createScratchpad() {
         [this] { log_.append("open configuration window on page 2"); }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
+}
+
+void Application::createGestureMenus() {
+    Recognizer& recognizer = mouseMonitor_->recognizer();
+    nestedLoops_.setObserver(&recognizer);
+    gestureMenus_ = std::make_unique<GestureMenus>(
+        GestureMenusPorts{*directionsMenu_, *namePopupPort_, keyboard_, clock_, *helpConfigTimer_,
+                          nestedLoops_, menuRelay_, desktop_, foreground_, gestureStore_, recognizer,
+                          configurationPages_, log_},
+        [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
+    // The highlighted entry's drawing shows beside the menu in a popup of its own.
+    menuPreviewPopup_ = std::make_unique<TooltipWindow>();
+    menuPreview_ = std::make_unique<MenuPreviewWindow>(*menuPreviewPopup_);
+    gestureMenus_->setPreview(menuPreview_.get());
+    dispatcher_->setMenus(gestureMenus_.get());
 }
 
 // Creating the configuration window loads the settings file, which pushes every value to its consumer;
@@ -112,11 +137,20 @@ Application::~Application() {
     sysTrayMenu_.reset();
     dummyUnicodeTooltip_.reset();
     menuRelay_.target = nullptr;
+    if (dispatcher_)
+        dispatcher_->setMenus(nullptr);
+    gestureMenus_.reset();
+    menuPreview_.reset();
+    menuPreviewPopup_.reset();
+    nestedLoops_.setObserver(nullptr);
     mouseMonitor_.reset();
     arrowsPort_.reset();
     arrows_.reset();
     if (gestures_)
         gestures_->setTimerHandler({});
+    helpConfigTimer_.reset();
+    helpConfigSystemTimer_.reset();
+    directionsMenu_.reset();
     dispatcher_.reset();
     closePopupTimer_.reset();
     closePopupSystemTimer_.reset();

@@ -6,6 +6,7 @@
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
+#include "app/configuration_stand_in.h"
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
@@ -14,9 +15,11 @@
 #include "base/diagnostic_log.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
+#include "library/gesture_menus.h"
 #include "overlays/scratchpad_window_win.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
+#include "platform/nested_loop.h"
 #include "platform/unreachable_file_system.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/keyboard_query.h"
@@ -26,6 +29,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
+#include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
@@ -67,6 +71,8 @@ private:
     };
 
     void createGestureLibrary();
+    // The help and suggestions menus ask the recognizer for resets, so they come after its window.
+    void createGestureMenus();
     void createScratchpad();
     void loadSettings();
     // The main window is closing or the session is ending.
@@ -98,6 +104,8 @@ private:
     ScratchpadTrailRelay scratchpadTrail_;
     ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
+    NestedLoops nestedLoops_;
+    LoggedConfigurationPages configurationPages_{log_};
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<MainWindow> gestures_;
@@ -106,9 +114,15 @@ private:
     std::unique_ptr<WindowTimer> closePopupSystemTimer_;
     std::unique_ptr<CoalescingTimer> closePopupTimer_;
     std::unique_ptr<GestureDispatcher> dispatcher_;
+    std::unique_ptr<Win32PopupMenu> directionsMenu_;
+    std::unique_ptr<WindowTimer> helpConfigSystemTimer_;
+    std::unique_ptr<CoalescingTimer> helpConfigTimer_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
+    std::unique_ptr<TooltipWindow> menuPreviewPopup_;
+    std::unique_ptr<MenuPreviewWindow> menuPreview_;
+    std::unique_ptr<GestureMenus> gestureMenus_;
     std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
     std::unique_ptr<PlaceholderWindow> sysTrayMenu_;
     std::unique_ptr<PlaceholderWindow> about_;

@@ -3,6 +3,7 @@
 #include "actions/keystroke.h"
 #include "base/direction.h"
 #include "library/gesture_files.h"
+#include "library/gesture_menus.h"
 #include "library/near_gestures.h"
 
 namespace flickmark {
@@ -151,14 +152,22 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
         ports_.log.append("suggestions for " + gesture + ": " + joined(lastSuggestions_));
         if (listener_)
             listener_->suggested(gesture, lastSuggestions_);
+        if (menus_)
+            menus_->showSuggestions(gesture, lastSuggestions_);
     }
     ports_.clock.waitWithMessages(kShortWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
 }
 
 void GestureDispatcher::showHelp(Direction firstCode) {
-    // The help menu is not built yet: the log says what the user asked for.
-    ports_.log.append("help " + std::to_string(firstCode));
+    if (!menus_) {
+        ports_.log.append("help " + std::to_string(firstCode));
+        return;
+    }
+    chooseSets();
+    // The help text takes the popup: a gesture name still shown from the last gesture goes now.
+    onClosePopupTimer();
+    menus_->showHelp(firstCode);
 }
 
 } // namespace flickmark

@@ -23,6 +23,8 @@
 
 namespace flickmark {
 
+class GestureMenus;
+
 struct DispatcherPorts {
     DesktopPort& desktop;
     InputPort& input;
@@ -66,6 +68,8 @@ public:
         strokeAngle_ = std::move(strokeAngle);
     }
     void setListener(DispatchListener* listener) { listener_ = listener; }
+    // The help and suggestions menus; without them help and suggestions are only logged.
+    void setMenus(GestureMenus* menus) { menus_ = menus; }
 
     void runGesture(const std::string& gesture, bool quiet) override;
     void lookupAndRun(const std::string& gesture) override;
@@ -90,6 +94,7 @@ private:
     LookupOptions options_;
     std::function<int(std::size_t)> strokeAngle_;
     DispatchListener* listener_ = nullptr;
+    GestureMenus* menus_ = nullptr;
     std::vector<std::string> lastSuggestions_;
 };
 

@@ -13,6 +13,8 @@ public:
     virtual void pause(int milliseconds) = 0;
     // Waits while window messages keep flowing; returns early when the program is ending.
     virtual void waitWithMessages(int milliseconds) = 0;
+    // True once the program has started to end: a loop of such waits must stop.
+    virtual bool programEnding() { return false; }
 };
 
 } // namespace flickmark

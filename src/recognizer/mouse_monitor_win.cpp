@@ -80,6 +80,9 @@ void MouseMonitor::show() {
 }
 
 void MouseMonitor::stop() {
+    // As monitoring switched off: a menu or wait still open ends, and does not restart sampling.
+    if (recognizer_)
+        recognizer_->setMonitoringEnabled(false);
     if (mouseTimer_)
         mouseTimer_->setEnabled(false);
     if (pauseTimer_)

@@ -37,6 +37,8 @@ struct Recognizer::State {
     bool resetRequested = false;
     bool suspended = false;
     bool ignorePress = false;
+    bool inNestedLoop = false;
+    bool resumeAfterLoop = false; // the sampling timer runs again when the nested loop ends
 };
 
 namespace {
@@ -72,6 +74,8 @@ Recognizer::~Recognizer() = default;
 
 void Recognizer::onMouseTimer() {
     State& s = *state_;
+    if (s.inNestedLoop)
+        return; // a tick that was already on its way
     if (s.resetRequested) {
         s.resetRequested = false;
         init(clampToScreenRange(ports_.input.cursorPos()));
@@ -140,12 +144,43 @@ void Recognizer::init(Point cursor) {
 }
 
 void Recognizer::onPauseTimer() {
+    if (state_->inNestedLoop)
+        return;
     state_->assembly.onPauseTimer();
 }
 
 void Recognizer::setMonitoringEnabled(bool enabled) {
-    ports_.mouseTimer.setEnabled(enabled);
-    state_->suspended = !enabled;
+    State& s = *state_;
+    s.suspended = !enabled;
+    if (s.inNestedLoop)
+        s.resumeAfterLoop = enabled;
+    else
+        ports_.mouseTimer.setEnabled(enabled);
+}
+
+void Recognizer::nestedLoopStarted() {
+    State& s = *state_;
+    // Inside a tick the sampling timer is already off and the tick turns it on again when it returns.
+    s.resumeAfterLoop = ports_.mouseTimer.enabled();
+    s.inNestedLoop = true;
+    ports_.mouseTimer.setEnabled(false);
+    ports_.pauseTimer.setEnabled(false);
+}
+
+void Recognizer::nestedLoopEnded() noexcept {
+    State& s = *state_;
+    s.inNestedLoop = false;
+    if (!s.resumeAfterLoop || s.suspended)
+        return;
+    try {
+        ports_.mouseTimer.setEnabled(true);
+    } catch (...) {
+        // Runs while a guard unwinds: reported, never passed on.
+        try {
+            ports_.log.append("The sampling timer could not be restarted after a menu");
+        } catch (...) {
+        }
+    }
 }
 
 void Recognizer::requestReset() {

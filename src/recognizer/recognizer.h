@@ -5,15 +5,21 @@
 // driven entirely by onMouseTimer() and onPauseTimer(); it never sleeps or reads a clock. When a port throws
 // during a tick, the mouse timer is re-armed (unless monitoring is off) before the exception leaves the tick,
 // and the gesture in progress keeps its state.
+//
+// While a nested message loop runs (a menu, a dialog, a wait of the library) the recognizer does not tick:
+// both timers are stopped when the outermost loop starts, and the sampling timer runs again when it ends,
+// unless monitoring was switched off meanwhile.
 #pragma once
 
 #include "base/diagnostic_log.h"
 #include "base/direction.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "platform/nested_loop.h"
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/gesture_library.h"
+#include "recognizer/recognizer_control.h"
 #include "recognizer/recognizer_settings.h"
 #include "recognizer/scratchpad_trail.h"
 
@@ -44,12 +50,12 @@ struct RecognizerLiveValues {
     std::string directionText; // "Up", "Down", "Left", "Right", "None" or empty
 };
 
-class Recognizer {
+class Recognizer final : public RecognizerControl, public NestedLoopObserver {
 public:
     explicit Recognizer(RecognizerPorts ports, const RecognizerSettings& settings = {});
     Recognizer(const Recognizer&) = delete;
     Recognizer& operator=(const Recognizer&) = delete;
-    ~Recognizer();
+    ~Recognizer() override;
 
     // Timer entry points.
     void onMouseTimer();
@@ -57,7 +63,8 @@ public:
 
     // Operations of other areas.
     void setMonitoringEnabled(bool enabled);
-    void requestReset();
+    void requestReset() override;
+    bool monitoringEnabled() const override { return !suspended(); }
     void setPauseTime(int milliseconds);
     void applySettings(const RecognizerSettings& settings);
     const RecognizerSettings& settings() const;
@@ -71,6 +78,10 @@ public:
     // Angle recorded for the step at index, 0 when there is none.
     int stepAngle(std::size_t index) const;
     RecognizerLiveValues liveValues() const;
+
+    // NestedLoopObserver
+    void nestedLoopStarted() override;
+    void nestedLoopEnded() noexcept override;
 
 private:
     struct State;

@@ -738,6 +738,30 @@ class Session:
             self.key("Escape")
             probe.log.wait_for("menu close", since, timeout)
 
+    # -- windows --
+
+    def visible_windows(self, program: str) -> list[tuple[str, Box]]:
+        """(title, rectangle) of each shown top-level window of a Windows program: Wine names the X window
+        after the Windows one and gives it the program's file name as class. Popup menus have no title."""
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", f"^{program}$"],
+                               env=self.env, capture_output=True, text=True, timeout=10)
+        windows = []
+        for window in found.stdout.split():  # a window may vanish between the calls: it is left out
+            name = subprocess.run(["xdotool", "getwindowname", window], env=self.env, capture_output=True,
+                                  text=True, timeout=10)
+            shape = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env,
+                                   capture_output=True, text=True, timeout=10)
+            values = dict(line.split("=", 1) for line in shape.stdout.splitlines() if "=" in line)
+            if name.returncode == 0 and shape.returncode == 0 and {"X", "Y", "WIDTH", "HEIGHT"} <= values.keys():
+                x, y = int(values["X"]), int(values["Y"])
+                windows.append((name.stdout.rstrip("\n"),
+                                Box(x, y, x + int(values["WIDTH"]), y + int(values["HEIGHT"]))))
+        return windows
+
+    def popup_menus(self, program: str = "flickmark.exe") -> list[Box]:
+        """The popup menus a program shows now."""
+        return [box for title, box in self.visible_windows(program) if title == ""]
+
     # -- screen --
 
     def screenshot(self, name: str | None = None, box: Box | None = None) -> Image:

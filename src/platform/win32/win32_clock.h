@@ -13,6 +13,7 @@ public:
     // Returns early once the program is ending; a WM_QUIT taken from the queue is posted again so that
     // the main message loop still sees it.
     void waitWithMessages(int milliseconds) override;
+    bool programEnding() override { return shuttingDown_; }
 
     // Marks the program as ending: waits in progress return, later ones return at once.
     void markShuttingDown() noexcept { shuttingDown_ = true; }

@@ -1,0 +1,124 @@
+#include "library/menu_entries.h"
+
+#include "actions/keystroke.h"
+#include "library/gesture_files.h"
+
+namespace flickmark {
+namespace {
+
+// The part of a path after its last folder separator.
+std::string_view fileNamePart(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    return separator == std::string_view::npos ? path : path.substr(separator + 1);
+}
+
+void addEntry(std::vector<MenuEntry>& entries, const std::string& displayName, const std::string& gesture,
+              const GestureSet& set) {
+    entries.push_back(
+        {gesture, entryCaption(displayName, set.types.value(gesture), set.actions.value(gesture))});
+}
+
+// The entries of one set for the gestures `wanted` accepts, in list order.
+template <typename Wanted>
+void addEntriesOf(std::vector<MenuEntry>& entries, const GestureSet& set, Wanted wanted) {
+    for (const auto& [displayName, gesture] : set.names.entries())
+        if (wanted(gesture))
+            addEntry(entries, displayName, gesture, set);
+}
+
+// The entry of one gesture from a set, if the set has it.
+void addEntryFrom(std::vector<MenuEntry>& entries, const GestureSet& set, const std::string& gesture) {
+    if (set.hasGesture(gesture))
+        addEntry(entries, gestureDisplayName(gesture), gesture, set);
+}
+
+MenuItem command(std::string_view caption, int id) {
+    return MenuItem{MenuItem::Kind::Command, std::string(caption), id, {}};
+}
+
+MenuItem separator() {
+    return MenuItem{MenuItem::Kind::Separator, {}, 0, {}};
+}
+
+MenuItem submenu(std::string_view caption, std::vector<MenuItem> items) {
+    return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items)};
+}
+
+void appendEntriesAndClose(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        items.push_back(command(entries[i].caption, kFirstEntryId + static_cast<int>(i)));
+    items.push_back(separator());
+    items.push_back(command(kCloseCaption, kCloseId));
+}
+
+} // namespace
+
+std::string entryCaption(std::string_view displayName, std::string_view typeText, std::string_view action) {
+    std::string caption(displayName);
+    caption += '\t';
+    if (actionTypeCode(typeText) == ActionType::RunProgram) {
+        std::string rest(action);
+        const std::string path = takeToken(rest, "|");
+        caption += "   [";
+        caption += fileNamePart(path);
+        caption += ']';
+    } else {
+        caption += "   (";
+        caption += keystrokeListDisplayText(action);
+        caption += ')';
+    }
+    return caption;
+}
+
+std::vector<MenuEntry> helpEntries(Direction direction, const GestureSet& program, const GestureSet& global) {
+    std::vector<MenuEntry> entries;
+    if (!isDiagonal(direction) && !isCardinal(direction))
+        return entries;
+    const char digit = static_cast<char>('0' + direction);
+    const auto beginsWithDirection = [digit](const std::string& gesture) {
+        return !gesture.empty() && gesture.front() == digit;
+    };
+    addEntriesOf(entries, program, beginsWithDirection);
+    addEntriesOf(entries, global, beginsWithDirection);
+    return entries;
+}
+
+std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggestions,
+                                         const GestureSet& program, const GestureSet& global) {
+    std::vector<MenuEntry> entries;
+    for (const std::string& gesture : suggestions) {
+        addEntryFrom(entries, program, gesture);
+        addEntryFrom(entries, global, gesture);
+    }
+    return entries;
+}
+
+std::string notFoundCaption(std::string_view drawnGesture) {
+    return "(" + gestureDisplayName(drawnGesture) + ")  not found ";
+}
+
+std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries) {
+    std::vector<MenuItem> items;
+    items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId)}));
+    items.push_back(separator());
+    appendEntriesAndClose(items, entries);
+    return items;
+}
+
+std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
+                                           const std::vector<MenuEntry>& entries) {
+    std::vector<MenuItem> items;
+    items.push_back(submenu(kSuggestionsMenuTitle, {command(kSuggestionsConfigureCaption, kConfigureId)}));
+    items.push_back(MenuItem{MenuItem::Kind::Disabled, notFoundCaption(drawnGesture), 0, {}});
+    items.push_back(separator());
+    appendEntriesAndClose(items, entries);
+    return items;
+}
+
+std::optional<std::size_t> entryIndexOfId(int id, std::size_t entryCount) {
+    if (id < kFirstEntryId || static_cast<std::size_t>(id - kFirstEntryId) >= entryCount)
+        return std::nullopt;
+    return static_cast<std::size_t>(id - kFirstEntryId);
+}
+
+} // namespace flickmark

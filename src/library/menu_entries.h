@@ -1,0 +1,64 @@
+// What the help menu and the suggestions menu list: one entry per gesture and set, with its caption, and
+// the full item lists of both menus around the entries.
+//
+// A help menu lists every gesture that begins with the held direction; a suggestions menu the near
+// gestures of a gesture that was not found. A gesture of both the program set and the global set gives two
+// entries, the program set's first.
+#pragma once
+
+#include "base/direction.h"
+#include "library/gesture_set.h"
+#include "platform/menus.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace flickmark {
+
+struct MenuEntry {
+    std::string gesture; // gesture string, the entry's hint
+    std::string caption;
+
+    friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
+};
+
+// Captions of the fixed items, trailing blanks included.
+inline constexpr std::string_view kHelpMenuTitle = "Help Popup";
+inline constexpr std::string_view kHelpConfigureCaption = "Configure";
+inline constexpr std::string_view kSuggestionsMenuTitle = "Suggestions Popup ";
+inline constexpr std::string_view kSuggestionsConfigureCaption = "Configure ";
+inline constexpr std::string_view kCloseCaption = "Close";
+// The text shown until the button is released when no gesture begins with the held direction.
+inline constexpr std::string_view kHelpNoMatchesText = "Help Popup - no matches";
+
+// Ids the menus return. An entry's id is kFirstEntryId plus its index.
+inline constexpr int kConfigureId = 1;
+inline constexpr int kCloseId = 2;
+inline constexpr int kFirstEntryId = 100;
+
+// Display name, a tab, then "   (" keystroke display texts joined by " | " ")" for keystroke actions (and
+// actions of an unknown type), or "   [" the program's file name "]" for a program action.
+std::string entryCaption(std::string_view displayName, std::string_view typeText, std::string_view action);
+
+// Every gesture of the program set, then of the global set, whose gesture string begins with `direction`,
+// in list order.
+std::vector<MenuEntry> helpEntries(Direction direction, const GestureSet& program, const GestureSet& global);
+// For each suggested gesture in order, its entry from the program set and then from the global set, where
+// the set has it.
+std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggestions,
+                                         const GestureSet& program, const GestureSet& global);
+
+// "(" + display name + ")  not found ": the disabled header of the suggestions menu.
+std::string notFoundCaption(std::string_view drawnGesture);
+
+// The whole menus: header, separator, entries, separator, "Close".
+std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries);
+std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
+                                           const std::vector<MenuEntry>& entries);
+
+// The entry an id stands for; nullopt for the fixed items and unknown ids.
+std::optional<std::size_t> entryIndexOfId(int id, std::size_t entryCount);
+
+} // namespace flickmark

@@ -1,0 +1,232 @@
+"""Help and suggestions menus end to end: flickmark.exe under Wine opens its menus over the probe window, a
+choice made with the keyboard runs in the probe, and no menu is left behind."""
+
+import re
+import time
+import unittest
+from pathlib import Path
+
+import harness
+from harness import RIGHT_STEPS, UP_STEPS, relative_path
+from test_actions import key_downs, write_gestures
+
+# Gestures beginning with Up come from both sets, in file order, program set first; "03" is in both.
+HELP_PROGRAM_SET = {
+    "0": ("Keystroke", "000041A"),
+    "03": ("Multiple Keystrokes", "010043CTRL+C|000074F5"),
+    "30": ("Keystroke", "000042B"),
+    "0312": ("Run Program / File", r"C:\windows\notepad.exe|"),
+}
+HELP_GLOBAL_SET = {
+    "01": ("Keystroke", "000044D"),
+    "3": ("Keystroke", "000045E"),
+    "03": ("Keystroke", "000058X"),
+}
+HELP_CAPTIONS = [
+    "UP\t   (A)",
+    "UP+RIGHT\t   (CTRL+C | F5)",
+    "UP+RIGHT+DOWN+LEFT\t   [notepad.exe]",
+    "UP+DOWN\t   (D)",
+    "UP+RIGHT\t   (X)",
+]
+
+# Up then Right ("03") is in neither set: "02" is near and begins the same way, "0" is one shorter, "13" is
+# near but begins otherwise.
+SUGGESTION_PROGRAM_SET = {"02": ("Keystroke", "000041A")}
+SUGGESTION_GLOBAL_SET = {"13": ("Keystroke", "000042B"), "0": ("Keystroke", "000043C")}
+SUGGESTIONS_HEADER = "(UP+RIGHT)  not found "
+SUGGESTION_CAPTIONS = ["UP\t   (C)", "UP+LEFT\t   (A)", "DOWN+RIGHT\t   (B)"]
+
+HELP_SETTINGS = {"tbHelpPause": 800}  # a real pause: the test holds still until the trigger fires
+SUGGESTION_SETTINGS = {**harness.TEST_PACE_SETTINGS, "cbEnableDiagonals": 1, "cbEnabledSuggestions": 1,
+                       "cbEnableCorrections": 0}
+MENU_TIMEOUT = 5.0
+# A menu that closes without a choice sooner than 200 ms is taken for one that could not open and is shown
+# again; no user reads a menu that fast, so the test waits that long before its keys.
+READING_SECONDS = 0.3
+
+
+def quoted(line: str) -> list[str]:
+    """The quoted captions of a menu's log line."""
+    return re.findall(r'"([^"]*)"', line)
+
+
+class HelpMenuCase(harness.ProbeTestCase):
+    """Opens the menus over the probe and looks at them from outside; no tests of its own."""
+
+    def start_flickmark(self, settings: dict, program_set: dict, global_set: dict,
+                        data_dir: Path | None = None) -> harness.Flickmark:
+        data_dir = data_dir or self.data_dir
+        harness.write_settings(data_dir, **settings)
+        write_gestures(data_dir / "Gestures_probe.exe.ini", program_set)
+        write_gestures(data_dir / "Gestures.ini", global_set)
+        flickmark = self.session.start_flickmark(data_dir)
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+        self.addCleanup(self.close_menus)
+        return flickmark
+
+    def close_menus(self):
+        """Escape for every menu a failed test left open (the pointer must be on a menu for its keys)."""
+        for _ in range(3):
+            menus = self.session.popup_menus()
+            if not menus:
+                return
+            self.session.move(menus[-1].left + 1, menus[-1].top + 1)
+            self.session.key("Escape")
+            time.sleep(0.2)  # input pacing: let the menu close before the next look
+
+    def press(self, flickmark: harness.Flickmark) -> tuple[int, int, tuple[int, int]]:
+        start = self.probe.point(0.5, 0.7)
+        self.session.move(*start)
+        mark = flickmark.log.mark()
+        since_us = harness.now_us()
+        self.session.button_down()
+        flickmark.log.wait_for("--------0", mark)
+        # The press cleared the log: no later text can hold lines of an earlier gesture.
+        return flickmark.log.mark(), since_us, start
+
+    def open_help_menu(self, flickmark: harness.Flickmark, screenshot: str) -> tuple[int, int, harness.Box]:
+        """Up, held still until the pause trigger fires, then the release; returns the menu's rectangle."""
+        mark, since_us, start = self.press(flickmark)
+        points = relative_path(start, UP_STEPS)
+        self.session.stroke(points)
+        flickmark.log.wait_for(" Pause Trigger ", mark)
+        flickmark.log.wait_for("help UP: Help Popup", mark)
+        cursor = points[-1]
+        # "Help Popup" stays beside the cursor while the button is held.
+        harness.wait_until(lambda: self.help_text_beside(cursor), 3.0, "the Help Popup text beside the cursor",
+                           lambda: repr(self.session.visible_windows("flickmark.exe")))
+        self.session.screenshot(f"{screenshot}-text")
+        self.session.button_up()
+        menu = self.wait_for_menu(flickmark, screenshot)
+        return mark, since_us, menu
+
+    def help_text_beside(self, cursor: tuple[int, int]) -> bool:
+        return any(title == "Flickmark" and abs(box.left - cursor[0] - 15) <= 40 and abs(box.top - cursor[1]) <= 60
+                   for title, box in self.session.visible_windows("flickmark.exe"))
+
+    def open_suggestions_menu(self, flickmark: harness.Flickmark, screenshot: str) -> tuple[int, int, harness.Box]:
+        mark, since_us, start = self.press(flickmark)
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.button_up()
+        flickmark.log.wait_for("suggestions for 03", mark)
+        return mark, since_us, self.wait_for_menu(flickmark, screenshot)
+
+    def wait_for_menu(self, flickmark: harness.Flickmark, screenshot: str) -> harness.Box:
+        menus = harness.wait_until(self.session.popup_menus, MENU_TIMEOUT, "a popup menu of Flickmark",
+                                   flickmark.log.describe)
+        self.menu_seen_at = time.monotonic()
+        self.assertEqual(len(menus), 1, menus)
+        self.shown_menu = menus[0]
+        self.session.screenshot(screenshot)
+        return menus[0]
+
+    def choose(self, menu: harness.Box, *keys: str) -> None:
+        """Keys reach a menu while the pointer is on it; its frame highlights no item."""
+        self.session.move(menu.left + 1, menu.top + 1)
+        time.sleep(max(0.0, self.menu_seen_at + READING_SECONDS - time.monotonic()))  # input pacing
+        self.session.key(*keys)
+
+    def previews_beside(self, menu: harness.Box) -> list[harness.Box]:
+        """Shown popups of Flickmark level with the menu, next to its left or right edge."""
+        return [box for title, box in self.session.visible_windows("flickmark.exe")
+                if title == "Flickmark" and menu.top <= box.top < menu.bottom
+                and (0 <= box.left - menu.right <= 10 or 0 <= menu.left - box.right <= 10)]
+
+    def wait_for_preview_beside(self, menu: harness.Box, screenshot: str) -> None:
+        harness.wait_until(lambda: self.previews_beside(menu), MENU_TIMEOUT, "the preview beside the menu",
+                           lambda: repr(self.session.visible_windows("flickmark.exe")))
+        self.session.screenshot(screenshot)
+
+    def escape(self, flickmark: harness.Flickmark, menu: harness.Box, mark: int) -> None:
+        self.choose(menu, "Escape")
+        flickmark.log.wait_for("menu closed without a choice", mark)
+        self.wait_for_probe_in_front()
+
+    def wait_for_probe_in_front(self) -> None:
+        """The program the menu was opened over is active again once the menu has closed."""
+        harness.wait_until(lambda: [e.text for e in self.probe.log.matching("activate ")][-1:] == ["activate 1"],
+                           MENU_TIMEOUT, "the probe to be active again", self.probe.log.text)
+
+    def assert_menu_gone_for_good(self, flickmark: harness.Flickmark, mark: int, kind: str) -> None:
+        harness.wait_until(lambda: not self.session.popup_menus(), MENU_TIMEOUT, "the menu to close")
+        harness.wait_until(lambda: not self.previews_beside(self.shown_menu), MENU_TIMEOUT,
+                           "the preview to go with the menu")
+        self.wait_for_probe_in_front()
+        deadline = time.monotonic() + 1.0  # a second opening would follow within a few milliseconds
+        while time.monotonic() < deadline:
+            self.assertEqual(self.session.popup_menus(), [], "a menu appeared again")
+        shown = [line for line in flickmark.log.lines() if line.startswith(kind)]
+        self.assertEqual(len(shown), 1, flickmark.log.describe())
+        self.assertNotIn("(*", shown[0], "the menu was shown twice")
+        self.assertIsNone(flickmark.log.find("menu closed at once", mark), flickmark.log.describe())
+
+
+class HelpMenuEndToEnd(HelpMenuCase):
+    module = "help_menu"
+
+    def test_help_menu_lists_the_gestures_beginning_with_up_and_runs_the_chosen_one_in_the_program(self):
+        flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
+        mark, since_us, menu = self.open_help_menu(flickmark, "help-menu")
+
+        self.assertEqual(quoted(flickmark.log.wait_for("help menu:", mark)), HELP_CAPTIONS)
+        # From the bottom: "Close", then the entries upwards to the program set's Up, Right, whose drawing
+        # shows beside the menu while it is highlighted.
+        self.choose(menu, *["Up"] * 5)
+        self.wait_for_preview_beside(menu, "help-menu-preview")
+        self.session.key("Return")
+        flickmark.log.wait_for("menu choice 03", mark)
+        flickmark.log.wait_for("run keystrokes CTRL+C | F5", mark)
+        harness.wait_until(lambda: [e for e in key_downs(self.probe, since_us) if "vk=0x74" in e.text], 5.0,
+                           "F5 at the probe", self.probe.log.text)
+        pressed = [e.text.split()[2] for e in key_downs(self.probe, since_us)]
+        self.assertEqual(pressed, ["vk=0x11", "vk=0x43", "vk=0x74"], self.probe.log.text())
+        self.assert_menu_gone_for_good(flickmark, mark, "help menu:")
+        # The gesture was forgotten: the release after the help popup hands nothing over.
+        self.assertIsNone(flickmark.log.find("gesture 0 UP", mark), flickmark.log.describe())
+
+    def test_suggestions_menu_runs_a_near_gesture_and_escape_leaves_recognition_as_it_was(self):
+        flickmark = self.start_flickmark(SUGGESTION_SETTINGS, SUGGESTION_PROGRAM_SET, SUGGESTION_GLOBAL_SET)
+        mark, since_us, menu = self.open_suggestions_menu(flickmark, "suggestions-menu")
+
+        self.assertEqual(quoted(flickmark.log.wait_for("suggestions menu", mark)),
+                         [SUGGESTIONS_HEADER, *SUGGESTION_CAPTIONS])
+        self.choose(menu, "Up", "Up", "Up", "Return")
+        flickmark.log.wait_for("menu choice 02", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
+        self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
+
+        mark, since_us, menu = self.open_suggestions_menu(flickmark, "suggestions-menu-escape")
+        self.escape(flickmark, menu, mark)
+        self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
+        self.assertEqual(key_downs(self.probe, since_us), [], self.probe.log.text())
+
+        mark, since_us, start = self.press(flickmark)
+        self.session.stroke(relative_path(start, UP_STEPS))
+        self.session.button_up()
+        flickmark.log.wait_for("run keystrokes C", mark)
+        self.probe.log.wait_for("key down vk=0x43", since_us)
+
+
+class HelpMenuAt150Percent(HelpMenuCase):
+    module = "help_menu-150"
+    dpi = 144
+
+    def test_menus_at_150_percent(self):
+        flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
+        mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
+        self.choose(menu, "Up", "Up")
+        self.wait_for_preview_beside(menu, "help-menu-preview-150")
+        self.escape(flickmark, menu, mark)
+        self.session.stop_flickmark(flickmark)
+
+        flickmark = self.start_flickmark(SUGGESTION_SETTINGS, SUGGESTION_PROGRAM_SET, SUGGESTION_GLOBAL_SET,
+                                         self.data_dir / "suggestions")
+        mark, _, scaled = self.open_suggestions_menu(flickmark, "suggestions-menu-150")
+        self.escape(flickmark, scaled, mark)
+        # Six lines and two separators make 120 pixels at 100 %.
+        self.assertGreaterEqual(scaled.height, 160, scaled)
+
+
+if __name__ == "__main__":
+    unittest.main()

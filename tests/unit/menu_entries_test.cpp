@@ -1,0 +1,138 @@
+// Entries and items of the help and suggestions menus, built from the program set and the global set.
+#include "library/menu_entries.h"
+#include "library/menu_preview.h"
+
+#include <gtest/gtest.h>
+
+namespace flickmark {
+namespace {
+
+struct Gesture {
+    std::string gesture, type, action;
+};
+
+GestureSet setOf(const std::vector<Gesture>& gestures) {
+    GestureSet set;
+    for (const Gesture& g : gestures) {
+        set.names.set(gestureDisplayName(g.gesture), g.gesture);
+        set.types.set(g.gesture, g.type);
+        set.actions.set(g.gesture, g.action);
+    }
+    return set;
+}
+
+std::vector<std::string> gesturesOf(const std::vector<MenuEntry>& entries) {
+    std::vector<std::string> out;
+    for (const MenuEntry& e : entries)
+        out.push_back(e.gesture);
+    return out;
+}
+
+TEST(MenuEntries, CaptionShowsTheKeystrokesOrTheProgramFileBehindATab) {
+    struct Row {
+        std::string type, action, expected;
+    };
+    const Row rows[] = {
+        {"Keystroke", "000041A", "UP+RIGHT\t   (A)"},
+        {"Multiple Keystrokes", "010043CTRL+C|000074F5", "UP+RIGHT\t   (CTRL+C | F5)"},
+        {"Keystroke", "", "UP+RIGHT\t   ()"},
+        {"Multiple Keystrokes", "", "UP+RIGHT\t   ()"},
+        {"Keystroke", "000000", "UP+RIGHT\t   ()"},
+        {"Macro", "000041A|000042B", "UP+RIGHT\t   (A | B)"}, // unknown types show as keystroke lists
+        {"Keystroke", "0x0041A", "UP+RIGHT\t   (0x0041A)"},   // malformed: as written
+        {"Run Program / File", R"(C:\Program Files\My Tool\run me.exe|-x "a b")",
+         "UP+RIGHT\t   [run me.exe]"},
+        {"Run Program / File", "notepad.exe|", "UP+RIGHT\t   [notepad.exe]"},
+        {"Run Program / File", "C:/tools/build.bat", "UP+RIGHT\t   [build.bat]"},
+        {"Run Program / File", R"(%USERPROFILE%\Documents\)", "UP+RIGHT\t   []"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(entryCaption("UP+RIGHT", row.type, row.action), row.expected)
+            << row.type << " " << row.action;
+}
+
+TEST(MenuEntries, HelpListsTheGesturesBeginningWithTheDirectionProgramSetFirst) {
+    const GestureSet program = setOf({{"0", "Keystroke", "000041A"},
+                                      {"30", "Keystroke", "000042B"},
+                                      {"03", "Multiple Keystrokes", "010043CTRL+C|000074F5"},
+                                      {"0312", "Run Program / File", R"(C:\windows\notepad.exe|)"},
+                                      {"1", "Keystroke", "000043C"}});
+    const GestureSet global = setOf({{"01", "Keystroke", "000044D"}, {"03", "Keystroke", "000058X"}});
+    struct Row {
+        Direction direction;
+        std::vector<std::string> gestures;
+    };
+    const Row rows[] = {
+        {dir::Up, {"0", "03", "0312", "01", "03"}},
+        {dir::Right, {"30"}},
+        {dir::Down, {"1"}},
+        {dir::Left, {}},
+        {dir::None, {}},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(gesturesOf(helpEntries(row.direction, program, global)), row.gestures)
+            << int(row.direction);
+
+    const auto entries = helpEntries(dir::Up, program, global);
+    EXPECT_EQ(entries[1].caption, "UP+RIGHT\t   (CTRL+C | F5)");
+    EXPECT_EQ(entries[4].caption, "UP+RIGHT\t   (X)") << "the global set's own action";
+}
+
+TEST(MenuEntries, SuggestionsKeepTheirOrderWithAnEntryPerSetThatHasTheGesture) {
+    const GestureSet program = setOf({{"17", "Keystroke", "000041A"}});
+    const GestureSet global = setOf({{"17", "Keystroke", "000042B"}, {"12", "Keystroke", "000043C"}});
+    const auto entries = suggestionEntries({"12", "76", "17"}, program, global);
+    EXPECT_EQ(entries,
+              (std::vector<MenuEntry>{
+                  {"12", "DOWN+LEFT\t   (C)"}, {"17", "DOWN+SW\t   (A)"}, {"17", "DOWN+SW\t   (B)"}}));
+}
+
+TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
+    using Kind = MenuItem::Kind;
+    const std::vector<MenuEntry> entries{{"03", "UP+RIGHT\t   (A)"}, {"0", "UP\t   (B)"}};
+    const MenuItem separator{Kind::Separator, "", 0, {}};
+    const MenuItem first{Kind::Command, "UP+RIGHT\t   (A)", kFirstEntryId, {}};
+    const MenuItem second{Kind::Command, "UP\t   (B)", kFirstEntryId + 1, {}};
+    const MenuItem close{Kind::Command, "Close", kCloseId, {}};
+
+    EXPECT_EQ(helpMenuItems(entries),
+              (std::vector<MenuItem>{
+                  {Kind::Submenu, "Help Popup", 0, {{Kind::Command, "Configure", kConfigureId, {}}}},
+                  separator,
+                  first,
+                  second,
+                  separator,
+                  close}));
+    EXPECT_EQ(suggestionsMenuItems("03", entries),
+              (std::vector<MenuItem>{
+                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
+                  {Kind::Disabled, "(UP+RIGHT)  not found ", 0, {}},
+                  separator,
+                  first,
+                  second,
+                  separator,
+                  close}));
+
+    EXPECT_EQ(entryIndexOfId(kFirstEntryId + 1, 2), 1u);
+    EXPECT_EQ(entryIndexOfId(kFirstEntryId + 2, 2), std::nullopt);
+    EXPECT_EQ(entryIndexOfId(kCloseId, 2), std::nullopt);
+}
+
+TEST(MenuEntries, PreviewGoesBesideTheMenuOnTheSideWithRoom) {
+    const Rect work{0, 0, 1280, 800};
+    const PopupSize size{97, 107};
+    struct Row {
+        Rect item;
+        Point expected;
+    };
+    const Row rows[] = {
+        {{400, 300, 650, 318}, {654, 300}},   // room on the right
+        {{1000, 300, 1200, 318}, {899, 300}}, // none on the right: left of the menu
+        {{20, 300, 1260, 318}, {1264, 300}},  // room on neither side: the popup's placement decides
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(menuPreviewCorner(row.item, size, work), row.expected) << row.item.left;
+}
+
+} // namespace
+} // namespace flickmark
