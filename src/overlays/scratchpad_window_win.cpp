@@ -2,6 +2,7 @@
 
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/gdi_paint.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -42,19 +43,6 @@ constexpr wchar_t kHelpHint[] = L"Help/Configure";
 
 int scaled(int logical, int dpi) {
     return scaleForDpi(logical, dpi);
-}
-
-void fill(HDC dc, const RECT& r, COLORREF color) {
-    const win32::UniqueBrush brush(::CreateSolidBrush(color));
-    ::FillRect(dc, &r, brush.get());
-}
-
-void frame(HDC dc, const RECT& r, COLORREF color, int width) {
-    const win32::UniqueBrush brush(::CreateSolidBrush(color));
-    for (int i = 0; i < width; ++i) {
-        const RECT inner{r.left + i, r.top + i, r.right - i, r.bottom - i};
-        ::FrameRect(dc, &inner, brush.get());
-    }
 }
 
 // The message font of the system at `dpi`; a plain sans-serif font if the system does not say.
@@ -251,16 +239,16 @@ void ScratchpadWindow::paint() {
     // Drawn off screen and copied in one go, so the pad does not flicker while a stroke grows.
     const win32::DibCanvas canvas(width, height);
     const HDC dc = canvas.dc();
-    fill(dc, layout_.client, kPadColor);
+    win32::fillRect(dc, layout_.client, kPadColor);
     drawPath(dc);
-    frame(dc, layout_.client, kOutlineColor, std::max(1, scaled(1, layout_.dpi)));
+    win32::frameRect(dc, layout_.client, kOutlineColor, std::max(1, scaled(1, layout_.dpi)));
     drawTopBar(dc);
     ::BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 }
 
 void ScratchpadWindow::drawTopBar(HDC dc) const {
     RECT bar = layout_.topBar;
-    fill(dc, bar, ::GetSysColor(COLOR_BTNFACE));
+    win32::fillRect(dc, bar, ::GetSysColor(COLOR_BTNFACE));
     // Raised inner and lowered outer bevel.
     ::DrawEdge(dc, &bar, EDGE_ETCHED, BF_RECT);
     if (layout_.helpButton.right <= layout_.helpButton.left)
@@ -277,7 +265,7 @@ void ScratchpadWindow::drawTopBar(HDC dc) const {
 void ScratchpadWindow::drawButton(HDC dc, Button button, const RECT& r) const {
     const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     const COLORREF ink = ::GetSysColor(COLOR_BTNTEXT);
-    fill(dc, r, face);
+    win32::fillRect(dc, r, face);
     // Flat: a border only under the mouse, sunken while pressed.
     RECT edge = r;
     if (pressed_ == button && hot_ == button)

@@ -2,6 +2,7 @@
 
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/gdi_paint.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "popup/arrow_image.h"
@@ -38,19 +39,6 @@ std::uint32_t systemRgb(int index) {
 COLORREF shifted(COLORREF c, int delta) {
     const auto move = [delta](BYTE v) { return static_cast<BYTE>(std::clamp(v + delta, 0, 255)); };
     return RGB(move(GetRValue(c)), move(GetGValue(c)), move(GetBValue(c)));
-}
-
-void fill(HDC dc, const RECT& r, COLORREF color) {
-    const win32::UniqueBrush brush(::CreateSolidBrush(color));
-    ::FillRect(dc, &r, brush.get());
-}
-
-void frame(HDC dc, const RECT& r, COLORREF color, int width) {
-    const win32::UniqueBrush brush(::CreateSolidBrush(color));
-    for (int i = 0; i < width; ++i) {
-        const RECT inner{r.left + i, r.top + i, r.right - i, r.bottom - i};
-        ::FrameRect(dc, &inner, brush.get());
-    }
 }
 
 win32::UniqueFont createPopupFont(UINT dpi) {
@@ -219,20 +207,20 @@ void TooltipWindow::drawText(std::u16string_view text, Point at, std::u16string_
     const win32::SelectionScope selectFont(dc, font.get());
     ::SetBkMode(dc, TRANSPARENT);
     const RECT all{0, 0, placed.width(), placed.height()};
-    fill(dc, all, ::GetSysColor(COLOR_WINDOW));
+    win32::fillRect(dc, all, ::GetSysColor(COLOR_WINDOW));
     int y = border + padY;
     if (!headerLines.empty()) {
         const RECT band{border, border, placed.width() - border, border + headerHeight};
         const int middle = (band.top + band.bottom) / 2;
         const COLORREF menu = ::GetSysColor(COLOR_MENU);
-        fill(dc, RECT{band.left, band.top, band.right, middle}, shifted(menu, 15));
-        fill(dc, RECT{band.left, middle, band.right, band.bottom}, shifted(menu, -20));
-        frame(dc, band, ::GetSysColor(COLOR_BTNSHADOW), border);
+        win32::fillRect(dc, RECT{band.left, band.top, band.right, middle}, shifted(menu, 15));
+        win32::fillRect(dc, RECT{band.left, middle, band.right, band.bottom}, shifted(menu, -20));
+        win32::frameRect(dc, band, ::GetSysColor(COLOR_BTNSHADOW), border);
         drawLines(dc, headerLines, headerInset, border + padY, lineHeight, ::GetSysColor(COLOR_MENUTEXT));
         y = band.bottom + padY;
     }
     drawLines(dc, bodyLines, border + padX, y, lineHeight, ::GetSysColor(COLOR_WINDOWTEXT));
-    frame(dc, all, ::GetSysColor(COLOR_WINDOWFRAME), border);
+    win32::frameRect(dc, all, ::GetSysColor(COLOR_WINDOWFRAME), border);
     canvas.makeOpaque();
     present(canvas, placed);
 }
@@ -267,7 +255,7 @@ void TooltipWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
     win32::DibCanvas canvas(placed.width(), placed.height());
     const HDC dc = canvas.dc();
     const RECT all{0, 0, placed.width(), placed.height()};
-    fill(dc, all, ::GetSysColor(COLOR_INFOBK));
+    win32::fillRect(dc, all, ::GetSysColor(COLOR_INFOBK));
     const int innerWidth = placed.width() - 2 * border;
     const int innerHeight = placed.height() - 2 * border;
     if (innerWidth == picture.width() && innerHeight == picture.height()) {
@@ -279,7 +267,7 @@ void TooltipWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
         ::StretchBlt(dc, border, border, innerWidth, innerHeight, picture.dc(), 0, 0, picture.width(),
                      picture.height(), SRCCOPY);
     }
-    frame(dc, all, ::GetSysColor(COLOR_WINDOWFRAME), border);
+    win32::frameRect(dc, all, ::GetSysColor(COLOR_WINDOWFRAME), border);
     canvas.makeOpaque();
     present(canvas, placed);
 }
