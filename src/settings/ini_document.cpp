@@ -169,6 +169,10 @@ std::string IniDocument::text() const {
         result += line.text;
         result += line.ending;
     }
+    // A first line that starts with the mark's bytes (written by an edit, or moved up when the lines above it
+    // were removed) would lose them to the next reader; a mark in front of it keeps them.
+    if (byteOrderMark_.empty() && result.starts_with(kUtf8ByteOrderMark))
+        result.insert(0, kUtf8ByteOrderMark);
     return result;
 }
 

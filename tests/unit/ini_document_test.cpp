@@ -219,5 +219,18 @@ TEST(IniDocument, RemovingKeysAndSectionsKeepsTheRest) {
     EXPECT_FALSE(document.removeSection("missing"));
 }
 
+TEST(IniDocument, AFirstLineStartingWithTheMarksBytesKeepsThemWhenReadAgain) {
+    const std::string mark = "\xEF\xBB\xBF";
+    IniDocument written;
+    written.setValue("", mark + "k", "1");
+    IniDocument movedUp("a=1\n" + mark + "b=2\n");
+    movedUp.removeKey("", "a");
+    for (const IniDocument* document : {&written, &movedUp}) {
+        const IniDocument reread(document->text());
+        EXPECT_EQ(reread.keyNames(""), document->keyNames("")) << document->text();
+        EXPECT_EQ(reread.text(), document->text());
+    }
+}
+
 } // namespace
 } // namespace flickmark
