@@ -99,12 +99,14 @@ fuzz_target() {
         fi
     fi
 
-    local before started finished status=0
+    # Wall and CPU seconds: on a busy machine inputs per CPU second are the steadier figure.
+    local before timing status=0
     before=$(find "$artifacts" -type f | wc -l)
-    started=$(date +%s.%N)
-    "$binary" "$corpus" "$build/seeds/$1" -runs="$runs" -max_total_time="$seconds" -max_len=8192 -timeout=10 \
-        -rss_limit_mb=2048 -artifact_prefix="$artifacts/" -print_final_stats=1 >"$log" 2>&1 || status=$?
-    finished=$(date +%s.%N)
+    timing=$({
+        TIMEFORMAT='%R %U'
+        time "$binary" "$corpus" "$build/seeds/$1" -runs="$runs" -max_total_time="$seconds" -max_len=8192 \
+            -timeout=10 -rss_limit_mb=2048 -artifact_prefix="$artifacts/" -print_final_stats=1 >"$log" 2>&1
+    } 2>&1) || status=$?
 
     local done_runs found
     done_runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
@@ -112,9 +114,10 @@ fuzz_target() {
     if ((status != 0 && found == 0)); then
         found=1
     fi
-    awk -v t="$target" -v r="${done_runs:-0}" -v s="$started" -v f="$finished" -v g="$replayed" -v c="$found" \
-        'BEGIN { e = f - s; printf "%-20s %9d inputs %7.1f s %8.0f inputs/s   regressions %d   found %d\n",
-                 t, r, e, (e > 0 ? r / e : 0), g, c }'
+    awk -v t="$target" -v r="${done_runs:-0}" -v timing="${timing:-0 0}" -v g="$replayed" -v c="$found" \
+        'BEGIN { split(timing, s, " "); w = s[1]; u = s[2]
+                 printf "%-20s %9d inputs %7.1f s %8.0f inputs/s %8.0f per CPU s   regressions %d   found %d\n",
+                        t, r, w, (w > 0 ? r / w : 0), (u > 0 ? r / u : 0), g, c }'
     if ((found > 0)); then
         grep -E -A6 '== property violated|ERROR: (AddressSanitizer|LeakSanitizer|libFuzzer)|runtime error' \
             "$log" | head -n 40 >&2 || true
