@@ -47,6 +47,7 @@ public:
     explicit IniDocument(std::string_view text);
 
     // The whole text: untouched lines exactly as read, new lines with the line break the text used first.
+    // When the first line starts with the bytes of a UTF-8 byte-order mark, a mark goes in front of it.
     std::string text() const;
 
     // Non-empty section names in file order, duplicates included (as the platform lists them).

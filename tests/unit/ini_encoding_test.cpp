@@ -135,5 +135,20 @@ TEST_F(IniEncodingTest, HeldLinesFollowTheirSectionAndEntryWhenATextIsWrittenAfr
               utf16(u"[ 2 ]\r\nAction=C:\\\u0414.exe|\r\n[3]\r\nAction=C:\\?.exe|\r\n"));
 }
 
+TEST(IniEncoding, AFirstLineStartingWithTheBytesOfAMarkStaysEightBitTextWhenReadAgain) {
+    const Windows1252CodePage codePage;
+    for (const std::string mark : {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"}) {
+        IniDocument written;
+        written.setValue("", mark + "k", "1");
+        IniDocument movedUp("a=1\r\n" + mark + "b=2\r\n");
+        movedUp.removeKey("", "a");
+        for (const IniDocument* document : {&written, &movedUp}) {
+            const DecodedIni reread = decodeIni(encodeIni(*document, FileEncoding{}, codePage), codePage);
+            EXPECT_EQ(reread.encoding.encoding, TextEncoding::Ansi);
+            EXPECT_EQ(reread.document.keyNames(""), document->keyNames("")) << document->text();
+        }
+    }
+}
+
 } // namespace
 } // namespace flickmark
