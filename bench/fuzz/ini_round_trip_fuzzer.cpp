@@ -62,15 +62,18 @@ std::string shown(const std::optional<std::string>& value) {
 bool writable(std::string_view section, std::string_view key) {
     section = trimmed(section);
     key = trimmed(key);
-    return !key.empty() && key.find_first_of("\r\n=") == std::string_view::npos && key.front() != '[' &&
-           key.front() != ';' && section.find_first_of("\r\n") == std::string_view::npos;
+    const std::string_view lineBreaksAndZero("\r\n\0", 3);
+    return !key.empty() && key.find_first_of(lineBreaksAndZero) == std::string_view::npos &&
+           key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
+           section.find_first_of(lineBreaksAndZero) == std::string_view::npos;
 }
 
-// A value as it reads back after a write: line breaks, which no line can hold, become blanks.
+// A value as it reads back after a write: line breaks and zero bytes, which no value can hold, become
+// blanks.
 std::string readBack(std::string_view value) {
     std::string out(value);
     for (char& c : out)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
     return out;
 }

@@ -34,8 +34,9 @@ bool isComment(std::string_view name) {
     return !name.empty() && name.front() == ';';
 }
 
+// A zero byte would end the name early for every reader.
 bool canHoldName(std::string_view name) {
-    return name.find_first_of("\r\n") == std::string_view::npos;
+    return name.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
 }
 
 bool canHoldKey(std::string_view key) {
@@ -65,7 +66,7 @@ bool iniNamesEqual(std::string_view a, std::string_view b) {
 std::string encodeIniValue(std::string_view value) {
     std::string text(value);
     for (char& c : text)
-        if (c == '\r' || c == '\n')
+        if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
     const bool blankAtEnd = !text.empty() && (isBlank(text.front()) || isBlank(text.back()));
     if (blankAtEnd || unquote(text).size() != text.size())

@@ -63,7 +63,7 @@ public:
     // Writes a key: the value part of the existing line is replaced, or a new line is added after the last
     // key of the section, or the section is added at the end of the text. The value is stored so that it
     // reads back exactly (see encodeIniValue). Returns whether the text changed; a name no line could hold
-    // (an empty key, '=' or a line break in a name, a key starting with '[' or ';') changes nothing.
+    // (an empty key, '=', a line break or a zero byte in a name, a key starting with '[' or ';') changes nothing.
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes the first matching key line of the first section of that name.
     bool removeKey(std::string_view section, std::string_view key);
@@ -114,8 +114,8 @@ private:
 };
 
 // The text to store for a value so that reading gives the value back: a value with blanks at either end, or
-// with a pair of matching quotes around it, is put in double quotes. Line breaks, which no line can hold,
-// become blanks.
+// with a pair of matching quotes around it, is put in double quotes. Line breaks and zero bytes, which no
+// value can hold, become blanks.
 std::string encodeIniValue(std::string_view value);
 
 // Section and key name comparison: ignores the case of ASCII letters, does not trim.

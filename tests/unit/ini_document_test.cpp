@@ -209,12 +209,15 @@ TEST(IniDocument, EveryValueReadsBackExactlyAfterWriting) {
     document.setValue("s", "k", "two\r\nlines");
     EXPECT_EQ(document.find("s", "k"), "two  lines");
     EXPECT_EQ(document.keyNames("s"), (Strings{"k"}));
+    document.setValue("s", "k", std::string("zero\0byte", 9));
+    EXPECT_EQ(document.find("s", "k"), "zero byte");
 }
 
 TEST(IniDocument, NamesNoLineCouldHoldAreRefused) {
-    for (const char* key : {"", "a=b", "[k", ";k", "a\nb"}) {
+    for (const std::string& key :
+         std::vector<std::string>{"", "a=b", "[k", ";k", "a\nb", std::string("a\0b", 3)}) {
         IniDocument document("[s]\n");
-        EXPECT_FALSE(document.setValue("s", key, "v")) << key;
+        EXPECT_FALSE(document.setValue("s", key, "v")) << key.c_str();
         EXPECT_EQ(document.text(), "[s]\n");
     }
     IniDocument document;
