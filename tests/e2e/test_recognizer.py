@@ -8,8 +8,8 @@ from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
 ARROW_SIZE = 48  # the popup's pictures are about this size
 
 
-class RecognizerEndToEnd(harness.ProbeTestCase):
-    module = "recognizer"
+class RecognizerCase(harness.ProbeTestCase):
+    """Flickmark started for each test with the test pace settings; no tests of its own."""
 
     def setUp(self):
         super().setUp()
@@ -27,6 +27,42 @@ class RecognizerEndToEnd(harness.ProbeTestCase):
         self.log.wait_for(" - Init - ", mark)
         self.log.wait_for("--------0" if accepted else "---------1", mark)
         return mark, since_us
+
+    def check_arrow_popup_follows_the_stroke_and_hides_on_release(self, arrow_size: int) -> None:
+        start = self.probe.point(0.5, 0.7)
+        self.session.move(*start)
+        before = self.session.screenshot("before-press")
+        mark, _ = self.press(start)
+
+        up_points = relative_path(start, UP_STEPS)
+        self.session.stroke(up_points)
+        self.log.wait_for("ADDING Up", mark)
+        # The Up arrow's top-left corner is 90 pixels left of and 5 below the cursor of the recording tick.
+        near_start = Box(start[0] - 90 - 40, start[1] - 40 - 40, start[0] - 90 + arrow_size + 40,
+                         start[1] + 5 + arrow_size + 40)
+        up_arrow = self.session.screenshot("arrow-up")
+        self.session.stroke(relative_path(up_points[-1], RIGHT_STEPS))
+        self.log.wait_for("ADDING Right", mark)
+        right_arrow = self.session.screenshot("arrow-right")
+        self.session.button_up()
+        self.log.wait_for("int-------", mark)
+        self.assertIsNone(self.log.find(" Pause Trigger ", mark), "the help pause ran out during the stroke")
+
+        shown_up = before.difference(up_arrow, near_start)
+        self.assertGreaterEqual(shown_up.pixels, 50, f"no Up arrow near {near_start}")
+        self.assertLessEqual(max(shown_up.bounds.width, shown_up.bounds.height), 2 * arrow_size, shown_up)
+        shown_right = before.difference(right_arrow, near_start)
+        self.assertGreaterEqual(shown_right.pixels, 50, "no Right arrow")
+        self.assertTrue(overlaps(shown_up.bounds, shown_right.bounds), "the arrow moved for the second direction")
+        self.assertGreater(up_arrow.difference(right_arrow, near_start).pixels, 0, "the arrow did not change")
+
+        # Hidden at the release: the probe's own pixels come back (repainted after the popup went away).
+        harness.wait_until(lambda: before.difference(self.session.screenshot(), near_start).pixels == 0, 3.0,
+                           "the arrow popup to disappear after the release")
+
+
+class RecognizerEndToEnd(RecognizerCase):
+    module = "recognizer"
 
     def test_up_then_right_hands_over_gesture_03(self):
         start = self.probe.point(0.5, 0.7)
@@ -63,36 +99,15 @@ class RecognizerEndToEnd(harness.ProbeTestCase):
         self.log.assert_never(("ADDING", "Direction", "int-------", "gesture", "--------0"), mark)
 
     def test_arrow_popup_follows_the_stroke_and_hides_on_release(self):
-        start = self.probe.point(0.5, 0.7)
-        self.session.move(*start)
-        before = self.session.screenshot("before-press")
-        mark, _ = self.press(start)
+        self.check_arrow_popup_follows_the_stroke_and_hides_on_release(ARROW_SIZE)
 
-        up_points = relative_path(start, UP_STEPS)
-        self.session.stroke(up_points)
-        self.log.wait_for("ADDING Up", mark)
-        # The Up arrow's top-left corner is 90 pixels left of and 5 below the cursor of the recording tick.
-        near_start = Box(start[0] - 90 - 40, start[1] - 40 - 40, start[0] - 90 + ARROW_SIZE + 40,
-                         start[1] + 5 + ARROW_SIZE + 40)
-        up_arrow = self.session.screenshot("arrow-up")
-        self.session.stroke(relative_path(up_points[-1], RIGHT_STEPS))
-        self.log.wait_for("ADDING Right", mark)
-        right_arrow = self.session.screenshot("arrow-right")
-        self.session.button_up()
-        self.log.wait_for("int-------", mark)
-        self.assertIsNone(self.log.find(" Pause Trigger ", mark), "the help pause ran out during the stroke")
 
-        shown_up = before.difference(up_arrow, near_start)
-        self.assertGreaterEqual(shown_up.pixels, 50, f"no Up arrow near {near_start}")
-        self.assertLessEqual(max(shown_up.bounds.width, shown_up.bounds.height), 2 * ARROW_SIZE, shown_up)
-        shown_right = before.difference(right_arrow, near_start)
-        self.assertGreaterEqual(shown_right.pixels, 50, "no Right arrow")
-        self.assertTrue(overlaps(shown_up.bounds, shown_right.bounds), "the arrow moved for the second direction")
-        self.assertGreater(up_arrow.difference(right_arrow, near_start).pixels, 0, "the arrow did not change")
+class ArrowPopupAt150Percent(RecognizerCase):
+    module = "recognizer-150"
+    dpi = 144
 
-        # Hidden at the release: the probe's own pixels come back (repainted after the popup went away).
-        harness.wait_until(lambda: before.difference(self.session.screenshot(), near_start).pixels == 0, 3.0,
-                           "the arrow popup to disappear after the release")
+    def test_arrow_popup_is_scaled_and_follows_the_stroke(self):
+        self.check_arrow_popup_follows_the_stroke_and_hides_on_release(ARROW_SIZE * 3 // 2)
 
 
 def overlaps(a: Box, b: Box) -> bool:
