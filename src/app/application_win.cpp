@@ -95,6 +95,7 @@ void Application::createScratchpad() {
 void Application::createGestureMenus() {
     Recognizer& recognizer = mouseMonitor_->recognizer();
     nestedLoops_.setObserver(&recognizer);
+    clock_.setNestedLoops(&nestedLoops_);
     gestureMenus_ = std::make_unique<GestureMenus>(
         GestureMenusPorts{*directionsMenu_, *namePopupPort_, keyboard_, clock_, *helpConfigTimer_,
                           nestedLoops_, menuRelay_, desktop_, foreground_, gestureStore_, recognizer,
@@ -142,6 +143,7 @@ Application::~Application() {
     gestureMenus_.reset();
     menuPreview_.reset();
     menuPreviewPopup_.reset();
+    clock_.setNestedLoops(nullptr);
     nestedLoops_.setObserver(nullptr);
     mouseMonitor_.reset();
     arrowsPort_.reset();

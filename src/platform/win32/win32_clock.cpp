@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace flickmark {
 namespace {
@@ -22,6 +23,9 @@ void Win32Clock::pause(int milliseconds) {
 }
 
 void Win32Clock::waitWithMessages(int milliseconds) {
+    std::optional<NestedLoopGuard> guard;
+    if (loops_)
+        guard.emplace(*loops_);
     const std::int64_t end = nowMs() + std::max(milliseconds, 0);
     for (;;) {
         MSG msg{};
