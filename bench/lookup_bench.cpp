@@ -3,6 +3,7 @@
 // that is not there, collecting the near gestures and suggestions. The keystroke pauses and the short waits
 // of the lookup are virtual.
 #include "fakes/dispatch_rig.h"
+#include "gesture_file_fixture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,42 +13,11 @@
 namespace flickmark {
 namespace {
 
-// Distinct gesture strings, shortest first.
-std::vector<std::string> gestureStrings(std::size_t count) {
-    std::vector<std::string> all;
-    std::vector<std::string> frontier = {""};
-    while (all.size() < count) {
-        std::vector<std::string> next;
-        for (const std::string& g : frontier)
-            for (char d = '0'; d <= '7' && all.size() < count; ++d)
-                if (g.empty() || g.back() != d) {
-                    next.push_back(g + d);
-                    all.push_back(g + d);
-                }
-        frontier = std::move(next);
-    }
-    return all;
-}
-
-std::string programFile(const std::vector<std::string>& gestures) {
-    std::string text;
-    for (std::size_t i = 0; i < gestures.size(); ++i) {
-        const char* type = i % 3 == 0   ? "Multiple Keystrokes"
-                           : i % 3 == 1 ? "Keystroke"
-                                        : "Run Program / File";
-        const char* action = i % 3 == 0   ? "010043CTRL+C|000056V"
-                             : i % 3 == 1 ? "000074F5"
-                                          : "C:\\Tools\\app.exe|";
-        text += "[" + gestures[i] + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
-    }
-    return text;
-}
-
 struct LookupFixture {
     LookupFixture() {
-        const auto gestures = gestureStrings(1000);
-        rig.addFile("Gestures_probe.exe.ini", programFile(gestures));
-        rig.addFile("Gestures.ini", programFile({gestures.begin(), gestures.begin() + 50}));
+        const auto gestures = bench::gestureStrings(1000);
+        rig.addFile("Gestures_probe.exe.ini", bench::gestureFile(gestures));
+        rig.addFile("Gestures.ini", bench::gestureFile({gestures.begin(), gestures.begin() + 50}));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
         rig.dispatcher.setStrokeAngleSource([](std::size_t) { return 100; });

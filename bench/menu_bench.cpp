@@ -3,6 +3,7 @@
 // menu itself is a fake that closes at once on virtual time, so only our own work is measured.
 #include "fakes/dispatch_rig.h"
 #include "fakes/scripted_popup_menu.h"
+#include "gesture_file_fixture.h"
 #include "library/gesture_menus.h"
 #include "recognizer/recognizer_control.h"
 
@@ -13,38 +14,6 @@
 
 namespace flickmark {
 namespace {
-
-// Distinct gesture strings beginning with `first`, shortest first.
-std::vector<std::string> gesturesBeginningWith(char first, std::size_t count) {
-    std::vector<std::string> all;
-    std::vector<std::string> frontier = {std::string(1, first)};
-    all.push_back(frontier.front());
-    while (all.size() < count) {
-        std::vector<std::string> next;
-        for (const std::string& g : frontier)
-            for (char d = '0'; d <= '7' && all.size() < count; ++d)
-                if (g.back() != d) {
-                    next.push_back(g + d);
-                    all.push_back(g + d);
-                }
-        frontier = std::move(next);
-    }
-    return all;
-}
-
-std::string gestureFile(const std::vector<std::string>& gestures) {
-    std::string text;
-    for (std::size_t i = 0; i < gestures.size(); ++i) {
-        const char* type = i % 3 == 0   ? "Multiple Keystrokes"
-                           : i % 3 == 1 ? "Keystroke"
-                                        : "Run Program / File";
-        const char* action = i % 3 == 0   ? "010043CTRL+C|000056V|001074SHIFT+F5"
-                             : i % 3 == 1 ? "000074F5"
-                                          : "C:\\Program Files\\Tools\\app.exe|-x";
-        text += "[" + gestures[i] + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
-    }
-    return text;
-}
 
 class IdleRecognizer final : public RecognizerControl {
 public:
@@ -61,9 +30,9 @@ public:
 // set adds 50 that begin with Down.
 struct MenuFixture {
     MenuFixture() {
-        const auto gestures = gesturesBeginningWith('0', 1000);
-        rig.addFile("Gestures_probe.exe.ini", gestureFile(gestures));
-        rig.addFile("Gestures.ini", gestureFile(gesturesBeginningWith('1', 50)));
+        const auto gestures = bench::gestureStrings(1000, "0");
+        rig.addFile("Gestures_probe.exe.ini", bench::gestureFile(gestures));
+        rig.addFile("Gestures.ini", bench::gestureFile(bench::gestureStrings(50, "1")));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
         rig.dispatcher.setMenus(&menus);

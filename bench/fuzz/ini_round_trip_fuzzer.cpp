@@ -5,8 +5,8 @@
 //
 // Input: the document text, optionally followed by a NUL byte and the edit script.
 
-#include "fuzz_check.h"
 #include "fakes/windows_1252_code_page.h"
+#include "fuzz_check.h"
 #include "settings/ini_document.h"
 #include "settings/ini_encoding.h"
 
@@ -33,21 +33,9 @@ constexpr std::size_t kMaxValueLength = 48;
 constexpr std::string_view kMissing = "<missing>";
 
 // The reader's blanks: tab, LF, VT, FF, CR, space and Ctrl+Z.
-bool isBlank(char c) {
-    return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' ';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // A name as lookups compare it: trimmed, ASCII letters in lower case.
 std::string folded(std::string_view name) {
-    std::string out(trimmed(name));
+    std::string out(trimIniBlanks(name));
     for (char& c : out)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + ('a' - 'A'));
@@ -60,8 +48,8 @@ std::string shown(const std::optional<std::string>& value) {
 
 // What a key may be written under: the writer refuses names no line could hold.
 bool writable(std::string_view section, std::string_view key) {
-    section = trimmed(section);
-    key = trimmed(key);
+    section = trimIniBlanks(section);
+    key = trimIniBlanks(key);
     const std::string_view lineBreaksAndZero("\r\n\0", 3);
     return !key.empty() && key.find_first_of(lineBreaksAndZero) == std::string_view::npos &&
            key.find('=') == std::string_view::npos && key.front() != '[' && key.front() != ';' &&
