@@ -1,6 +1,7 @@
 #include "app/application_win.h"
 
 #include "library/gesture_files.h"
+#include "platform/win32/dialog_base.h"
 #include "settings/settings_table.h"
 
 #include <charconv>
@@ -177,6 +178,8 @@ int Application::run() {
             break; // WM_QUIT
         if (got == -1)
             return 1;
+        if (win32::routeToModelessDialog(msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

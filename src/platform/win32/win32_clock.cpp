@@ -1,5 +1,7 @@
 #include "platform/win32/win32_clock.h"
 
+#include "platform/win32/dialog_base.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -35,6 +37,8 @@ void Win32Clock::waitWithMessages(int milliseconds) {
                 ::PostQuitMessage(static_cast<int>(msg.wParam));
                 return;
             }
+            if (win32::routeToModelessDialog(msg))
+                continue;
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }

@@ -1,0 +1,17 @@
+#include "platform/win32/win32_user_messages.h"
+
+#include "platform/win32/text_convert.h"
+
+#include <windows.h>
+
+namespace flickmark {
+
+// The program has no window of its own in front, so the box is owned by none and asks for the foreground.
+void Win32UserMessages::warn(const std::string& text) {
+    const std::wstring wide = win32::fromUtf8(text);
+    const NestedLoopGuard guard(loops_);
+    ::MessageBoxW(nullptr, wide.c_str(), L"Flickmark",
+                  MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);
+}
+
+} // namespace flickmark
