@@ -22,10 +22,21 @@ const GestureSet& GestureLibraryStore::loadShownSet(const std::string& fileName)
     return shown_;
 }
 
-bool GestureLibraryStore::saveShownSet() {
-    const bool saved = saveGestureSet(files_, codePage_, log_, dataFolder_, shown_);
+const GestureSet& GestureLibraryStore::showSet(GestureSet set) {
+    shown_ = std::move(set);
     if (isGlobalGestureFile(shown_.fileName))
         global_.copyContentFrom(shown_);
+    return shown_;
+}
+
+bool GestureLibraryStore::saveShownSet() {
+    return saveSet(shown_);
+}
+
+bool GestureLibraryStore::saveSet(const GestureSet& set) {
+    const bool saved = saveGestureSet(files_, codePage_, log_, dataFolder_, set);
+    if (isGlobalGestureFile(set.fileName))
+        global_.copyContentFrom(set);
     return saved;
 }
 

@@ -29,8 +29,14 @@ public:
     // Saves the shown set to the file it was loaded from. Saving "Gestures.ini" also replaces the global
     // copy, even when the write is refused (the in-memory set stays the one in effect).
     bool saveShownSet();
+    // Shows a set held in memory (one whose save was refused) instead of loading its file. For
+    // "Gestures.ini" it also replaces the global copy.
+    const GestureSet& showSet(GestureSet set);
     GestureSet& shownSet() { return shown_; }
     const GestureSet& shownSet() const { return shown_; }
+
+    // Saves a set that is not shown to its file, as saveShownSet does.
+    bool saveSet(const GestureSet& set);
 
     // Loads a program's file for a lookup; the shown set is not touched.
     const GestureSet& loadLookupSet(const std::string& fileName);

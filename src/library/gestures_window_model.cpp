@@ -1,0 +1,113 @@
+#include "library/gestures_window_model.h"
+
+#include "library/gesture_files.h"
+
+#include <utility>
+
+namespace flickmark {
+
+std::vector<GestureRow> gestureRows(const GestureSet& set) {
+    std::vector<GestureRow> rows;
+    rows.reserve(set.names.size());
+    for (const auto& [name, gesture] : set.names.entries()) {
+        std::string type = set.types.value(gesture);
+        std::string action = actionDisplayText(type, set.actions.value(gesture));
+        rows.push_back({gesture, name, std::move(type), std::move(action)});
+    }
+    return rows;
+}
+
+GesturesWindowModel::GesturesWindowModel(GestureLibraryStore& store) : store_(store) {
+    items_.push_back({std::string(kGlobalGestureFileName), true});
+    load(items_.front().fileName);
+}
+
+void GesturesWindowModel::refreshSelector(const std::vector<std::string>& programNames) {
+    const std::string shownFile = store_.shownSet().fileName;
+    addSetSelectorItems(items_, store_.listProgramFiles(), programNames);
+    // The global item may have been put in front of the others.
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i].fileName == shownFile)
+            selected_ = i;
+}
+
+std::string GesturesWindowModel::hint() const {
+    return setSelectorHint(items_[selected_].fileName);
+}
+
+ShownSetSave GesturesWindowModel::reload() {
+    ShownSetSave saved = saveShown();
+    load(items_[selected_].fileName);
+    return saved;
+}
+
+ShownSetSave GesturesWindowModel::select(std::size_t index) {
+    if (index >= items_.size() || index == selected_)
+        return {};
+    ShownSetSave saved = saveShown();
+    selected_ = index;
+    load(items_[selected_].fileName);
+    return saved;
+}
+
+ShownSetSave GesturesWindowModel::save() {
+    return saveShown();
+}
+
+void GesturesWindowModel::saveForExit() {
+    if (edited_)
+        unsaved_.insert_or_assign(store_.shownSet().fileName, store_.shownSet());
+    edited_ = false;
+    // One attempt each: a refusal is in the log, and nothing more can be done for it.
+    for (const auto& [fileName, set] : unsaved_)
+        store_.saveSet(set);
+    unsaved_.clear();
+}
+
+void GesturesWindowModel::removeRow(std::size_t row) {
+    if (row >= rows_.size())
+        return;
+    store_.shownSet().removeGesture(rows_[row].gesture);
+    rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
+    edited_ = true;
+}
+
+ShownSetSave GesturesWindowModel::saveShown() {
+    if (!edited_)
+        return {};
+    const GestureSet& set = store_.shownSet();
+    if (store_.saveShownSet()) {
+        edited_ = false;
+        unsaved_.erase(set.fileName);
+        return {};
+    }
+    // Kept for the next save; the shown set is replaced only by load(), which takes it back from here.
+    unsaved_.insert_or_assign(set.fileName, set);
+    return {false, warningFor(set)};
+}
+
+void GesturesWindowModel::load(const std::string& fileName) {
+    const auto kept = unsaved_.find(fileName);
+    if (kept != unsaved_.end()) {
+        store_.showSet(std::move(kept->second));
+        unsaved_.erase(kept);
+        edited_ = true;
+    } else {
+        store_.loadShownSet(fileName);
+        edited_ = false;
+    }
+    rows_ = gestureRows(store_.shownSet());
+}
+
+std::string GesturesWindowModel::warningFor(const GestureSet& set) {
+    if (!warnedFiles_.insert(set.fileName).second)
+        return {};
+    const std::string path = store_.dataFolder() + set.fileName;
+    const std::string kept =
+        "Your changes are kept while Flickmark runs and saved when the file can be written.";
+    if (set.fileUnreadable)
+        return path + "\n\ncould not be read, so Flickmark did not save over it. " + kept;
+    return "Unable to write to " + path + "\n\nThe file was left as it was. " + kept;
+}
+
+} // namespace flickmark

@@ -1,0 +1,89 @@
+// What the gestures window shows and does, without the window: the set selector's items, the rows of the
+// shown set, deleting gestures, and when the shown set is saved.
+//
+// The shown set is saved only when it was edited since it was loaded, so that opening, switching and
+// closing leave every file as it is, and a program's set that never had a file gets none. A save the
+// system refuses keeps the old file; the edited set is then kept in memory, shown again when its item is
+// chosen, and saved again at the next occasion, so no edit is lost while the program runs.
+#pragma once
+
+#include "library/gesture_library_store.h"
+#include "library/gesture_set_selector.h"
+
+#include <cstddef>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+// One row of the gesture list.
+struct GestureRow {
+    std::string gesture; // the gesture string, not shown
+    std::string name;    // column "Gesture": the display name, "UP+RIGHT"
+    std::string type;    // column "Action Type": the ActionType text as stored
+    std::string action;  // column "Action": the action's display text
+
+    friend bool operator==(const GestureRow&, const GestureRow&) = default;
+};
+
+// The rows of a set, in its order.
+std::vector<GestureRow> gestureRows(const GestureSet& set);
+
+// The end of a save of the shown set.
+struct ShownSetSave {
+    bool saved = true;
+    // When the save was refused and the user has not been told about that file yet: what to tell them.
+    std::string warning;
+};
+
+class GesturesWindowModel {
+public:
+    // Loads "Gestures.ini" as the shown set. The store must outlive the model.
+    explicit GesturesWindowModel(GestureLibraryStore& store);
+
+    const std::vector<SetSelectorItem>& selectorItems() const { return items_; }
+    std::size_t selectedItem() const { return selected_; }
+    // Adds the data folder's gesture files and the files of `programNames` (openProgramNames) that are
+    // missing; the items already there keep their places.
+    void refreshSelector(const std::vector<std::string>& programNames);
+    // The hint of the selected item.
+    std::string hint() const;
+
+    const GestureSet& shownSet() const { return store_.shownSet(); }
+    const std::vector<GestureRow>& rows() const { return rows_; }
+    bool edited() const { return edited_; }
+
+    // The window is shown: saves the shown set, then loads the selected item's file again, so changes
+    // made to it meanwhile show.
+    ShownSetSave reload();
+    // Saves the shown set and loads the set of item `index`; nothing happens when it is already shown or
+    // there is no such item.
+    ShownSetSave select(std::size_t index);
+    // Saves the shown set (the window closes).
+    ShownSetSave save();
+    // The program ends: saves the shown set and every set kept after a refused save, once each. Never asks
+    // to tell the user (a message would hold up the end); refusals are in the log.
+    void saveForExit();
+
+    // Removes the gesture of a row from the shown set; no effect for a row that does not exist.
+    void removeRow(std::size_t row);
+
+private:
+    ShownSetSave saveShown();
+    void load(const std::string& fileName);
+    std::string warningFor(const GestureSet& set);
+
+    GestureLibraryStore& store_;
+    std::vector<SetSelectorItem> items_;
+    std::size_t selected_ = 0;
+    std::vector<GestureRow> rows_;
+    bool edited_ = false;
+    // Edited sets whose save was refused, by file name, until a save succeeds.
+    std::map<std::string, GestureSet> unsaved_;
+    // Files the user has been told about once this session.
+    std::set<std::string> warnedFiles_;
+};
+
+} // namespace flickmark
