@@ -1,5 +1,6 @@
 #include "app/application_win.h"
 
+#include "app/resource_ids.h"
 #include "library/gesture_files.h"
 #include "platform/win32/dialog_base.h"
 #include "settings/settings_table.h"
@@ -32,7 +33,7 @@ Application::Application(const ReachableDataFolder& dataFolder)
     if (!com_.initialised())
         log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
                     "); opening some files and folders may fail");
-    gestures_ = std::make_unique<MainWindow>([this] { onEnding(); });
+    createGesturesWindow();
     createGestureLibrary();
 
     arrows_ = std::make_unique<TooltipWindow>();
@@ -56,10 +57,25 @@ Application::Application(const ReachableDataFolder& dataFolder)
         std::make_unique<PlaceholderWindow>(L"FlickmarkGestureWizard", L"Flickmark Gesture Wizard");
 }
 
-// What the gestures window holds: the gesture sets (the global copy is loaded now), the gesture-name popup
-// with its close timer, and the dispatcher that looks gestures up and runs their actions.
+// The first window: it loads the global gesture set, and is the hidden main window.
+void Application::createGesturesWindow() {
+    const HINSTANCE instance = win32::moduleInstance();
+    const auto icon = [&](int size) {
+        return static_cast<HICON>(
+            ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FLICKMARK), IMAGE_ICON, size, size, LR_SHARED));
+    };
+    gestures_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
+        gestureStore_, desktop_, windowFocus_, nestedLoops_, userMessages_, configurationPages_, log_,
+        nullptr, icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)), [this] {
+            if (mouseMonitor_)
+                mouseMonitor_->show();
+        }});
+    gestures_->setSessionEndHandler([this] { onEnding(); });
+}
+
+// What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
+// dispatcher that looks gestures up and runs their actions.
 void Application::createGestureLibrary() {
-    gestureStore_.loadShownSet(std::string(kGlobalGestureFileName));
     programs_.setOwnerWindow(reinterpret_cast<WindowId>(gestures_->hwnd()));
     namePopup_ = std::make_unique<TooltipWindow>();
     namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
@@ -84,11 +100,11 @@ void Application::createGestureLibrary() {
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
-// configuration window at the scratchpad's page; until those windows exist the log says what was asked for.
+// configuration window at the scratchpad's page; until the latter exists the log says what was asked for.
 void Application::createScratchpad() {
-    scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
-        keyboard_, desktop_, windowFocus_, log_, [this] { log_.append("open gestures window"); },
-        [this] { log_.append("open configuration window on page 2"); }});
+    scratchPad_ = std::make_unique<ScratchpadWindow>(
+        ScratchpadWindow::Dependencies{keyboard_, desktop_, windowFocus_, log_, [this] { gestures_->show(); },
+                                       [this] { log_.append("open configuration window on page 2"); }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
 }
@@ -166,6 +182,8 @@ void Application::onEnding() {
     clock_.markShuttingDown();
     if (mouseMonitor_)
         mouseMonitor_->stop();
+    if (gestures_)
+        gestures_->closeForExit();
     // At the end of a session the process ends without leaving the message loop: save now.
     keystrokes_.saveListFile();
 }
@@ -184,6 +202,7 @@ int Application::run() {
         ::DispatchMessageW(&msg);
     }
     clock_.markShuttingDown();
+    gestures_->closeForExit();
     keystrokes_.saveListFile();
     return static_cast<int>(msg.wParam);
 }

@@ -7,7 +7,6 @@
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
 #include "app/configuration_stand_in.h"
-#include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
@@ -16,6 +15,7 @@
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
 #include "library/gesture_menus.h"
+#include "library/gestures_window_win.h"
 #include "overlays/scratchpad_window_win.h"
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
@@ -31,6 +31,7 @@
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_text_code_page.h"
+#include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
@@ -70,12 +71,13 @@ private:
         ContextMenuDismisser* target = nullptr;
     };
 
+    void createGesturesWindow();
     void createGestureLibrary();
     // The help and suggestions menus ask the recognizer for resets, so they come after its window.
     void createGestureMenus();
     void createScratchpad();
     void loadSettings();
-    // The main window is closing or the session is ending.
+    // The session is ending.
     void onEnding();
 
     // COM for shell execution on this thread, from before the first window until after the last.
@@ -105,10 +107,11 @@ private:
     ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
     NestedLoops nestedLoops_;
+    Win32UserMessages userMessages_{nestedLoops_};
     LoggedConfigurationPages configurationPages_{log_};
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
-    std::unique_ptr<MainWindow> gestures_;
+    std::unique_ptr<GesturesWindow> gestures_;
     std::unique_ptr<TooltipWindow> namePopup_;
     std::unique_ptr<TextPopupWindow> namePopupPort_;
     std::unique_ptr<WindowTimer> closePopupSystemTimer_;

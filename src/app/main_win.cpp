@@ -1,7 +1,6 @@
 // Program entry: finds the data folder from the command line, creates the application and runs it.
 #include "actions/data_folder.h"
 #include "app/application_win.h"
-#include "app/main_window_win.h"
 #include "platform/win32/process_paths.h"
 #include "platform/win32/text_convert.h"
 
@@ -13,6 +12,8 @@
 #include <vector>
 
 namespace {
+
+constexpr wchar_t kApplicationTitle[] = L"Flickmark";
 
 // The folder of a path, without a trailing delimiter; empty when the path has no folder.
 std::wstring folderOf(const std::wstring& path) {
@@ -49,7 +50,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return application.run();
     } catch (const std::exception& e) {
         const std::wstring text = L"Flickmark could not start:\n" + flickmark::win32::widen(e.what());
-        ::MessageBoxW(nullptr, text.c_str(), flickmark::kApplicationTitle, MB_OK | MB_ICONERROR);
+        ::MessageBoxW(nullptr, text.c_str(), kApplicationTitle, MB_OK | MB_ICONERROR);
         return 1;
     }
 }

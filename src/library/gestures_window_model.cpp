@@ -102,12 +102,14 @@ void GesturesWindowModel::load(const std::string& fileName) {
 std::string GesturesWindowModel::warningFor(const GestureSet& set) {
     if (!warnedFiles_.insert(set.fileName).second)
         return {};
-    const std::string path = store_.dataFolder() + set.fileName;
-    const std::string kept =
-        "Your changes are kept while Flickmark runs and saved when the file can be written.";
+    // The file's name first: a long folder may be cut short where the message has no room for it.
+    const std::string folder = "\n(in " + store_.dataFolder() + ")\n\n";
     if (set.fileUnreadable)
-        return path + "\n\ncould not be read, so Flickmark did not save over it. " + kept;
-    return "Unable to write to " + path + "\n\nThe file was left as it was. " + kept;
+        return set.fileName + " could not be read, so Flickmark did not save over it." + folder +
+               "Your changes are kept while Flickmark runs.";
+    return "Unable to write to " + set.fileName + folder +
+           "The file was left as it was. Your changes are kept while Flickmark runs and are saved again when "
+           "you close this window or choose another set.";
 }
 
 } // namespace flickmark

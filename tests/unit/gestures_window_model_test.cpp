@@ -194,7 +194,8 @@ TEST_F(GesturesWindowModelTest, ARefusedSaveKeepsTheOldFileAndTheEditAndTellsThe
     model.removeRow(0);
     const ShownSetSave first = model.select(1);
     EXPECT_FALSE(first.saved);
-    EXPECT_EQ(first.warning.rfind("Unable to write to C:\\Flickmark\\Gestures.ini", 0), 0u) << first.warning;
+    EXPECT_EQ(first.warning.rfind("Unable to write to Gestures.ini\n(in C:\\Flickmark\\)", 0), 0u)
+        << first.warning;
     EXPECT_EQ(file("Gestures.ini"), before);
     EXPECT_EQ(store.global().gestureStrings(), Strings{"12"}); // in effect for lookups all the same
 

@@ -1,0 +1,379 @@
+#include "library/gestures_window_win.h"
+
+#include "library/gestures_dialog_ids.h"
+#include "overlays/gesture_preview.h"
+#include "overlays/gesture_preview_win.h"
+#include "platform/win32/controls/button.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/show_in_front.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/window_base.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <system_error>
+#include <utility>
+
+namespace flickmark {
+namespace {
+
+// Column titles and widths (logical pixels) of the gesture list.
+struct Column {
+    const wchar_t* title;
+    int width;
+};
+constexpr Column kColumns[] = {{L"Gesture", 200}, {L"Action Type", 130}, {L"Action", 220}};
+
+constexpr wchar_t kListHint[] = L"Right-Click to edit";
+constexpr int kKeepCurrentPage = -1;
+
+// The commands of the list's menu. Editing comes with the gesture editors; until then those items show
+// disabled.
+enum MenuCommand : UINT { EditGesture = 1, EditAction, Delete };
+
+void registerWindowClass(HICON icon, HICON smallIcon) {
+    // The dialog template names this class, so the window can be found by it; dialogs need DefDlgProc as
+    // the class procedure and the dialog manager's extra bytes.
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (::GetClassInfoExW(win32::moduleInstance(), kGesturesWindowClassName, &windowClass))
+        return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ::DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = win32::moduleInstance();
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kGesturesWindowClassName;
+    if (!::RegisterClassExW(&windowClass))
+        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                                "RegisterClassExW");
+}
+
+std::string formatMilliseconds(double ms) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", ms);
+    return text;
+}
+
+double millisecondsSince(const LARGE_INTEGER& start) {
+    LARGE_INTEGER now{};
+    LARGE_INTEGER frequency{};
+    ::QueryPerformanceCounter(&now);
+    ::QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 /
+           static_cast<double>(frequency.QuadPart);
+}
+
+void copyText(const std::string& text, wchar_t* buffer, int capacity) {
+    if (!buffer || capacity <= 0)
+        return;
+    const std::wstring wide = win32::widen(text);
+    const std::size_t length = std::min(wide.size(), static_cast<std::size_t>(capacity - 1));
+    std::copy_n(wide.data(), length, buffer);
+    buffer[length] = L'\0';
+}
+
+} // namespace
+
+GesturesWindow::GesturesWindow(Dependencies dependencies)
+    : deps_(std::move(dependencies)), model_(deps_.store) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES;
+    ::InitCommonControlsEx(&controls);
+    registerWindowClass(deps_.icon, deps_.smallIcon);
+    create(IDD_GESTURES, nullptr);
+}
+
+void GesturesWindow::initialise() {
+    selector_ = win32::ComboBoxEx(item(IDC_GESTURES_SELECT));
+    list_ = win32::ListView(item(IDC_GESTURES_LIST));
+    preview_ = item(IDC_GESTURES_PREVIEW);
+    if (deps_.pictures)
+        selector_.setImageList(deps_.pictures);
+    list_.setExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        list_.insertColumn(i, kColumns[i].title, kColumns[i].width);
+    // Editing comes with the gesture editors; until then the button is shown, disabled.
+    win32::Button(item(IDC_GESTURES_NEW)).enable(false);
+
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
+                                 0, hwnd(), nullptr, win32::moduleInstance(), nullptr);
+    if (tooltip_) {
+        for (const HWND control : {selector_.comboControl(), list_.hwnd()}) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd();
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = const_cast<wchar_t*>(kListHint);
+            ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    layoutForDpi();
+    fillSelector();
+    showRows();
+}
+
+// The template's dialog units follow the font; the column widths and the preview are pixel sizes.
+void GesturesWindow::layoutForDpi() {
+    const UINT dpi = win32::dpiOfWindow(hwnd());
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+        list_.setColumnWidth(i, win32::scaleToDpi(kColumns[i].width, dpi));
+
+    RECT outer{};
+    RECT inner{};
+    ::GetWindowRect(preview_, &outer);
+    ::GetClientRect(preview_, &inner);
+    const int width = win32::scaleToDpi(kGesturePreviewWidth, dpi) + (outer.right - outer.left) - inner.right;
+    const int height =
+        win32::scaleToDpi(kGesturePreviewHeight, dpi) + (outer.bottom - outer.top) - inner.bottom;
+    // Centred on the buttons below it.
+    RECT button{};
+    ::GetWindowRect(item(IDC_GESTURES_NEW), &button);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&button), 2);
+    ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&outer), 2);
+    const int left = button.left + ((button.right - button.left) - width) / 2;
+    ::SetWindowPos(preview_, nullptr, left, outer.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void GesturesWindow::show() {
+    LARGE_INTEGER started{};
+    ::QueryPerformanceCounter(&started);
+    model_.refreshSelector(openProgramNames(deps_.desktop, deps_.focus));
+    const ShownSetSave saved = model_.reload();
+    fillSelector();
+    showRows();
+    win32::showInFront(hwnd());
+    ::UpdateWindow(hwnd());
+    deps_.log.append("gestures window shown: " + std::to_string(model_.rows().size()) + " rows in " +
+                     formatMilliseconds(millisecondsSince(started)) + " ms");
+    tell(saved);
+}
+
+void GesturesWindow::close() {
+    const ShownSetSave saved = model_.save();
+    ::ShowWindow(hwnd(), SW_HIDE);
+    tell(saved);
+}
+
+void GesturesWindow::closeForExit() {
+    model_.saveForExit();
+    ::ShowWindow(hwnd(), SW_HIDE);
+}
+
+// The items the model has that the control lacks are appended; items already there keep their places.
+void GesturesWindow::fillSelector() {
+    const auto& items = model_.selectorItems();
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const std::wstring text = win32::widen(items[i].fileName);
+        const int image = items[i].hasImage ? kGestureFileImage : win32::ComboBoxEx::kNoImage;
+        if (i < selector_.count())
+            selector_.setItem(i, text, image);
+        else
+            selector_.addItem(text, image);
+    }
+    selector_.select(static_cast<int>(model_.selectedItem()));
+    if (tooltip_) {
+        const std::wstring hint = win32::widen(model_.hint());
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(selector_.comboControl());
+        tool.lpszText = const_cast<wchar_t*>(hint.c_str());
+        ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void GesturesWindow::chooseSelectedSet() {
+    const int index = selector_.selectedIndex();
+    if (index < 0 || static_cast<std::size_t>(index) == model_.selectedItem())
+        return;
+    const ShownSetSave saved = model_.select(static_cast<std::size_t>(index));
+    fillSelector();
+    showRows();
+    tell(saved);
+}
+
+void GesturesWindow::showRows() {
+    list_.setVirtualRowCount(static_cast<int>(model_.rows().size()));
+    ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
+    selectionChanged();
+}
+
+void GesturesWindow::selectionChanged() {
+    const int row = list_.selectedRow();
+    const auto& rows = model_.rows();
+    std::string gesture = row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].gesture : std::string();
+    if (gesture == previewGesture_)
+        return;
+    previewGesture_ = std::move(gesture);
+    ::InvalidateRect(preview_, nullptr, FALSE);
+}
+
+void GesturesWindow::deleteSelectedRow() {
+    const int row = list_.selectedRow();
+    if (row < 0 || row >= static_cast<int>(model_.rows().size()))
+        return;
+    deps_.log.append("gestures window: deleted " + model_.rows()[row].name + " from " +
+                     model_.shownSet().fileName);
+    model_.removeRow(static_cast<std::size_t>(row));
+    const int remaining = static_cast<int>(model_.rows().size());
+    list_.setVirtualRowCount(remaining);
+    ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
+    // The row that took its place is selected, so Delete can be pressed again.
+    list_.selectRow(remaining == 0 ? -1 : std::min(row, remaining - 1));
+    selectionChanged();
+}
+
+void GesturesWindow::tell(const ShownSetSave& saved) {
+    if (saved.warning.empty())
+        return;
+    deps_.messages.warn(win32::toUtf8(win32::widen(saved.warning)));
+}
+
+void GesturesWindow::drawPreview(const DRAWITEMSTRUCT& item) const {
+    const int width = item.rcItem.right - item.rcItem.left;
+    const int height = item.rcItem.bottom - item.rcItem.top;
+    const double scale = static_cast<double>(win32::dpiOfWindow(hwnd())) / win32::kDefaultDpi;
+    drawGesturePreview(item.hDC, layoutGesturePreview(previewGesture_, width, height, scale));
+}
+
+void GesturesWindow::onContextMenu(HWND control, POINT at) {
+    if (control != list_.hwnd())
+        return;
+    const int row = list_.selectedRow();
+    if (at.x == -1 && at.y == -1) { // from the keyboard: below the selected row, or the list's corner
+        RECT bounds{};
+        if (row < 0 || !list_.rowRect(row, bounds))
+            bounds = RECT{};
+        at = POINT{bounds.left, bounds.bottom};
+        ::ClientToScreen(list_.hwnd(), &at);
+    }
+    const win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) {
+        deps_.log.append("gestures window: the menu could not be built");
+        return;
+    }
+    const UINT deleteState = row >= 0 ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, EditGesture, L"Edit Gesture");
+    ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, EditAction, L"Edit Action");
+    ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu.get(), MF_STRING | deleteState, Delete, L"Delete");
+    int chosen = 0;
+    {
+        const NestedLoopGuard guard(deps_.nestedLoops);
+        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                  at.x, at.y, 0, hwnd(), nullptr);
+    }
+    if (chosen == Delete)
+        deleteSelectedRow();
+}
+
+std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
+    switch (id) {
+    case IDCANCEL: // Escape
+        close();
+        return TRUE;
+    case IDC_GESTURES_CONFIGURE:
+        if (code == BN_CLICKED)
+            deps_.configuration.openConfiguration(kKeepCurrentPage);
+        return TRUE;
+    case IDC_GESTURES_SELECT:
+        if (code == CBN_DROPDOWN) {
+            model_.refreshSelector(openProgramNames(deps_.desktop, deps_.focus));
+            fillSelector();
+        } else if ((code == CBN_SELCHANGE || code == CBN_CLOSEUP) && !selector_.droppedDown()) {
+            // Browsing the open list changes nothing; the set changes when the list closes on an item.
+            chooseSelectedSet();
+        }
+        return TRUE;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<INT_PTR> GesturesWindow::onNotify(const NMHDR& header) {
+    if (header.hwndFrom != list_.hwnd())
+        return std::nullopt;
+    switch (header.code) {
+    case LVN_GETDISPINFOW: {
+        auto& info = reinterpret_cast<NMLVDISPINFOW&>(const_cast<NMHDR&>(header));
+        const auto& rows = model_.rows();
+        if ((info.item.mask & LVIF_TEXT) && info.item.iItem >= 0 &&
+            info.item.iItem < static_cast<int>(rows.size())) {
+            const GestureRow& row = rows[static_cast<std::size_t>(info.item.iItem)];
+            const std::string* columns[] = {&row.name, &row.type, &row.action};
+            if (info.item.iSubItem >= 0 && info.item.iSubItem < static_cast<int>(std::size(columns)))
+                copyText(*columns[info.item.iSubItem], info.item.pszText, info.item.cchTextMax);
+        }
+        return TRUE;
+    }
+    case LVN_ITEMCHANGED:
+    case LVN_ODSTATECHANGED:
+    case NM_CLICK:
+        selectionChanged();
+        return TRUE;
+    case LVN_KEYDOWN:
+        if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE)
+            deleteSelectedRow();
+        return TRUE;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<INT_PTR> GesturesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        initialise();
+        return TRUE;
+    case WM_COMMAND:
+        return onCommand(LOWORD(wParam), HIWORD(wParam));
+    case WM_NOTIFY:
+        return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CONTEXTMENU:
+        onContextMenu(reinterpret_cast<HWND>(wParam), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return TRUE;
+    case WM_DRAWITEM:
+        if (wParam == IDC_GESTURES_PREVIEW) {
+            drawPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        return std::nullopt;
+    case WM_LBUTTONDOWN:
+        // Shift+click on the background opens the recognizer's window for diagnosis.
+        if ((wParam & MK_SHIFT) && deps_.showRecognizer)
+            deps_.showRecognizer();
+        return TRUE;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        layoutForDpi();
+        return TRUE;
+    }
+    case WM_TIMER:
+        if (onTimer_)
+            onTimer_(wParam);
+        return TRUE;
+    case WM_CLOSE:
+        close();
+        return TRUE;
+    case WM_ENDSESSION:
+        // With wParam TRUE the process is ended once this message returns: everything that must happen at
+        // exit happens here.
+        if (wParam && onSessionEnd_)
+            onSessionEnd_();
+        return TRUE;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace flickmark

@@ -1,0 +1,98 @@
+// The gestures window: the user sees one gesture set at a time, the global set or one program's, chooses
+// another in the set selector, and deletes gestures. It is the program's first window and stays hidden
+// until it is asked for; closing it saves the shown set (when it was edited) and hides it.
+//
+// Found by other processes as window class "FlickmarkGestures".
+#pragma once
+
+#include "base/diagnostic_log.h"
+#include "library/configuration_pages.h"
+#include "library/gesture_library_store.h"
+#include "library/gestures_window_model.h"
+#include "platform/desktop.h"
+#include "platform/nested_loop.h"
+#include "platform/user_messages.h"
+#include "platform/win32/controls/combo_box_ex.h"
+#include "platform/win32/controls/list_view.h"
+#include "platform/win32/dialog_base.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/window_focus.h"
+
+#include <windows.h>
+
+#include <commctrl.h> // after windows.h
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace flickmark {
+
+inline constexpr wchar_t kGesturesWindowClassName[] = L"FlickmarkGestures";
+
+class GesturesWindow final : private win32::DialogBase {
+public:
+    struct Dependencies {
+        GestureLibraryStore& store;
+        DesktopPort& desktop;
+        WindowFocusPort& focus;
+        NestedLoops& nestedLoops;
+        UserMessages& messages;
+        ConfigurationPages& configuration;
+        DiagnosticLog& log;
+        HIMAGELIST pictures = nullptr; // the shared menu pictures, not owned; null shows none
+        HICON icon = nullptr;          // the window's icons, not owned; may be null
+        HICON smallIcon = nullptr;
+        std::function<void()> showRecognizer; // Shift+click on the window's background
+    };
+
+    // Creates the hidden window and loads "Gestures.ini" as the shown set (and the global copy). Throws
+    // std::system_error when the window cannot be created.
+    explicit GesturesWindow(Dependencies dependencies);
+    ~GesturesWindow() override = default;
+
+    using win32::DialogBase::hwnd;
+
+    // Shows the window in front: fills the set selector, saves the shown set if it was edited, and loads the
+    // selected set again. Logs "gestures window shown: N rows in X ms".
+    void show();
+    // As the window's own close: saves the shown set if it was edited (a refused write is told once per
+    // file) and hides the window.
+    void close();
+    // The program ends: saves without any message and hides the window.
+    void closeForExit();
+    bool isOpen() const { return ::IsWindowVisible(hwnd()) != FALSE; }
+
+    // Receives the ids of the timers set on this window (SetTimer with this window and no callback).
+    void setTimerHandler(std::function<void(UINT_PTR id)> handler) { onTimer_ = std::move(handler); }
+    // Runs when the user's session ends (WM_ENDSESSION), before the process is ended.
+    void setSessionEndHandler(std::function<void()> handler) { onSessionEnd_ = std::move(handler); }
+
+private:
+    std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void initialise();
+    void layoutForDpi();
+    std::optional<INT_PTR> onCommand(int id, int code);
+    std::optional<INT_PTR> onNotify(const NMHDR& header);
+    void onContextMenu(HWND control, POINT at);
+
+    void fillSelector();
+    void chooseSelectedSet();
+    void showRows();
+    void selectionChanged();
+    void deleteSelectedRow();
+    void tell(const ShownSetSave& saved);
+    void drawPreview(const DRAWITEMSTRUCT& item) const;
+
+    Dependencies deps_;
+    GesturesWindowModel model_;
+    win32::ComboBoxEx selector_;
+    win32::ListView list_;
+    HWND preview_ = nullptr;
+    HWND tooltip_ = nullptr; // destroyed with the window, which owns it
+    std::string previewGesture_;
+    std::function<void(UINT_PTR)> onTimer_;
+    std::function<void()> onSessionEnd_;
+};
+
+} // namespace flickmark

@@ -1,0 +1,65 @@
+// A thin, non-owning wrapper of a list view control (SysListView32); the dialog owns the control.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h> // after windows.h
+
+namespace flickmark::win32 {
+
+class ListView {
+public:
+    explicit ListView(HWND control = nullptr) noexcept : hwnd_(control) {}
+    HWND hwnd() const noexcept { return hwnd_; }
+
+    void setExtendedStyle(DWORD styles) const noexcept {
+        ::SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, styles, styles);
+    }
+    // Returns the new column's index, or -1 on failure.
+    int insertColumn(int index, const wchar_t* title, int width) const noexcept {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = const_cast<wchar_t*>(title);
+        column.cx = width;
+        column.iSubItem = index;
+        return static_cast<int>(::SendMessageW(hwnd_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                                               reinterpret_cast<LPARAM>(&column)));
+    }
+    void setColumnWidth(int index, int width) const noexcept {
+        ::SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
+    }
+    // A list with LVS_OWNERDATA asks its parent for the texts of these rows (LVN_GETDISPINFO) as it shows
+    // them; the selection is cleared.
+    void setVirtualRowCount(int count) const noexcept {
+        ::SendMessageW(hwnd_, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
+    }
+    int rowCount() const noexcept { return static_cast<int>(::SendMessageW(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
+    // -1 when no row is selected.
+    int selectedRow() const noexcept {
+        return static_cast<int>(
+            ::SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    // Selects and focuses a row and scrolls it into view; -1 clears the selection.
+    void selectRow(int row) const noexcept {
+        LVITEMW state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        if (row < 0)
+            return;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        ::SendMessageW(hwnd_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    }
+    // The row's bounds in the control's client coordinates; false when the row is not there.
+    bool rowRect(int row, RECT& bounds) const noexcept {
+        bounds = RECT{};
+        bounds.left = LVIR_BOUNDS;
+        return ::SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(&bounds)) != FALSE;
+    }
+
+private:
+    HWND hwnd_;
+};
+
+} // namespace flickmark::win32

@@ -1,0 +1,278 @@
+"""The gestures window end to end: opened from the scratchpad's gestures button, it lists the gestures of
+"Gestures.ini" with their row texts, shows the probe's set when that is chosen, and deletes a gesture from
+exactly the file it belongs to when the window closes, while gestures drawn meanwhile still run. Sets that
+were not edited are never written, and a program's set without a file gets none. Controls are read from
+outside with controls.exe. Screenshots of the window with a preview and of its menu at 100 % and 150 %."""
+
+import subprocess
+import time
+import unittest
+from pathlib import Path
+
+import harness
+from harness import RIGHT_STEPS, SCREEN_HEIGHT, SCREEN_WIDTH, UP_STEPS, Box, relative_path
+from test_actions import set_immutable
+
+WINDOW_CLASS = "FlickmarkGestures"
+# Control ids of the gestures window.
+SELECTOR, LIST, PREVIEW = 401, 402, 403
+NEW_GESTURE, CONFIGURE = 404, 405
+
+GLOBAL_FILE = (b"; my gestures\r\n"
+               b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=000048H|000049I\r\n"
+               b"[1]\r\n; the editor\r\nActionType=Run Program / File\r\nAction=C:\\Tools\\edit.exe|-new\r\n"
+               b"[2]\r\nActionType=Keystroke\r\nAction=010043CTRL+C\r\n"
+               b"[Colours]\r\nPen=blue\r\n")
+GLOBAL_ROWS = ["UP+RIGHT\tMultiple Keystrokes\tH | I",
+               "DOWN\tRun Program / File\tC:\\Tools\\edit.exe | -new",
+               "LEFT\tKeystroke\tCTRL+C"]
+# Up then Right over the probe types "ok" from the probe's own set.
+PROBE_FILE = (b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=00004FO|00004BK\r\n"
+              b"[30]\r\nActionType=Keystroke\r\nAction=000074F5\r\n")
+PROBE_ROWS = ["UP+RIGHT\tMultiple Keystrokes\tO | K", "RIGHT+UP\tKeystroke\tF5"]
+
+DARK = 80  # a channel value below which a pixel counts as ink
+
+
+def scaled(logical: int, dpi: int) -> int:
+    return (logical * dpi + 48) // 96
+
+
+def box_of(text: str) -> Box:
+    left, top, right, bottom = map(int, text.split())
+    return Box(left, top, right, bottom)
+
+
+class GesturesWindowCase(harness.ProbeTestCase):
+    """Starts Flickmark with a data folder, opens the window and reads its controls; no tests of its own."""
+
+    def start_flickmark(self, files: dict[str, bytes]) -> harness.Flickmark:
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        for name, content in files.items():
+            (self.data_dir / name).write_bytes(content)
+        self.session.move(*self.probe.point(0.5, 0.5))
+        flickmark = self.session.start_flickmark(self.data_dir)
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+        return flickmark
+
+    def read(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str | None:
+        """What controls.exe reads; None when the window or control is not there."""
+        result = subprocess.run(["wine", str(self.session.programs.tool("controls")), window, str(control_id),
+                                 what], env=self.session.env, capture_output=True, timeout=30)
+        return result.stdout.decode("utf-8") if result.returncode == 0 else None
+
+    def control(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str:
+        answer = self.read(control_id, what, window)
+        if answer is None:
+            raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing")
+        return answer
+
+    def rows(self) -> list[str]:
+        return self.control(LIST, "items").splitlines()
+
+    def window_visible(self) -> bool:
+        return self.control(0, "visible") == "1\n"
+
+    def open_window(self, flickmark: harness.Flickmark) -> Box:
+        """Opens the window with the scratchpad's gestures button; returns the window's rectangle."""
+        dpi = self.dpi or 96
+        height = scaled(312, dpi)
+        top = SCREEN_HEIGHT // 2 - height // 2
+        right = SCREEN_WIDTH - scaled(3, dpi)
+        mark = flickmark.log.mark()
+        self.session.move(SCREEN_WIDTH - 1, SCREEN_HEIGHT // 2)
+        harness.wait_until(lambda: any(title == "Gesture Scratchpad" and box.width > scaled(100, dpi)
+                                       for title, box in self.session.visible_windows("flickmark.exe")),
+                           5.0, "the scratchpad to open")
+        self.session.move(right - scaled(29, dpi), top + scaled(10, dpi))
+        self.session.xdotool("click", "1")
+        flickmark.log.wait_for("gestures window shown: ", mark)
+        self.assertTrue(self.window_visible())
+        return self.client_box()
+
+    def client_box(self) -> Box:
+        """The window's client area on the screen (with no window manager, the X window has no frame)."""
+        shown = [box for title, box in self.session.visible_windows("flickmark.exe") if title == "Flickmark"]
+        self.assertEqual(len(shown), 1, "one window titled Flickmark is shown")
+        return shown[0]
+
+    def click_row(self, window: Box, row: int) -> None:
+        """Clicks the first column of a row of the list."""
+        list_box = box_of(self.control(LIST, "rect"))
+        row_height = scaled(17, self.dpi or 96)  # header and rows of about 17 logical pixels
+        self.session.move(list_box.left + scaled(40, self.dpi or 96),
+                          list_box.top + row_height + row_height * row + row_height // 2)
+        self.session.xdotool("click", "1")
+        harness.wait_until(lambda: self.control(LIST, "selection") == f"{row}\n", 5.0, f"row {row} selected")
+
+    def preview_ink(self, image: harness.Image) -> int:
+        preview = box_of(self.control(PREVIEW, "rect"))
+        return sum(1 for y in range(preview.top + 2, preview.bottom - 2)
+                   for x in range(preview.left + 2, preview.right - 2) if max(image.pixel(x, y)) < DARK)
+
+    def close_with_escape(self, window: Box) -> None:
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.key("Escape")
+        harness.wait_until(lambda: not self.window_visible(), 5.0, "the window to close")
+
+    def photograph_window_and_menu(self, flickmark: harness.Flickmark, name: str) -> None:
+        """Screenshots of the window with a row's preview and of the list's menu, whose Delete is then chosen
+        with the keyboard."""
+        window = self.open_window(flickmark)
+        self.click_row(window, 0)
+        row_point = self.session_pointer()
+        harness.wait_until(lambda: self.preview_ink(self.session.screenshot()) > 20, 5.0, "the preview")
+        # The list's hint goes once the pointer rests on the background.
+        self.session.move(window.right - 10, window.bottom - 5)
+        harness.wait_until(lambda: not self.session.popup_menus(), 5.0, "the list's hint to go")
+        self.session.screenshot(f"gestures-window-{name}", window)
+
+        self.session.move(*row_point)
+        self.session.xdotool("click", "3")
+        menu = harness.wait_until(lambda: [box for box in self.session.popup_menus()
+                                           if abs(box.left - row_point[0]) <= 3 and abs(box.top - row_point[1]) <= 3],
+                                  5.0, "the list's menu at the pointer")[0]
+        self.session.screenshot(f"gestures-menu-{name}",
+                                Box(window.left, window.top, max(window.right, menu.right),
+                                    max(window.bottom, menu.bottom)))
+        self.session.move(menu.left + menu.width // 2, menu.bottom - scaled(6, self.dpi or 96))  # on Delete
+        self.session.key("Return")
+        harness.wait_until(lambda: len(self.rows()) == len(GLOBAL_ROWS) - 1, 5.0, "the row to go")
+        self.close_with_escape(window)
+
+    def session_pointer(self) -> tuple[int, int]:
+        result = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.session.env,
+                                capture_output=True, text=True, timeout=10, check=True)
+        values = dict(line.split("=", 1) for line in result.stdout.splitlines() if "=" in line)
+        return int(values["X"]), int(values["Y"])
+
+
+class GesturesWindowEndToEnd(GesturesWindowCase):
+    module = "gestures_window"
+
+    def test_deleting_a_gesture_writes_exactly_that_file_when_the_window_closes(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_probe.exe.ini": PROBE_FILE})
+        window = self.open_window(flickmark)
+        self.assertEqual(self.rows(), GLOBAL_ROWS)
+        self.assertEqual(self.control(SELECTOR, "items").splitlines(), ["Gestures.ini", "Gestures_probe.exe.ini"])
+        self.assertEqual(self.control(NEW_GESTURE, "enabled"), "0\n")
+        self.assertEqual(self.control(CONFIGURE, "enabled"), "1\n")
+
+        # The probe's set, chosen with the keyboard on the selector, which has the focus.
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.key("Down")
+        harness.wait_until(lambda: self.rows() == PROBE_ROWS, 5.0, "the probe's gestures",
+                           lambda: "\n".join(self.rows()))
+        self.session.key("Up")
+        harness.wait_until(lambda: self.rows() == GLOBAL_ROWS, 5.0, "the global gestures again")
+
+        mark = flickmark.log.mark()
+        self.click_row(window, 1)
+        self.session.key("Delete")
+        harness.wait_until(lambda: self.rows() == [GLOBAL_ROWS[0], GLOBAL_ROWS[2]], 5.0, "DOWN to go",
+                           lambda: "\n".join(self.rows()))
+        flickmark.log.wait_for("gestures window: deleted DOWN from Gestures.ini", mark)
+
+        # A gesture drawn over the probe meanwhile runs from the probe's set; the window's set stays as it is.
+        start = self.probe.point(0.1, 0.95)
+        self.session.move(*start)
+        mark = flickmark.log.mark()
+        since_us = harness.now_us()
+        self.session.button_down()
+        flickmark.log.wait_for("--------0", mark)
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.button_up()
+        self.probe.log.wait_for("char U+006F", since_us)
+        self.probe.log.wait_for("char U+006B", since_us)
+        self.assertEqual((self.data_dir / "Gestures.ini").read_bytes(), GLOBAL_FILE, "written before closing")
+
+        # Closing removes exactly that gesture from that file.
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.xdotool("click", "1")  # the window back in front
+        self.close_with_escape(window)
+        saved = (self.data_dir / "Gestures.ini").read_bytes()
+        self.assertEqual(saved, GLOBAL_FILE.replace(
+            b"[1]\r\n; the editor\r\nActionType=Run Program / File\r\nAction=C:\\Tools\\edit.exe|-new\r\n", b""),
+            saved)
+        self.assertEqual((self.data_dir / "Gestures_probe.exe.ini").read_bytes(), PROBE_FILE)
+
+    def test_sets_that_were_not_edited_are_left_untouched_and_a_program_without_file_gets_none(self):
+        # The probe has a window open but no file; "Gestures_calc.exe.ini" is another program's file.
+        calc = b"[0]\r\nActionType=Keystroke\r\nAction=000074F5\r\n"
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_calc.exe.ini": calc})
+        before = {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in self.data_dir.iterdir()}
+        window = self.open_window(flickmark)
+        self.assertEqual(self.control(SELECTOR, "items").splitlines(),
+                         ["Gestures.ini", "Gestures_calc.exe.ini", "Gestures_probe.exe.ini"])
+
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.key("End")  # the probe's set: empty
+        harness.wait_until(lambda: self.control(LIST, "count") == "0\n", 5.0, "the probe's empty set")
+        self.session.key("Up")
+        harness.wait_until(lambda: self.rows() == ["UP\tKeystroke\tF5"], 5.0, "calc's set")
+        self.session.key("Home")
+        harness.wait_until(lambda: self.rows() == GLOBAL_ROWS, 5.0, "the global set")
+
+        # Shift+click on the background opens the recognizer's window.
+        self.session.move(window.right - 10, window.bottom - 5)
+        self.session.xdotool("keydown", "shift", "click", "1", "keyup", "shift")
+        harness.wait_until(lambda: self.control(0, "visible", "FlickmarkMouseMonitor") == "1\n", 5.0,
+                           "the recognizer's window")
+
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.xdotool("click", "1")
+        self.close_with_escape(window)
+        self.open_window(flickmark)
+        self.close_with_escape(window)
+        after = {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in self.data_dir.iterdir()}
+        self.assertEqual(after, before)
+
+    def test_a_refused_write_at_close_is_told_once_and_the_window_closes_all_the_same(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
+        window = self.open_window(flickmark)
+        self.click_row(window, 0)
+        files = [self.data_dir, *self.data_dir.iterdir()]
+        set_immutable(files, True)
+        self.addCleanup(set_immutable, files, False)
+        self.session.key("Delete")
+        harness.wait_until(lambda: len(self.rows()) == 2, 5.0, "the row to go")
+
+        self.close_with_escape(window)
+        # The save tries the replace again for about two seconds before it gives up.
+        harness.wait_until(lambda: self.read(0, "visible", "#32770") == "1\n", 10.0, "the warning")
+        warning = self.control(0xFFFF, "text", "#32770")
+        self.assertIn("Unable to write to ", warning)
+        self.assertIn("Gestures.ini", warning)
+        box = box_of(self.control(0, "rect", "#32770"))
+        self.session.screenshot("gestures-refused-write", box)
+        self.session.move(box.left + box.width // 2, box.top + box.height // 2)
+        self.session.key("Return")
+        harness.wait_until(lambda: self.read(0, "visible", "#32770") != "1\n", 5.0, "the warning to go")
+        self.assertEqual((self.data_dir / "Gestures.ini").read_bytes(), GLOBAL_FILE)
+
+        # Shown again, the edit is still there; closed again, the refusal is not told a second time.
+        mark = flickmark.log.mark()
+        self.open_window(flickmark)
+        self.assertEqual(len(self.rows()), 2)
+        self.close_with_escape(window)
+        flickmark.log.wait_for("Unable to write to ", mark, timeout=10.0)
+        deadline = time.monotonic() + 1.0
+        while time.monotonic() < deadline:
+            self.assertNotEqual(self.read(0, "visible", "#32770"), "1\n", "told twice")
+
+    def test_window_and_menu_at_100_percent(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
+        self.photograph_window_and_menu(flickmark, "100")
+
+
+class GesturesWindowAt150Percent(GesturesWindowCase):
+    module = "gestures_window-150"
+    dpi = 144
+
+    def test_window_and_menu_at_150_percent(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
+        self.photograph_window_and_menu(flickmark, "150")
+
+
+if __name__ == "__main__":
+    unittest.main()
