@@ -143,6 +143,11 @@ void GesturesWindow::layoutForDpi() {
 }
 
 void GesturesWindow::show() {
+    if (isOpen()) { // already open, perhaps minimized: only brought to the front, nothing is saved or
+                    // reloaded
+        win32::showInFront(hwnd());
+        return;
+    }
     LARGE_INTEGER started{};
     ::QueryPerformanceCounter(&started);
     model_.refreshSelector(openProgramNames(deps_.desktop, deps_.focus));

@@ -54,7 +54,8 @@ public:
     using win32::DialogBase::hwnd;
 
     // Shows the window in front: fills the set selector, saves the shown set if it was edited, and loads the
-    // selected set again. Logs "gestures window shown: N rows in X ms".
+    // selected set again. Logs "gestures window shown: N rows in X ms". A window already open is only brought
+    // to the front.
     void show();
     // As the window's own close: saves the shown set if it was edited (a refused write is told once per
     // file) and hides the window.

@@ -43,6 +43,39 @@ def box_of(text: str) -> Box:
     return Box(left, top, right, bottom)
 
 
+def new_log_line(log: harness.FlickmarkLog, prefix: str, since: int) -> str | None:
+    """The first line starting with `prefix` that was written after the snapshot `since` (the log keeps its
+    old lines until the next press, so a line found in a later snapshot may be an old one)."""
+    previous: list[str] | None = None
+    for sequence, lines in log.history():
+        if sequence >= since and previous is not None and sequence > since:
+            kept = 0
+            while kept < min(len(lines), len(previous)) and lines[kept] == previous[kept]:
+                kept += 1
+            for line in lines[kept:]:
+                if line.startswith(prefix):
+                    return line
+        previous = lines
+    return None
+
+
+def wait_for_window_shown(log: harness.FlickmarkLog, since: int) -> str:
+    return harness.wait_until(lambda: new_log_line(log, "gestures window shown: ", since), 10.0,
+                              "the window to log that it was shown", log.describe)
+
+
+def open_scratchpad(session: harness.Session, dpi: int) -> tuple[int, int]:
+    """Opens the scratchpad at the right screen edge; returns the centre of its gestures button."""
+    height = scaled(312, dpi)
+    top = SCREEN_HEIGHT // 2 - height // 2
+    right = SCREEN_WIDTH - scaled(3, dpi)
+    session.move(SCREEN_WIDTH - 1, SCREEN_HEIGHT // 2)
+    harness.wait_until(lambda: any(title == "Gesture Scratchpad" and box.width > scaled(100, dpi)
+                                   for title, box in session.visible_windows("flickmark.exe")),
+                       5.0, "the scratchpad to open")
+    return right - scaled(29, dpi), top + scaled(10, dpi)
+
+
 class GesturesWindowCase(harness.ProbeTestCase):
     """Starts Flickmark with a data folder, opens the window and reads its controls; no tests of its own."""
 
@@ -74,19 +107,11 @@ class GesturesWindowCase(harness.ProbeTestCase):
         return self.control(0, "visible") == "1\n"
 
     def open_window(self, flickmark: harness.Flickmark) -> Box:
-        """Opens the window with the scratchpad's gestures button; returns the window's rectangle."""
-        dpi = self.dpi or 96
-        height = scaled(312, dpi)
-        top = SCREEN_HEIGHT // 2 - height // 2
-        right = SCREEN_WIDTH - scaled(3, dpi)
+        """Opens the window with the scratchpad's gestures button; returns its client area on the screen."""
         mark = flickmark.log.mark()
-        self.session.move(SCREEN_WIDTH - 1, SCREEN_HEIGHT // 2)
-        harness.wait_until(lambda: any(title == "Gesture Scratchpad" and box.width > scaled(100, dpi)
-                                       for title, box in self.session.visible_windows("flickmark.exe")),
-                           5.0, "the scratchpad to open")
-        self.session.move(right - scaled(29, dpi), top + scaled(10, dpi))
+        self.session.move(*open_scratchpad(self.session, self.dpi or 96))
         self.session.xdotool("click", "1")
-        flickmark.log.wait_for("gestures window shown: ", mark)
+        wait_for_window_shown(flickmark.log, mark)
         self.assertTrue(self.window_visible())
         return self.client_box()
 
@@ -205,7 +230,13 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         self.assertEqual(self.control(SELECTOR, "items").splitlines(),
                          ["Gestures.ini", "Gestures_calc.exe.ini", "Gestures_probe.exe.ini"])
 
+        # Tab goes from the selector through the list to the enabled button and round again.
         self.session.move(window.left + 10, window.bottom - 5)
+        self.assertEqual(self.control(0, "focus"), f"{SELECTOR}\n")
+        for expected in (LIST, CONFIGURE, SELECTOR):
+            self.session.key("Tab")
+            harness.wait_until(lambda: self.control(0, "focus") == f"{expected}\n", 5.0, f"the focus on {expected}")
+
         self.session.key("End")  # the probe's set: empty
         harness.wait_until(lambda: self.control(LIST, "count") == "0\n", 5.0, "the probe's empty set")
         self.session.key("Up")

@@ -8,6 +8,8 @@
 //           pos        the position of a track bar
 //           count      the items of a list view, combo box, list box or tree view
 //           selection  the selected row of a list view or the selected item of a combo box; -1 for none
+//           focus      the id of the control that has the keyboard focus in the window's thread (ID 0);
+//                      0 when it is not a control of the window
 //           visible    1 or 0
 //           enabled    1 or 0
 //           rect       left top right bottom, in screen pixels
@@ -196,6 +198,18 @@ std::optional<std::string> answer(HWND control, const std::wstring& what) {
         if (kind == WC_LISTVIEWW)
             return number(send(control, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
         return number(send(control, CB_GETCURSEL, 0, 0));
+    }
+    if (what == L"focus") {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info))
+            return std::nullopt;
+        const bool ours = info.hwndFocus && GetAncestor(info.hwndFocus, GA_ROOT) == control;
+        // A control made of controls (an extended combo box) has the focus in a child of its own.
+        HWND focused = info.hwndFocus;
+        while (ours && GetParent(focused) != control)
+            focused = GetParent(focused);
+        return std::to_string(ours ? GetDlgCtrlID(focused) : 0) + "\n";
     }
     if (what == L"visible")
         return std::string(IsWindowVisible(control) ? "1\n" : "0\n");
