@@ -35,10 +35,9 @@ std::string GesturesWindowModel::hint() const {
     return setSelectorHint(items_[selected_].fileName);
 }
 
-ShownSetSave GesturesWindowModel::reload() {
-    ShownSetSave saved = saveShown();
-    load(items_[selected_].fileName);
-    return saved;
+void GesturesWindowModel::reload() {
+    if (!edited_)
+        load(items_[selected_].fileName);
 }
 
 ShownSetSave GesturesWindowModel::select(std::size_t index) {

@@ -55,9 +55,10 @@ public:
     const std::vector<GestureRow>& rows() const { return rows_; }
     bool edited() const { return edited_; }
 
-    // The window is shown: saves the shown set, then loads the selected item's file again, so changes
-    // made to it meanwhile show.
-    ShownSetSave reload();
+    // The window is shown: loads the selected item's file again, so changes made to it meanwhile show. A
+    // set with edits that could not be saved stays as it is (it is saved when the window closes or another
+    // set is chosen).
+    void reload();
     // Saves the shown set and loads the set of item `index`; nothing happens when it is already shown or
     // there is no such item.
     ShownSetSave select(std::size_t index);

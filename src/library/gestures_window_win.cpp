@@ -143,22 +143,21 @@ void GesturesWindow::layoutForDpi() {
 }
 
 void GesturesWindow::show() {
-    if (isOpen()) { // already open, perhaps minimized: only brought to the front, nothing is saved or
-                    // reloaded
+    // Already open, perhaps minimized: only brought to the front, with nothing saved or read again.
+    if (isOpen()) {
         win32::showInFront(hwnd());
         return;
     }
     LARGE_INTEGER started{};
     ::QueryPerformanceCounter(&started);
     model_.refreshSelector(openProgramNames(deps_.desktop, deps_.focus));
-    const ShownSetSave saved = model_.reload();
+    model_.reload();
     fillSelector();
     showRows();
     win32::showInFront(hwnd());
     ::UpdateWindow(hwnd());
     deps_.log.append("gestures window shown: " + std::to_string(model_.rows().size()) + " rows in " +
                      formatMilliseconds(millisecondsSince(started)) + " ms");
-    tell(saved);
 }
 
 void GesturesWindow::close() {

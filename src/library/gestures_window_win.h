@@ -53,9 +53,9 @@ public:
 
     using win32::DialogBase::hwnd;
 
-    // Shows the window in front: fills the set selector, saves the shown set if it was edited, and loads the
-    // selected set again. Logs "gestures window shown: N rows in X ms". A window already open is only brought
-    // to the front.
+    // Shows the window in front: fills the set selector and loads the selected set again (unless it holds
+    // edits whose save was refused). Logs "gestures window shown: N rows in X ms". A window already open is
+    // only brought to the front.
     void show();
     // As the window's own close: saves the shown set if it was edited (a refused write is told once per
     // file) and hides the window.
