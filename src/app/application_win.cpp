@@ -1,5 +1,6 @@
 #include "app/application_win.h"
 
+#include "app/resource_ids.h"
 #include "library/gesture_files.h"
 #include "platform/win32/dialog_base.h"
 #include "settings/settings_table.h"
@@ -49,7 +50,10 @@ Application::Application(const ReachableDataFolder& dataFolder)
     about_ = std::make_unique<PlaceholderWindow>(L"FlickmarkAbout", L"About Flickmark");
     drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
     createScratchpad();
-    config_ = std::make_unique<PlaceholderWindow>(L"FlickmarkConfig", L"Flickmark Configuration");
+    // The tree's pictures come with the tray's picture list; until then the tree shows texts only.
+    config_ = std::make_unique<ConfigurationWindow>(
+        ConfigurationWindow::Dependencies{settings_, userMessages_, log_, nullptr, IDI_FLICKMARK});
+    configurationPages_.window = config_.get();
     loadSettings();
     keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
     gestureWizard_ =
@@ -84,11 +88,15 @@ void Application::createGestureLibrary() {
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
-// configuration window at the scratchpad's page; until those windows exist the log says what was asked for.
+// configuration window at the scratchpad's page; until the gestures window exists the log says it was asked
+// for.
 void Application::createScratchpad() {
     scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
         keyboard_, desktop_, windowFocus_, log_, [this] { log_.append("open gestures window"); },
-        [this] { log_.append("open configuration window on page 2"); }});
+        [this] {
+            if (config_)
+                config_->showPage(configuration_page::kScratchpad);
+        }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
 }
@@ -130,6 +138,7 @@ Application::~Application() {
     recognizerSettings_.reset();
     gestureWizard_.reset();
     keystrokeEdit_.reset();
+    configurationPages_.window = nullptr;
     config_.reset();
     scratchpadTrail_.pad = nullptr;
     scratchpadVisibility_.pad = nullptr;
@@ -167,6 +176,8 @@ void Application::onEnding() {
     if (mouseMonitor_)
         mouseMonitor_->stop();
     // At the end of a session the process ends without leaving the message loop: save now.
+    if (config_)
+        config_->closeForExit();
     keystrokes_.saveListFile();
 }
 

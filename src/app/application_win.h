@@ -6,7 +6,7 @@
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
-#include "app/configuration_stand_in.h"
+#include "app/configuration_window_pages_win.h"
 #include "app/main_window_win.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
@@ -31,11 +31,13 @@
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_text_code_page.h"
+#include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
 #include "platform/win32/win32_window_focus.h"
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
+#include "settings/configuration_window_win.h"
 #include "settings/settings_store.h"
 
 #include <memory>
@@ -105,7 +107,8 @@ private:
     ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
     NestedLoops nestedLoops_;
-    LoggedConfigurationPages configurationPages_{log_};
+    Win32UserMessages userMessages_{nestedLoops_};
+    ConfigurationWindowPages configurationPages_;
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<MainWindow> gestures_;
@@ -128,7 +131,7 @@ private:
     std::unique_ptr<PlaceholderWindow> about_;
     std::unique_ptr<PlaceholderWindow> drawGesture_;
     std::unique_ptr<ScratchpadWindow> scratchPad_;
-    std::unique_ptr<PlaceholderWindow> config_;
+    std::unique_ptr<ConfigurationWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
     std::unique_ptr<PlaceholderWindow> gestureWizard_;
 
