@@ -19,6 +19,8 @@ namespace {
 
 // Sent to the window by itself once the system has rescaled it for a new DPI.
 constexpr UINT kRescaledMessage = WM_APP + 1;
+// Sent to the window by itself once its activation has given the focus back to a control.
+constexpr UINT kActivatedMessage = WM_APP + 2;
 
 // Where the pages go, in dialog units of the window's template: right of the tree, to the margins.
 constexpr RECT kPageArea{124, 7, 464, 246};
@@ -189,6 +191,16 @@ void ConfigurationWindow::showCurrentPage() {
     ::ShowWindow(pages_[current]->hwnd(), SW_SHOW);
 }
 
+// Activation gives the focus back to the control that had it when the window was left, which may be on a
+// page hidden since (the window reopened on another page): the keys would go to a control nobody sees.
+void ConfigurationWindow::keepFocusOnAShownControl() {
+    if (::GetActiveWindow() != hwnd())
+        return;
+    const HWND focus = ::GetFocus();
+    if (!focus || !::IsChild(hwnd(), focus) || !::IsWindowVisible(focus))
+        ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_CONFIG_TREE)), TRUE);
+}
+
 // Settings model -> controls.
 void ConfigurationWindow::showSettings() {
     const SettingsModel& model = deps_.settings.model();
@@ -255,8 +267,8 @@ void ConfigurationWindow::reportRefusedWrite() {
         return;
     refusedWriteReported_ = true;
     const std::string file = win32::toUtf8(win32::widen(deps_.settings.path()));
-    deps_.messages.warn("The settings could not be saved to \"" + file +
-                        "\".\n\nThe changes apply until Flickmark ends; the file keeps its old values.");
+    deps_.messages.warn("The settings could not be saved to this file:\n\n" + file +
+                        "\n\nThe changes apply until Flickmark ends; the file keeps its old values.");
 }
 
 std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -281,6 +293,13 @@ std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM w
         return std::nullopt;
     case WM_CLOSE: // the close box, Alt+F4
         close(false);
+        return TRUE;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE)
+            ::PostMessageW(hwnd(), kActivatedMessage, 0, 0);
+        return std::nullopt;
+    case kActivatedMessage:
+        keepFocusOnAShownControl();
         return TRUE;
     case WM_DPICHANGED:
         // The system rescales the window and its template's controls; the pages and the preview follow.

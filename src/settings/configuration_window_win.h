@@ -60,6 +60,7 @@ private:
     void fillTree();
     void placePages();
     void showCurrentPage();
+    void keepFocusOnAShownControl();
     void showSettings();
     void takeSettings();
     void close(bool programEnding);
