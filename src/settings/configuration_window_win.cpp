@@ -327,8 +327,8 @@ HWND ConfigurationWindow::previewControl() const {
                : nullptr;
 }
 
-// The preview is as large as the design's image at the window's scaling, but the cross is drawn in screen
-// pixels: the minimum lengths are distances the pointer travels on the screen.
+// The preview is 157 x 101 pixels at 100 % and grows with the window's scaling, but the cross is drawn in
+// screen pixels: the minimum lengths are distances the pointer travels on the screen.
 void ConfigurationWindow::sizePreview() const {
     const HWND preview = previewControl();
     if (!preview)
