@@ -125,7 +125,7 @@ void Application::createTray() {
     sysTrayMenu_ = std::make_unique<TrayWindow>(
         TrayWindow::Dependencies{*this, nestedLoops_, keyboard_, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
-                                 gestures_->hwnd(), popupIcons_},
+                                 gestures_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));
 }
 

@@ -13,8 +13,10 @@ namespace flickmark {
 // system runs out of resources; its users then show no picture.
 win32::ImageList createPopupIcons(UINT dpi);
 
-// One picture as a menu item's bitmap (MIIM_BITMAP): 32 bits a pixel with premultiplied alpha, so the
-// menu blends it onto its own background. Null when the list has no such picture.
-win32::UniqueBitmap menuBitmap(const win32::ImageList& pictures, int index);
+// The size of the pictures at `dpi`: 16 pixels at 100 %.
+int popupIconSize(UINT dpi);
+// One of the pictures as an icon of that size, for drawing it elsewhere (a menu item). Null when there is no
+// such picture.
+win32::UniqueIcon popupIcon(int index, UINT dpi);
 
 } // namespace flickmark

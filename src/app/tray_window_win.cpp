@@ -2,6 +2,7 @@
 
 #include "app/popup_icons_win.h"
 #include "app/tray_menu.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/text_convert.h"
 
 #include <string>
@@ -107,8 +108,9 @@ void TrayWindow::onIconMessage(UINT mouseMessage) {
     }
 }
 
-win32::UniqueMenu TrayWindow::buildMenu() {
+win32::UniqueMenu TrayWindow::buildMenu(UINT dpi) {
     menuPictures_.clear();
+    menuPictureSize_ = popupIconSize(dpi);
     win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
         deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
@@ -127,10 +129,10 @@ win32::UniqueMenu TrayWindow::buildMenu() {
             info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
             info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
             if (item.picture != kNoPicture) {
-                if (win32::UniqueBitmap picture = menuBitmap(deps_.pictures, item.picture)) {
+                if (win32::UniqueIcon picture = popupIcon(item.picture, dpi)) {
                     info.fMask |= MIIM_BITMAP;
-                    info.hbmpItem = picture.get();
-                    menuPictures_.push_back(std::move(picture));
+                    info.hbmpItem = HBMMENU_CALLBACK;
+                    menuPictures_.emplace_back(info.wID, std::move(picture));
                 }
             }
         }
@@ -154,7 +156,7 @@ void TrayWindow::openMenu() {
     POINT cursor{};
     ::GetCursorPos(&cursor);
     menu_.reset();
-    menu_ = buildMenu();
+    menu_ = buildMenu(win32::dpiAtPoint(cursor));
     if (!menu_)
         return;
     // The menu closes on a click elsewhere only while one of our windows is in front.
@@ -170,6 +172,22 @@ void TrayWindow::openMenu() {
     // Without a message after it, the next menu of a hidden window may close at once (a known quirk).
     ::PostMessageW(deps_.gesturesWindow, WM_NULL, 0, 0);
     run(command);
+}
+
+void TrayWindow::measureMenuPicture(MEASUREITEMSTRUCT& item) const {
+    item.itemWidth = static_cast<UINT>(menuPictureSize_);
+    item.itemHeight = static_cast<UINT>(menuPictureSize_);
+}
+
+void TrayWindow::drawMenuPicture(const DRAWITEMSTRUCT& item) const {
+    for (const auto& [id, picture] : menuPictures_) {
+        if (id != item.itemID)
+            continue;
+        const RECT& at = item.rcItem;
+        ::DrawIconEx(item.hDC, at.left + (at.right - at.left - menuPictureSize_) / 2,
+                     at.top + (at.bottom - at.top - menuPictureSize_) / 2, picture.get(), menuPictureSize_,
+                     menuPictureSize_, 0, nullptr, DI_NORMAL);
+    }
 }
 
 void TrayWindow::run(UINT command) {
@@ -217,6 +235,20 @@ LRESULT TrayWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU)
+            break;
+        measureMenuPicture(item);
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU)
+            break;
+        drawMenuPicture(item);
+        return TRUE;
+    }
     case WM_TIMER:
         if (wParam == kRetryTimerId && retryTimer_)
             retryTimer_->onSystemTick();
@@ -233,8 +265,9 @@ LRESULT TrayWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         return 0; // a hidden window nobody should close; the program ends from its menu
     default:
-        return defaultHandling(message, wParam, lParam);
+        break;
     }
+    return defaultHandling(message, wParam, lParam);
 }
 
 } // namespace flickmark

@@ -14,7 +14,6 @@
 #include "platform/coalescing_timer.h"
 #include "platform/input.h"
 #include "platform/nested_loop.h"
-#include "platform/win32/controls/image_list.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
 #include "platform/win32/window_timer.h"
@@ -22,6 +21,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace flickmark {
@@ -39,8 +39,7 @@ public:
         DiagnosticLog& log;
         // Switches the recognizer's monitoring (the icon picture follows by itself).
         std::function<void(bool on)> setMonitoring;
-        HWND gesturesWindow;              // brought to the front for the menu, WM_NULL after it
-        const win32::ImageList& pictures; // not owned; may be empty
+        HWND gesturesWindow; // brought to the front for the menu, WM_NULL after it
     };
 
     // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
@@ -63,9 +62,11 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onIconMessage(UINT mouseMessage);
     void openMenu();
-    // Null (with a line in the log) when the menu cannot be built.
-    win32::UniqueMenu buildMenu();
+    // Null (with a line in the log) when the menu cannot be built. Its pictures suit `dpi`.
+    win32::UniqueMenu buildMenu(UINT dpi);
     void run(UINT command);
+    void measureMenuPicture(MEASUREITEMSTRUCT& item) const;
+    void drawMenuPicture(const DRAWITEMSTRUCT& item) const;
 
     Dependencies deps_;
     UINT taskbarCreatedMessage_ = 0;
@@ -77,9 +78,11 @@ private:
     std::unique_ptr<WindowTimer> watchSystemTimer_;
     std::unique_ptr<CoalescingTimer> watchTimer_;
     std::unique_ptr<MonitoringSwitch> switch_;
-    // The menu of the last opening and the pictures its items show; kept until the next opening.
+    // The menu of the last opening and the pictures its items show (by command id); kept until the next
+    // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.
     win32::UniqueMenu menu_;
-    std::vector<win32::UniqueBitmap> menuPictures_;
+    std::vector<std::pair<UINT, win32::UniqueIcon>> menuPictures_;
+    int menuPictureSize_ = 0;
     bool busy_ = false;
 };
 

@@ -30,16 +30,6 @@ public:
     // The index of the new picture; -1 when it was refused. The icon is copied, the caller keeps it.
     int addIcon(HICON icon) noexcept { return list_ ? ::ImageList_AddIcon(list_.get(), icon) : -1; }
     int count() const noexcept { return list_ ? ::ImageList_GetImageCount(list_.get()) : 0; }
-    SIZE pictureSize() const noexcept {
-        int width = 0, height = 0;
-        if (list_)
-            ::ImageList_GetIconSize(list_.get(), &width, &height);
-        return SIZE{width, height};
-    }
-    // A new icon of picture `index` (ImageList_GetIcon); null when there is none.
-    UniqueIcon icon(int index) const noexcept {
-        return UniqueIcon(list_ ? ::ImageList_GetIcon(list_.get(), index, ILD_NORMAL) : nullptr);
-    }
 
 private:
     UniqueOwner<ImageListTraits> list_;
