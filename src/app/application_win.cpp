@@ -175,6 +175,8 @@ void Application::finishBeforeExit() {
             closer();
         } catch (const std::exception& e) {
             log_.append(std::string("A window could not be closed at exit: ") + e.what());
+        } catch (...) {
+            log_.append("A window could not be closed at exit");
         }
     }
     if (disabledList_)
