@@ -21,9 +21,9 @@ void GestureWizard::startNew(std::vector<std::string> existing, bool diagonalsEn
     list_.clear();
 }
 
-std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& current, EditStart start,
+std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& current, EditStart from,
                                                   std::vector<std::string> existing, bool diagonalsEnabled) {
-    this->start(std::move(existing), diagonalsEnabled);
+    start(std::move(existing), diagonalsEnabled);
     editing_ = current.gesture;
     gesture_.setGesture(current.gesture);
     type_ = current.type;
@@ -48,7 +48,7 @@ std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& curre
         break;
     }
 
-    if (start == EditStart::Action) {
+    if (from == EditStart::Action) {
         page_ = WizardPage::ActionType;
         next();
     }

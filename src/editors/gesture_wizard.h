@@ -48,7 +48,7 @@ public:
     // is loaded into the editor of its type and the other editors start empty. Returns one line for each
     // stored keystroke that does not decode, for the caller to log: a single keystroke then starts empty,
     // a piece of a list stays in it as written.
-    std::vector<std::string> startEdit(const GestureDefinition& current, EditStart start,
+    std::vector<std::string> startEdit(const GestureDefinition& current, EditStart from,
                                        std::vector<std::string> existing, bool diagonalsEnabled);
 
     // The editors the pages show.

@@ -255,7 +255,8 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     EXPECT_EQ(wizard.page(), WizardPage::Program);
     EXPECT_EQ(wizard.programEditor().actionText(), "|");
     wizard.programEditor().setProgram("app.exe|-x");
-    EXPECT_TRUE(wizard.next());
+    EXPECT_EQ(wizard.next(),
+              "A program or file name cannot contain \"|\". Put the parameters in \"Optional Parameters\".");
     EXPECT_EQ(wizard.page(), WizardPage::Program);
 }
 
