@@ -101,6 +101,7 @@ void TrayWindow::onIconMessage(UINT mouseMessage) {
         deps_.actions.showGestures();
         break;
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: // a second right click soon after the first, e.g. just after a menu closed
         openMenu();
         break;
     default:

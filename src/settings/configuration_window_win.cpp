@@ -250,12 +250,14 @@ void ConfigurationWindow::closeForExit() {
     close(true);
 }
 
-// Hidden first, so the window is gone even while a warning about the file is shown.
+// Hidden first, so the window is gone even while a warning about the file is shown. At the program's end it
+// goes with the program instead: hiding a shown window can take a second or two under some window systems.
 void ConfigurationWindow::close(bool programEnding) {
     if (!isOpen())
         return;
     takeSettings();
-    ::ShowWindow(hwnd(), SW_HIDE);
+    if (!programEnding)
+        ::ShowWindow(hwnd(), SW_HIDE);
     if (deps_.settings.save() || programEnding)
         return;
     reportRefusedWrite();

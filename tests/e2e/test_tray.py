@@ -14,6 +14,7 @@ from pathlib import Path
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
 from test_actions import set_immutable, write_gestures
+from test_configuration import X_PIXEL_ID, ConfigurationCase
 
 # Wine's tray window (no tray manager on the display) shows the first icon about here.
 ICON = (13, 32)
@@ -163,7 +164,7 @@ class TrayCase(harness.ProbeTestCase):
         return result.stdout.rstrip("\r\n")
 
 
-class TrayEndToEnd(TrayCase):
+class TrayEndToEnd(TrayCase, ConfigurationCase):
     module = "tray"
 
     def test_menu_opens_once_and_exit_ends_at_once_keeping_the_line_lists(self):
@@ -214,10 +215,18 @@ class TrayEndToEnd(TrayCase):
             self.assertTrue((self.data_dir / name).is_file(), name)
         harness.wait_until(lambda: not self.session.popup_menus(), 5, "the menu to go with the program")
 
-    @unittest.skip("the configuration window is built in parallel: open it from the menu, change a setting, "
-                   "exit; the change must be in defaults.ini and the process end with 0 within a second")
-    def test_exit_with_the_configuration_window_open(self):
-        pass
+    def test_exit_with_the_configuration_window_open_saves_it(self):
+        flickmark = self.start_flickmark()
+        self.hold_another_icon()
+        self.choose(self.open_menu(flickmark), "c")  # "&Configure ..."
+        box = harness.wait_until(self.window_box, 5, "the configuration window")
+        self.session.move(box.right - 20, box.bottom - 20)
+        self.set_x_pixel_to_the_maximum()
+
+        code, seconds = self.exit_by_menu(flickmark)
+        self.assertEqual(code, 0)
+        self.assertLess(seconds, EXIT_SECONDS)
+        self.assertIn(b"tbXPixel=150\r\n", (self.data_dir / "defaults.ini").read_bytes())
 
     def test_tip_text_in_the_log_and_over_the_icon(self):
         flickmark = self.start_flickmark()
