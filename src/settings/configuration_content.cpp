@@ -34,6 +34,9 @@ constexpr PageItem kGesturesItems[] = {
     {IDC_DISTANCE_BIAS, Kind::TrackBar, {}, setting::tbDistanceBias, kFineTicks},
     {IDC_DISTANCE_BIAS_LOW, Kind::Text, "Shorter"},
     {IDC_DISTANCE_BIAS_HIGH, Kind::Text, "Longer"},
+    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "Precise recognition", setting::cbPreciseRecognition},
+    {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text,
+     "Reads the whole path at release: rounded corners and shaky pauses count as meant."},
 };
 
 constexpr PageItem kHelpPopupItems[] = {
