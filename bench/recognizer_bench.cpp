@@ -1,5 +1,6 @@
-// Cost of recognition: one mouse-timer tick with the button held and the cursor moving, and the throughput
-// of a long replay through the trace runner (ticks plus pause-timer handling).
+// Cost of recognition: one mouse-timer tick with the button held and the cursor moving (also with precise
+// recognition), the release of a 10-second press with precise recognition, and the throughput of a long
+// replay through the trace runner (ticks plus pause-timer handling).
 #include "fakes/trace_runner.h"
 
 #include <benchmark/benchmark.h>
@@ -36,7 +37,9 @@ std::vector<Sample> squareGestures(int presses) {
 
 void BM_RecognizerTickMoving(benchmark::State& state) {
     const std::vector<Sample> samples = squareGestures(1);
-    TraceRunner run;
+    RecognizerSettings settings;
+    settings.preciseRecognition = state.range(0) != 0;
+    TraceRunner run(settings);
     run.library.onCall = [&run](const LibraryCall&) { run.library.calls.clear(); };
     run.tick(0, false, {500, 500});
     std::size_t next = 0;
@@ -59,7 +62,50 @@ void BM_RecognizerTickMoving(benchmark::State& state) {
     state.counters["held_share"] =
         benchmark::Counter(static_cast<double>(heldTicks) / static_cast<double>(state.iterations()));
 }
-BENCHMARK(BM_RecognizerTickMoving);
+BENCHMARK(BM_RecognizerTickMoving)->ArgName("precise")->Arg(0)->Arg(1);
+
+// The 125 ticks of a 10-second press: strokes of five ticks turning at each end (Arg 0), or a scribble
+// that turns at nearly every tick, the most work for the segmentation (Arg 1).
+std::vector<Point> tenSecondPress(bool scribble) {
+    std::vector<Point> points{{900, 600}};
+    const Point turns[] = {{0, -14}, {14, 0}, {0, 14}, {14, 0}};
+    unsigned seed = 12345;
+    for (int i = 1; i < 125; ++i) {
+        Point step = turns[(i / 5) % 4];
+        if (scribble) {
+            seed = seed * 1103515245u + 12345u;
+            step = {static_cast<int>((seed >> 8) % 41) - 20, static_cast<int>((seed >> 20) % 41) - 20};
+        }
+        points.push_back({points.back().x + step.x, points.back().y + step.y});
+    }
+    return points;
+}
+
+void BM_PreciseReleaseOfATenSecondPress(benchmark::State& state) {
+    const std::vector<Point> press = tenSecondPress(state.range(0) != 0);
+    RecognizerSettings settings;
+    settings.preciseRecognition = true;
+    TraceRunner run(settings);
+    run.library.onCall = [&run](const LibraryCall&) { run.library.calls.clear(); };
+    run.tick(0, false, {500, 500});
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const Point p : press) {
+            run.input.buttonDown = true;
+            run.input.cursor = p;
+            run.recognizer.onMouseTimer();
+        }
+        run.input.buttonDown = false;
+        state.ResumeTiming();
+        run.recognizer.onMouseTimer();
+    }
+    state.counters["strokes"] = static_cast<double>(run.recognizer.codes().size());
+}
+BENCHMARK(BM_PreciseReleaseOfATenSecondPress)
+    ->ArgName("scribble")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ReplayThroughput(benchmark::State& state) {
     const std::vector<Sample> samples = squareGestures(static_cast<int>(state.range(0)));

@@ -4,26 +4,23 @@
 # its headers through a folder of links in the build tree, so an include against the direction of the
 # layers fails to compile instead of quietly building.
 #
-# flickmark_area(<name> FOLDER <src subfolder> [DEPENDS <area> ...] [WINDOWS_ONLY] [HEADERS_ONLY])
+# flickmark_area(<name> FOLDER <src subfolder> [DEPENDS <area> ...] [WINDOWS_ONLY] [PORTABLE_ONLY])
 #   Portable sources are every .cpp of the folder (not recursive) except *_win.cpp; on Windows the
 #   *_win.cpp files join them. A WINDOWS_ONLY area takes every .cpp and exists only in the Windows build;
-#   a HEADERS_ONLY area publishes its headers and compiles nothing (its program builds the sources).
+#   a PORTABLE_ONLY area never takes the *_win.cpp files (its program builds them).
 
 set(FLICKMARK_AREA_INCLUDE_ROOT ${PROJECT_BINARY_DIR}/area-include)
 
 function(flickmark_area name)
-    cmake_parse_arguments(AREA "WINDOWS_ONLY;HEADERS_ONLY" "FOLDER" "DEPENDS" ${ARGN})
+    cmake_parse_arguments(AREA "WINDOWS_ONLY;PORTABLE_ONLY" "FOLDER" "DEPENDS" ${ARGN})
     if(AREA_WINDOWS_ONLY AND NOT WIN32)
         return()
     endif()
     set(folder ${PROJECT_SOURCE_DIR}/src/${AREA_FOLDER})
 
     file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp)
-    if(NOT WIN32)
+    if(NOT WIN32 OR AREA_PORTABLE_ONLY)
         list(FILTER sources EXCLUDE REGEX "_win\\.cpp$")
-    endif()
-    if(AREA_HEADERS_ONLY)
-        set(sources)
     endif()
     file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
 

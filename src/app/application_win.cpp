@@ -1,11 +1,13 @@
 #include "app/application_win.h"
 
+#include "app/file_version_win.h"
+#include "app/popup_icons_win.h"
 #include "app/resource_ids.h"
-#include "library/gesture_files.h"
 #include "platform/win32/dialog_base.h"
 #include "settings/settings_table.h"
 
 #include <charconv>
+#include <exception>
 
 namespace flickmark {
 namespace {
@@ -46,19 +48,24 @@ Application::Application(const ReachableDataFolder& dataFolder)
     createGestureMenus();
 
     dummyUnicodeTooltip_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDummyUnicodeTooltip", L"Flickmark");
-    sysTrayMenu_ = std::make_unique<PlaceholderWindow>(L"FlickmarkSysTrayMenu", L"Flickmark");
-    about_ = std::make_unique<PlaceholderWindow>(L"FlickmarkAbout", L"About Flickmark");
+    createTray();
+    about_ = std::make_unique<AboutWindow>(version_);
     drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
     createScratchpad();
-    config_ = std::make_unique<PlaceholderWindow>(L"FlickmarkConfig", L"Flickmark Configuration");
+    config_ = std::make_unique<ConfigurationWindow>(
+        ConfigurationWindow::Dependencies{settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK});
+    configurationPages_.window = config_.get();
+    exitClosers_.push_back([this] { config_->closeForExit(); });
     loadSettings();
     keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
     gestureWizard_ =
         std::make_unique<PlaceholderWindow>(L"FlickmarkGestureWizard", L"Flickmark Gesture Wizard");
 }
 
-// The first window: it loads the global gesture set, and is the hidden main window.
+// The first window: it loads the global gesture set, and is the hidden main window. Its set selector shows
+// the shared pictures, which are made for it.
 void Application::createGesturesWindow() {
+    popupIcons_ = createPopupIcons(::GetDpiForSystem());
     const HINSTANCE instance = win32::moduleInstance();
     const auto icon = [&](int size) {
         return static_cast<HICON>(
@@ -66,11 +73,12 @@ void Application::createGesturesWindow() {
     };
     gestures_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
         gestureStore_, desktop_, windowFocus_, nestedLoops_, userMessages_, configurationPages_, log_,
-        nullptr, icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)), [this] {
+        popupIcons_.get(), icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)),
+        [this] {
             if (mouseMonitor_)
                 mouseMonitor_->show();
         }});
-    gestures_->setSessionEndHandler([this] { onEnding(); });
+    exitClosers_.push_back([this] { gestures_->closeForExit(); });
 }
 
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
@@ -100,11 +108,11 @@ void Application::createGestureLibrary() {
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
-// configuration window at the scratchpad's page; until the latter exists the log says what was asked for.
+// configuration window at the scratchpad's page.
 void Application::createScratchpad() {
     scratchPad_ = std::make_unique<ScratchpadWindow>(
         ScratchpadWindow::Dependencies{keyboard_, desktop_, windowFocus_, log_, [this] { gestures_->show(); },
-                                       [this] { log_.append("open configuration window on page 2"); }});
+                                       [this] { config_->showPage(configuration_page::kScratchpad); }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
 }
@@ -123,6 +131,79 @@ void Application::createGestureMenus() {
     menuPreview_ = std::make_unique<MenuPreviewWindow>(*menuPreviewPopup_);
     gestureMenus_->setPreview(menuPreview_.get());
     dispatcher_->setMenus(gestureMenus_.get());
+}
+
+// The tray window keeps the icon, its menu and the Scroll Lock watch, which switches the recognizer at once
+// when Scroll Lock is on at start. Its two line lists are read now and written back at exit.
+void Application::createTray() {
+    version_ = ownFileVersion();
+    disabledList_ = std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kDisabledListFileName);
+    noRightClickList_ =
+        std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kNoRightClickListFileName);
+    Recognizer& recognizer = mouseMonitor_->recognizer();
+    sysTrayMenu_ = std::make_unique<TrayWindow>(
+        TrayWindow::Dependencies{*this, nestedLoops_, keyboard_, log_,
+                                 [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
+                                 gestures_->hwnd()},
+        trayTipText(version_ ? version_->version : std::string()));
+}
+
+void Application::showConfiguration() {
+    config_->showPage(configuration_page::kKeepPage);
+}
+
+void Application::showGestures() {
+    gestures_->show();
+}
+
+void Application::showAbout() {
+    about_->show();
+}
+
+void Application::exitProgram() {
+    finishBeforeExit();
+    ::PostQuitMessage(0);
+}
+
+void Application::endSession() {
+    finishBeforeExit();
+    // Should the process outlive the session's end, it leaves its message loop as after "Exit Flickmark".
+    ::PostQuitMessage(0);
+}
+
+void Application::finishBeforeExit() {
+    if (exiting_)
+        return;
+    exiting_ = true;
+    userMessages_.programEnding();
+    clock_.markShuttingDown();
+    if (mouseMonitor_)
+        mouseMonitor_->stop();
+    if (sysTrayMenu_)
+        sysTrayMenu_->stopWatching();
+    // A menu ends at once (the help menu's wait ends with the clock); a dialog or message box ends when its
+    // loop sees the quit message.
+    if (nestedLoops_.active())
+        ::EndMenu();
+    if (about_)
+        about_->hide();
+    for (const auto& closer : exitClosers_) {
+        try {
+            closer();
+        } catch (const std::exception& e) {
+            log_.append(std::string("A window could not be closed at exit: ") + e.what());
+        } catch (...) {
+            log_.append("A window could not be closed at exit");
+        }
+    }
+    if (disabledList_)
+        disabledList_->save();
+    if (noRightClickList_)
+        noRightClickList_->save();
+    keystrokes_.saveListFile();
+    if (sysTrayMenu_)
+        sysTrayMenu_->removeIcon();
+    log_.append("Flickmark ends");
 }
 
 // Creating the configuration window loads the settings file, which pushes every value to its consumer;
@@ -146,6 +227,7 @@ Application::~Application() {
     recognizerSettings_.reset();
     gestureWizard_.reset();
     keystrokeEdit_.reset();
+    configurationPages_.window = nullptr;
     config_.reset();
     scratchpadTrail_.pad = nullptr;
     scratchpadVisibility_.pad = nullptr;
@@ -153,6 +235,8 @@ Application::~Application() {
     drawGesture_.reset();
     about_.reset();
     sysTrayMenu_.reset();
+    noRightClickList_.reset();
+    disabledList_.reset();
     dummyUnicodeTooltip_.reset();
     menuRelay_.target = nullptr;
     if (dispatcher_)
@@ -178,16 +262,6 @@ Application::~Application() {
     gestures_.reset();
 }
 
-void Application::onEnding() {
-    clock_.markShuttingDown();
-    if (mouseMonitor_)
-        mouseMonitor_->stop();
-    if (gestures_)
-        gestures_->closeForExit();
-    // At the end of a session the process ends without leaving the message loop: save now.
-    keystrokes_.saveListFile();
-}
-
 int Application::run() {
     MSG msg{};
     for (;;) {
@@ -201,9 +275,7 @@ int Application::run() {
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
-    clock_.markShuttingDown();
-    gestures_->closeForExit();
-    keystrokes_.saveListFile();
+    finishBeforeExit();
     return static_cast<int>(msg.wParam);
 }
 

@@ -6,11 +6,17 @@
 #include "actions/foreground_handoff.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
-#include "app/configuration_stand_in.h"
+#include "app/about_window_win.h"
+#include "app/configuration_window_pages_win.h"
+#include "app/line_list_file.h"
 #include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
+#include "app/tray_actions.h"
+#include "app/tray_window_win.h"
+#include "app/user_messages_until_exit.h"
+#include "app/version_text.h"
 #include "base/diagnostic_log.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
@@ -22,6 +28,7 @@
 #include "platform/nested_loop.h"
 #include "platform/unreachable_file_system.h"
 #include "platform/win32/com_apartment.h"
+#include "platform/win32/controls/image_list.h"
 #include "platform/win32/keyboard_query.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
@@ -37,20 +44,24 @@
 #include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
+#include "settings/configuration_window_win.h"
 #include "settings/settings_store.h"
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace flickmark {
 
-class Application {
+class Application final : private TrayActions {
 public:
     // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
     // written. Its notice is the first line of the log. Creates everything; throws std::system_error when a
     // window cannot be created.
     explicit Application(const ReachableDataFolder& dataFolder);
-    ~Application();
+    ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
@@ -58,6 +69,16 @@ public:
     int run();
 
     const std::string& dataFolder() const { return dataFolder_; }
+
+    // Runs when the program ends (from the tray menu or the end of the Windows session), in the order added,
+    // after the tray menu and other nested loops are told to close and before the data files are written:
+    // each window closes as its own close would (the configuration window saves, the gestures window saves
+    // its shown set). A closer that throws is logged; the others still run. Warnings shown through
+    // userMessages() are dropped from then on (refused writes are logged).
+    void addExitCloser(std::function<void()> closer) { exitClosers_.push_back(std::move(closer)); }
+    UserMessages& userMessages() { return userMessages_; }
+    // The shared pictures of menus, the configuration tree and the set selector; may be null.
+    HIMAGELIST popupIcons() const { return popupIcons_.get(); }
 
 private:
     // The recognizer window closes context menus, but the dispatcher that asks for it exists before that
@@ -77,8 +98,18 @@ private:
     void createGestureMenus();
     void createScratchpad();
     void loadSettings();
-    // The session is ending.
-    void onEnding();
+    void createTray();
+
+    // TrayActions
+    void showConfiguration() override;
+    void showGestures() override;
+    void showAbout() override;
+    void exitProgram() override;
+    void endSession() override;
+
+    // Everything that must happen before the process ends, once: sampling stops, open menus close, the
+    // closers run, the data files are written and the icon goes. Never shows anything to the user.
+    void finishBeforeExit();
 
     // COM for shell execution on this thread, from before the first window until after the last.
     win32::ComApartment com_;
@@ -107,8 +138,12 @@ private:
     ScratchpadVisibilityRelay scratchpadVisibility_;
     MenuDismissRelay menuRelay_;
     NestedLoops nestedLoops_;
-    Win32UserMessages userMessages_{nestedLoops_};
-    LoggedConfigurationPages configurationPages_{log_};
+    ConfigurationWindowPages configurationPages_;
+    Win32UserMessages messageBoxes_{nestedLoops_};
+    UserMessagesUntilExit userMessages_{messageBoxes_};
+    std::optional<VersionText> version_;
+    std::vector<std::function<void()>> exitClosers_;
+    bool exiting_ = false;
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<GesturesWindow> gestures_;
@@ -127,11 +162,14 @@ private:
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
     std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
-    std::unique_ptr<PlaceholderWindow> sysTrayMenu_;
-    std::unique_ptr<PlaceholderWindow> about_;
+    win32::ImageList popupIcons_;
+    std::unique_ptr<LineListFile> disabledList_;
+    std::unique_ptr<LineListFile> noRightClickList_;
+    std::unique_ptr<TrayWindow> sysTrayMenu_;
+    std::unique_ptr<AboutWindow> about_;
     std::unique_ptr<PlaceholderWindow> drawGesture_;
     std::unique_ptr<ScratchpadWindow> scratchPad_;
-    std::unique_ptr<PlaceholderWindow> config_;
+    std::unique_ptr<ConfigurationWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
     std::unique_ptr<PlaceholderWindow> gestureWizard_;
 

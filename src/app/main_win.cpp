@@ -1,6 +1,8 @@
-// Program entry: finds the data folder from the command line, creates the application and runs it.
+// Program entry: makes sure this is the only copy in the session, finds the data folder from the command
+// line, creates the application and runs it.
 #include "actions/data_folder.h"
 #include "app/application_win.h"
+#include "app/single_instance_win.h"
 #include "platform/win32/process_paths.h"
 #include "platform/win32/text_convert.h"
 
@@ -41,6 +43,10 @@ flickmark::ReachableDataFolder chooseDataFolder() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // A second start asks the running copy to show its gestures window, and ends at once.
+    const flickmark::SingleInstance instance;
+    if (!instance.first())
+        return 0;
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_STANDARD_CLASSES;

@@ -31,6 +31,7 @@ inline constexpr std::uint8_t Apps = 0x5D;
 inline constexpr std::uint8_t Sleep = 0x5F;
 inline constexpr std::uint8_t Divide = 0x6F;
 inline constexpr std::uint8_t NumLock = 0x90;
+inline constexpr std::uint8_t Scroll = 0x91; // Scroll Lock
 inline constexpr std::uint8_t RightControl = 0xA3;
 inline constexpr std::uint8_t RightMenu = 0xA5;
 inline constexpr std::uint8_t BrowserBack = 0xA6; // first of the browser, volume, media and launch keys

@@ -84,7 +84,9 @@ void GestureMenus::openMenu(MenuKind kind, const std::vector<MenuItem>& items) {
         try {
             const std::int64_t openedAt = ports_.clock.nowMs();
             choice = trackAtCursor(items);
-            if (!choice && ports_.clock.nowMs() - openedAt < kClosedAtOnceMs) {
+            // A menu closed because the program is ending stays closed.
+            if (!choice && !ports_.clock.programEnding() &&
+                ports_.clock.nowMs() - openedAt < kClosedAtOnceMs) {
                 ports_.log.append("menu closed at once, shown again");
                 logMenu(kind, items);
                 choice = trackAtCursor(items);

@@ -369,12 +369,6 @@ std::optional<INT_PTR> GesturesWindow::handleMessage(UINT message, WPARAM wParam
     case WM_CLOSE:
         close();
         return TRUE;
-    case WM_ENDSESSION:
-        // With wParam TRUE the process is ended once this message returns: everything that must happen at
-        // exit happens here.
-        if (wParam && onSessionEnd_)
-            onSessionEnd_();
-        return TRUE;
     default:
         return std::nullopt;
     }

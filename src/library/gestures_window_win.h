@@ -66,8 +66,6 @@ public:
 
     // Receives the ids of the timers set on this window (SetTimer with this window and no callback).
     void setTimerHandler(std::function<void(UINT_PTR id)> handler) { onTimer_ = std::move(handler); }
-    // Runs when the user's session ends (WM_ENDSESSION), before the process is ended.
-    void setSessionEndHandler(std::function<void()> handler) { onSessionEnd_ = std::move(handler); }
 
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -93,7 +91,6 @@ private:
     HWND tooltip_ = nullptr; // destroyed with the window, which owns it
     std::string previewGesture_;
     std::function<void(UINT_PTR)> onTimer_;
-    std::function<void()> onSessionEnd_;
 };
 
 } // namespace flickmark

@@ -1,6 +1,7 @@
 #include "recognizer/gesture_assembly.h"
 
 #include "base/log_text.h"
+#include "recognizer/path_segmenter.h"
 #include "recognizer/stroke_math.h"
 
 namespace flickmark {
@@ -40,6 +41,8 @@ void GestureAssembly::init() {
     firstCode_ = dir::None;
     lastAppended_ = dir::None;
     shownArrow_ = dir::None;
+    path_.clear();
+    firstStrokeHold_.reset();
 }
 
 void GestureAssembly::clearLists() {
@@ -49,12 +52,14 @@ void GestureAssembly::clearLists() {
 }
 
 void GestureAssembly::step(Point cursor) {
+    if (settings_.preciseRecognition)
+        path_.add(cursor);
     const Direction accepted = accept(cursor);
     if (accepted != dir::None)
         record(accepted, cursor);
     lastDetected_ = classifier_.current();
     lastAccepted_ = accepted;
-    updatePauseTrigger(accepted);
+    updatePauseTrigger(accepted, cursor);
     classifier_.setPrevious(cursor);
 }
 
@@ -121,7 +126,11 @@ void GestureAssembly::showArrow(Direction code, Point cursor) {
     }
 }
 
-void GestureAssembly::updatePauseTrigger(Direction accepted) {
+void GestureAssembly::updatePauseTrigger(Direction accepted, Point cursor) {
+    if (settings_.preciseRecognition) {
+        followFirstStroke(accepted, cursor);
+        return;
+    }
     // Armed once, by the first accepted code; any tick that does not accept that code again disarms it for
     // good.
     if (firstCode_ == dir::None && accepted != dir::None) {
@@ -134,15 +143,39 @@ void GestureAssembly::updatePauseTrigger(Direction accepted) {
     }
 }
 
+void GestureAssembly::followFirstStroke(Direction accepted, Point cursor) {
+    if (firstCode_ == dir::None)
+        firstCode_ = accepted; // still steers the classifier's anchor
+    switch (firstStrokeHold_.follow(cursor, strokeRules())) {
+    case FirstStrokeHold::Change::Rests:
+        ports_.pauseTimer.setEnabled(false);
+        if (settings_.enableHelpPopup)
+            ports_.pauseTimer.setEnabled(true);
+        break;
+    case FirstStrokeHold::Change::Moves:
+    case FirstStrokeHold::Change::Ended:
+        ports_.pauseTimer.setEnabled(false);
+        break;
+    case FirstStrokeHold::Change::None:
+        break;
+    }
+}
+
+StrokeRules GestureAssembly::strokeRules() const {
+    return {settings_.xPixel, settings_.yPixel, settings_.enableDiagonals};
+}
+
 void GestureAssembly::onPauseTimer() {
     ports_.arrows.hide();
     ports_.pauseTimer.setEnabled(false);
     ports_.log.append(" Pause Trigger ");
-    ports_.library.showHelp(firstCode_);
+    ports_.library.showHelp(settings_.preciseRecognition ? firstStrokeHold_.direction() : firstCode_);
 }
 
 std::string GestureAssembly::complete() {
     ports_.log.append("int-------");
+    if (settings_.preciseRecognition)
+        replaceStepsByPathStrokes();
     std::string gesture;
     Direction previous = dir::None;
     for (std::size_t i = 0; i < codes_.size(); ++i) {
@@ -158,6 +191,15 @@ std::string GestureAssembly::complete() {
                               .view());
     }
     return gesture;
+}
+
+void GestureAssembly::replaceStepsByPathStrokes() {
+    clearLists();
+    for (const Stroke& stroke : segmentPath(path_.points(), strokeRules())) {
+        codes_.push_back(stroke.code);
+        lengths_.push_back(stroke.length);
+        angles_.push_back(stroke.angle);
+    }
 }
 
 } // namespace flickmark

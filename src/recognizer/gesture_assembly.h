@@ -1,6 +1,7 @@
 // Gesture assembly: decides whether a tick's direction counts, records the codes of the gesture, shows an
 // arrow for each new direction, arms the pause trigger, and at release turns the codes into the gesture
-// string.
+// string. With precise recognition on, it also keeps the path of the press, the gesture at release comes
+// from that path, and jitter does not end the pause before help.
 #pragma once
 
 #include "base/diagnostic_log.h"
@@ -9,7 +10,10 @@
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/classifier.h"
+#include "recognizer/first_stroke_hold.h"
 #include "recognizer/gesture_library.h"
+#include "recognizer/path_segmenter.h"
+#include "recognizer/press_path.h"
 #include "recognizer/recognizer_settings.h"
 #include "recognizer/scratchpad_trail.h"
 
@@ -38,7 +42,8 @@ public:
     void step(Point cursor);
     // The pause trigger fired: the first direction was held long enough to ask for help.
     void onPauseTimer();
-    // The gesture string of the recorded codes (empty when nothing was recorded); logs each step.
+    // The gesture string of the recorded codes (empty when nothing was recorded); logs each step. With
+    // precise recognition, the strokes of the press's path replace the recorded codes first.
     std::string complete();
 
     Direction firstCode() const { return firstCode_; }
@@ -50,7 +55,10 @@ private:
     Direction accept(Point cursor);
     void record(Direction code, Point cursor);
     void showArrow(Direction code, Point cursor);
-    void updatePauseTrigger(Direction accepted);
+    void updatePauseTrigger(Direction accepted, Point cursor);
+    void followFirstStroke(Direction accepted, Point cursor);
+    StrokeRules strokeRules() const;
+    void replaceStepsByPathStrokes();
 
     const RecognizerSettings& settings_;
     DirectionClassifier& classifier_;
@@ -65,6 +73,8 @@ private:
     Direction lastAccepted_ = dir::None;
     Direction lastDetected_ = dir::None;
     Direction shownArrow_ = dir::None; // None: no arrow shown in this gesture yet
+    PressPath path_;                   // kept with precise recognition only
+    FirstStrokeHold firstStrokeHold_;
 };
 
 } // namespace flickmark

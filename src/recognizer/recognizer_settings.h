@@ -1,7 +1,6 @@
 // The settings the recognizer reads, with the values that apply when the settings file lacks them.
 #pragma once
 
-
 namespace flickmark {
 
 struct RecognizerSettings {
@@ -16,7 +15,9 @@ struct RecognizerSettings {
     int helpPause = 800; // milliseconds
     bool enableHelpPopup = true;
     bool enableDiagonals = false;
+    // Gestures from the whole path of the press at release instead of the tick-by-tick codes, and a pause
+    // for help that a few pixels of jitter do not end.
+    bool preciseRecognition = false;
 };
-
 
 } // namespace flickmark

@@ -46,6 +46,9 @@ constexpr std::array<SettingDefinition, kSettingCount> kTable = {{
      0, [](SettingsSnapshot& s, double v) { s.suggestionsEnabled = v != 0; }},
     {"cbEnableCorrections", SettingType::Boolean, kDefaults.correctionsEnabled, SettingControl::CheckBox, 0,
      0, [](SettingsSnapshot& s, double v) { s.correctionsEnabled = v != 0; }},
+    {"cbPreciseRecognition", SettingType::Boolean, kRecognizerDefaults.preciseRecognition,
+     SettingControl::CheckBox, 0, 0,
+     [](SettingsSnapshot& s, double v) { s.recognizer.preciseRecognition = v != 0; }},
 }};
 
 static_assert(kTable[setting::timethreshold].key == "timethreshold");
@@ -63,6 +66,7 @@ static_assert(kTable[setting::tbFadeTime].key == "tbFadeTime");
 static_assert(kTable[setting::cbEnableScratchpad].key == "cbEnableScratchpad");
 static_assert(kTable[setting::cbEnabledSuggestions].key == "cbEnabledSuggestions");
 static_assert(kTable[setting::cbEnableCorrections].key == "cbEnableCorrections");
+static_assert(kTable[setting::cbPreciseRecognition].key == "cbPreciseRecognition");
 
 } // namespace
 

@@ -47,7 +47,7 @@ struct SettingDefinition {
     void (*store)(SettingsSnapshot& snapshot, double value);
 };
 
-inline constexpr std::size_t kSettingCount = 15;
+inline constexpr std::size_t kSettingCount = 16;
 
 // Row indices, named after the keys.
 namespace setting {
@@ -66,6 +66,7 @@ inline constexpr std::size_t tbFadeTime = 11;
 inline constexpr std::size_t cbEnableScratchpad = 12;
 inline constexpr std::size_t cbEnabledSuggestions = 13;
 inline constexpr std::size_t cbEnableCorrections = 14;
+inline constexpr std::size_t cbPreciseRecognition = 15;
 } // namespace setting
 
 const std::array<SettingDefinition, kSettingCount>& settingsTable();

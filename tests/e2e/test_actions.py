@@ -42,6 +42,7 @@ DEFAULT_SETTINGS_FILE = (
     "cbEnableScratchpad=1\r\n"
     "cbEnabledSuggestions=1\r\n"
     "cbEnableCorrections=0\r\n"
+    "cbPreciseRecognition=0\r\n"
 )
 
 
@@ -212,7 +213,7 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         self.start_flickmark()
 
         harness.wait_until(lambda: settings.is_file() and settings.read_bytes() == DEFAULT_SETTINGS_FILE.encode(),
-                           5.0, "defaults.ini with all fifteen keys",
+                           5.0, "defaults.ini with every key",
                            lambda: repr(settings.read_bytes() if settings.is_file() else None))
 
     def test_settings_and_gestures_saved_as_utf16_are_used_and_stay_utf16(self):

@@ -1,4 +1,5 @@
-"""The gestures window end to end: opened from the scratchpad's gestures button, it lists the gestures of
+"""The gestures window end to end: opened with a double click on the tray icon (or the scratchpad's gestures
+button), it lists the gestures of
 "Gestures.ini" with their row texts, shows the probe's set when that is chosen, and deletes a gesture from
 exactly the file it belongs to when the window closes, while gestures drawn meanwhile still run. Sets that
 were not edited are never written, and a program's set without a file gets none. Controls are read from
@@ -32,6 +33,8 @@ PROBE_FILE = (b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=00004FO|00004BK
 PROBE_ROWS = ["UP+RIGHT\tMultiple Keystrokes\tO | K", "RIGHT+UP\tKeystroke\tF5"]
 
 DARK = 80  # a channel value below which a pixel counts as ink
+# Where the icon shows in Wine's own tray window.
+TRAY_ICON = (13, 32)
 
 
 def scaled(logical: int, dpi: int) -> int:
@@ -62,6 +65,11 @@ def new_log_line(log: harness.FlickmarkLog, prefix: str, since: int) -> str | No
 def wait_for_window_shown(log: harness.FlickmarkLog, since: int) -> str:
     return harness.wait_until(lambda: new_log_line(log, "gestures window shown: ", since), 10.0,
                               "the window to log that it was shown", log.describe)
+
+
+def double_click_tray_icon(session: harness.Session) -> None:
+    session.move(*TRAY_ICON)
+    session.xdotool("click", "--repeat", "2", "1")
 
 
 def open_scratchpad(session: harness.Session, dpi: int) -> tuple[int, int]:
@@ -100,17 +108,24 @@ class GesturesWindowCase(harness.ProbeTestCase):
             raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing")
         return answer
 
+    def selector_items(self) -> list[str]:
+        return self.control(SELECTOR, "items").splitlines()
+
     def rows(self) -> list[str]:
         return self.control(LIST, "items").splitlines()
 
     def window_visible(self) -> bool:
         return self.control(0, "visible") == "1\n"
 
-    def open_window(self, flickmark: harness.Flickmark) -> Box:
-        """Opens the window with the scratchpad's gestures button; returns its client area on the screen."""
+    def open_window(self, flickmark: harness.Flickmark, from_scratchpad: bool = False) -> Box:
+        """Opens the window with a double click on the tray icon, or with the scratchpad's gestures button;
+        returns its client area on the screen."""
         mark = flickmark.log.mark()
-        self.session.move(*open_scratchpad(self.session, self.dpi or 96))
-        self.session.xdotool("click", "1")
+        if from_scratchpad:
+            self.session.move(*open_scratchpad(self.session, self.dpi or 96))
+            self.session.xdotool("click", "1")
+        else:
+            double_click_tray_icon(self.session)
         wait_for_window_shown(flickmark.log, mark)
         self.assertTrue(self.window_visible())
         return self.client_box()
@@ -152,6 +167,19 @@ class GesturesWindowCase(harness.ProbeTestCase):
         harness.wait_until(lambda: not self.session.popup_menus(), 5.0, "the list's hint to go")
         self.session.screenshot(f"gestures-window-{name}", window)
 
+        # The selector's list, opened with a click and closed with Escape, which leaves the window open.
+        selector = box_of(self.control(SELECTOR, "rect"))
+        self.session.move(selector.left + selector.width // 2, selector.top + selector.height // 2)
+        before = set(self.session.popup_menus())
+        self.session.xdotool("click", "1")
+        dropped = harness.wait_until(lambda: set(self.session.popup_menus()) - before, 5.0, "the selector's list")
+        bottom = max(box.bottom for box in dropped)
+        self.session.screenshot(f"gestures-selector-{name}", Box(window.left, window.top, window.right,
+                                                                 max(window.bottom, bottom)))
+        self.session.key("Escape")
+        harness.wait_until(lambda: not (set(self.session.popup_menus()) & dropped), 5.0, "the list to close")
+        self.assertTrue(self.window_visible())
+
         self.session.move(*row_point)
         self.session.xdotool("click", "3")
         menu = harness.wait_until(lambda: [box for box in self.session.popup_menus()
@@ -179,7 +207,8 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_probe.exe.ini": PROBE_FILE})
         window = self.open_window(flickmark)
         self.assertEqual(self.rows(), GLOBAL_ROWS)
-        self.assertEqual(self.control(SELECTOR, "items").splitlines(), ["Gestures.ini", "Gestures_probe.exe.ini"])
+        # The files first; then programs with windows open (Wine's tray belongs to explorer.exe).
+        self.assertEqual(self.selector_items()[:2], ["Gestures.ini", "Gestures_probe.exe.ini"])
         self.assertEqual(self.control(NEW_GESTURE, "enabled"), "0\n")
         self.assertEqual(self.control(CONFIGURE, "enabled"), "1\n")
 
@@ -227,8 +256,9 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_calc.exe.ini": calc})
         before = {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in self.data_dir.iterdir()}
         window = self.open_window(flickmark)
-        self.assertEqual(self.control(SELECTOR, "items").splitlines(),
-                         ["Gestures.ini", "Gestures_calc.exe.ini", "Gestures_probe.exe.ini"])
+        items = self.selector_items()
+        self.assertEqual(items[:2], ["Gestures.ini", "Gestures_calc.exe.ini"])
+        self.assertIn("Gestures_probe.exe.ini", items)
 
         # Tab goes from the selector through the list to the enabled button and round again.
         self.session.move(window.left + 10, window.bottom - 5)
@@ -237,9 +267,13 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
             self.session.key("Tab")
             harness.wait_until(lambda: self.control(0, "focus") == f"{expected}\n", 5.0, f"the focus on {expected}")
 
-        self.session.key("End")  # the probe's set: empty
-        harness.wait_until(lambda: self.control(LIST, "count") == "0\n", 5.0, "the probe's empty set")
-        self.session.key("Up")
+        # Through every set to the probe's, which is empty, then back to calc's and the global one.
+        for _ in range(items.index("Gestures_probe.exe.ini")):
+            self.session.key("Down")
+        harness.wait_until(lambda: self.control(SELECTOR, "selection") == f"{items.index('Gestures_probe.exe.ini')}\n"
+                           and self.control(LIST, "count") == "0\n", 5.0, "the probe's empty set")
+        for _ in range(items.index("Gestures_probe.exe.ini") - 1):
+            self.session.key("Up")
         harness.wait_until(lambda: self.rows() == ["UP\tKeystroke\tF5"], 5.0, "calc's set")
         self.session.key("Home")
         harness.wait_until(lambda: self.rows() == GLOBAL_ROWS, 5.0, "the global set")
@@ -253,7 +287,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         self.session.move(window.left + 10, window.bottom - 5)
         self.session.xdotool("click", "1")
         self.close_with_escape(window)
-        self.open_window(flickmark)
+        self.open_window(flickmark, from_scratchpad=True)
         self.close_with_escape(window)
         after = {p.name: (p.read_bytes(), p.stat().st_mtime_ns) for p in self.data_dir.iterdir()}
         self.assertEqual(after, before)

@@ -201,6 +201,16 @@ TEST_F(GestureMenusTest, AMenuThatClosedAtOnceWithoutAChoiceOpensOnceMore) {
     }
 }
 
+TEST_F(GestureMenusTest, AMenuClosedBecauseTheProgramEndsIsNotShownAgain) {
+    menu.answers.assign({Answer{std::nullopt, 5}});
+    menu.whileOpen = [this](MenuHighlightListener*) { rig.clock.ending = true; };
+    run.input.cursor = {300, 200};
+    chooseSetsForProbe();
+    menus.showSuggestions("02", {"0"});
+    EXPECT_EQ(menu.shown.size(), 1u);
+    rig.clock.ending = false;
+}
+
 TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfigureOpensThePages) {
     rig.dispatcher.setOptions({.suggestions = true, .corrections = false});
     menu.answers = {Answer{kConfigureId, 500}};

@@ -19,6 +19,7 @@ TEST(SettingKeys, ReadEachTypeWithTheSettingsFileRulesAndAreNotClamped) {
     EXPECT_TRUE(assignSetting(snapshot, "tbHelpPause", "1200"));
     EXPECT_TRUE(assignSetting(snapshot, "cbEnableHelpPoup", "0"));
     EXPECT_TRUE(assignSetting(snapshot, "cbEnableDiagonals", "5"));
+    EXPECT_TRUE(assignSetting(snapshot, "cbpreciserecognition", "1"));
     EXPECT_EQ(s.timeThreshold, 200);
     EXPECT_EQ(s.xThreshold, 16);
     EXPECT_EQ(s.yThreshold, -2);
@@ -30,6 +31,7 @@ TEST(SettingKeys, ReadEachTypeWithTheSettingsFileRulesAndAreNotClamped) {
     EXPECT_EQ(s.helpPause, 1200);
     EXPECT_FALSE(s.enableHelpPopup);
     EXPECT_TRUE(s.enableDiagonals);
+    EXPECT_TRUE(s.preciseRecognition);
 
     EXPECT_TRUE(assignSetting(snapshot, "cbEnabledSuggestions", "0"));
     EXPECT_TRUE(assignSetting(snapshot, "CBENABLECORRECTIONS", "1"));

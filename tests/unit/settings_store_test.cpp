@@ -66,7 +66,8 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
                                  "tbFadeTime=800\r\n"
                                  "cbEnableScratchpad=1\r\n"
                                  "cbEnabledSuggestions=1\r\n"
-                                 "cbEnableCorrections=0\r\n");
+                                 "cbEnableCorrections=0\r\n"
+                                 "cbPreciseRecognition=0\r\n");
     EXPECT_EQ(files.writeCount, 1);
     EXPECT_EQ(consumers.recognizer.deltaBias, 0.8f);
     EXPECT_EQ(consumers.recognizer.distanceBias, 0.7f);
@@ -76,6 +77,7 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
     EXPECT_TRUE(consumers.scratchpad);
     EXPECT_TRUE(consumers.suggestions);
     EXPECT_FALSE(consumers.corrections);
+    EXPECT_FALSE(consumers.recognizer.preciseRecognition);
 }
 
 TEST_F(SettingsStoreTest, LoadingAnUnchangedFileWritesNothing) {
@@ -127,11 +129,12 @@ TEST_F(SettingsStoreTest, ValuesAreReadByTheirTypeRulesAndRewrittenCanonically) 
         const char* text;
         const char* rewritten;
     } table[] = {
-        {"xThreshold", "0x10", "16"},       {"yThreshold", " 0X1F ", "31"},
-        {"cbEnableDiagonals", "yes", "0"},  {"cbEnableHelpPoup", "5", "1"},
-        {"cbEnableScratchpad", "", "1"},    {"tbDeltaBias", "0,75", "0.75"},
-        {"tbDistanceBias", "abc", "0.7"},   {"tbHelpPause", "\"900\"", "900"},
-        {"directionThreshold", "-2", "-2"}, {"tbFadeTime", "1e3", "800"},
+        {"xThreshold", "0x10", "16"},         {"yThreshold", " 0X1F ", "31"},
+        {"cbEnableDiagonals", "yes", "0"},    {"cbEnableHelpPoup", "5", "1"},
+        {"cbEnableScratchpad", "", "1"},      {"tbDeltaBias", "0,75", "0.75"},
+        {"tbDistanceBias", "abc", "0.7"},     {"tbHelpPause", "\"900\"", "900"},
+        {"directionThreshold", "-2", "-2"},   {"tbFadeTime", "1e3", "800"},
+        {"cbPreciseRecognition", "0x2", "1"},
     };
     std::string text = "[init]\r\n";
     for (const auto& row : table)
@@ -144,6 +147,7 @@ TEST_F(SettingsStoreTest, ValuesAreReadByTheirTypeRulesAndRewrittenCanonically) 
     EXPECT_FALSE(consumers.recognizer.enableDiagonals);
     EXPECT_EQ(consumers.recognizer.deltaBias, 0.75f);
     EXPECT_EQ(consumers.recognizer.directionThreshold, -2);
+    EXPECT_TRUE(consumers.recognizer.preciseRecognition);
 }
 
 TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
@@ -167,6 +171,7 @@ TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
                                             u"cbEnableScratchpad=1\r\n"
                                             u"cbEnabledSuggestions=1\r\n"
                                             u"cbEnableCorrections=0\r\n"
+                                            u"cbPreciseRecognition=0\r\n"
                                             u"; \u0416\r\n"));
     makeStore().load();
     EXPECT_EQ(files.writeCount, 1);

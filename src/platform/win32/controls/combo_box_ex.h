@@ -12,8 +12,9 @@ namespace flickmark::win32 {
 
 class ComboBoxEx {
 public:
-    // No picture: the item's text keeps its indent, so the texts stay aligned.
-    static constexpr int kNoImage = -1;
+    // No picture: the item's text keeps its indent, so the texts stay aligned. (With -1 the control draws
+    // the list's first picture.)
+    static constexpr int kNoImage = I_IMAGENONE;
 
     explicit ComboBoxEx(HWND control = nullptr) noexcept : hwnd_(control) {}
     HWND hwnd() const noexcept { return hwnd_; }

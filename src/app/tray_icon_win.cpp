@@ -1,0 +1,74 @@
+#include "app/tray_icon_win.h"
+
+#include "app/resource_ids.h"
+#include "platform/win32/window_base.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace flickmark {
+namespace {
+
+constexpr UINT kIconId = 0;
+
+win32::UniqueIcon loadPicture(int id) {
+    // The shell shows small icons; at 150 % that is 24 pixels, which the picture holds itself.
+    return win32::UniqueIcon(static_cast<HICON>(::LoadImageW(win32::moduleInstance(), MAKEINTRESOURCEW(id),
+                                                             IMAGE_ICON, ::GetSystemMetrics(SM_CXSMICON),
+                                                             ::GetSystemMetrics(SM_CYSMICON), 0)));
+}
+
+} // namespace
+
+TrayIcon::TrayIcon(HWND window, const std::wstring& tip) : window_(window), tip_(tip) {
+    reloadPictures();
+}
+
+TrayIcon::~TrayIcon() {
+    if (shown_)
+        remove();
+}
+
+void TrayIcon::reloadPictures() {
+    on_ = loadPicture(IDI_TRAY_ON);
+    off_ = loadPicture(IDI_TRAY_OFF);
+}
+
+NOTIFYICONDATAW TrayIcon::data(bool gesturesOn) const {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayCallbackMessage;
+    data.hIcon = gesturesOn ? on_.get() : off_.get();
+    const std::size_t length = std::min(tip_.size(), std::size(data.szTip) - 1);
+    tip_.copy(data.szTip, length);
+    data.szTip[length] = L'\0';
+    return data;
+}
+
+bool TrayIcon::add(bool gesturesOn) {
+    NOTIFYICONDATAW icon = data(gesturesOn);
+    shown_ = ::Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
+    return shown_;
+}
+
+bool TrayIcon::update(bool gesturesOn) {
+    NOTIFYICONDATAW icon = data(gesturesOn);
+    const bool updated = ::Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+    shown_ = shown_ || updated;
+    return updated;
+}
+
+void TrayIcon::remove() {
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window_;
+    icon.uID = kIconId;
+    ::Shell_NotifyIconW(NIM_DELETE, &icon);
+    shown_ = false;
+}
+
+} // namespace flickmark

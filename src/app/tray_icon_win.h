@@ -1,0 +1,43 @@
+// The program's icon in the notification area (Shell_NotifyIconW, icon id 0 of the tray window), with its
+// tip and two pictures: gestures on and gestures off. Removed when this object goes, if still shown.
+#pragma once
+
+#include "app/tray_icon_keeper.h"
+#include "platform/win32/unique_handle.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+namespace flickmark {
+
+inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
+
+class TrayIcon final : public NotificationIcon {
+public:
+    // The window receives kTrayCallbackMessage with the mouse message in lParam.
+    TrayIcon(HWND window, const std::wstring& tip);
+    ~TrayIcon() override;
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    bool add(bool gesturesOn) override;
+    bool update(bool gesturesOn) override;
+    void remove() override;
+
+    // The pictures at the size the shell shows now (after a change of scaling).
+    void reloadPictures();
+
+private:
+    NOTIFYICONDATAW data(bool gesturesOn) const;
+
+    HWND window_;
+    std::wstring tip_;
+    win32::UniqueIcon on_;
+    win32::UniqueIcon off_;
+    bool shown_ = false;
+};
+
+} // namespace flickmark

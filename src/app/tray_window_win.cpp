@@ -1,0 +1,274 @@
+#include "app/tray_window_win.h"
+
+#include "app/popup_icons_win.h"
+#include "app/tray_menu.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/text_convert.h"
+
+#include <string>
+#include <utility>
+
+namespace flickmark {
+namespace {
+
+constexpr UINT_PTR kRetryTimerId = 1;
+constexpr UINT_PTR kWatchTimerId = 2;
+
+// Shell messages must reach the window also when the program runs elevated and the shell does not.
+void acceptFromLowerIntegrity(HWND window, UINT message) {
+    if (message != 0)
+        ::ChangeWindowMessageFilterEx(window, message, MSGFLT_ALLOW, nullptr);
+}
+
+const char* commandName(TrayCommand command) {
+    switch (command) {
+    case TrayCommand::GesturesOn:
+        return "Gestures on";
+    case TrayCommand::Configure:
+        return "Configure";
+    case TrayCommand::EditGestures:
+        return "Edit Gestures";
+    case TrayCommand::About:
+        return "About";
+    case TrayCommand::Exit:
+        return "Exit Flickmark";
+    case TrayCommand::None:
+        break;
+    }
+    return "none";
+}
+
+} // namespace
+
+TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps_(std::move(dependencies)) {
+    win32::WindowClassSpec windowClass;
+    windowClass.name = kTrayWindowClassName;
+    win32::WindowCreateSpec window;
+    window.title = L"Flickmark";
+    window.style = WS_OVERLAPPED;
+    window.exStyle = WS_EX_TOOLWINDOW;
+    create(windowClass, window);
+
+    taskbarCreatedMessage_ = ::RegisterWindowMessageW(L"TaskbarCreated");
+    showGesturesMessage_ = ::RegisterWindowMessageW(kShowGesturesMessageName);
+    acceptFromLowerIntegrity(hwnd(), taskbarCreatedMessage_);
+    acceptFromLowerIntegrity(hwnd(), showGesturesMessage_);
+
+    icon_ = std::make_unique<TrayIcon>(hwnd(), win32::widen(tip));
+    retrySystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kRetryTimerId);
+    retryTimer_ = std::make_unique<CoalescingTimer>(*retrySystemTimer_, [this] { keeper_->onRetryTimer(); });
+    keeper_ = std::make_unique<TrayIconKeeper>(*icon_, *retryTimer_, deps_.log);
+    keeper_->show();
+    deps_.log.append("tray tip: " + tip);
+
+    watchSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kWatchTimerId);
+    watchTimer_ = std::make_unique<CoalescingTimer>(*watchSystemTimer_, [this] { switch_->onWatchTimer(); });
+    switch_ = std::make_unique<MonitoringSwitch>(deps_.keys, *watchTimer_, deps_.log, [this](bool on) {
+        deps_.setMonitoring(on);
+        keeper_->setGesturesOn(on);
+    });
+    switch_->start();
+}
+
+TrayWindow::~TrayWindow() {
+    // The timers' callbacks use what is destroyed below.
+    if (watchTimer_)
+        watchTimer_->setEnabled(false);
+    if (retryTimer_)
+        retryTimer_->setEnabled(false);
+    removeIcon();
+    destroyWindow();
+}
+
+void TrayWindow::stopWatching() {
+    if (switch_)
+        switch_->stop();
+}
+
+void TrayWindow::closeMenu() noexcept {
+    if (busy_)
+        ::EndMenu();
+}
+
+void TrayWindow::removeIcon() {
+    if (keeper_)
+        keeper_->remove();
+}
+
+void TrayWindow::onIconMessage(UINT mouseMessage) {
+    switch (mouseMessage) {
+    case WM_LBUTTONDBLCLK:
+        deps_.actions.showGestures();
+        break;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK: // a second right click soon after the first, e.g. just after a menu closed
+        openMenu();
+        break;
+    default:
+        break;
+    }
+}
+
+win32::UniqueMenu TrayWindow::buildMenu(UINT dpi) {
+    menuPictures_.clear();
+    menuPictureSize_ = popupIconSize(dpi);
+    win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu) {
+        deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
+        return {};
+    }
+    for (const TrayMenuItem& item : trayMenuItems(switch_->gesturesOn())) {
+        const std::wstring caption = win32::widen(item.caption);
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof info;
+        if (item.separator()) {
+            info.fMask = MIIM_FTYPE;
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
+            info.wID = static_cast<UINT>(item.command);
+            info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+            info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
+            if (item.picture != kNoPicture) {
+                if (win32::UniqueIcon picture = popupIcon(item.picture, dpi)) {
+                    info.fMask |= MIIM_BITMAP;
+                    info.hbmpItem = HBMMENU_CALLBACK;
+                    menuPictures_.emplace_back(info.wID, std::move(picture));
+                }
+            }
+        }
+        if (!::InsertMenuItemW(menu.get(), static_cast<UINT>(::GetMenuItemCount(menu.get())), TRUE, &info)) {
+            deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
+            return {};
+        }
+    }
+    return menu;
+}
+
+void TrayWindow::openMenu() {
+    if (busy_)
+        return; // a second click while the menu is open
+    busy_ = true;
+    struct Idle {
+        bool& busy;
+        ~Idle() { busy = false; }
+    } idle{busy_};
+
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    menu_.reset();
+    menu_ = buildMenu(win32::dpiAtPoint(cursor));
+    if (!menu_)
+        return;
+    // The menu closes on a click elsewhere only while one of our windows is in front.
+    ::SetForegroundWindow(deps_.gesturesWindow);
+    deps_.log.append("tray menu opened");
+    UINT command = 0;
+    {
+        const NestedLoopGuard loop(deps_.loops);
+        command = static_cast<UINT>(
+            ::TrackPopupMenuEx(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                               cursor.x + 2, cursor.y - 4, hwnd(), nullptr));
+    }
+    // Without a message after it, the next menu of a hidden window may close at once (a known quirk).
+    ::PostMessageW(deps_.gesturesWindow, WM_NULL, 0, 0);
+    run(command);
+}
+
+void TrayWindow::measureMenuPicture(MEASUREITEMSTRUCT& item) const {
+    item.itemWidth = static_cast<UINT>(menuPictureSize_);
+    item.itemHeight = static_cast<UINT>(menuPictureSize_);
+}
+
+void TrayWindow::drawMenuPicture(const DRAWITEMSTRUCT& item) const {
+    for (const auto& [id, picture] : menuPictures_) {
+        if (id != item.itemID)
+            continue;
+        const RECT& at = item.rcItem;
+        ::DrawIconEx(item.hDC, at.left + (at.right - at.left - menuPictureSize_) / 2,
+                     at.top + (at.bottom - at.top - menuPictureSize_) / 2, picture.get(), menuPictureSize_,
+                     menuPictureSize_, 0, nullptr, DI_NORMAL);
+    }
+}
+
+void TrayWindow::run(UINT command) {
+    const TrayCommand chosen = trayCommandFromId(command);
+    if (chosen == TrayCommand::None) {
+        deps_.log.append("tray menu closed without a choice");
+        return;
+    }
+    deps_.log.append(std::string("tray menu choice ") + commandName(chosen));
+    switch (chosen) {
+    case TrayCommand::GesturesOn:
+        switch_->setGesturesOn(!switch_->gesturesOn());
+        break;
+    case TrayCommand::Configure:
+        deps_.actions.showConfiguration();
+        break;
+    case TrayCommand::EditGestures:
+        deps_.actions.showGestures();
+        break;
+    case TrayCommand::About:
+        deps_.actions.showAbout();
+        break;
+    case TrayCommand::Exit:
+        deps_.actions.exitProgram();
+        break;
+    case TrayCommand::None:
+        break;
+    }
+}
+
+LRESULT TrayWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTrayCallbackMessage) {
+        onIconMessage(static_cast<UINT>(LOWORD(lParam)));
+        return 0;
+    }
+    if (taskbarCreatedMessage_ != 0 && message == taskbarCreatedMessage_) {
+        deps_.log.append("The shell has started again; adding the tray icon");
+        icon_->reloadPictures();
+        keeper_->onTaskbarCreated();
+        return 0;
+    }
+    if (showGesturesMessage_ != 0 && message == showGesturesMessage_) {
+        deps_.log.append("Flickmark was started again: showing the gestures window");
+        deps_.actions.showGestures();
+        return 0;
+    }
+    switch (message) {
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU)
+            break;
+        measureMenuPicture(item);
+        return TRUE;
+    }
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item.CtlType != ODT_MENU)
+            break;
+        drawMenuPicture(item);
+        return TRUE;
+    }
+    case WM_TIMER:
+        if (wParam == kRetryTimerId && retryTimer_)
+            retryTimer_->onSystemTick();
+        else if (wParam == kWatchTimerId && watchTimer_)
+            watchTimer_->onSystemTick();
+        return 0;
+    case WM_QUERYENDSESSION:
+        return TRUE; // nothing that could stop the session from ending: everything is saved at its end
+    case WM_ENDSESSION:
+        // With wParam TRUE the process may be ended as soon as this returns.
+        if (wParam)
+            deps_.actions.endSession();
+        return 0;
+    case WM_CLOSE:
+        return 0; // a hidden window nobody should close; the program ends from its menu
+    default:
+        break;
+    }
+    return defaultHandling(message, wParam, lParam);
+}
+
+} // namespace flickmark

@@ -1,0 +1,89 @@
+// The hidden tray window: owns the notification-area icon and its menu, the Scroll Lock watch and the
+// "Gestures on" switch, and takes the requests of a second start of the program.
+//
+// Found by other processes as window class "FlickmarkTray" (a second start of the program, the end-to-end
+// tests). It is an ordinary hidden top-level window, so it hears the shell's "TaskbarCreated" broadcast and
+// the end of the Windows session.
+#pragma once
+
+#include "app/monitoring_switch.h"
+#include "app/tray_actions.h"
+#include "app/tray_icon_keeper.h"
+#include "app/tray_icon_win.h"
+#include "base/diagnostic_log.h"
+#include "platform/coalescing_timer.h"
+#include "platform/input.h"
+#include "platform/nested_loop.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/window_base.h"
+#include "platform/win32/window_timer.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace flickmark {
+
+inline constexpr wchar_t kTrayWindowClassName[] = L"FlickmarkTray";
+// Registered message that a second start posts to the first: show the gestures window.
+inline constexpr wchar_t kShowGesturesMessageName[] = L"Flickmark.ShowGesturesWindow";
+
+class TrayWindow final : private win32::WindowBase {
+public:
+    struct Dependencies {
+        TrayActions& actions;
+        NestedLoops& loops;
+        InputPort& keys;
+        DiagnosticLog& log;
+        // Switches the recognizer's monitoring (the icon picture follows by itself).
+        std::function<void(bool on)> setMonitoring;
+        HWND gesturesWindow; // brought to the front for the menu, WM_NULL after it
+    };
+
+    // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
+    // Scroll Lock watch, which applies the current state at once. `tip` is the icon's tip text (UTF-8).
+    // Throws std::system_error when the window cannot be created.
+    TrayWindow(Dependencies dependencies, const std::string& tip);
+    ~TrayWindow() override;
+
+    using win32::WindowBase::hwnd;
+
+    MonitoringSwitch& monitoringSwitch() { return *switch_; }
+    bool menuOpen() const { return busy_; }
+
+    // The program is ending: the watch stops, an open tray menu closes, the icon goes.
+    void stopWatching();
+    void closeMenu() noexcept;
+    void removeIcon();
+
+private:
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onIconMessage(UINT mouseMessage);
+    void openMenu();
+    // Null (with a line in the log) when the menu cannot be built. Its pictures suit `dpi`.
+    win32::UniqueMenu buildMenu(UINT dpi);
+    void run(UINT command);
+    void measureMenuPicture(MEASUREITEMSTRUCT& item) const;
+    void drawMenuPicture(const DRAWITEMSTRUCT& item) const;
+
+    Dependencies deps_;
+    UINT taskbarCreatedMessage_ = 0;
+    UINT showGesturesMessage_ = 0;
+    std::unique_ptr<TrayIcon> icon_;
+    std::unique_ptr<WindowTimer> retrySystemTimer_;
+    std::unique_ptr<CoalescingTimer> retryTimer_;
+    std::unique_ptr<TrayIconKeeper> keeper_;
+    std::unique_ptr<WindowTimer> watchSystemTimer_;
+    std::unique_ptr<CoalescingTimer> watchTimer_;
+    std::unique_ptr<MonitoringSwitch> switch_;
+    // The menu of the last opening and the pictures its items show (by command id); kept until the next
+    // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.
+    win32::UniqueMenu menu_;
+    std::vector<std::pair<UINT, win32::UniqueIcon>> menuPictures_;
+    int menuPictureSize_ = 0;
+    bool busy_ = false;
+};
+
+} // namespace flickmark

@@ -1,0 +1,22 @@
+// The program's version as the user reads it: in the About window and in the tray icon's tip.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+struct VersionText {
+    std::string version; // "2.1.0"
+    std::string build;   // " build 37"
+};
+
+// From the file version of a version resource, given as its two 32-bit words (four 16-bit numbers, the most
+// significant first): the first three numbers joined by points, and the fourth as the build number.
+VersionText versionText(std::uint32_t fileVersionMs, std::uint32_t fileVersionLs);
+
+// The tray icon's tip: "Flickmark v" + version, or "Flickmark" when the version is not known.
+std::string trayTipText(std::string_view version);
+
+} // namespace flickmark

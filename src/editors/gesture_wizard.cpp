@@ -1,0 +1,155 @@
+#include "editors/gesture_wizard.h"
+
+#include <algorithm>
+
+namespace flickmark {
+
+void GestureWizard::start(std::vector<std::string> existing, bool diagonalsEnabled) {
+    existing_ = std::move(existing);
+    editing_.reset();
+    gesture_.setDiagonalsEnabled(diagonalsEnabled);
+    enabled_.fill(true);
+    page_ = WizardPage::Gesture;
+    summary_.clear();
+    result_ = {};
+}
+
+void GestureWizard::startNew(std::vector<std::string> existing, bool diagonalsEnabled) {
+    start(std::move(existing), diagonalsEnabled);
+    gesture_.clear();
+    keystroke_.clear();
+    list_.clear();
+}
+
+std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& current, EditStart from,
+                                                  std::vector<std::string> existing, bool diagonalsEnabled) {
+    start(std::move(existing), diagonalsEnabled);
+    editing_ = current.gesture;
+    gesture_.setGesture(current.gesture);
+    type_ = current.type;
+    keystroke_.clear();
+    list_.clear();
+    program_.clear();
+
+    std::vector<std::string> problems;
+    const std::string owner = "Gesture " + current.gesture + ": the keystroke \"";
+    switch (current.type) {
+    case ActionType::Keystroke:
+        if (!keystroke_.setKeystroke(current.action))
+            problems.push_back(owner + current.action +
+                               "\" does not decode; the keystroke editor starts empty");
+        break;
+    case ActionType::MultipleKeystrokes:
+        for (const std::string& piece : list_.load(current.action))
+            problems.push_back(owner + piece + "\" in its list does not decode; it is kept as written");
+        break;
+    case ActionType::RunProgram:
+        program_.setAction(current.action);
+        break;
+    }
+
+    if (from == EditStart::Action) {
+        page_ = WizardPage::ActionType;
+        next();
+    }
+    return problems;
+}
+
+bool GestureWizard::canGoBack() const {
+    return page_ != WizardPage::Gesture;
+}
+
+bool GestureWizard::canGoNext() const {
+    return page_ != WizardPage::Summary;
+}
+
+std::optional<std::string> GestureWizard::refusal() const {
+    if (page_ == WizardPage::Gesture) {
+        const std::string& gesture = gesture_.gesture();
+        if (gesture.empty())
+            return "Click the direction buttons to define the gesture.";
+        const bool changed = !editing_ || *editing_ != gesture;
+        if (changed && std::find(existing_.begin(), existing_.end(), gesture) != existing_.end())
+            return "Cannot use " + gesture_.displayName() + ". Gesture already exists.";
+    }
+    if (page_ == WizardPage::Program) {
+        if (FieldCheck check = program_.checkProgram(); !check.ok)
+            return std::move(check.message);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> GestureWizard::next() {
+    if (!canGoNext())
+        return std::nullopt;
+    if (auto message = refusal())
+        return message;
+    if (page_ == WizardPage::ActionType) {
+        enabled_[index(WizardPage::Keystroke)] = type_ == ActionType::Keystroke;
+        enabled_[index(WizardPage::KeystrokeList)] = type_ == ActionType::MultipleKeystrokes;
+        enabled_[index(WizardPage::Program)] = type_ == ActionType::RunProgram;
+    }
+    for (std::size_t i = index(page_) + 1; i < kWizardPageCount; ++i) {
+        if (enabled_[i]) {
+            page_ = static_cast<WizardPage>(i);
+            break;
+        }
+    }
+    if (page_ == WizardPage::Summary)
+        enterSummary();
+    return std::nullopt;
+}
+
+void GestureWizard::back() {
+    for (std::size_t i = index(page_); i-- > 0;) {
+        if (enabled_[i]) {
+            page_ = static_cast<WizardPage>(i);
+            return;
+        }
+    }
+}
+
+void GestureWizard::enterSummary() {
+    result_.gesture = gesture_.gesture();
+    result_.type = type_;
+    summary_ = {"Gesture:   ", "\t" + gesture_.displayName(), " "};
+    switch (type_) {
+    case ActionType::Keystroke: {
+        const KeystrokeData keystroke = keystroke_.keystroke();
+        summary_.push_back("Keystroke: ");
+        summary_.push_back("\t" + keystroke.text);
+        result_.action = encodeKeystroke(keystroke);
+        break;
+    }
+    case ActionType::MultipleKeystrokes:
+        for (const KeystrokeListEntry& entry : list_.entries()) {
+            if (&entry == &list_.entries().front())
+                summary_.push_back("Keystrokes: ");
+            summary_.push_back("\t" + entry.caption);
+        }
+        summary_.push_back(" ");
+        result_.action = list_.encoded();
+        break;
+    case ActionType::RunProgram:
+        summary_.push_back("Program: ");
+        summary_.push_back("\t" + program_.program());
+        summary_.push_back(" ");
+        if (!program_.parameters().empty()) {
+            summary_.push_back("Parameters: ");
+            summary_.push_back("\t" + program_.parameters());
+        }
+        result_.action = program_.actionText();
+        break;
+    }
+}
+
+std::optional<WizardResult> GestureWizard::finish() const {
+    if (!canFinish() || result_.gesture.empty())
+        return std::nullopt;
+    WizardResult result{result_, std::nullopt};
+    if (editing_ && *editing_ != result_.gesture)
+        result.renamedFrom = editing_;
+    return result;
+}
+
+} // namespace flickmark

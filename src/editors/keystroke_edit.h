@@ -1,0 +1,69 @@
+// The keystroke editor's state: one keystroke captured by pressing it in the key field, either in the
+// wizard's keystroke page or in the dialog that the keystroke list opens for Add and Edit.
+//
+// The modifier flags are sticky: capture only sets them and only Clear resets them. So modifiers pressed
+// one after another add up (Ctrl, release, A gives CTRL+A), which is how keystrokes that the system would
+// intercept are entered: Alt, release, then the Tab button gives ALT+TAB.
+#pragma once
+
+#include "actions/keystroke.h"
+#include "editors/example_menu.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+// The modifier keys down when a key press arrives, as the keyboard state reports them.
+struct HeldModifiers {
+    bool win = false; // either Windows key
+    bool ctrl = false;
+    bool shift = false;
+    bool alt = false;
+};
+
+// The key field's examples menu, in order.
+std::span<const ExampleMenuItem> keystrokeExamples();
+
+class KeystrokeEdit {
+public:
+    // A key press in the key field (WM_KEYDOWN or WM_SYSKEYDOWN). Every key is captured, Enter, Escape,
+    // F10, Alt alone and Alt combinations included, except Tab: for Tab this returns false and the field
+    // leaves it to the dialog, so the focus can move on. Typed characters are never entered into the field.
+    bool keyDown(std::uint16_t key, HeldModifiers held);
+    // Whether the field swallows the release of a key: every key but Tab, so that releasing Alt or F10
+    // never opens the window's menu.
+    static bool consumesKeyUp(std::uint16_t key);
+
+    // The "Tab" and "Winkey" buttons: a press of that key.
+    void pressTab(HeldModifiers held = {});
+    void pressWinkey(HeldModifiers held = {});
+    // An item of keystrokeExamples(): Clear, nothing for a separator, or the example's keys pressed one
+    // after another (modifiers first), as if the user had typed them.
+    void choose(const ExampleMenuItem& item);
+
+    void clear();
+    // Takes over the flags and key of an encoded keystroke; the field shows its display text as stored.
+    // A text that does not decode leaves the editor cleared and returns false, for the caller to report.
+    bool setKeystroke(std::string_view encoded);
+
+    // The captured keystroke, its display text built afresh from the flags and the key.
+    KeystrokeData keystroke() const;
+    std::string encoded() const { return encodeKeystroke(keystroke()); }
+    // The text the key field shows.
+    const std::string& fieldText() const { return fieldText_; }
+    // "Set" of the dialog: enabled once a key has been captured since the editor was cleared.
+    bool canSet() const { return canSet_; }
+
+private:
+    void capture(std::uint16_t key, HeldModifiers held);
+
+    std::uint8_t alt_ = 0, ctrl_ = 0, shift_ = 0, win_ = 0;
+    std::uint16_t key_ = 0;
+    std::string fieldText_;
+    bool canSet_ = false;
+};
+
+} // namespace flickmark

@@ -1,0 +1,55 @@
+// The program editor's state: the program, document or folder of a "Run Program / File" action and its
+// parameters, stored as one text "program|parameters" (the "|" is written also without parameters).
+#pragma once
+
+#include "platform/special_folders.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace flickmark {
+
+// The Browse menu: the folders a file chooser can start in, in order.
+struct ProgramLocation {
+    std::string_view caption;
+    SpecialFolder folder;
+};
+std::span<const ProgramLocation> programLocations();
+
+// Whether a field's text can be stored; `message` tells the user why not.
+struct FieldCheck {
+    bool ok = true;
+    std::string message;
+};
+
+class ProgramEdit {
+public:
+    // The program is the text before the first "|" (leading blanks dropped), the parameters all after it.
+    void setAction(std::string_view actionText);
+    std::string actionText() const { return program_ + "|" + parameters_; }
+    void clear();
+
+    // The fields as typed; the program may hold %NAME% references, expanded only at launch.
+    void setProgram(std::string program) { program_ = std::move(program); }
+    void setParameters(std::string parameters) { parameters_ = std::move(parameters); }
+    const std::string& program() const { return program_; }
+    const std::string& parameters() const { return parameters_; }
+
+    // The program cannot hold "|", which separates it from the parameters in the stored text.
+    FieldCheck checkProgram() const;
+
+    // The folder a Browse menu item starts the file chooser in; "" when the system cannot name it (the
+    // chooser then starts where it likes).
+    static std::string startFolder(SpecialFolders& folders, const ProgramLocation& location) {
+        return folders.path(location.folder);
+    }
+    // A file picked in the chooser replaces the program.
+    void chooseFile(std::string path) { program_ = std::move(path); }
+
+private:
+    std::string program_;
+    std::string parameters_;
+};
+
+} // namespace flickmark

@@ -1,0 +1,101 @@
+#include "settings/configuration_content.h"
+
+#include "settings/configuration_dialog_ids.h"
+#include "settings/settings_table.h"
+
+namespace flickmark {
+namespace {
+
+using Kind = PageItemKind;
+
+// Tick marks: every 10 positions on the distance and speed scales, every 200 ms on the time scales.
+constexpr int kFineTicks = 10;
+constexpr int kTimeTicks = 200;
+
+constexpr PageItem kGesturesItems[] = {
+    {IDC_GESTURES_NOTE, Kind::Text,
+     "These below are advanced settings, the default values are recommended. These settings are used to "
+     "define how the program detects a mouse motion."},
+    {IDC_LENGTH_PANEL, Kind::Panel, "Minimum length required to move per gesture direction (in pixels)"},
+    {IDC_LENGTH_PREVIEW, Kind::Preview},
+    {IDC_X_PIXEL_LABEL, Kind::Text, "Horizontal"},
+    {IDC_X_PIXEL, Kind::TrackBar, {}, setting::tbXPixel, kFineTicks},
+    {IDC_X_PIXEL_LOW, Kind::Text, "Shorter"},
+    {IDC_X_PIXEL_HIGH, Kind::Text, "Longer"},
+    {IDC_Y_PIXEL_LABEL, Kind::Text, "Vertical"},
+    {IDC_Y_PIXEL, Kind::TrackBar, {}, setting::tbYPixel, kFineTicks},
+    {IDC_Y_PIXEL_LOW, Kind::Text, "Shorter"},
+    {IDC_Y_PIXEL_HIGH, Kind::Text, "Longer"},
+    {IDC_SPEED_PANEL, Kind::Panel, "Speed required moving per gesture direction"},
+    {IDC_DELTA_BIAS, Kind::TrackBar, {}, setting::tbDeltaBias, kFineTicks},
+    {IDC_DELTA_BIAS_LOW, Kind::Text, "Slower"},
+    {IDC_DELTA_BIAS_HIGH, Kind::Text, "Faster"},
+    {IDC_DISTANCE_PANEL, Kind::Panel, "Distance required to moving per gesture direction"},
+    {IDC_DISTANCE_BIAS, Kind::TrackBar, {}, setting::tbDistanceBias, kFineTicks},
+    {IDC_DISTANCE_BIAS_LOW, Kind::Text, "Shorter"},
+    {IDC_DISTANCE_BIAS_HIGH, Kind::Text, "Longer"},
+    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "Precise recognition", setting::cbPreciseRecognition},
+    {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text,
+     "Reads the whole path at release: rounded corners and shaky pauses count as meant."},
+};
+
+constexpr PageItem kHelpPopupItems[] = {
+    {IDC_HELP_POPUP_NOTE, Kind::Text,
+     "After moving the mouse in a direction and pausing, with right-click held, a popup will be displayed "
+     "showing all mouse gestures that start with that motion."},
+    {IDC_ENABLE_HELP_POPUP, Kind::CheckBox, "Enable the Help Popup", setting::cbEnableHelpPoup},
+    {IDC_HELP_PAUSE_PANEL, Kind::Panel, "Time required to show the popup, when pausing"},
+    {IDC_HELP_PAUSE, Kind::TrackBar, {}, setting::tbHelpPause, kTimeTicks},
+    {IDC_HELP_PAUSE_LOW, Kind::Text, "Shorter"},
+    {IDC_HELP_PAUSE_HIGH, Kind::Text, "Longer"},
+};
+
+constexpr PageItem kScratchpadItems[] = {
+    {IDC_SCRATCHPAD_NOTE, Kind::Text,
+     "The Scratchpad is a small window that  is slightly visible on the side of the screen. Moving the mouse "
+     "over it will show the window and allows for an area to draw gestures. This can be used when drawing a "
+     "gesture on the target program doesn't work well."},
+    {IDC_ENABLE_SCRATCHPAD, Kind::CheckBox, "Enable the Scratchpad", setting::cbEnableScratchpad},
+    {IDC_FADE_TIME_PANEL, Kind::Panel, "Time to wait before auto-closing"},
+    {IDC_FADE_TIME, Kind::TrackBar, {}, setting::tbFadeTime, kTimeTicks},
+    {IDC_FADE_TIME_LOW, Kind::Text, "Shorter"},
+    {IDC_FADE_TIME_HIGH, Kind::Text, "Longer"},
+};
+
+constexpr PageItem kDiagonalsItems[] = {
+    {IDC_DIAGONALS_NOTE, Kind::Text,
+     "Diagonal movements allow for more variety of gesture types, but can also be harder to perform. When "
+     "enabled, the cardinal directions [NorthEast, NorthWest, SouthEast, SouthWest] will also be dected and "
+     "shown on the Edit Gesture window."},
+    {IDC_ENABLE_DIAGONALS, Kind::CheckBox, "Enable Diagonal Movements", setting::cbEnableDiagonals},
+    {IDC_SUGGESTIONS_NOTE, Kind::Text,
+     "When diagonals are enabled, the program can make suggestions for incorrect gestures"},
+    {IDC_ENABLE_SUGGESTIONS, Kind::CheckBox, "Enabled Suggestions Popup", setting::cbEnabledSuggestions},
+    {IDC_CORRECTIONS_NOTE, Kind::Text,
+     "When diagonals are enabled, the program can execute a very similar gestures automatically"},
+    {IDC_ENABLE_CORRECTIONS, Kind::CheckBox, "Enable Auto-Corrections", setting::cbEnableCorrections},
+};
+
+constexpr PageItem kMiscItems[] = {
+    {IDC_SCROLL_LOCK_HEADING, Kind::Text, "Scroll Lock Disable:"},
+    {IDC_SCROLL_LOCK_NOTE, Kind::Text,
+     "To disable the Right-Click monitoring temporarily, press the Scroll Lock key on the keyboard. Press it "
+     "again to  re-enabled monitoring."},
+};
+
+// Node pictures: 5 gestures, 6 help popup, 3 scratchpad, 2 diagonals, 1 edit gestures.
+constexpr std::array<ConfigurationPage, configuration_page::kCount> kPages = {{
+    {"Gestures", 5, IDD_CONFIG_PAGE_GESTURES, kGesturesItems},
+    {"Help Popup", 6, IDD_CONFIG_PAGE_HELP_POPUP, kHelpPopupItems},
+    {"Scratchpad", 3, IDD_CONFIG_PAGE_SCRATCHPAD, kScratchpadItems},
+    {"Diagonals", 2, IDD_CONFIG_PAGE_DIAGONALS, kDiagonalsItems},
+    {"Misc", 1, IDD_CONFIG_PAGE_MISC, kMiscItems},
+}};
+
+} // namespace
+
+const std::array<ConfigurationPage, configuration_page::kCount>& configurationPages() {
+    return kPages;
+}
+
+} // namespace flickmark

@@ -1,0 +1,109 @@
+#include "settings/configuration_content.h"
+#include "settings/configuration_page_selection.h"
+#include "settings/length_cross.h"
+#include "settings/settings_table.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace flickmark {
+namespace {
+
+TEST(ConfigurationContent, PagesFollowTheTreeWithTheirPictures) {
+    const struct {
+        std::string_view text;
+        int image;
+    } expected[] = {{"Gestures", 5}, {"Help Popup", 6}, {"Scratchpad", 3}, {"Diagonals", 2}, {"Misc", 1}};
+    const auto& pages = configurationPages();
+    ASSERT_EQ(pages.size(), std::size(expected));
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        EXPECT_EQ(pages[i].nodeText, expected[i].text);
+        EXPECT_EQ(pages[i].nodeImage, expected[i].image);
+    }
+}
+
+// Each setting with a control is edited by exactly one control of the matching kind, and nothing else
+// claims a row; ranges and defaults then come from the table alone.
+TEST(ConfigurationContent, EverySettingWithAControlIsBoundOnceToAControlOfItsKind) {
+    const std::map<std::size_t, int> expectedTicks = {
+        {setting::tbXPixel, 10},       {setting::tbYPixel, 10},     {setting::tbDeltaBias, 10},
+        {setting::tbDistanceBias, 10}, {setting::tbHelpPause, 200}, {setting::tbFadeTime, 200},
+    };
+    std::map<std::size_t, int> bindings;
+    std::set<int> ids;
+    for (const ConfigurationPage& page : configurationPages()) {
+        for (const PageItem& item : page.items) {
+            EXPECT_TRUE(ids.insert(item.controlId).second) << "id used twice: " << item.controlId;
+            EXPECT_GE(item.controlId, 200);
+            EXPECT_LT(item.controlId, 400);
+            const bool edits = item.kind == PageItemKind::CheckBox || item.kind == PageItemKind::TrackBar;
+            if (!edits) {
+                EXPECT_EQ(item.row, kNoSettingRow) << item.controlId;
+                continue;
+            }
+            ASSERT_LT(item.row, kSettingCount) << item.controlId;
+            ++bindings[item.row];
+            const SettingControl control = settingsTable()[item.row].control;
+            if (item.kind == PageItemKind::CheckBox) {
+                EXPECT_EQ(control, SettingControl::CheckBox) << settingsTable()[item.row].key;
+                EXPECT_FALSE(item.text.empty());
+            } else {
+                EXPECT_TRUE(control == SettingControl::TrackBar || control == SettingControl::DecimalTrackBar)
+                    << settingsTable()[item.row].key;
+                EXPECT_EQ(item.tickFrequency, expectedTicks.at(item.row)) << settingsTable()[item.row].key;
+            }
+        }
+    }
+    for (std::size_t row = 0; row < kSettingCount; ++row) {
+        const bool hasControl = settingsTable()[row].control != SettingControl::None;
+        EXPECT_EQ(bindings[row], hasControl ? 1 : 0) << settingsTable()[row].key;
+    }
+}
+
+TEST(ConfigurationPageSelection, StartsOnTheFirstPageAndKeepsItForMinusOneOrAnUnknownPage) {
+    const struct {
+        int request;
+        bool changed;
+        int current;
+    } steps[] = {
+        {configuration_page::kKeepPage, false, 0},
+        {configuration_page::kMisc, true, 4},
+        {configuration_page::kKeepPage, false, 4}, // reopened on the page shown last
+        {configuration_page::kMisc, false, 4},
+        {configuration_page::kCount, false, 4},
+        {-2, false, 4},
+        {configuration_page::kHelpPopup, true, 1},
+        {configuration_page::kGestures, true, 0},
+    };
+    ConfigurationPageSelection selection;
+    EXPECT_EQ(selection.current(), configuration_page::kGestures);
+    for (const auto& step : steps) {
+        EXPECT_EQ(selection.select(step.request), step.changed) << step.request;
+        EXPECT_EQ(selection.current(), step.current) << step.request;
+    }
+}
+
+TEST(LengthCross, BarsAreCentredAndHalvesTruncateTowardsZero) {
+    const struct {
+        int width, height, horizontal, vertical;
+        LengthCross cross;
+    } cases[] = {
+        // The defaults in the 157 x 101 preview: 30 across, 25 (drawn 24) down.
+        {157, 101, 30, 25, {{78, 38}, {78, 62}, {63, 50}, {93, 50}}},
+        {157, 101, 10, 10, {{78, 45}, {78, 55}, {73, 50}, {83, 50}}},
+        // The longest bars still fit across; the vertical one reaches past the top and bottom.
+        {157, 101, 150, 150, {{78, -25}, {78, 125}, {3, 50}, {153, 50}}},
+        // The preview at 150 % scaling keeps the lengths in screen pixels.
+        {236, 152, 31, 11, {{118, 71}, {118, 81}, {103, 76}, {133, 76}}},
+        {0, 0, 0, 0, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(lengthCross(c.width, c.height, c.horizontal, c.vertical), c.cross)
+            << c.width << "x" << c.height << " " << c.horizontal << "/" << c.vertical;
+}
+
+} // namespace
+} // namespace flickmark

@@ -1,0 +1,264 @@
+#include "editors/gesture_edit.h"
+#include "editors/gesture_wizard.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+// The enabled buttons as a string of codes, e.g. "1245".
+std::string enabledButtons(const GestureEdit& edit) {
+    std::string codes;
+    for (Direction d = 0; d < 8; ++d)
+        if (edit.buttonEnabled(d))
+            codes += static_cast<char>('0' + d);
+    return codes;
+}
+
+TEST(GestureEdit, AfterEachDirectionItsOwnAndNeighbouringButtonsAreDisabled) {
+    const struct {
+        Direction clicked;
+        const char* enabledAfter;
+    } table[] = {
+        {dir::Up, "12367"}, // Up, NE, NW disabled
+        {dir::Down, "02345"}, {dir::Left, "01346"}, {dir::Right, "01257"}, {dir::NE, "12567"},
+        {dir::NW, "13467"},   {dir::SE, "02457"},   {dir::SW, "03456"},
+    };
+    for (const auto& row : table) {
+        GestureEdit edit(true);
+        EXPECT_EQ(enabledButtons(edit), "01234567");
+        ASSERT_TRUE(edit.click(row.clicked));
+        EXPECT_EQ(enabledButtons(edit), row.enabledAfter) << int(row.clicked);
+        // Set gesture leaves the buttons as if its last direction had been clicked.
+        GestureEdit loaded(true);
+        const char before = row.clicked == dir::Up ? '1' : '0';
+        ASSERT_TRUE(loaded.setGesture(std::string{before, static_cast<char>('0' + row.clicked)}));
+        EXPECT_EQ(enabledButtons(loaded), row.enabledAfter) << int(row.clicked);
+    }
+}
+
+TEST(GestureEdit, ComposesTheGestureAndItsName) {
+    GestureEdit edit(false);
+    EXPECT_FALSE(edit.buttonVisible(dir::NE));
+    EXPECT_FALSE(edit.click(dir::NE));
+    EXPECT_TRUE(edit.click(dir::Up));
+    EXPECT_FALSE(edit.click(dir::Up));
+    EXPECT_TRUE(edit.click(dir::Right));
+    EXPECT_EQ(edit.gesture(), "03");
+    EXPECT_EQ(edit.displayName(), "UP+RIGHT");
+    edit.removeLastDirection();
+    EXPECT_EQ(edit.displayName(), "UP");
+    EXPECT_FALSE(edit.buttonEnabled(dir::Up));
+    edit.clear();
+    EXPECT_EQ(edit.displayName(), "");
+
+    edit.setDiagonalsEnabled(true);
+    EXPECT_TRUE(edit.click(dir::NE));
+    EXPECT_TRUE(edit.click(dir::SW));
+    EXPECT_EQ(edit.gesture(), "47");
+    EXPECT_EQ(edit.displayName(), "NE+SW");
+
+    EXPECT_TRUE(edit.setGesture("12"));
+    EXPECT_EQ(edit.displayName(), "DOWN+LEFT");
+    EXPECT_FALSE(edit.click(dir::Left)); // no "122"
+    for (const char* text : {"", "033", "18", "x"}) {
+        EXPECT_FALSE(edit.setGesture(text)) << text;
+        EXPECT_EQ(edit.gesture(), "") << text;
+    }
+}
+
+using Texts = std::vector<std::string>;
+
+char pageDigit(const GestureWizard& wizard) {
+    return static_cast<char>('0' + static_cast<int>(wizard.page()));
+}
+
+// "B", "N", "F" for the enabled buttons Back, Next and Finish.
+std::string buttons(const GestureWizard& wizard) {
+    std::string enabled;
+    if (wizard.canGoBack())
+        enabled += 'B';
+    if (wizard.canGoNext())
+        enabled += 'N';
+    if (wizard.canFinish())
+        enabled += 'F';
+    return enabled;
+}
+
+TEST(GestureWizard, PagesFollowTheActionType) {
+    const struct {
+        ActionType type;
+        const char* forward; // page and buttons after each Next
+        const char* backward;
+    } table[] = {
+        {ActionType::Keystroke, "0N 1BN 2BN 5BF", "210"},
+        {ActionType::MultipleKeystrokes, "0N 1BN 3BN 5BF", "310"},
+        {ActionType::RunProgram, "0N 1BN 4BN 5BF", "410"},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        wizard.startNew({}, false);
+        wizard.gestureEditor().click(dir::Up);
+        wizard.selectActionType(row.type);
+        std::string forward = pageDigit(wizard) + buttons(wizard);
+        while (wizard.canGoNext()) {
+            ASSERT_EQ(wizard.next(), std::nullopt);
+            forward += ' ' + (pageDigit(wizard) + buttons(wizard));
+        }
+        EXPECT_EQ(forward, row.forward);
+        std::string backward;
+        while (wizard.canGoBack()) {
+            wizard.back();
+            backward += pageDigit(wizard);
+        }
+        EXPECT_EQ(backward, row.backward);
+    }
+}
+
+TEST(GestureWizard, SummaryAndResultOfEachActionType) {
+    const struct {
+        const char* what;
+        ActionType type;
+        std::function<void(GestureWizard&)> fill;
+        Texts summary; // after the gesture lines
+        const char* action;
+    } table[] = {
+        {"single keystroke",
+         ActionType::Keystroke,
+         [](GestureWizard& w) { w.keystrokeEditor().keyDown(0x53, {.ctrl = true, .shift = true}); },
+         {"Keystroke: ", "\tCTRL+SHIFT+S"},
+         "011053CTRL+SHIFT+S"},
+        {"list",
+         ActionType::MultipleKeystrokes,
+         [](GestureWizard& w) { w.keystrokeListEditor().choose(keystrokeListExamples()[2]); },
+         {"Keystrokes: ", "\tALT+SPACE", "\tN", " "},
+         "100020ALT+SPACE|00004EN"},
+        {"empty list", ActionType::MultipleKeystrokes, [](GestureWizard&) {}, {" "}, ""},
+        {"program alone",
+         ActionType::RunProgram,
+         [](GestureWizard& w) { w.programEditor().setProgram("notepad.exe"); },
+         {"Program: ", "\tnotepad.exe", " "},
+         "notepad.exe|"},
+        {"program with parameters",
+         ActionType::RunProgram,
+         [](GestureWizard& w) {
+             w.programEditor().setProgram("C:\\My Tools\\app.exe");
+             w.programEditor().setParameters("-x");
+         },
+         {"Program: ", "\tC:\\My Tools\\app.exe", " ", "Parameters: ", "\t-x"},
+         "C:\\My Tools\\app.exe|-x"},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        wizard.startNew({"1"}, false);
+        wizard.gestureEditor().click(dir::Up);
+        wizard.gestureEditor().click(dir::Right);
+        wizard.selectActionType(row.type);
+        wizard.next();
+        wizard.next();
+        row.fill(wizard);
+        wizard.next();
+        Texts summary{"Gesture:   ", "\tUP+RIGHT", " "};
+        summary.insert(summary.end(), row.summary.begin(), row.summary.end());
+        EXPECT_EQ(wizard.summary(), summary) << row.what;
+        EXPECT_EQ(wizard.finish(), (WizardResult{{"03", row.type, row.action}, std::nullopt})) << row.what;
+    }
+}
+
+TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
+    const GestureDefinition upRight{"03", ActionType::Keystroke, "000053S"};
+    const struct {
+        const char* what;
+        std::optional<GestureDefinition> editing;
+        std::vector<Direction> directions; // clicked after clearing; none keeps an edited gesture
+        std::optional<std::string> refusal;
+        std::optional<std::string> renamedFrom;
+    } table[] = {
+        {"new duplicate", {}, {dir::Up, dir::Right}, "Cannot use UP+RIGHT. Gesture already exists.", {}},
+        {"new empty", {}, {}, "Click the direction buttons to define the gesture.", {}},
+        {"new", {}, {dir::Down, dir::Left}, {}, {}},
+        {"edit unchanged", upRight, {}, {}, {}},
+        {"edit into another",
+         upRight,
+         {dir::Up, dir::Left},
+         "Cannot use UP+LEFT. Gesture already exists.",
+         {}},
+        {"edit renamed", upRight, {dir::Down}, {}, "03"},
+        {"edit emptied", upRight, {dir::None}, "Click the direction buttons to define the gesture.", {}},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        const Texts existing{"02", "03"};
+        if (row.editing)
+            wizard.startEdit(*row.editing, EditStart::Gesture, existing, false);
+        else
+            wizard.startNew(existing, false);
+        if (!row.directions.empty())
+            wizard.gestureEditor().clear();
+        for (Direction d : row.directions)
+            wizard.gestureEditor().click(d);
+        EXPECT_EQ(wizard.next(), row.refusal) << row.what;
+        if (row.refusal) {
+            EXPECT_EQ(wizard.page(), WizardPage::Gesture) << row.what;
+            continue;
+        }
+        for (std::size_t page = 0; page < kWizardPageCount; ++page)
+            wizard.next();
+        const auto result = wizard.finish();
+        ASSERT_TRUE(result) << row.what;
+        EXPECT_EQ(result->renamedFrom, row.renamedFrom) << row.what;
+    }
+}
+
+TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
+    GestureWizard wizard;
+    // A previous run leaves its program behind for the next new gesture, never for an edited one.
+    wizard.startNew({}, false);
+    wizard.selectActionType(ActionType::RunProgram);
+    wizard.programEditor().setProgram("old.exe");
+
+    const GestureDefinition list{"03", ActionType::MultipleKeystrokes, "000009TAB|bad piece|000053S"};
+    EXPECT_EQ(
+        wizard.startEdit(list, EditStart::Action, {"03", "12"}, false),
+        Texts{"Gesture 03: the keystroke \"bad piece\" in its list does not decode; it is kept as written"});
+    EXPECT_EQ(wizard.page(), WizardPage::KeystrokeList);
+    EXPECT_EQ(wizard.keystrokeListEditor().entries().size(), 3u);
+    EXPECT_EQ(wizard.programEditor().program(), "");
+    wizard.next();
+    EXPECT_EQ(wizard.finish(), (WizardResult{list, std::nullopt}));
+
+    // Changed after Back from the action: a rename, checked against the other gestures.
+    wizard.startEdit(list, EditStart::Action, {"03", "12"}, false);
+    wizard.back();
+    wizard.back();
+    wizard.gestureEditor().setGesture("12");
+    EXPECT_TRUE(wizard.next());
+    wizard.gestureEditor().click(dir::Up);
+    EXPECT_EQ(wizard.next(), std::nullopt);
+    wizard.next();
+    wizard.next();
+    EXPECT_EQ(wizard.finish(), (WizardResult{{"120", list.type, list.action}, "03"}));
+
+    // A single keystroke that does not decode starts empty; another type starts with its editor empty.
+    EXPECT_EQ(
+        wizard.startEdit({"1", ActionType::Keystroke, "1000ZZ"}, EditStart::Action, {"1"}, false).size(), 1u);
+    EXPECT_EQ(wizard.page(), WizardPage::Keystroke);
+    EXPECT_EQ(wizard.keystrokeEditor().fieldText(), "");
+    wizard.back();
+    wizard.selectActionType(ActionType::RunProgram);
+    wizard.next();
+    EXPECT_EQ(wizard.page(), WizardPage::Program);
+    EXPECT_EQ(wizard.programEditor().actionText(), "|");
+    wizard.programEditor().setProgram("app.exe|-x");
+    EXPECT_EQ(wizard.next(),
+              "A program or file name cannot contain \"|\". Put the parameters in \"Optional Parameters\".");
+    EXPECT_EQ(wizard.page(), WizardPage::Program);
+}
+
+} // namespace
+} // namespace flickmark

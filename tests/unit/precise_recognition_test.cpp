@@ -1,0 +1,257 @@
+// Precise recognition: gestures from the whole path of the press, and the pause for help that jitter does
+// not end.
+#include "recognizer/path_segmenter.h"
+#include "recognizer/press_path.h"
+#include "stroke_script.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+RecognizerSettings settingsWith(bool precise, bool diagonals) {
+    RecognizerSettings settings;
+    settings.preciseRecognition = precise;
+    settings.enableDiagonals = diagonals;
+    return settings;
+}
+
+void draw(TraceRunner& run, const std::vector<Point>& path) {
+    StrokeScript script(run);
+    for (const Point p : path)
+        script.hold({p});
+    script.release();
+}
+
+Calls gesturesOf(bool precise, bool diagonals, const std::vector<Point>& path) {
+    TraceRunner run(settingsWith(precise, diagonals));
+    draw(run, path);
+    return run.library.gestures();
+}
+
+// Straight strokes of 120 pixels with sharp corners, 30 pixels a tick; a cardinal stroke trembles by a pixel
+// across its axis, as a hand does (the tick-by-tick steps take no speed from a move along one axis only).
+std::vector<Point> cleanPath(const std::string& gesture) {
+    // One tick's move per direction code: Up, Down, Left, Right, NE, NW, SE, SW.
+    constexpr Point kSteps[] = {{0, -30},  {0, 30},    {-30, 0}, {30, 0},
+                                {30, -30}, {-30, -30}, {30, 30}, {-30, 30}};
+    std::vector<Point> path{{800, 600}};
+    for (const char digit : gesture) {
+        const Point step = kSteps[digit - '0'];
+        for (int i = 0; i < 4; ++i) {
+            const int tremble = i % 2 == 0 ? 1 : -1;
+            path.push_back({path.back().x + (step.x != 0 ? step.x : tremble),
+                            path.back().y + (step.y != 0 ? step.y : tremble)});
+        }
+    }
+    path.push_back(path.back());
+    return path;
+}
+
+TEST(PreciseRecognition, FindsTheGesturesThatTickByTickStepsGetWrong) {
+    const struct {
+        const char* shape;
+        bool diagonals;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        // The tick-by-tick steps see only Right: x never reverses, so the anchor stays at the start.
+        {"a corner without an axis reversal",
+         false,
+         {{500, 500}, {540, 502}, {590, 504}, {630, 506}, {645, 530}, {650, 570}, {653, 610}, {655, 640}},
+         "31"},
+        // They take the rise and fall of the Right stroke for an Up of its own.
+        {"a bulge across a stroke",
+         false,
+         {{500, 500},
+          {497, 497},
+          {472, 499},
+          {449, 499},
+          {446, 501},
+          {485, 476},
+          {588, 457},
+          {662, 475},
+          {663, 477}},
+         "23"},
+        // A wobble at a stroke's end: they split NW into Up and Left as the stroke flattens towards its end.
+        {"a stroke bending at its end",
+         true,
+         {{500, 300},
+          {500, 301},
+          {493, 335},
+          {489, 386},
+          {484, 421},
+          {483, 431},
+          {477, 431},
+          {462, 399},
+          {421, 336},
+          {350, 271},
+          {265, 224},
+          {216, 204},
+          {203, 201},
+          {205, 202}},
+         "15"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, row.diagonals, row.path), Calls{row.gesture}) << row.shape;
+}
+
+TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
+    std::vector<std::pair<std::string, bool>> gestures;
+    for (const bool diagonals : {false, true}) {
+        const int codes = diagonals ? 8 : 4;
+        for (int a = 0; a < codes; ++a) {
+            gestures.push_back({std::string(1, static_cast<char>('0' + a)), diagonals});
+            for (int b = 0; b < codes; ++b)
+                if (a != b && !areAdjacent(static_cast<Direction>(a), static_cast<Direction>(b)))
+                    gestures.push_back(
+                        {std::string{static_cast<char>('0' + a), static_cast<char>('0' + b)}, diagonals});
+        }
+    }
+    for (const char* longer : {"0312", "2130", "301", "1023"})
+        gestures.push_back({longer, false});
+    for (const char* longer : {"4707", "1537", "0757"})
+        gestures.push_back({longer, true});
+
+    for (const auto& [gesture, diagonals] : gestures) {
+        const std::vector<Point> path = cleanPath(gesture);
+        EXPECT_EQ(gesturesOf(false, diagonals, path), Calls{gesture}) << "normal " << gesture;
+        TraceRunner run(settingsWith(true, diagonals));
+        draw(run, path);
+        EXPECT_EQ(run.library.gestures(), Calls{gesture}) << "precise " << gesture;
+        // One recorded step per stroke, so the angle of stroke i is the step angle i.
+        ASSERT_EQ(run.recognizer.codes().size(), gesture.size()) << gesture;
+        for (std::size_t i = 0; i < gesture.size(); ++i)
+            EXPECT_EQ(run.recognizer.stepAngle(i), directionAngle(static_cast<Direction>(gesture[i] - '0')))
+                << gesture << " stroke " << i;
+    }
+}
+
+TEST(PreciseRecognition, PressesWithoutAStrokeHandNothingOver) {
+    const struct {
+        const char* press;
+        std::vector<Point> path;
+    } table[] = {
+        {"a still press", {{500, 500}, {500, 500}, {500, 500}, {500, 500}}},
+        {"a tap with jitter", {{500, 500}, {501, 499}, {502, 501}, {500, 502}, {499, 500}}},
+        {"a move shorter than the minimum", {{500, 500}, {510, 500}, {520, 501}, {527, 501}}},
+        {"a slow creep shorter than the minimum",
+         {{500, 500},
+          {502, 500},
+          {505, 501},
+          {507, 500},
+          {510, 501},
+          {513, 500},
+          {515, 500},
+          {518, 501},
+          {521, 500},
+          {524, 501}}},
+        {"a small circle", {{500, 500}, {510, 495}, {518, 502}, {512, 512}, {502, 510}, {499, 501}}},
+    };
+    for (const auto& row : table) {
+        TraceRunner run(settingsWith(true, true));
+        draw(run, row.path);
+        EXPECT_TRUE(run.library.calls.empty()) << row.press;
+    }
+}
+
+TEST(PreciseRecognition, HelpOpensWhenTheHandRestsOnTheFirstStrokeForThePause) {
+    const std::vector<Point> up{{500, 500}, {500, 470}, {501, 420}, {500, 380}};
+    const struct {
+        const char* after;
+        std::vector<Point> path; // after the first stroke, up to the release
+        bool help;
+    } table[] = {
+        {"a rest with two pixels of jitter",
+         {{500, 378},
+          {501, 379},
+          {499, 377},
+          {500, 379},
+          {502, 378},
+          {500, 377},
+          {501, 379},
+          {499, 378},
+          {500, 380},
+          {501, 378},
+          {500, 377},
+          {502, 379}},
+         true},
+        {"a small hook, then a rest",
+         {{506, 376},
+          {510, 375},
+          {510, 375},
+          {511, 376},
+          {510, 375},
+          {510, 374},
+          {511, 375},
+          {510, 375},
+          {510, 376},
+          {509, 375},
+          {510, 375},
+          {510, 375},
+          {511, 375}},
+         true},
+        {"a slow move on along the stroke",
+         {{500, 370},
+          {500, 360},
+          {500, 350},
+          {500, 340},
+          {500, 330},
+          {500, 320},
+          {500, 310},
+          {500, 300},
+          {500, 290},
+          {500, 280},
+          {500, 270},
+          {500, 260}},
+         false},
+        {"a second stroke, then a rest",
+         {{500, 380},
+          {530, 380},
+          {580, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381},
+          {590, 381}},
+         false},
+    };
+    for (const auto& row : table) {
+        TraceRunner run(settingsWith(true, false));
+        std::vector<Point> path = up;
+        path.insert(path.end(), row.path.begin(), row.path.end());
+        draw(run, path);
+        const bool helped =
+            !run.library.calls.empty() && run.library.calls.front().kind == LibraryCall::Kind::ShowHelp;
+        EXPECT_EQ(helped, row.help) << row.after;
+        if (helped) {
+            EXPECT_EQ(run.library.calls.front().firstCode, dir::Up) << row.after;
+        }
+    }
+}
+
+TEST(PressPath, KeepsTheShapeOfAPressOfAnyLengthInBoundedRoom) {
+    PressPath path;
+    for (int i = 0; i < 20000; ++i) // a slow Up of 4,000 pixels with a wobble, then Right
+        path.add(i < 12000 ? Point{1000 + i % 2, 5000 - i / 3} : Point{1000 + i - 12000, 1000});
+    EXPECT_LE(path.points().size(), PressPath::kCapacity);
+    EXPECT_EQ(path.points().front(), (Point{1000, 5000}));
+    const std::vector<Stroke> strokes = segmentPath(path.points(), StrokeRules{});
+    ASSERT_EQ(strokes.size(), 2u);
+    EXPECT_EQ(strokes[0].code, dir::Up);
+    EXPECT_EQ(strokes[1].code, dir::Right);
+}
+
+} // namespace
+} // namespace flickmark
