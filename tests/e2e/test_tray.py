@@ -236,6 +236,19 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         written = max(settings.stat().st_mtime, (self.data_dir / "noright.ini").stat().st_mtime)
         self.assertLess(written - chosen, EXIT_SECONDS)
 
+    def test_configure_reopens_the_configuration_window_on_the_page_shown_last(self):
+        flickmark = self.start_flickmark()
+        self.choose(self.open_menu(flickmark), "c")  # "&Configure ..."
+        box = harness.wait_until(self.window_box, 5, "the configuration window")
+        self.session.move(box.right - 20, box.bottom - 20)
+        self.key_until("End", lambda: self.shown_page() == 4, "the Misc page")
+        self.close_with("Escape")
+        self.choose(self.open_menu(flickmark), "c")
+        harness.wait_until(self.window_box, 5, "the configuration window again")
+        self.wait_for_page(4)
+        self.session.move(box.right - 20, box.bottom - 20)
+        self.close_with("Escape")
+
     def test_tip_text_in_the_log_and_over_the_icon(self):
         flickmark = self.start_flickmark()
         tip = f"Flickmark v{project_version()}"
