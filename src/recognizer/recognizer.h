@@ -7,7 +7,7 @@
 // exception leaves the tick, and the gesture in progress keeps its state.
 //
 // While a nested message loop runs (a menu, a dialog, a wait of the library) the recognizer does not tick:
-// both timers are stopped when the outermost loop starts, and the sampling timer runs again when it ends,
+// its timers are stopped when the outermost loop starts, and the sampling timer runs again when it ends,
 // unless monitoring was switched off meanwhile.
 #pragma once
 
