@@ -2,7 +2,11 @@
 
 Starts both on a private X server, lets start-up finish, then reads utime+stime of each Wine process from
 /proc/<pid>/stat before and after the measuring period and prints each as % of one core, the difference,
-and the wineserver's share (which serves both). Usage: python3 bench/idle_cpu.py [--seconds 20]
+and the wineserver's share (which serves both). With --held the right button is held down over the probe
+for the whole period, so the figure is the cost of a press in progress (ticks every 80 ms and the look at
+the button between them) rather than of idling.
+
+Usage: python3 bench/idle_cpu.py [--seconds 20] [--held]
 """
 
 import argparse
@@ -42,12 +46,17 @@ def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--seconds", type=float, default=20.0)
     parser.add_argument("--settle", type=float, default=3.0, help="seconds to let start-up finish first")
+    parser.add_argument("--held", action="store_true", help="hold the right button down over the probe")
     options = parser.parse_args()
 
     work_dir = harness.REPO_ROOT / "build" / "bench" / "idle-cpu"
     with harness.Session(harness.TOOLS_PREFIX, work_dir) as session:
         probe = session.start_probe()
         flickmark = session.start_flickmark(data_dir=work_dir / "data")
+        if options.held:
+            session.move(*probe.point(0.5, 0.5))
+            session.button_down()
+            flickmark.log.wait_for("--------0")
         flickmark.stop_tap()  # the tap reads the log every 20 ms, which would cost Flickmark CPU
         time.sleep(options.settle)
 
@@ -60,6 +69,8 @@ def main() -> int:
         elapsed = time.monotonic() - started
         after = {name: cpu_ticks(pid) for name, pid in processes.items()}
         server_after = sum(cpu_ticks(pid) for pid in servers)
+        if options.held:
+            session.button_up()
         if not flickmark.process.running():
             print("flickmark.exe exited during the measurement", file=sys.stderr)
             return 1
@@ -68,7 +79,8 @@ def main() -> int:
         return 100.0 * ticks / TICKS_PER_SECOND / elapsed
 
     used = {name: after[name] - before[name] for name in processes}
-    print(f"Idle CPU over {elapsed:.1f} s under Wine, % of one core ({TICKS_PER_SECOND} ticks per second):")
+    what = "CPU with the right button held" if options.held else "Idle CPU"
+    print(f"{what} over {elapsed:.1f} s under Wine, % of one core ({TICKS_PER_SECOND} ticks per second):")
     for name, ticks in used.items():
         print(f"  {name:<14} {percent(ticks):6.2f} %  ({ticks} ticks)")
     difference = used["flickmark.exe"] - used["probe.exe"]

@@ -1,6 +1,7 @@
 // Cost of recognition: one mouse-timer tick with the button held and the cursor moving (also with precise
-// recognition), the release of a 10-second press with precise recognition, and the throughput of a long
-// replay through the trace runner (ticks plus pause-timer handling).
+// recognition), one look at the button between ticks, the release of a 10-second press with precise
+// recognition, and the throughput of a long replay through the trace runner (ticks plus pause-timer
+// handling).
 #include "fakes/trace_runner.h"
 
 #include <benchmark/benchmark.h>
@@ -63,6 +64,18 @@ void BM_RecognizerTickMoving(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(heldTicks) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(BM_RecognizerTickMoving)->ArgName("precise")->Arg(0)->Arg(1);
+
+// The check that runs every 10 ms between the ticks while a gesture is in progress, with the button held.
+void BM_ReleaseCheckWhileHeld(benchmark::State& state) {
+    TraceRunner run;
+    run.tick(0, false, {500, 500});
+    run.tick(100, true, {500, 500});
+    run.tick(180, true, {500, 460});
+    for (auto _ : state)
+        run.recognizer.onReleaseCheckTimer();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReleaseCheckWhileHeld);
 
 // The 125 ticks of a 10-second press: strokes of five ticks turning at each end (Arg 0), or a scribble
 // that turns at nearly every tick, the most work for the segmentation (Arg 1).

@@ -77,19 +77,25 @@ bool KeystrokeSender::sendKeystroke(const KeystrokeData& k) {
 }
 
 bool KeystrokeSender::pressKeystroke(const KeystrokeData& k) {
-    clock_.pause(kStepPauseMs);
-    if (k.win && !pressKey(vk::LeftWin))
+    // Each key event after the first waits 10 ms, so that programs which poll the key state see every
+    // modifier before the main key and the main key held for a moment. Nothing waits before the first
+    // event: the caller settles whatever came before (a menu closing, a window coming to the front), and
+    // sendKeystrokeList spaces keystrokes.
+    bool first = true;
+    const auto pressSpaced = [&](std::uint8_t virtualKey) {
+        if (!first)
+            clock_.pause(kStepPauseMs);
+        first = false;
+        return pressKey(virtualKey);
+    };
+    if (k.win && !pressSpaced(vk::LeftWin))
         return false;
-    clock_.pause(kStepPauseMs);
-    if (k.alt && !pressKey(vk::Menu))
+    if (k.alt && !pressSpaced(vk::Menu))
         return false;
-    clock_.pause(kStepPauseMs);
-    if (k.ctrl && !pressKey(vk::Control))
+    if (k.ctrl && !pressSpaced(vk::Control))
         return false;
-    clock_.pause(kStepPauseMs);
-    if (k.shift && !pressKey(vk::Shift))
+    if (k.shift && !pressSpaced(vk::Shift))
         return false;
-    clock_.pause(kStepPauseMs);
 
     // A letter goes to the key that types it in the current layout; when no key of the layout types it
     // (a Cyrillic or Greek layout), the letter's own key code still reaches shortcuts such as Ctrl+C.
@@ -99,7 +105,7 @@ bool KeystrokeSender::pressKeystroke(const KeystrokeData& k) {
         if (scanned != -1 && lowByte(scanned) != 0xFF)
             key = lowByte(scanned);
     }
-    if (!pressKey(key))
+    if (!pressSpaced(key))
         return false;
     clock_.pause(kStepPauseMs);
     if (!releaseKey(key))
@@ -117,9 +123,12 @@ KeystrokeListResult KeystrokeSender::sendKeystrokeList(std::string_view list) {
                     "\"");
         return KeystrokeListResult::Malformed;
     }
-    for (const KeystrokeData& keystroke : decoded.keystrokes)
-        if (!sendKeystroke(keystroke))
+    for (std::size_t i = 0; i < decoded.keystrokes.size(); ++i) {
+        if (i > 0)
+            clock_.pause(kStepPauseMs); // the previous keystroke's modifiers have just come up
+        if (!sendKeystroke(decoded.keystrokes[i]))
             return KeystrokeListResult::Refused;
+    }
     return KeystrokeListResult::Sent;
 }
 

@@ -1,8 +1,8 @@
 // Synthetic keyboard input for the window that has the keyboard focus: single keystrokes with their
 // modifiers, keystroke lists, and the small command-text language of bracketed tokens ("[TAB]", "[RUN]").
 //
-// Every operation blocks for its pauses (at least 70 ms per keystroke) and processes no window messages
-// meanwhile; all pauses go through the Clock.
+// Every operation blocks for its pauses (10 ms between two key events, at least 20 ms per keystroke) and
+// processes no window messages meanwhile; all pauses go through the Clock.
 #pragma once
 
 #include "actions/keystroke.h"
@@ -46,15 +46,15 @@ public:
     KeystrokeSender& operator=(const KeystrokeSender&) = delete;
 
     // Presses and releases the main key with every modifier whose flag is non-zero: modifiers go down as
-    // Windows key, Alt, Ctrl, Shift and come up in the reverse order. Every event carries the scan code of
-    // its key in the current layout and, for extended keys, the extended flag.
+    // Windows key, Alt, Ctrl, Shift and come up in the reverse order. The first event goes out at once. Every
+    // event carries the scan code of its key in the current layout and, for extended keys, the extended flag.
     //
     // When the system refuses an event, sending stops there, every key pressed so far is released, one line
     // is logged, and the result is false.
     bool sendKeystroke(const KeystrokeData& keystroke);
 
-    // Sends every keystroke of a "|"-joined list in order. The list is checked first: when a piece is
-    // malformed nothing is sent and the piece is logged. An empty list sends nothing.
+    // Sends every keystroke of a "|"-joined list in order, 10 ms apart. The list is checked first: when a
+    // piece is malformed nothing is sent and the piece is logged. An empty list sends nothing.
     KeystrokeListResult sendKeystrokeList(std::string_view list);
 
     // Interprets a command text. Its first six characters are skipped (callers put "[KEYS]" there); tokens

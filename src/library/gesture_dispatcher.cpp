@@ -53,9 +53,27 @@ void GestureDispatcher::onClosePopupTimer() {
     ports_.namePopup.hide();
 }
 
+void GestureDispatcher::bringTargetToFront() {
+    const WindowId target = ports_.foreground.targetWindow();
+    const bool changesForeground = target != 0 && target != ports_.desktop.foregroundWindow();
+    if (ports_.foreground.bringToFront(target) && changesForeground)
+        handedOverAtMs_ = ports_.clock.nowMs();
+}
+
+void GestureDispatcher::letHandOffSettle() {
+    if (!handedOverAtMs_)
+        return;
+    const std::int64_t left = *handedOverAtMs_ + kHandOffSettleMilliseconds - ports_.clock.nowMs();
+    handedOverAtMs_.reset();
+    if (left > 0)
+        ports_.clock.pause(static_cast<int>(left));
+}
+
 bool GestureDispatcher::execute(const std::string& gesture) {
+    // The keystrokes follow at once: the menu is closed when dismissContextMenu returns, and a target that
+    // is already in front needs no time to take the focus.
     ports_.menus.dismissContextMenu();
-    ports_.foreground.bringToFront(ports_.foreground.targetWindow());
+    bringTargetToFront();
 
     const GestureSet& program = ports_.store.lookupSet();
     const GestureSet& source = !program.actions.value(gesture).empty() ? program : ports_.store.global();
@@ -75,6 +93,7 @@ bool GestureDispatcher::execute(const std::string& gesture) {
     ports_.log.append("run keystrokes " + display);
     if (listener_)
         listener_->ranKeystrokes(gesture, display);
+    letHandOffSettle();
     if (ports_.keystrokes.sendKeystrokeList(action) == KeystrokeListResult::Malformed)
         ports_.log.append("Gesture " + gesture + " (" + gestureDisplayName(gesture) +
                           ") not run: malformed keystroke text \"" + action + "\"");
@@ -104,7 +123,7 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
     ports_.log.append("gesture " + gesture + " " + displayName);
     chooseSets();
     const bool scratchpadWasVisible = ports_.scratchpad.visible();
-    ports_.foreground.bringToFront(ports_.foreground.targetWindow());
+    bringTargetToFront();
     lastSuggestions_.clear();
 
     auto finish = [&](int waitMs) {

@@ -17,7 +17,9 @@
 #include "platform/timer.h"
 #include "recognizer/gesture_library.h"
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,9 @@ public:
 class GestureDispatcher final : public GestureLibrary {
 public:
     static constexpr int kNamePopupMilliseconds = 500;
+    // Keystrokes wait this long after our hand-off brought another window to the front, so that the window
+    // has taken the focus before its first key arrives. A target already in front costs no wait.
+    static constexpr int kHandOffSettleMilliseconds = 30;
 
     explicit GestureDispatcher(const DispatcherPorts& ports);
 
@@ -89,6 +94,8 @@ private:
     void chooseSets();
     bool foundInSets(const std::string& gesture) const;
     void showNamePopup(const std::string& displayName);
+    void bringTargetToFront();
+    void letHandOffSettle();
 
     DispatcherPorts ports_;
     LookupOptions options_;
@@ -96,6 +103,7 @@ private:
     DispatchListener* listener_ = nullptr;
     GestureMenus* menus_ = nullptr;
     std::vector<std::string> lastSuggestions_;
+    std::optional<std::int64_t> handedOverAtMs_; // when our hand-off last changed the foreground window
 };
 
 } // namespace flickmark

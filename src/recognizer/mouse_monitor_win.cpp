@@ -11,6 +11,7 @@ namespace {
 
 constexpr UINT_PTR kMouseTimerId = 1;
 constexpr UINT_PTR kPauseTimerId = 2;
+constexpr UINT_PTR kReleaseCheckTimerId = 3;
 constexpr UINT kLogChangedMessage = WM_APP + 1;
 
 // Layout in logical pixels (96 DPI).
@@ -44,6 +45,7 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
 
     mouseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kMouseTimerId);
     pauseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kPauseTimerId);
+    releaseCheckSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kReleaseCheckTimerId);
     mouseTimer_ = std::make_unique<CoalescingTimer>(*mouseSystemTimer_, [this] {
         recognizer_->onMouseTimer();
         if (visible_)
@@ -51,6 +53,9 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     });
     pauseTimer_ =
         std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
+    // Runs only while a gesture is in progress; it reads the button and nothing else.
+    releaseCheckTimer_ = std::make_unique<CoalescingTimer>(*releaseCheckSystemTimer_,
+                                                           [this] { recognizer_->onReleaseCheckTimer(); });
     // Without its timer the recognizer sees no gesture at all: say so.
     mouseTimer_->setRefusalHandler([this] {
         deps_.log.append("Unable to start the mouse timer (error " +
@@ -60,9 +65,14 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
         deps_.log.append("Unable to start the pause timer (error " +
                          std::to_string(pauseSystemTimer_->lastError()) + ")");
     });
-    recognizer_ = std::make_unique<Recognizer>(RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_,
-                                                               *pauseTimer_, deps_.arrows, deps_.scratchpad,
-                                                               deps_.library, deps_.log});
+    // Without it a release is still seen, at the next tick.
+    releaseCheckTimer_->setRefusalHandler([this] {
+        deps_.log.append("Unable to start the release check timer (error " +
+                         std::to_string(releaseCheckSystemTimer_->lastError()) + ")");
+    });
+    recognizer_ = std::make_unique<Recognizer>(
+        RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
+                        deps_.arrows, deps_.scratchpad, deps_.library, deps_.log});
     menuCloser_ = std::make_unique<ContextMenuCloser>(hwnd(), deps_.log);
     deps_.log.setListener(this);
     updateLogText();
@@ -87,6 +97,8 @@ void MouseMonitor::stop() {
         mouseTimer_->setEnabled(false);
     if (pauseTimer_)
         pauseTimer_->setEnabled(false);
+    if (releaseCheckTimer_)
+        releaseCheckTimer_->setEnabled(false);
     deps_.arrows.hide();
 }
 
@@ -218,6 +230,8 @@ LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             mouseTimer_->onSystemTick();
         else if (pauseTimer_ && wParam == kPauseTimerId)
             pauseTimer_->onSystemTick();
+        else if (releaseCheckTimer_ && wParam == kReleaseCheckTimerId)
+            releaseCheckTimer_->onSystemTick();
         return 0;
     case kLogChangedMessage:
         updateLogText();

@@ -100,8 +100,10 @@ private:
     // Each system timer outlives the timer built on it.
     std::unique_ptr<WindowTimer> mouseSystemTimer_;
     std::unique_ptr<WindowTimer> pauseSystemTimer_;
+    std::unique_ptr<WindowTimer> releaseCheckSystemTimer_;
     std::unique_ptr<CoalescingTimer> mouseTimer_;
     std::unique_ptr<CoalescingTimer> pauseTimer_;
+    std::unique_ptr<CoalescingTimer> releaseCheckTimer_;
     std::unique_ptr<Recognizer> recognizer_;
     std::unique_ptr<ContextMenuCloser> menuCloser_;
 };

@@ -9,8 +9,9 @@
 namespace flickmark {
 namespace {
 
-constexpr int kPressInterval = 80;    // ms between ticks while the button is down
-constexpr int kReleaseInterval = 100; // ms between ticks while it is up
+constexpr int kPressInterval = 80;        // ms between ticks while the button is down
+constexpr int kReleaseInterval = 100;     // ms between ticks while it is up
+constexpr int kReleaseCheckInterval = 10; // ms between looks at the button while a gesture is in progress
 
 // Far beyond any screen, yet leaves room for the offsets added to the cursor (the arrow's place) whatever the
 // input port reports; differences of two coordinates are taken in a wider type.
@@ -66,6 +67,8 @@ Recognizer::Recognizer(RecognizerPorts ports, const RecognizerSettings& settings
     : ports_(ports), state_(std::make_unique<State>(ports_, settings)) {
     ports_.pauseTimer.setEnabled(false);
     ports_.pauseTimer.setInterval(settings.helpPause);
+    ports_.releaseCheckTimer.setEnabled(false);
+    ports_.releaseCheckTimer.setInterval(kReleaseCheckInterval);
     ports_.mouseTimer.setInterval(kPressInterval);
     ports_.mouseTimer.setEnabled(true);
 }
@@ -78,6 +81,7 @@ void Recognizer::onMouseTimer() {
         return; // a tick that was already on its way
     if (s.resetRequested) {
         s.resetRequested = false;
+        ports_.releaseCheckTimer.setEnabled(false);
         init(clampToScreenRange(ports_.input.cursorPos()));
         return;
     }
@@ -112,6 +116,19 @@ void Recognizer::pressTick() {
     s.classifier.step(cursor, s.assembly.firstCode());
     s.assembly.step(cursor);
     s.idle = false;
+    if (!s.suspended && !ports_.releaseCheckTimer.enabled())
+        ports_.releaseCheckTimer.setEnabled(true);
+}
+
+void Recognizer::onReleaseCheckTimer() {
+    State& s = *state_;
+    // Only a gesture in progress has a release to notice; a reset waits for the next tick.
+    if (s.inNestedLoop || s.suspended || s.idle || s.resetRequested) {
+        ports_.releaseCheckTimer.setEnabled(false);
+        return;
+    }
+    if (!ports_.input.gestureButtonDown())
+        releaseTick();
 }
 
 void Recognizer::releaseTick() {
@@ -120,6 +137,7 @@ void Recognizer::releaseTick() {
     ports_.mouseTimer.setEnabled(false);
     const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
     ports_.pauseTimer.setEnabled(false);
+    ports_.releaseCheckTimer.setEnabled(false);
     ports_.scratchpad.buttonUp();
     ports_.arrows.hide();
     s.ignorePress = false;
@@ -152,6 +170,8 @@ void Recognizer::onPauseTimer() {
 void Recognizer::setMonitoringEnabled(bool enabled) {
     State& s = *state_;
     s.suspended = !enabled;
+    if (!enabled)
+        ports_.releaseCheckTimer.setEnabled(false);
     if (s.inNestedLoop)
         s.resumeAfterLoop = enabled;
     else
@@ -165,6 +185,7 @@ void Recognizer::nestedLoopStarted() {
     s.inNestedLoop = true;
     ports_.mouseTimer.setEnabled(false);
     ports_.pauseTimer.setEnabled(false);
+    ports_.releaseCheckTimer.setEnabled(false);
 }
 
 void Recognizer::nestedLoopEnded() noexcept {

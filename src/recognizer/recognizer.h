@@ -2,12 +2,12 @@
 // on release, into a finished gesture handed to the gesture library.
 //
 // Portable: everything it needs of the system comes through the ports given at construction, and it is
-// driven entirely by onMouseTimer() and onPauseTimer(); it never sleeps or reads a clock. When a port throws
-// during a tick, the mouse timer is re-armed (unless monitoring is off) before the exception leaves the tick,
-// and the gesture in progress keeps its state.
+// driven entirely by onMouseTimer(), onReleaseCheckTimer() and onPauseTimer(); it never sleeps or reads a
+// clock. When a port throws during a tick, the mouse timer is re-armed (unless monitoring is off) before the
+// exception leaves the tick, and the gesture in progress keeps its state.
 //
 // While a nested message loop runs (a menu, a dialog, a wait of the library) the recognizer does not tick:
-// both timers are stopped when the outermost loop starts, and the sampling timer runs again when it ends,
+// its timers are stopped when the outermost loop starts, and the sampling timer runs again when it ends,
 // unless monitoring was switched off meanwhile.
 #pragma once
 
@@ -34,6 +34,9 @@ struct RecognizerPorts {
     DesktopPort& desktop;
     Timer& mouseTimer; // 100 ms while the button is up, 80 ms while it is down
     Timer& pauseTimer; // the pause trigger
+    // Runs every 10 ms while a gesture is in progress, between the ticks, and looks only at the button: a
+    // release completes the gesture at once instead of at the next tick.
+    Timer& releaseCheckTimer;
     ArrowPopup& arrows;
     ScratchpadTrail& scratchpad;
     GestureLibrary& library;
@@ -60,6 +63,9 @@ public:
     // Timer entry points.
     void onMouseTimer();
     void onPauseTimer();
+    // Reads the button alone; when it is up, the gesture in progress completes as at a release tick. That
+    // tick classifies no movement, so the gesture is the one the next tick would have completed.
+    void onReleaseCheckTimer();
 
     // Operations of other areas.
     void setMonitoringEnabled(bool enabled);

@@ -23,6 +23,10 @@ PROGRAM_KEYS_EXPECTED = [  # (virtual key, ctrl, shift, alt) of each main key, i
 PROGRAM_KEYS_SCAN_CODES = {0x11: (0x1D, 0), 0x10: (0x2A, 0), 0x43: (0x2E, 0), 0x74: (0x3F, 0), 0x41: (0x1E, 0),
                            0x25: (0x4B, 1)}
 GLOBAL_KEYS = "000058X"
+# Up, Right, Down and Left, each corner drawn as a quarter circle of 30 pixels: the hand turns without stopping.
+ROUNDED_SQUARE_STEPS = [(0, -25), (0, -25), (2, -11), (7, -10), (10, -7), (11, -2), (25, 0), (25, 0), (11, 2),
+                        (10, 7), (7, 10), (2, 11), (0, 25), (0, 25), (-2, 11), (-7, 10), (-10, 7), (-11, 2),
+                        (-25, 0), (-25, 0)]
 MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
 
 DEFAULT_SETTINGS_FILE = (
@@ -97,13 +101,18 @@ class ActionsEndToEnd(harness.ProbeTestCase):
 
     def draw_up_right(self, flickmark: harness.Flickmark, probe: harness.Probe | None = None) -> tuple[int, int]:
         """Draws Up then Right over the probe; returns the log mark and host time from before the press."""
-        start = (probe or self.probe).point(0.5, 0.7)
+        return self.draw(flickmark, UP_STEPS + RIGHT_STEPS, probe)
+
+    def draw(self, flickmark: harness.Flickmark, steps: list[tuple[int, int]], probe: harness.Probe | None = None,
+             start_at: tuple[float, float] = (0.5, 0.7)) -> tuple[int, int]:
+        """Draws the relative steps over the probe; returns the log mark and host time from before the press."""
+        start = (probe or self.probe).point(*start_at)
         self.session.move(*start)
         mark = flickmark.log.mark()
         since_us = harness.now_us()
         self.session.button_down()
         flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.stroke(relative_path(start, steps))
         self.session.button_up()
         return mark, since_us
 
@@ -152,6 +161,16 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         opened = slow.log.wait_for("menu open", since_us)
         closed = slow.log.wait_for("menu close", opened.time_us)
         self.assertLess(closed.time_us, key.time_us, slow.log.text())
+
+    def test_precise_recognition_runs_a_four_stroke_gesture_drawn_with_rounded_corners(self):
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS, cbPreciseRecognition=1)
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"0312": ("Keystroke", "000041A")})
+        flickmark = self.start_flickmark()
+
+        mark, since_us = self.draw(flickmark, ROUNDED_SQUARE_STEPS, start_at=(0.4, 0.7))
+        flickmark.log.wait_for("gesture 0312 UP+RIGHT+DOWN+LEFT", mark)
+        flickmark.log.wait_for("run keystrokes A", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
 
     def main_key_downs(self, since_us: int) -> list[harness.ProbeEvent]:
         return [e for e in key_downs(self.probe, since_us) if fields(e)["vk"] not in MODIFIER_KEYS]

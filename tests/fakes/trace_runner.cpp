@@ -3,7 +3,8 @@
 namespace flickmark {
 
 TraceRunner::TraceRunner(const RecognizerSettings& settings)
-    : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, arrows, scratchpad, handOver, log},
+    : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, releaseCheckTimer, arrows,
+                                 scratchpad, handOver, log},
                  settings) {}
 
 void TraceRunner::advanceTo(std::int64_t timeMs) {
@@ -20,6 +21,12 @@ void TraceRunner::tick(std::int64_t timeMs, bool buttonDown, Point cursor) {
     input.buttonDown = buttonDown;
     input.cursor = cursor;
     recognizer.onMouseTimer();
+}
+
+void TraceRunner::releaseCheck(std::int64_t timeMs, bool buttonDown) {
+    advanceTo(timeMs);
+    input.buttonDown = buttonDown;
+    recognizer.onReleaseCheckTimer();
 }
 
 } // namespace flickmark

@@ -45,12 +45,16 @@ public:
 
     // Advances to `timeMs` and delivers one mouse-timer tick with this button state and cursor.
     void tick(std::int64_t timeMs, bool buttonDown, Point cursor);
+    // Advances to `timeMs` and delivers one tick of the release check with this button state (the cursor
+    // stays where the last tick left it: the check does not read it).
+    void releaseCheck(std::int64_t timeMs, bool buttonDown);
     // Advances to `timeMs`, firing the pause timer on the way when it comes due.
     void advanceTo(std::int64_t timeMs);
 
     VirtualClock clock;
     FakeTimer mouseTimer{clock};
     FakeTimer pauseTimer{clock};
+    FakeTimer releaseCheckTimer{clock};
     FakeInput input;
     FakeDesktop desktop;
     FakeArrowPopup arrows;

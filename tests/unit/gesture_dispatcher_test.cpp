@@ -21,7 +21,8 @@ std::vector<int> keysDown(const RecordingKeyboard& keyboard) {
 class GestureDispatcherTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        rig.addFile("Gestures.ini", section("03", "Keystroke", "000053S") + section("12", "Keystroke", "000041A") +
+        rig.addFile("Gestures.ini", section("03", "Keystroke", "000053S") +
+                                        section("12", "Keystroke", "000041A") +
                                         section("30", "Keystroke", "000042B"));
         rig.addFile("Gestures_probe.exe.ini", section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
                                                   section("12", "Multiple Keystrokes", ""));
@@ -55,6 +56,28 @@ TEST_F(GestureDispatcherTest, ProgramSetWinsAndItsKeystrokesArriveInOrderAfterTh
     EXPECT_FALSE(rig.closePopupTimer.enabled());
 }
 
+TEST_F(GestureDispatcherTest, KeysGoOutAtOnceUnlessTheHandOffBroughtAnotherWindowToTheFront) {
+    const WindowId probe = rig.windows.foreground;
+    rig.clock.setNow(1000);
+    rig.dispatcher.runGesture("03", false);
+    ASSERT_FALSE(rig.keyboard.events.empty());
+    EXPECT_EQ(rig.keyboard.events.front().timeMs, 1000);
+
+    for (const bool fullLookup : {false, true}) {
+        rig.keyboard.events.clear();
+        rig.setForeground("flickmark.exe"); // one of our windows in front of the probe
+        rig.clock.setNow(2000);
+        if (fullLookup)
+            rig.dispatcher.lookupAndRun("03");
+        else
+            rig.dispatcher.runGesture("03", false);
+        EXPECT_EQ(rig.windows.foreground, probe);
+        ASSERT_FALSE(rig.keyboard.events.empty());
+        EXPECT_EQ(rig.keyboard.events.front().timeMs, 2000 + GestureDispatcher::kHandOffSettleMilliseconds)
+            << "full lookup " << fullLookup;
+    }
+}
+
 TEST_F(GestureDispatcherTest, OtherProgramsAndEmptyProgramEntriesFallBackToTheGlobalSet) {
     rig.dispatcher.runGesture("12", true); // the probe's own "12" has no keystroke text
     EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x41}));
@@ -83,8 +106,9 @@ TEST_F(GestureDispatcherTest, MalformedKeystrokeTextSendsNothingAndNamesTheGestu
 }
 
 TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShell) {
-    rig.addFile("Gestures_probe.exe.ini", section("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +
-                                              section("10", "Run Program / File", "C:\\Tools\\app.exe|"));
+    rig.addFile("Gestures_probe.exe.ini",
+                section("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +
+                    section("10", "Run Program / File", "C:\\Tools\\app.exe|"));
     rig.dispatcher.runGesture("01", false);
     ASSERT_EQ(rig.launcher.processCalls.size(), 1u);
     EXPECT_EQ(rig.launcher.processCalls[0].commandLine, "\"C:\\My Tools\\probe.exe\" --fullscreen -x");

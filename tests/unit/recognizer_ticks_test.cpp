@@ -1,4 +1,5 @@
-// The mouse-timer tick: press and release, timers, the full-screen test, suspension and reset requests.
+// The mouse-timer tick: press and release, timers, the full-screen test, suspension and reset requests; the
+// release check between ticks.
 #include "recognizer/full_screen_test.h"
 #include "stroke_script.h"
 
@@ -184,6 +185,117 @@ TEST(RecognizerTicks, AResetRequestIsServedEvenWhileSuspended) {
     run.recognizer.setMonitoringEnabled(true);
     script.release();
     EXPECT_TRUE(run.library.calls.empty());
+}
+
+TEST(ReleaseCheck, AReleaseBetweenTicksCompletesOnceWithTheGestureTheNextTickWouldGive) {
+    const std::initializer_list<Point> up{{500, 500}, {500, 470}, {500, 440}};
+    const std::initializer_list<Point> upRight{{500, 500}, {500, 470}, {530, 470}, {560, 470}};
+    const std::initializer_list<Point> square{{500, 500}, {500, 460}, {540, 460}, {540, 500}, {500, 500}};
+    const struct {
+        const char* what;
+        std::initializer_list<Point> path;
+        bool precise;
+        bool diagonals;
+    } table[] = {
+        {"up", up, false, false},
+        {"up, right", upRight, false, false},
+        {"up, right, down, left", square, false, false},
+        {"up, right, down, left, diagonals on", square, false, true},
+        {"up, precise", up, true, false},
+        {"up, right, down, left, precise", square, true, false},
+        {"a click", {{500, 500}}, false, false},
+    };
+    for (const auto& row : table) {
+        RecognizerSettings settings;
+        settings.preciseRecognition = row.precise;
+        settings.enableDiagonals = row.diagonals;
+        TraceRunner byTick(settings);
+        StrokeScript(byTick).hold(row.path).release();
+
+        TraceRunner run(settings);
+        StrokeScript script(run);
+        script.hold(row.path);
+        EXPECT_TRUE(run.releaseCheckTimer.enabled()) << row.what;
+        EXPECT_EQ(run.releaseCheckTimer.interval(), 10) << row.what;
+        const std::int64_t lastTick = script.time() - 80;
+        const auto logWhileHeld = run.log.lines();
+        run.releaseCheck(lastTick + 10, true); // still held: nothing changes
+        EXPECT_EQ(run.log.lines(), logWhileHeld) << row.what;
+        EXPECT_TRUE(run.library.calls.empty()) << row.what;
+
+        run.releaseCheck(lastTick + 20, false);
+        EXPECT_EQ(run.library.gestures(), byTick.library.gestures()) << row.what;
+        EXPECT_EQ(run.log.lines(), byTick.log.lines()) << row.what;
+        EXPECT_TRUE(run.recognizer.idle()) << row.what;
+        EXPECT_FALSE(run.releaseCheckTimer.enabled()) << row.what;
+        EXPECT_EQ(run.mouseTimer.interval(), 100) << row.what;
+        EXPECT_EQ(run.mouseTimer.startedAt(), lastTick + 20) << row.what;
+
+        // The tick that would have seen the release, and a check already on its way, find nothing to do.
+        run.releaseCheck(lastTick + 30, false);
+        script.release();
+        EXPECT_EQ(run.library.calls.size(), byTick.library.calls.size()) << row.what;
+        EXPECT_EQ(run.log.lines(), byTick.log.lines()) << row.what;
+    }
+}
+
+TEST(ReleaseCheck, DoesNothingWithoutAGestureInProgress) {
+    const struct {
+        const char* what;
+        void (*arm)(TraceRunner&, StrokeScript&);
+        void (*disarm)(TraceRunner&);
+        bool stoppedAtOnce; // else the check stops itself when it next comes
+        Calls afterwards;   // what the next release tick hands over once the situation has passed
+    } table[] = {
+        {"before any press", [](TraceRunner&, StrokeScript&) {}, [](TraceRunner&) {}, true, {}},
+        {"a press over a full-screen program",
+         [](TraceRunner& run, StrokeScript& script) {
+             run.desktop.foreground = {"game.exe", Rect{0, 0, 1920, 1080}, ShowState::Normal};
+             script.hold({{500, 500}, {500, 460}});
+         },
+         [](TraceRunner&) {},
+         true,
+         {}},
+        {"monitoring switched off",
+         [](TraceRunner& run, StrokeScript& script) {
+             script.hold({{500, 500}, {500, 460}});
+             run.recognizer.setMonitoringEnabled(false);
+         },
+         [](TraceRunner& run) { run.recognizer.setMonitoringEnabled(true); },
+         true,
+         {"0"}},
+        {"a nested loop",
+         [](TraceRunner& run, StrokeScript& script) {
+             script.hold({{500, 500}, {500, 460}});
+             run.recognizer.nestedLoopStarted();
+         },
+         [](TraceRunner& run) { run.recognizer.nestedLoopEnded(); },
+         true,
+         {"0"}},
+        {"a reset requested",
+         [](TraceRunner& run, StrokeScript& script) {
+             script.hold({{500, 500}, {500, 460}});
+             run.recognizer.requestReset();
+         },
+         [](TraceRunner&) {},
+         false,
+         {}},
+    };
+    for (const auto& row : table) {
+        TraceRunner run;
+        StrokeScript script(run);
+        row.arm(run, script);
+        EXPECT_EQ(run.releaseCheckTimer.enabled(), !row.stoppedAtOnce) << row.what;
+        const auto logBefore = run.log.lines();
+        run.releaseCheck(script.time() - 70, false); // a check already on its way
+        EXPECT_TRUE(run.library.calls.empty()) << row.what;
+        EXPECT_EQ(run.log.lines(), logBefore) << row.what;
+        EXPECT_FALSE(run.releaseCheckTimer.enabled()) << row.what;
+
+        row.disarm(run);
+        script.release();
+        EXPECT_EQ(run.library.gestures(), row.afterwards) << row.what;
+    }
 }
 
 TEST(FullScreenTest, DecidesFromNameRectanglePlacementAndMonitor) {
