@@ -62,8 +62,13 @@ void KeystrokeControls::refresh() {
 }
 
 void KeystrokeControls::focusKeyField() {
-    if (::IsWindowVisible(field_) && ::IsWindowEnabled(field_))
-        ::SendMessageW(::GetAncestor(field_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field_), TRUE);
+    if (!::IsWindowVisible(field_) || !::IsWindowEnabled(field_))
+        return;
+    // A dialog keeps its default button right when the focus moves through it; any other host is told
+    // directly.
+    ::SendMessageW(::GetAncestor(field_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field_), TRUE);
+    if (::GetFocus() != field_)
+        ::SetFocus(field_);
 }
 
 bool KeystrokeControls::onCommand(int id, int code) {
