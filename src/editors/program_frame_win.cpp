@@ -18,6 +18,9 @@ namespace {
 constexpr POINT kBrowseMenuOffset{-30, 20};
 // Long enough for any path the chooser can return in its classic form.
 constexpr DWORD kChosenPathLength = 32768;
+// The gesture file holds text in the system code page; what it cannot hold is stored as '?'.
+constexpr const wchar_t* kInexactMessage =
+    L"Some characters cannot be stored in the gesture file and will be replaced by \"?\".";
 
 std::wstring windowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -37,6 +40,7 @@ ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, SpecialFolders& fold
 
 void ProgramFrame::refresh() {
     refreshing_ = true;
+    programInexact_ = parametersInexact_ = false;
     ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PATH, win32::widen(model_.program()).c_str());
     ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PARAMETERS, win32::widen(model_.parameters()).c_str());
     refreshing_ = false;
@@ -46,18 +50,27 @@ void ProgramFrame::refresh() {
 void ProgramFrame::onFieldChanged(int id) {
     if (refreshing_)
         return;
-    std::string text = win32::narrow(windowText(item(id)));
+    const std::wstring typed = windowText(item(id));
+    const std::optional<std::string> exact = win32::narrowExactly(typed);
+    std::string text = exact ? *exact : win32::narrow(typed);
+    (id == IDC_PROGRAM_PATH ? programInexact_ : parametersInexact_) = !exact;
     if (id == IDC_PROGRAM_PATH) {
         model_.setProgram(std::move(text));
         showCheck();
     } else {
         model_.setParameters(std::move(text));
+        showCheck();
     }
 }
 
 void ProgramFrame::showCheck() {
     const FieldCheck check = model_.checkProgram();
-    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_CHECK, check.ok ? L"" : win32::widen(check.message).c_str());
+    std::wstring message;
+    if (!check.ok)
+        message = win32::widen(check.message);
+    else if (programInexact_ || parametersInexact_)
+        message = kInexactMessage;
+    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_CHECK, message.c_str());
 }
 
 void ProgramFrame::browse() {

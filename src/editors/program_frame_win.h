@@ -34,6 +34,8 @@ private:
     NestedLoops& nestedLoops_;
     DiagnosticLog& log_;
     bool refreshing_ = false;
+    bool programInexact_ = false; // typed text that the system code page cannot hold
+    bool parametersInexact_ = false;
 };
 
 } // namespace flickmark
