@@ -18,6 +18,7 @@
 #include "app/user_messages_until_exit.h"
 #include "app/version_text.h"
 #include "base/diagnostic_log.h"
+#include "editors/gesture_wizard_window_win.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
 #include "library/gesture_menus.h"
@@ -171,7 +172,7 @@ private:
     std::unique_ptr<ScratchpadWindow> scratchPad_;
     std::unique_ptr<ConfigurationWindow> config_;
     std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
-    std::unique_ptr<PlaceholderWindow> gestureWizard_;
+    std::unique_ptr<GestureWizardWindow> gestureWizard_;
 
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
     std::unique_ptr<ScratchpadSettingsTarget> scratchpadSettings_;
