@@ -57,10 +57,10 @@ Application::Application(const ReachableDataFolder& dataFolder)
     configurationPages_.window = config_.get();
     exitClosers_.push_back([this] { config_->closeForExit(); });
     loadSettings();
-    keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
+    keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
-        nestedLoops_, log_, [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; },
-        gestures_->hwnd()});
+        nestedLoops_, log_, *keystrokeEdit_, specialFolders_,
+        [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
     gestures_->setEditing(gestureWizard_.get());
 }
 

@@ -22,7 +22,7 @@ constexpr wchar_t kNewSummaryText[] = L"Press Finish to create the new gesture."
 constexpr wchar_t kEditSummaryText[] = L"Press Finish to save the changes to the gesture.";
 
 // The side panel's title, in points, and the direction of its arrow (up and to the right).
-constexpr int kTitlePoints = 16;
+constexpr int kTitlePoints = 14;
 constexpr double kPanelArrowDegrees = 315;
 
 // The controls each page shows, besides the editor embedded on it.
@@ -86,9 +86,20 @@ GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std:
 
 void GestureWizardWindow::initialise() {
     gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
-    const RECT host = rectInParent(item(IDC_WIZARD_GESTURE_HOST));
-    ::SetWindowPos(gesturePage_->hwnd(), item(IDC_WIZARD_GESTURE_HOST), host.left, host.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+    keystrokeFrame_ = std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEditor(), deps_.nestedLoops);
+    listFrame_ = std::make_unique<KeystrokeListFrame>(hwnd(), model_.keystrokeListEditor(),
+                                                      deps_.keystrokeDialog, deps_.nestedLoops);
+    programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
+                                                   deps_.nestedLoops, deps_.log);
+    // Each editor goes where its host marks the place, and after it in the Tab order.
+    const std::pair<HWND, int> placements[] = {{gesturePage_->hwnd(), IDC_WIZARD_GESTURE_HOST},
+                                               {keystrokeFrame_->hwnd(), IDC_WIZARD_KEYSTROKE_HOST},
+                                               {listFrame_->hwnd(), IDC_WIZARD_LIST_HOST},
+                                               {programFrame_->hwnd(), IDC_WIZARD_PROGRAM_HOST}};
+    for (const auto& [frame, hostId] : placements) {
+        const RECT host = rectInParent(item(hostId));
+        ::SetWindowPos(frame, item(hostId), host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     showPage();
 }
 
@@ -175,8 +186,17 @@ void GestureWizardWindow::showPage() {
         for (const int id : kPageControls[page])
             ::ShowWindow(item(id), page == current ? SW_SHOWNA : SW_HIDE);
     if (gesturePage_) {
+        const auto place = [this](HWND frame, WizardPage page) {
+            ::ShowWindow(frame, model_.page() == page ? SW_SHOWNA : SW_HIDE);
+        };
         gesturePage_->refresh();
-        ::ShowWindow(gesturePage_->hwnd(), model_.page() == WizardPage::Gesture ? SW_SHOWNA : SW_HIDE);
+        keystrokeFrame_->refresh();
+        listFrame_->refresh();
+        programFrame_->refresh();
+        place(gesturePage_->hwnd(), WizardPage::Gesture);
+        place(keystrokeFrame_->hwnd(), WizardPage::Keystroke);
+        place(listFrame_->hwnd(), WizardPage::KeystrokeList);
+        place(programFrame_->hwnd(), WizardPage::Program);
     }
 
     switch (model_.page()) {
@@ -218,11 +238,20 @@ void GestureWizardWindow::placeFocus() {
             if (model_.actionType() == type)
                 focusOn(item(id));
         break;
+    case WizardPage::Keystroke:
+        if (keystrokeFrame_)
+            keystrokeFrame_->focusKeyField();
+        break;
+    case WizardPage::KeystrokeList:
+        if (listFrame_)
+            focusOn(::GetNextDlgTabItem(listFrame_->hwnd(), nullptr, FALSE));
+        break;
+    case WizardPage::Program:
+        if (programFrame_)
+            focusOn(::GetNextDlgTabItem(programFrame_->hwnd(), nullptr, FALSE));
+        break;
     case WizardPage::Summary:
         focusOn(item(IDC_WIZARD_FINISH));
-        break;
-    default:
-        focusOn(item(IDC_WIZARD_NEXT));
         break;
     }
 }
@@ -259,7 +288,7 @@ void GestureWizardWindow::refusal(const std::string& message) {
         const NestedLoopGuard guard(deps_.nestedLoops);
         ::MessageBoxW(hwnd(), text.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
     }
-    placeFocus();
+    // The focus goes back where it was, on Next.
 }
 
 // A grey band with the product's name and a large arrow.

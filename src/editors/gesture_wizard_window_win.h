@@ -9,8 +9,13 @@
 #include "base/diagnostic_log.h"
 #include "editors/gesture_editor_page_win.h"
 #include "editors/gesture_wizard.h"
+#include "editors/keystroke_dialog_win.h"
+#include "editors/keystroke_frame_win.h"
+#include "editors/keystroke_list_frame_win.h"
+#include "editors/program_frame_win.h"
 #include "library/gesture_editing.h"
 #include "platform/nested_loop.h"
+#include "platform/special_folders.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/unique_handle.h"
 
@@ -29,6 +34,8 @@ public:
     struct Dependencies {
         NestedLoops& nestedLoops;
         DiagnosticLog& log;
+        KeystrokeDialog& keystrokeDialog;       // Add and Edit of the keystroke list
+        SpecialFolders& folders;                // the program's Browse menu
         std::function<bool()> diagonalsEnabled; // the recognizer's setting at the start of each run
         HWND owner = nullptr;                   // disabled while the wizard runs
     };
@@ -58,6 +65,9 @@ private:
     Dependencies deps_;
     GestureWizard model_;
     std::unique_ptr<GestureEditorPage> gesturePage_;
+    std::unique_ptr<KeystrokeFrame> keystrokeFrame_;
+    std::unique_ptr<KeystrokeListFrame> listFrame_;
+    std::unique_ptr<ProgramFrame> programFrame_;
     bool running_ = false;
     std::optional<WizardResult> result_;
     win32::UniqueFont titleFont_;

@@ -1,7 +1,4 @@
-"""Not collected yet: becomes test_action_editors.py once the wizard places the editors' frames on its pages
-(it passed against such a placement).
-
-The action editors inside the gesture wizard, end to end: the key field of the keystroke page captures
+"""The action editors inside the gesture wizard, end to end: the key field of the keystroke page captures
 Enter, Escape, Alt+F4 and F10 (it shows them and the wizard stays open); the keystroke list's "Add
 Keystroke" opens the "Flickmark keystroke" dialog, whose key field captures Escape and Enter the same way,
 Set appends the keystroke and Cancel adds nothing. Screenshots of the keystroke dialog and of the list page
