@@ -57,9 +57,11 @@ Application::Application(const ReachableDataFolder& dataFolder)
     configurationPages_.window = config_.get();
     exitClosers_.push_back([this] { config_->closeForExit(); });
     loadSettings();
-    keystrokeEdit_ = std::make_unique<PlaceholderWindow>(L"FlickmarkKeystrokeEdit", L"Flickmark Keystroke");
-    gestureWizard_ =
-        std::make_unique<PlaceholderWindow>(L"FlickmarkGestureWizard", L"Flickmark Gesture Wizard");
+    keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
+    gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
+        nestedLoops_, log_, *keystrokeEdit_, specialFolders_,
+        [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
+    gestures_->setEditing(gestureWizard_.get());
 }
 
 // The first window: it loads the global gesture set, and is the hidden main window. Its set selector shows
@@ -225,6 +227,8 @@ Application::~Application() {
     lookupSettings_.reset();
     scratchpadSettings_.reset();
     recognizerSettings_.reset();
+    if (gestures_)
+        gestures_->setEditing(nullptr);
     gestureWizard_.reset();
     keystrokeEdit_.reset();
     configurationPages_.window = nullptr;

@@ -18,6 +18,7 @@
 #include "app/user_messages_until_exit.h"
 #include "app/version_text.h"
 #include "base/diagnostic_log.h"
+#include "editors/gesture_wizard_window_win.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_library_store.h"
 #include "library/gesture_menus.h"
@@ -37,6 +38,7 @@
 #include "platform/win32/win32_keyboard_out.h"
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
+#include "platform/win32/win32_special_folders.h"
 #include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
@@ -127,6 +129,7 @@ private:
     Win32Clipboard clipboard_;
     Win32WallClock wallClock_;
     Win32Launcher launcher_;
+    Win32SpecialFolders specialFolders_;
     ProgramLauncher programs_{launcher_, log_};
     KeystrokeSender keystrokes_;
     Win32Desktop desktop_;
@@ -170,8 +173,8 @@ private:
     std::unique_ptr<PlaceholderWindow> drawGesture_;
     std::unique_ptr<ScratchpadWindow> scratchPad_;
     std::unique_ptr<ConfigurationWindow> config_;
-    std::unique_ptr<PlaceholderWindow> keystrokeEdit_;
-    std::unique_ptr<PlaceholderWindow> gestureWizard_;
+    std::unique_ptr<KeystrokeDialog> keystrokeEdit_;
+    std::unique_ptr<GestureWizardWindow> gestureWizard_;
 
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
     std::unique_ptr<ScratchpadSettingsTarget> scratchpadSettings_;

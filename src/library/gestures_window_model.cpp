@@ -1,5 +1,6 @@
 #include "library/gestures_window_model.h"
 
+#include "base/direction.h"
 #include "library/gesture_files.h"
 
 #include <utility>
@@ -69,6 +70,39 @@ void GesturesWindowModel::removeRow(std::size_t row) {
     store_.shownSet().removeGesture(rows_[row].gesture);
     rows_.erase(rows_.begin() + static_cast<std::ptrdiff_t>(row));
     edited_ = true;
+}
+
+std::size_t GesturesWindowModel::storeGesture(const GestureDefinition& definition,
+                                              const std::string* replaced) {
+    GestureSet& set = store_.shownSet();
+    const std::string name = gestureDisplayName(definition.gesture);
+    if (replaced && *replaced != definition.gesture && set.hasGesture(*replaced)) {
+        KeyedList names;
+        for (const auto& [oldName, gesture] : set.names.entries()) {
+            if (gesture == *replaced)
+                names.set(name, definition.gesture);
+            else
+                names.set(oldName, gesture);
+        }
+        auto extraLines = set.kept.gestureExtraLines.extract(*replaced);
+        set.removeGesture(*replaced);
+        set.names = std::move(names);
+        if (extraLines) {
+            extraLines.key() = definition.gesture;
+            set.kept.gestureExtraLines.insert(std::move(extraLines));
+        }
+    } else {
+        set.names.set(name, definition.gesture);
+    }
+    set.types.set(definition.gesture, actionTypeText(definition.type));
+    set.actions.set(definition.gesture, definition.action);
+    set.kept.unknownTypeActions.set(definition.gesture, {});
+    edited_ = true;
+    rows_ = gestureRows(set);
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].gesture == definition.gesture)
+            return row;
+    return rows_.size();
 }
 
 ShownSetSave GesturesWindowModel::saveShown() {

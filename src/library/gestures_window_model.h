@@ -7,6 +7,7 @@
 // chosen, and saved again at the next occasion, so no edit is lost while the program runs.
 #pragma once
 
+#include "library/gesture_editing.h"
 #include "library/gesture_library_store.h"
 #include "library/gesture_set_selector.h"
 
@@ -70,6 +71,10 @@ public:
 
     // Removes the gesture of a row from the shown set; no effect for a row that does not exist.
     void removeRow(std::size_t row);
+    // Stores a gesture the editors made and returns its row. A new gesture is appended. `replaced` is the
+    // gesture it was made from: its row keeps its place, and when the gesture string changed the old gesture
+    // goes, its other keys and comments moving to the new one.
+    std::size_t storeGesture(const GestureDefinition& definition, const std::string* replaced = nullptr);
 
 private:
     ShownSetSave saveShown();

@@ -1,5 +1,6 @@
 #include "library/gestures_window_win.h"
 
+#include "base/direction.h"
 #include "library/gestures_dialog_ids.h"
 #include "overlays/gesture_preview.h"
 #include "overlays/gesture_preview_win.h"
@@ -29,8 +30,7 @@ constexpr Column kColumns[] = {{L"Gesture", 200}, {L"Action Type", 130}, {L"Acti
 constexpr wchar_t kListHint[] = L"Right-Click to edit";
 constexpr int kKeepCurrentPage = -1;
 
-// The commands of the list's menu. Editing comes with the gesture editors; until then those items show
-// disabled.
+// The commands of the list's menu.
 enum MenuCommand : UINT { EditGesture = 1, EditAction, Delete };
 
 void registerWindowClass(HICON icon, HICON smallIcon) {
@@ -99,8 +99,7 @@ void GesturesWindow::initialise() {
     list_.setExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
         list_.insertColumn(i, kColumns[i].title, kColumns[i].width);
-    // Editing comes with the gesture editors; until then the button is shown, disabled.
-    win32::Button(item(IDC_GESTURES_NEW)).enable(false);
+    win32::Button(item(IDC_GESTURES_NEW)).enable(editing_ != nullptr);
 
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                                  0, hwnd(), nullptr, win32::moduleInstance(), nullptr);
@@ -235,6 +234,52 @@ void GesturesWindow::deleteSelectedRow() {
     selectionChanged();
 }
 
+void GesturesWindow::setEditing(GestureEditing* editing) {
+    editing_ = editing;
+    win32::Button(item(IDC_GESTURES_NEW)).enable(editing_ != nullptr);
+}
+
+void GesturesWindow::newGesture() {
+    if (!editing_)
+        return;
+    const std::optional<GestureDefinition> created = editing_->newGesture(model_.shownSet().gestureStrings());
+    if (created)
+        storeEdited(*created, nullptr);
+}
+
+void GesturesWindow::editSelectedRow(EditStart start) {
+    const int row = list_.selectedRow();
+    if (!editing_ || row < 0 || row >= static_cast<int>(model_.rows().size()))
+        return;
+    const std::string gesture = model_.rows()[static_cast<std::size_t>(row)].gesture;
+    const GestureSet& set = model_.shownSet();
+    const GestureDefinition current{gesture, actionTypeCode(set.types.value(gesture)),
+                                    set.actions.value(gesture)};
+    const std::optional<GestureDefinition> edited =
+        editing_->editGesture(current, start, set.gestureStrings());
+    if (edited && *edited != current)
+        storeEdited(*edited, &gesture);
+}
+
+// A gesture from the editors is saved at once: lookups read the program's file, and the global copy
+// follows the saves of "Gestures.ini", so the gesture works as soon as it is drawn.
+void GesturesWindow::storeEdited(const GestureDefinition& definition, const std::string* replaced) {
+    const std::string fileName = model_.shownSet().fileName;
+    if (replaced && *replaced != definition.gesture)
+        deps_.log.append("gestures window: " + gestureDisplayName(*replaced) + " renamed to " +
+                         gestureDisplayName(definition.gesture) + " in " + fileName);
+    else
+        deps_.log.append("gestures window: stored " + gestureDisplayName(definition.gesture) + " in " +
+                         fileName);
+    const std::size_t row = model_.storeGesture(definition, replaced);
+    const ShownSetSave saved = model_.save();
+    list_.setVirtualRowCount(static_cast<int>(model_.rows().size()));
+    ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
+    list_.selectRow(static_cast<int>(row));
+    selectionChanged();
+    tell(saved);
+}
+
 void GesturesWindow::tell(const ShownSetSave& saved) {
     if (saved.warning.empty())
         return;
@@ -265,8 +310,9 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         return;
     }
     const UINT deleteState = row >= 0 ? MF_ENABLED : MF_GRAYED;
-    ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, EditGesture, L"Edit Gesture");
-    ::AppendMenuW(menu.get(), MF_STRING | MF_GRAYED, EditAction, L"Edit Action");
+    const UINT editState = row >= 0 && editing_ ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu.get(), MF_STRING | editState, EditGesture, L"Edit Gesture");
+    ::AppendMenuW(menu.get(), MF_STRING | editState, EditAction, L"Edit Action");
     ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     ::AppendMenuW(menu.get(), MF_STRING | deleteState, Delete, L"Delete");
     int chosen = 0;
@@ -277,6 +323,10 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
     }
     if (chosen == Delete)
         deleteSelectedRow();
+    else if (chosen == EditGesture)
+        editSelectedRow(EditStart::Gesture);
+    else if (chosen == EditAction)
+        editSelectedRow(EditStart::Action);
 }
 
 std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
@@ -287,6 +337,10 @@ std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
     case IDC_GESTURES_CONFIGURE:
         if (code == BN_CLICKED)
             deps_.configuration.openConfiguration(kKeepCurrentPage);
+        return TRUE;
+    case IDC_GESTURES_NEW:
+        if (code == BN_CLICKED)
+            newGesture();
         return TRUE;
     case IDC_GESTURES_SELECT:
         if (code == CBN_DROPDOWN) {
@@ -322,6 +376,9 @@ std::optional<INT_PTR> GesturesWindow::onNotify(const NMHDR& header) {
     case LVN_ODSTATECHANGED:
     case NM_CLICK:
         selectionChanged();
+        return TRUE;
+    case NM_DBLCLK: // as "Edit Action"
+        editSelectedRow(EditStart::Action);
         return TRUE;
     case LVN_KEYDOWN:
         if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE)

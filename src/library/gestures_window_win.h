@@ -7,6 +7,7 @@
 
 #include "base/diagnostic_log.h"
 #include "library/configuration_pages.h"
+#include "library/gesture_editing.h"
 #include "library/gesture_library_store.h"
 #include "library/gestures_window_model.h"
 #include "platform/desktop.h"
@@ -64,6 +65,10 @@ public:
     void closeForExit();
     bool isOpen() const { return ::IsWindowVisible(hwnd()) != FALSE; }
 
+    // The editors behind "New Gesture", "Edit Gesture" and "Edit Action"; null leaves them disabled. Not
+    // owned; must outlive the window or be replaced first.
+    void setEditing(GestureEditing* editing);
+
     // Receives the ids of the timers set on this window (SetTimer with this window and no callback).
     void setTimerHandler(std::function<void(UINT_PTR id)> handler) { onTimer_ = std::move(handler); }
 
@@ -80,6 +85,9 @@ private:
     void showRows();
     void selectionChanged();
     void deleteSelectedRow();
+    void newGesture();
+    void editSelectedRow(EditStart start);
+    void storeEdited(const GestureDefinition& definition, const std::string* replaced);
     void tell(const ShownSetSave& saved);
     void drawPreview(const DRAWITEMSTRUCT& item) const;
 
@@ -91,6 +99,7 @@ private:
     HWND tooltip_ = nullptr; // destroyed with the window, which owns it
     std::string previewGesture_;
     std::function<void(UINT_PTR)> onTimer_;
+    GestureEditing* editing_ = nullptr;
 };
 
 } // namespace flickmark

@@ -209,7 +209,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         self.assertEqual(self.rows(), GLOBAL_ROWS)
         # The files first; then programs with windows open (Wine's tray belongs to explorer.exe).
         self.assertEqual(self.selector_items()[:2], ["Gestures.ini", "Gestures_probe.exe.ini"])
-        self.assertEqual(self.control(NEW_GESTURE, "enabled"), "0\n")
+        self.assertEqual(self.control(NEW_GESTURE, "enabled"), "1\n")
         self.assertEqual(self.control(CONFIGURE, "enabled"), "1\n")
 
         # The probe's set, chosen with the keyboard on the selector, which has the focus.
@@ -260,10 +260,10 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         self.assertEqual(items[:2], ["Gestures.ini", "Gestures_calc.exe.ini"])
         self.assertIn("Gestures_probe.exe.ini", items)
 
-        # Tab goes from the selector through the list to the enabled button and round again.
+        # Tab goes from the selector through the list and the buttons and round again.
         self.session.move(window.left + 10, window.bottom - 5)
         self.assertEqual(self.control(0, "focus"), f"{SELECTOR}\n")
-        for expected in (LIST, CONFIGURE, SELECTOR):
+        for expected in (LIST, NEW_GESTURE, CONFIGURE, SELECTOR):
             self.session.key("Tab")
             harness.wait_until(lambda: self.control(0, "focus") == f"{expected}\n", 5.0, f"the focus on {expected}")
 

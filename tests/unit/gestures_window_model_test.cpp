@@ -183,6 +183,40 @@ TEST_F(GesturesWindowModelTest, ADeletedGestureLeavesItsFileWhenTheSetIsLeftKeep
     EXPECT_TRUE(gesturesIn("Gestures_b.exe.ini").empty());
 }
 
+TEST_F(GesturesWindowModelTest, GesturesFromTheEditorsAreAddedOrReplacedInPlace) {
+    file("Gestures.ini") = "[0]\r\nActionType=Keystroke\r\nAction=100041A\r\n"
+                           "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n; mine\r\nNote=kept\r\n"
+                           "[2]\r\nActionType=Macro\r\nAction=anything\r\n";
+    const std::string twelve = "12";
+    const std::string left = "2";
+    GesturesWindowModel model(store);
+
+    // An action changed: the row keeps its place.
+    EXPECT_EQ(model.storeGesture({"12", ActionType::MultipleKeystrokes, "100046ALT+F|000053S"}, &twelve), 1u);
+    // Renamed: the new gesture takes the old one's place, with its other keys and comments.
+    EXPECT_EQ(model.storeGesture({"47", ActionType::RunProgram, "C:\\My Tools\\a.exe|-x"}, &twelve), 1u);
+    // A gesture of a type the program does not know becomes a known one.
+    EXPECT_EQ(model.storeGesture({"2", ActionType::Keystroke, "000009TAB"}, &left), 2u);
+    // New: appended.
+    EXPECT_EQ(model.storeGesture({"03", ActionType::Keystroke, "011053CTRL+SHIFT+S"}), 3u);
+    EXPECT_TRUE(model.edited());
+
+    const std::vector<GestureRow> expected = {
+        {"0", "UP", "Keystroke", "A"},
+        {"47", "NE+SW", "Run Program / File", "C:\\My Tools\\a.exe | -x"},
+        {"2", "LEFT", "Keystroke", "TAB"},
+        {"03", "UP+RIGHT", "Keystroke", "CTRL+SHIFT+S"},
+    };
+    EXPECT_EQ(model.rows(), expected);
+    EXPECT_TRUE(model.save().saved);
+    EXPECT_EQ(file("Gestures.ini"),
+              "[0]\r\nActionType=Keystroke\r\nAction=100041A\r\n"
+              "[47]\r\nActionType=Run Program / File\r\nAction=C:\\My Tools\\a.exe|-x\r\n"
+              "; mine\r\nNote=kept\r\n"
+              "[2]\r\nActionType=Keystroke\r\nAction=000009TAB\r\n"
+              "[03]\r\nActionType=Keystroke\r\nAction=011053CTRL+SHIFT+S\r\n");
+}
+
 TEST_F(GesturesWindowModelTest, ARefusedSaveKeepsTheOldFileAndTheEditAndTellsTheUserOncePerFile) {
     file("Gestures.ini") = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n"
                            "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";

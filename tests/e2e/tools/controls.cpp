@@ -2,7 +2,7 @@
 //
 // Usage: controls.exe WINDOW ID WHAT
 //   WINDOW  the top-level window, by class name or else by title
-//   ID      the control's id in that window; 0 for the window itself
+//   ID      the control's id in that window or in a child dialog of it; 0 for the window itself
 //   WHAT    text       the window text (WM_GETTEXT)
 //           check      the check state of a button (0, 1 or 2)
 //           pos        the position of a track bar
@@ -49,6 +49,27 @@ std::string utf8(const std::wstring& text) {
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
                         nullptr);
     return bytes;
+}
+
+// The control with that id in the window, also inside a child dialog embedded in it.
+HWND findControl(HWND window, int id) {
+    if (const HWND direct = GetDlgItem(window, id))
+        return direct;
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            auto& wanted = *reinterpret_cast<Search*>(context);
+            if (GetDlgCtrlID(child) != wanted.id)
+                return TRUE;
+            wanted.found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::wstring className(HWND window) {
@@ -242,7 +263,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     HWND window = FindWindowW(windowName.c_str(), nullptr);
     if (!window)
         window = FindWindowW(nullptr, windowName.c_str());
-    const HWND control = window && id != 0 ? GetDlgItem(window, id) : window;
+    const HWND control = window && id != 0 ? findControl(window, id) : window;
     if (!control)
         return 1;
     const std::optional<std::string> text = answer(control, what);

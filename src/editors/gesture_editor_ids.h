@@ -1,0 +1,40 @@
+// Resource identifiers of the gesture editor page and the gesture wizard, shared by their dialog templates
+// (src/app/gesture_wizard.rc) and their code. The resource compiler reads this file too, so it holds
+// nothing but #define lines.
+#pragma once
+
+// The gesture editor: a child dialog with the direction buttons.
+#define IDD_GESTURE_EDITOR 800
+#define IDC_GESTURE_EDITOR_LABEL 801
+#define IDC_GESTURE_EDITOR_NAME 802
+#define IDC_GESTURE_EDITOR_CLEAR 803
+// The direction buttons, IDC_GESTURE_EDITOR_DIRECTION + the direction code (Up 0 ... SW 7).
+#define IDC_GESTURE_EDITOR_DIRECTION 810
+
+// The wizard.
+#define IDD_GESTURE_WIZARD 850
+#define IDC_WIZARD_SIDE_PANEL 851
+#define IDC_WIZARD_BACK 852
+#define IDC_WIZARD_NEXT 853
+#define IDC_WIZARD_FINISH 854
+#define IDC_WIZARD_DIVIDER 855
+// Page 0: the gesture.
+#define IDC_WIZARD_GESTURE_TEXT 860
+#define IDC_WIZARD_GESTURE_HOST 861
+// Page 1: the action type.
+#define IDC_WIZARD_TYPE_TEXT 862
+#define IDC_WIZARD_TYPE_SINGLE 863
+#define IDC_WIZARD_TYPE_MULTIPLE 864
+#define IDC_WIZARD_TYPE_RUN 865
+// Page 2: one keystroke.
+#define IDC_WIZARD_KEYSTROKE_HOST 866
+#define IDC_WIZARD_KEYSTROKE_TEXT 867
+// Page 3: a list of keystrokes.
+#define IDC_WIZARD_LIST_TITLE 868
+#define IDC_WIZARD_LIST_HOST 869
+#define IDC_WIZARD_LIST_TEXT 870
+// Page 4: a program or file.
+#define IDC_WIZARD_PROGRAM_HOST 871
+// Page 5: the summary.
+#define IDC_WIZARD_SUMMARY_TEXT 872
+#define IDC_WIZARD_SUMMARY 873

@@ -1,0 +1,33 @@
+// The gesture editor page: direction buttons that compose a gesture, and its read-only name. A child
+// dialog that the wizard places on its gesture page; it binds to the wizard's GestureEdit.
+#pragma once
+
+#include "editors/gesture_edit.h"
+#include "platform/win32/dialog_base.h"
+
+#include <windows.h>
+
+#include <optional>
+
+namespace flickmark {
+
+class GestureEditorPage final : private win32::DialogBase {
+public:
+    // Creates the page hidden, as a child of `parent`. Throws std::system_error when it cannot be created.
+    GestureEditorPage(HWND parent, GestureEdit& model);
+    ~GestureEditorPage() override = default;
+
+    using win32::DialogBase::hwnd;
+    // Shows the model's gesture and buttons.
+    void refresh();
+    // Puts the focus on the first direction button that takes clicks.
+    void focusButtons();
+
+private:
+    std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void drawButton(const DRAWITEMSTRUCT& item) const;
+
+    GestureEdit& model_;
+};
+
+} // namespace flickmark

@@ -1,0 +1,375 @@
+#include "editors/gesture_wizard_window_win.h"
+
+#include "editors/arrow_glyph_win.h"
+#include "editors/gesture_editor_ids.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/show_in_front.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/window_base.h"
+
+#include <array>
+#include <initializer_list>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+constexpr wchar_t kWizardClassName[] = L"FlickmarkGestureWizard";
+constexpr wchar_t kMessageCaption[] = L"Gesture Wizard";
+constexpr wchar_t kNewSummaryText[] = L"Press Finish to create the new gesture.";
+constexpr wchar_t kEditSummaryText[] = L"Press Finish to save the changes to the gesture.";
+
+// The side panel's title, in points, and the direction of its arrow (up and to the right).
+constexpr int kTitlePoints = 14;
+constexpr double kPanelArrowDegrees = 315;
+
+// The controls each page shows, besides the editor embedded on it.
+const std::array<std::vector<int>, kWizardPageCount> kPageControls = {{
+    {IDC_WIZARD_GESTURE_TEXT},
+    {IDC_WIZARD_TYPE_TEXT, IDC_WIZARD_TYPE_SINGLE, IDC_WIZARD_TYPE_MULTIPLE, IDC_WIZARD_TYPE_RUN},
+    {IDC_WIZARD_KEYSTROKE_TEXT},
+    {IDC_WIZARD_LIST_TITLE, IDC_WIZARD_LIST_TEXT},
+    {},
+    {IDC_WIZARD_SUMMARY_TEXT, IDC_WIZARD_SUMMARY},
+}};
+
+constexpr std::array<std::pair<int, ActionType>, 3> kTypeButtons = {{
+    {IDC_WIZARD_TYPE_SINGLE, ActionType::Keystroke},
+    {IDC_WIZARD_TYPE_MULTIPLE, ActionType::MultipleKeystrokes},
+    {IDC_WIZARD_TYPE_RUN, ActionType::RunProgram},
+}};
+
+void registerWindowClass() {
+    // The dialog template names this class, so the window can be found by it; dialogs need DefDlgProc as
+    // the class procedure and the dialog manager's extra bytes.
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (::GetClassInfoExW(win32::moduleInstance(), kWizardClassName, &windowClass))
+        return;
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ::DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = win32::moduleInstance();
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kWizardClassName;
+    if (!::RegisterClassExW(&windowClass))
+        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
+                                "RegisterClassExW");
+}
+
+RECT rectInParent(HWND control) {
+    RECT bounds{};
+    ::GetWindowRect(control, &bounds);
+    ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+std::wstring joinLines(const std::vector<std::string>& lines) {
+    std::wstring text;
+    for (const std::string& line : lines) {
+        if (!text.empty())
+            text += L"\r\n";
+        text += win32::widen(line);
+    }
+    return text;
+}
+
+} // namespace
+
+GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std::move(dependencies)) {
+    registerWindowClass();
+    create(IDD_GESTURE_WIZARD, deps_.owner);
+}
+
+void GestureWizardWindow::initialise() {
+    gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
+    keystrokeFrame_ = std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEditor(), deps_.nestedLoops);
+    listFrame_ = std::make_unique<KeystrokeListFrame>(hwnd(), model_.keystrokeListEditor(),
+                                                      deps_.keystrokeDialog, deps_.nestedLoops);
+    programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
+                                                   deps_.nestedLoops, deps_.log);
+    // Each editor goes where its host marks the place, and after it in the Tab order.
+    const std::pair<HWND, int> placements[] = {{gesturePage_->hwnd(), IDC_WIZARD_GESTURE_HOST},
+                                               {keystrokeFrame_->hwnd(), IDC_WIZARD_KEYSTROKE_HOST},
+                                               {listFrame_->hwnd(), IDC_WIZARD_LIST_HOST},
+                                               {programFrame_->hwnd(), IDC_WIZARD_PROGRAM_HOST}};
+    for (const auto& [frame, hostId] : placements) {
+        const RECT host = rectInParent(item(hostId));
+        ::SetWindowPos(frame, item(hostId), host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    showPage();
+}
+
+std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vector<std::string>& existing) {
+    if (running_)
+        return std::nullopt;
+    model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled());
+    std::optional<WizardResult> result = run();
+    if (!result)
+        return std::nullopt;
+    return std::move(result->definition);
+}
+
+std::optional<GestureDefinition> GestureWizardWindow::editGesture(const GestureDefinition& current,
+                                                                  EditStart start,
+                                                                  const std::vector<std::string>& existing) {
+    if (running_)
+        return std::nullopt;
+    for (const std::string& line :
+         model_.startEdit(current, start, existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled()))
+        deps_.log.append(line);
+    std::optional<WizardResult> result = run();
+    if (!result)
+        return std::nullopt;
+    return std::move(result->definition);
+}
+
+// The wizard's own message loop: the owner is disabled, so the user works in the wizard until it ends. A
+// quit message that arrives meanwhile ends the run as a cancel and is posted again for the main loop.
+std::optional<WizardResult> GestureWizardWindow::run() {
+    const HWND owner = deps_.owner;
+    result_.reset();
+    running_ = true;
+    showPage();
+
+    RECT area{};
+    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+        ::GetWindowRect(owner, &area);
+    } else {
+        POINT cursor{};
+        ::GetCursorPos(&cursor);
+        area = win32::workAreaAtPoint(cursor);
+    }
+    RECT own{};
+    ::GetWindowRect(hwnd(), &own);
+    const int width = own.right - own.left;
+    const int height = own.bottom - own.top;
+    ::SetWindowPos(hwnd(), nullptr, area.left + ((area.right - area.left) - width) / 2,
+                   area.top + ((area.bottom - area.top) - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    const NestedLoopGuard guard(deps_.nestedLoops);
+    const bool reenableOwner = owner && ::IsWindowEnabled(owner);
+    if (reenableOwner)
+        ::EnableWindow(owner, FALSE);
+    win32::showInFront(hwnd());
+    placeFocus();
+
+    MSG message{};
+    while (running_) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (got == -1)
+            break;
+        if (!win32::routeToModelessDialog(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+    running_ = false;
+    // The owner is enabled before the wizard hides, so that the system activates it again.
+    if (reenableOwner)
+        ::EnableWindow(owner, TRUE);
+    ::ShowWindow(hwnd(), SW_HIDE);
+    return std::exchange(result_, std::nullopt);
+}
+
+void GestureWizardWindow::showPage() {
+    const auto current = static_cast<std::size_t>(model_.page());
+    for (std::size_t page = 0; page < kWizardPageCount; ++page)
+        for (const int id : kPageControls[page])
+            ::ShowWindow(item(id), page == current ? SW_SHOWNA : SW_HIDE);
+    if (gesturePage_) {
+        const auto place = [this](HWND frame, WizardPage page) {
+            ::ShowWindow(frame, model_.page() == page ? SW_SHOWNA : SW_HIDE);
+        };
+        gesturePage_->refresh();
+        keystrokeFrame_->refresh();
+        listFrame_->refresh();
+        programFrame_->refresh();
+        place(gesturePage_->hwnd(), WizardPage::Gesture);
+        place(keystrokeFrame_->hwnd(), WizardPage::Keystroke);
+        place(listFrame_->hwnd(), WizardPage::KeystrokeList);
+        place(programFrame_->hwnd(), WizardPage::Program);
+    }
+
+    switch (model_.page()) {
+    case WizardPage::ActionType:
+        for (const auto& [id, type] : kTypeButtons)
+            ::CheckDlgButton(hwnd(), id, model_.actionType() == type ? BST_CHECKED : BST_UNCHECKED);
+        break;
+    case WizardPage::Summary:
+        ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY_TEXT,
+                          model_.editMode() ? kEditSummaryText : kNewSummaryText);
+        ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY, joinLines(model_.summary()).c_str());
+        break;
+    default:
+        break;
+    }
+
+    ::EnableWindow(item(IDC_WIZARD_BACK), model_.canGoBack() ? TRUE : FALSE);
+    ::EnableWindow(item(IDC_WIZARD_NEXT), model_.canGoNext() ? TRUE : FALSE);
+    ::EnableWindow(item(IDC_WIZARD_FINISH), model_.canFinish() ? TRUE : FALSE);
+    // Enter presses Next, and Finish on the last page.
+    const int defaultButton = model_.canFinish() ? IDC_WIZARD_FINISH : IDC_WIZARD_NEXT;
+    const int otherButton = model_.canFinish() ? IDC_WIZARD_NEXT : IDC_WIZARD_FINISH;
+    ::SendMessageW(hwnd(), DM_SETDEFID, static_cast<WPARAM>(defaultButton), 0);
+    ::SendMessageW(item(otherButton), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    ::SendMessageW(item(defaultButton), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+void GestureWizardWindow::placeFocus() {
+    const auto focusOn = [this](HWND control) {
+        ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    };
+    switch (model_.page()) {
+    case WizardPage::Gesture:
+        if (gesturePage_)
+            gesturePage_->focusButtons();
+        break;
+    case WizardPage::ActionType:
+        for (const auto& [id, type] : kTypeButtons)
+            if (model_.actionType() == type)
+                focusOn(item(id));
+        break;
+    case WizardPage::Keystroke:
+        if (keystrokeFrame_)
+            keystrokeFrame_->focusKeyField();
+        break;
+    case WizardPage::KeystrokeList:
+        if (listFrame_)
+            focusOn(::GetNextDlgTabItem(listFrame_->hwnd(), nullptr, FALSE));
+        break;
+    case WizardPage::Program:
+        if (programFrame_)
+            focusOn(::GetNextDlgTabItem(programFrame_->hwnd(), nullptr, FALSE));
+        break;
+    case WizardPage::Summary:
+        focusOn(item(IDC_WIZARD_FINISH));
+        break;
+    }
+}
+
+void GestureWizardWindow::goNext() {
+    if (const std::optional<std::string> message = model_.next()) {
+        refusal(*message);
+        return;
+    }
+    showPage();
+    placeFocus();
+}
+
+void GestureWizardWindow::goBack() {
+    model_.back();
+    showPage();
+    placeFocus();
+}
+
+void GestureWizardWindow::end(bool accepted) {
+    if (!running_)
+        return;
+    if (accepted) {
+        result_ = model_.finish();
+        if (!result_)
+            return;
+    }
+    running_ = false;
+}
+
+void GestureWizardWindow::refusal(const std::string& message) {
+    const std::wstring text = win32::widen(message);
+    {
+        const NestedLoopGuard guard(deps_.nestedLoops);
+        ::MessageBoxW(hwnd(), text.c_str(), kMessageCaption, MB_OK | MB_ICONWARNING);
+    }
+    // The focus goes back where it was, on Next.
+}
+
+// A grey band with the product's name and a large arrow.
+void GestureWizardWindow::drawSidePanel(const DRAWITEMSTRUCT& item) {
+    const RECT& bounds = item.rcItem;
+    ::FillRect(item.hDC, &bounds, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    const UINT dpi = win32::dpiOfWindow(hwnd());
+    if (!titleFont_ || titleFontDpi_ != dpi) {
+        LOGFONTW face{};
+        if (const auto dialogFont = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0)))
+            ::GetObjectW(dialogFont, sizeof face, &face);
+        face.lfHeight = -::MulDiv(kTitlePoints, static_cast<int>(dpi), 72);
+        face.lfWidth = 0;
+        face.lfWeight = FW_BOLD;
+        face.lfQuality = CLEARTYPE_QUALITY;
+        titleFont_.reset(::CreateFontIndirectW(&face));
+        titleFontDpi_ = dpi;
+    }
+    const int margin = win32::scaleToDpi(12, dpi);
+    RECT title{bounds.left, bounds.top + margin, bounds.right, bounds.top + margin * 4};
+    const HGDIOBJ oldFont = ::SelectObject(item.hDC, titleFont_.get());
+    const int oldMode = ::SetBkMode(item.hDC, TRANSPARENT);
+    const COLORREF oldColour = ::SetTextColor(item.hDC, RGB(255, 255, 255));
+    ::DrawTextW(item.hDC, L"Flickmark", -1, &title, DT_CENTER | DT_SINGLELINE | DT_TOP | DT_NOPREFIX);
+    ::SetTextColor(item.hDC, oldColour);
+    ::SetBkMode(item.hDC, oldMode);
+    ::SelectObject(item.hDC, oldFont);
+
+    const int side = (bounds.right - bounds.left) * 3 / 4;
+    const int left = bounds.left + ((bounds.right - bounds.left) - side) / 2;
+    const int top = bounds.top + ((bounds.bottom - bounds.top) - side) / 2;
+    drawArrowGlyph(item.hDC, RECT{left, top, left + side, top + side}, kPanelArrowDegrees,
+                   RGB(255, 255, 255));
+}
+
+std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        initialise();
+        return FALSE;
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        const int code = HIWORD(wParam);
+        switch (id) {
+        case IDC_WIZARD_NEXT:
+            goNext();
+            return TRUE;
+        case IDC_WIZARD_BACK:
+            goBack();
+            return TRUE;
+        case IDC_WIZARD_FINISH:
+            end(true);
+            return TRUE;
+        case IDCANCEL: // Escape, the Cancel button, the close box
+            end(false);
+            return TRUE;
+        default:
+            for (const auto& [button, type] : kTypeButtons)
+                if (id == button && code == BN_CLICKED)
+                    model_.selectActionType(type);
+            return std::nullopt;
+        }
+    }
+    case WM_DRAWITEM:
+        if (wParam == IDC_WIZARD_SIDE_PANEL) {
+            drawSidePanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        return std::nullopt;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+    }
+    case WM_CLOSE:
+        end(false);
+        return TRUE;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace flickmark

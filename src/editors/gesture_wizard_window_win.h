@@ -1,0 +1,77 @@
+// The gesture wizard: a modal window that walks the user from the direction buttons over the action type
+// and its editor to a summary, for a new gesture or a change to an existing one. It writes no file: the
+// gestures window stores what Finish hands back.
+//
+// Created once, hidden; each run shows it in front of its owner, which is disabled meanwhile, and holds
+// a nested message loop until Finish, Cancel or the window's close ends it.
+#pragma once
+
+#include "base/diagnostic_log.h"
+#include "editors/gesture_editor_page_win.h"
+#include "editors/gesture_wizard.h"
+#include "editors/keystroke_dialog_win.h"
+#include "editors/keystroke_frame_win.h"
+#include "editors/keystroke_list_frame_win.h"
+#include "editors/program_frame_win.h"
+#include "library/gesture_editing.h"
+#include "platform/nested_loop.h"
+#include "platform/special_folders.h"
+#include "platform/win32/dialog_base.h"
+#include "platform/win32/unique_handle.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+
+class GestureWizardWindow final : public GestureEditing, private win32::DialogBase {
+public:
+    struct Dependencies {
+        NestedLoops& nestedLoops;
+        DiagnosticLog& log;
+        KeystrokeDialog& keystrokeDialog;       // Add and Edit of the keystroke list
+        SpecialFolders& folders;                // the program's Browse menu
+        std::function<bool()> diagonalsEnabled; // the recognizer's setting at the start of each run
+        HWND owner = nullptr;                   // disabled while the wizard runs
+    };
+
+    // Throws std::system_error when the window cannot be created.
+    explicit GestureWizardWindow(Dependencies dependencies);
+    ~GestureWizardWindow() override = default;
+
+    using win32::DialogBase::hwnd;
+
+    std::optional<GestureDefinition> newGesture(const std::vector<std::string>& existing) override;
+    std::optional<GestureDefinition> editGesture(const GestureDefinition& current, EditStart start,
+                                                 const std::vector<std::string>& existing) override;
+
+private:
+    std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void initialise();
+    std::optional<WizardResult> run();
+    void showPage();
+    void placeFocus();
+    void goNext();
+    void goBack();
+    void end(bool accepted);
+    void refusal(const std::string& message);
+    void drawSidePanel(const DRAWITEMSTRUCT& item);
+
+    Dependencies deps_;
+    GestureWizard model_;
+    std::unique_ptr<GestureEditorPage> gesturePage_;
+    std::unique_ptr<KeystrokeFrame> keystrokeFrame_;
+    std::unique_ptr<KeystrokeListFrame> listFrame_;
+    std::unique_ptr<ProgramFrame> programFrame_;
+    bool running_ = false;
+    std::optional<WizardResult> result_;
+    win32::UniqueFont titleFont_;
+    UINT titleFontDpi_ = 0;
+};
+
+} // namespace flickmark

@@ -1,0 +1,187 @@
+#include "editors/keystroke_controls_win.h"
+
+#include "editors/action_editor_ids.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/unique_handle.h"
+#include "platform/win32/window_base.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <span>
+
+namespace flickmark {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+constexpr POINT kExamplesMenuOffset{5, 7};
+
+bool down(int key) noexcept {
+    return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+} // namespace
+
+HeldModifiers heldModifiers() noexcept {
+    HeldModifiers held;
+    held.win = down(VK_LWIN) || down(VK_RWIN);
+    held.ctrl = down(VK_CONTROL);
+    held.shift = down(VK_SHIFT);
+    held.alt = down(VK_MENU);
+    return held;
+}
+
+POINT menuPosition(HWND button, POINT offset) noexcept {
+    POINT cursor{};
+    RECT bounds{};
+    ::GetWindowRect(button, &bounds);
+    if (::GetCursorPos(&cursor) && ::PtInRect(&bounds, cursor))
+        return POINT{cursor.x + offset.x, cursor.y + offset.y};
+    return POINT{bounds.left, bounds.bottom};
+}
+
+KeystrokeControls::KeystrokeControls(HWND window, KeystrokeEdit& model, NestedLoops& nestedLoops,
+                                     std::function<void()> changed)
+    : window_(window), field_(::GetDlgItem(window, IDC_KEYSTROKE_FIELD)), model_(model),
+      nestedLoops_(nestedLoops), changed_(std::move(changed)) {
+    ::SetWindowSubclass(field_, &KeystrokeControls::fieldProc, kSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
+}
+
+KeystrokeControls::~KeystrokeControls() {
+    if (::IsWindow(field_))
+        ::RemoveWindowSubclass(field_, &KeystrokeControls::fieldProc, kSubclassId);
+}
+
+void KeystrokeControls::refresh() {
+    ::SetWindowTextW(field_, win32::widen(model_.fieldText()).c_str());
+    if (::GetFocus() == field_) {
+        const int end = ::GetWindowTextLengthW(field_);
+        ::SendMessageW(field_, EM_SETSEL, end, end);
+    }
+}
+
+void KeystrokeControls::focusKeyField() {
+    if (!::IsWindowVisible(field_) || !::IsWindowEnabled(field_))
+        return;
+    // A dialog keeps its default button right when the focus moves through it; any other host is told
+    // directly.
+    ::SendMessageW(::GetAncestor(field_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field_), TRUE);
+    if (::GetFocus() != field_)
+        ::SetFocus(field_);
+}
+
+bool KeystrokeControls::onCommand(int id, int code) {
+    if (code != BN_CLICKED)
+        return id == IDC_KEYSTROKE_FIELD; // the field's notifications carry nothing we need
+    switch (id) {
+    case IDC_KEYSTROKE_TAB:
+        model_.pressTab(heldModifiers());
+        break;
+    case IDC_KEYSTROKE_WINKEY:
+        model_.pressWinkey(heldModifiers());
+        break;
+    case IDC_KEYSTROKE_EXAMPLES:
+        showExamples();
+        return true;
+    default:
+        return false;
+    }
+    refresh();
+    changed_();
+    if (buttonsReturnFocus_)
+        focusKeyField();
+    return true;
+}
+
+void KeystrokeControls::showExamples() {
+    const std::span<const ExampleMenuItem> examples = keystrokeExamples();
+    const win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu)
+        return;
+    for (std::size_t i = 0; i < examples.size(); ++i) {
+        if (examples[i].kind == ExampleMenuItem::Kind::Separator)
+            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        else
+            ::AppendMenuW(menu.get(), MF_STRING, IDM_KEYSTROKE_EXAMPLE_FIRST + i,
+                          win32::widen(examples[i].caption).c_str());
+    }
+    const POINT at = menuPosition(::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES), kExamplesMenuOffset);
+    int chosen = 0;
+    {
+        const NestedLoopGuard guard(nestedLoops_);
+        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                                  at.x, at.y, 0, window_, nullptr);
+    }
+    const int index = chosen - IDM_KEYSTROKE_EXAMPLE_FIRST;
+    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= examples.size())
+        return;
+    model_.choose(examples[static_cast<std::size_t>(index)]);
+    refresh();
+    changed_();
+    focusKeyField();
+}
+
+LRESULT CALLBACK KeystrokeControls::fieldProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                              DWORD_PTR self) {
+    try {
+        return reinterpret_cast<KeystrokeControls*>(self)->handleField(message, wParam, lParam);
+    } catch (const std::exception& e) {
+        win32::reportUnexpected("key field", e.what());
+    } catch (...) {
+        win32::reportUnexpected("key field", "unknown exception");
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT KeystrokeControls::handleField(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto key = static_cast<std::uint16_t>(wParam);
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Every key comes here, except that Tab stays the dialog's for moving the focus.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        const LRESULT code = ::DefSubclassProc(field_, message, wParam, lParam) & ~DLGC_HASSETSEL;
+        if (pending && (pending->message == WM_KEYDOWN || pending->message == WM_CHAR) &&
+            (pending->wParam == VK_TAB || pending->wParam == L'\t'))
+            return code & ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+        return code | DLGC_WANTALLKEYS;
+    }
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        if (!model_.keyDown(key, heldModifiers())) {
+            const HWND dialog = ::GetAncestor(field_, GA_ROOT);
+            ::SendMessageW(dialog, WM_NEXTDLGCTL, (::GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, FALSE);
+            return 0;
+        }
+        refresh();
+        changed_();
+        return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        if (KeystrokeEdit::consumesKeyUp(key))
+            return 0;
+        break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_DEADCHAR:
+    case WM_SYSDEADCHAR:
+    case WM_IME_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case WM_CONTEXTMENU:
+        return 0; // nothing is typed, pasted or edited into the field
+    case WM_SETFOCUS: {
+        const LRESULT result = ::DefSubclassProc(field_, message, wParam, lParam);
+        const int end = ::GetWindowTextLengthW(field_);
+        ::SendMessageW(field_, EM_SETSEL, end, end);
+        return result;
+    }
+    default:
+        break;
+    }
+    return ::DefSubclassProc(field_, message, wParam, lParam);
+}
+
+} // namespace flickmark

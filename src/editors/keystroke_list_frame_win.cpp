@@ -1,0 +1,182 @@
+#include "editors/keystroke_list_frame_win.h"
+
+#include "editors/action_editor_ids.h"
+#include "editors/keystroke_controls_win.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/unique_handle.h"
+
+#include <windowsx.h>
+
+#include <span>
+
+namespace flickmark {
+namespace {
+
+constexpr POINT kExamplesMenuOffset{10, 10};
+
+} // namespace
+
+KeystrokeListFrame::KeystrokeListFrame(HWND parent, KeystrokeListEdit& model,
+                                       KeystrokeDialog& keystrokeDialog, NestedLoops& nestedLoops)
+    : model_(model), keystrokeDialog_(keystrokeDialog), nestedLoops_(nestedLoops) {
+    create(IDD_KEYSTROKE_LIST_FRAME, parent);
+}
+
+void KeystrokeListFrame::onInit() {
+    list_ = win32::ListView(item(IDC_KEYSTROKE_LIST));
+    list_.setExtendedStyle(LVS_EX_FULLROWSELECT);
+    list_.insertColumn(0, L"Keystroke", 0);
+    refresh();
+}
+
+void KeystrokeListFrame::refresh() {
+    refreshSelecting(-1);
+}
+
+void KeystrokeListFrame::refreshSelecting(int row) {
+    ::SendMessageW(list_.hwnd(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list_.hwnd(), LVM_DELETEALLITEMS, 0, 0);
+    const auto& entries = model_.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        std::wstring caption = win32::widen(entries[i].caption);
+        LVITEMW entry{};
+        entry.mask = LVIF_TEXT;
+        entry.iItem = static_cast<int>(i);
+        entry.pszText = caption.data();
+        ::SendMessageW(list_.hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
+    }
+    fitColumn();
+    ::SendMessageW(list_.hwnd(), WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
+    if (row >= 0 && row < list_.rowCount())
+        list_.selectRow(row);
+}
+
+void KeystrokeListFrame::fitColumn() {
+    RECT client{};
+    ::GetClientRect(list_.hwnd(), &client);
+    list_.setColumnWidth(0, LVSCW_AUTOSIZE);
+    const int fitted = static_cast<int>(::SendMessageW(list_.hwnd(), LVM_GETCOLUMNWIDTH, 0, 0));
+    if (fitted < client.right)
+        list_.setColumnWidth(0, client.right); // a row is selectable across the whole list
+}
+
+void KeystrokeListFrame::add() {
+    if (const auto keystroke = keystrokeDialog_.edit(::GetAncestor(hwnd(), GA_ROOT))) {
+        model_.add(*keystroke);
+        refreshSelecting(static_cast<int>(model_.entries().size()) - 1);
+    }
+}
+
+void KeystrokeListFrame::editSelected() {
+    const int row = list_.selectedRow();
+    if (row < 0)
+        return;
+    if (const auto keystroke = keystrokeDialog_.edit(::GetAncestor(hwnd(), GA_ROOT))) {
+        if (model_.replace(static_cast<std::size_t>(row), *keystroke))
+            refreshSelecting(row);
+    }
+}
+
+void KeystrokeListFrame::deleteSelected() {
+    const int row = list_.selectedRow();
+    if (row >= 0 && model_.remove(static_cast<std::size_t>(row))) {
+        const int count = static_cast<int>(model_.entries().size());
+        refreshSelecting(row < count ? row : count - 1);
+    }
+}
+
+int KeystrokeListFrame::popupMenu(HMENU menu, POINT at) {
+    const NestedLoopGuard guard(nestedLoops_);
+    return ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y,
+                            0, hwnd(), nullptr);
+}
+
+void KeystrokeListFrame::showExamples() {
+    const std::span<const ExampleMenuItem> examples = keystrokeListExamples();
+    const win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu)
+        return;
+    for (std::size_t i = 0; i < examples.size(); ++i) {
+        if (examples[i].kind == ExampleMenuItem::Kind::Separator)
+            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+        else
+            ::AppendMenuW(menu.get(), MF_STRING, IDM_KEYSTROKE_LIST_EXAMPLE_FIRST + i,
+                          win32::widen(examples[i].caption).c_str());
+    }
+    const int chosen =
+        popupMenu(menu.get(), menuPosition(item(IDC_KEYSTROKE_LIST_EXAMPLES), kExamplesMenuOffset));
+    const int index = chosen - IDM_KEYSTROKE_LIST_EXAMPLE_FIRST;
+    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= examples.size())
+        return;
+    model_.choose(examples[static_cast<std::size_t>(index)]);
+    refresh();
+}
+
+void KeystrokeListFrame::showEditMenu(POINT at) {
+    const int row = list_.selectedRow();
+    if (at.x == -1 && at.y == -1) { // from the keyboard: below the selected row, or the list's corner
+        RECT bounds{};
+        if (row < 0 || !list_.rowRect(row, bounds))
+            bounds = RECT{};
+        at = POINT{bounds.left, bounds.bottom};
+        ::ClientToScreen(list_.hwnd(), &at);
+    }
+    const win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu)
+        return;
+    const UINT state = row >= 0 ? MF_ENABLED : MF_GRAYED;
+    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_KEYSTROKE_LIST_EDIT, L"Edit");
+    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_KEYSTROKE_LIST_DELETE, L"Delete");
+    switch (popupMenu(menu.get(), at)) {
+    case IDM_KEYSTROKE_LIST_EDIT:
+        editSelected();
+        break;
+    case IDM_KEYSTROKE_LIST_DELETE:
+        deleteSelected();
+        break;
+    default:
+        break;
+    }
+}
+
+std::optional<INT_PTR> KeystrokeListFrame::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        onInit();
+        return std::nullopt;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED)
+            return std::nullopt;
+        if (LOWORD(wParam) == IDC_KEYSTROKE_LIST_ADD)
+            add();
+        else if (LOWORD(wParam) == IDC_KEYSTROKE_LIST_EXAMPLES)
+            showExamples();
+        else
+            return std::nullopt;
+        return TRUE;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != list_.hwnd())
+            return std::nullopt;
+        showEditMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return TRUE;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom != list_.hwnd())
+            return std::nullopt;
+        if (header->code == NM_DBLCLK) {
+            editSelected();
+            return TRUE;
+        }
+        if (header->code == LVN_KEYDOWN && reinterpret_cast<const NMLVKEYDOWN*>(lParam)->wVKey == VK_DELETE) {
+            deleteSelected();
+            return TRUE;
+        }
+        return std::nullopt;
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace flickmark

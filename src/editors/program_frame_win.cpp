@@ -1,0 +1,146 @@
+#include "editors/program_frame_win.h"
+
+#include "editors/action_editor_ids.h"
+#include "editors/keystroke_controls_win.h"
+#include "platform/win32/text_convert.h"
+#include "platform/win32/unique_handle.h"
+
+#include <commdlg.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+constexpr POINT kBrowseMenuOffset{-30, 20};
+// Long enough for any path the chooser can return in its classic form.
+constexpr DWORD kChosenPathLength = 32768;
+// The gesture file holds text in the system code page; what it cannot hold is stored as '?'.
+constexpr const wchar_t* kInexactMessage =
+    L"Some characters cannot be stored in the gesture file and will be replaced by \"?\".";
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, SpecialFolders& folders, NestedLoops& nestedLoops,
+                           DiagnosticLog& log)
+    : model_(model), folders_(folders), nestedLoops_(nestedLoops), log_(log) {
+    create(IDD_PROGRAM_FRAME, parent);
+    refresh();
+}
+
+void ProgramFrame::refresh() {
+    refreshing_ = true;
+    programInexact_ = parametersInexact_ = false;
+    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PATH, win32::widen(model_.program()).c_str());
+    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PARAMETERS, win32::widen(model_.parameters()).c_str());
+    refreshing_ = false;
+    showCheck();
+}
+
+void ProgramFrame::onFieldChanged(int id) {
+    if (refreshing_)
+        return;
+    const std::wstring typed = windowText(item(id));
+    const std::optional<std::string> exact = win32::narrowExactly(typed);
+    std::string text = exact ? *exact : win32::narrow(typed);
+    (id == IDC_PROGRAM_PATH ? programInexact_ : parametersInexact_) = !exact;
+    if (id == IDC_PROGRAM_PATH) {
+        model_.setProgram(std::move(text));
+        showCheck();
+    } else {
+        model_.setParameters(std::move(text));
+        showCheck();
+    }
+}
+
+void ProgramFrame::showCheck() {
+    const FieldCheck check = model_.checkProgram();
+    std::wstring message;
+    if (!check.ok)
+        message = win32::widen(check.message);
+    else if (programInexact_ || parametersInexact_)
+        message = kInexactMessage;
+    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_CHECK, message.c_str());
+}
+
+void ProgramFrame::browse() {
+    const std::span<const ProgramLocation> locations = programLocations();
+    const win32::UniqueMenu menu(::CreatePopupMenu());
+    if (!menu)
+        return;
+    for (std::size_t i = 0; i < locations.size(); ++i)
+        ::AppendMenuW(menu.get(), MF_STRING, IDM_PROGRAM_LOCATION_FIRST + i,
+                      win32::widen(locations[i].caption).c_str());
+    const POINT at = menuPosition(item(IDC_PROGRAM_BROWSE), kBrowseMenuOffset);
+    int chosen = 0;
+    {
+        const NestedLoopGuard guard(nestedLoops_);
+        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                                  at.x, at.y, 0, hwnd(), nullptr);
+    }
+    const int index = chosen - IDM_PROGRAM_LOCATION_FIRST;
+    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= locations.size())
+        return;
+    chooseFileIn(ProgramEdit::startFolder(folders_, locations[static_cast<std::size_t>(index)]));
+}
+
+void ProgramFrame::chooseFileIn(const std::string& folder) {
+    std::vector<wchar_t> chosen(kChosenPathLength, L'\0');
+    const std::wstring start = win32::widen(folder);
+    OPENFILENAMEW chooser{};
+    chooser.lStructSize = sizeof chooser;
+    chooser.hwndOwner = ::GetAncestor(hwnd(), GA_ROOT);
+    chooser.lpstrFilter = L"All files (*.*)\0*.*\0";
+    chooser.nFilterIndex = 1;
+    chooser.lpstrFile = chosen.data();
+    chooser.nMaxFile = kChosenPathLength;
+    chooser.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
+    chooser.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                    OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
+    BOOL picked = FALSE;
+    {
+        const NestedLoopGuard guard(nestedLoops_);
+        picked = ::GetOpenFileNameW(&chooser);
+    }
+    if (!picked) {
+        if (const DWORD error = ::CommDlgExtendedError())
+            log_.append("program editor: the file chooser failed (error " + std::to_string(error) + ")");
+        return;
+    }
+    const std::optional<std::string> path = win32::narrowExactly(chosen.data());
+    if (!path) {
+        log_.append("program editor: the chosen file's name has characters the system code page cannot hold; "
+                    "the program was left unchanged");
+        return;
+    }
+    model_.chooseFile(*path);
+    refresh();
+}
+
+std::optional<INT_PTR> ProgramFrame::handleMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != WM_COMMAND)
+        return std::nullopt;
+    const int id = LOWORD(wParam);
+    const int code = HIWORD(wParam);
+    if ((id == IDC_PROGRAM_PATH || id == IDC_PROGRAM_PARAMETERS) && code == EN_CHANGE) {
+        onFieldChanged(id);
+        return TRUE;
+    }
+    if (id == IDC_PROGRAM_BROWSE && code == BN_CLICKED) {
+        browse();
+        return TRUE;
+    }
+    return std::nullopt;
+}
+
+} // namespace flickmark
