@@ -94,18 +94,24 @@ bool KeystrokeControls::onCommand(int id, int code) {
     return true;
 }
 
-void KeystrokeControls::showExamples() {
-    const std::span<const ExampleMenuItem> examples = keystrokeExamples();
-    const win32::UniqueMenu menu(::CreatePopupMenu());
+win32::UniqueMenu examplesMenu(std::span<const ExampleMenuItem> examples, UINT firstId) {
+    win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu)
-        return;
+        return menu;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (examples[i].kind == ExampleMenuItem::Kind::Separator)
             ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         else
-            ::AppendMenuW(menu.get(), MF_STRING, IDM_KEYSTROKE_EXAMPLE_FIRST + i,
-                          win32::widen(examples[i].caption).c_str());
+            ::AppendMenuW(menu.get(), MF_STRING, firstId + i, win32::widen(examples[i].caption).c_str());
     }
+    return menu;
+}
+
+void KeystrokeControls::showExamples() {
+    const std::span<const ExampleMenuItem> examples = keystrokeExamples();
+    const win32::UniqueMenu menu = examplesMenu(examples, IDM_KEYSTROKE_EXAMPLE_FIRST);
+    if (!menu)
+        return;
     const POINT at = menuPosition(::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES), kExamplesMenuOffset);
     int chosen = 0;
     {

@@ -8,10 +8,12 @@
 
 #include "editors/keystroke_edit.h"
 #include "platform/nested_loop.h"
+#include "platform/win32/unique_handle.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <span>
 
 namespace flickmark {
 
@@ -55,5 +57,7 @@ HeldModifiers heldModifiers() noexcept;
 // Where a button's menu opens: at the cursor moved by `offset` when the cursor is over the button, else
 // below the button (it was pressed from the keyboard).
 POINT menuPosition(HWND button, POINT offset) noexcept;
+// A popup menu of examples, item i with the command id firstId + i; empty when it cannot be made.
+win32::UniqueMenu examplesMenu(std::span<const ExampleMenuItem> examples, UINT firstId);
 
 } // namespace flickmark

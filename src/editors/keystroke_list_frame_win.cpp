@@ -94,16 +94,9 @@ int KeystrokeListFrame::popupMenu(HMENU menu, POINT at) {
 
 void KeystrokeListFrame::showExamples() {
     const std::span<const ExampleMenuItem> examples = keystrokeListExamples();
-    const win32::UniqueMenu menu(::CreatePopupMenu());
+    const win32::UniqueMenu menu = examplesMenu(examples, IDM_KEYSTROKE_LIST_EXAMPLE_FIRST);
     if (!menu)
         return;
-    for (std::size_t i = 0; i < examples.size(); ++i) {
-        if (examples[i].kind == ExampleMenuItem::Kind::Separator)
-            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        else
-            ::AppendMenuW(menu.get(), MF_STRING, IDM_KEYSTROKE_LIST_EXAMPLE_FIRST + i,
-                          win32::widen(examples[i].caption).c_str());
-    }
     const int chosen =
         popupMenu(menu.get(), menuPosition(item(IDC_KEYSTROKE_LIST_EXAMPLES), kExamplesMenuOffset));
     const int index = chosen - IDM_KEYSTROKE_LIST_EXAMPLE_FIRST;
@@ -115,13 +108,7 @@ void KeystrokeListFrame::showExamples() {
 
 void KeystrokeListFrame::showEditMenu(POINT at) {
     const int row = list_.selectedRow();
-    if (at.x == -1 && at.y == -1) { // from the keyboard: below the selected row, or the list's corner
-        RECT bounds{};
-        if (row < 0 || !list_.rowRect(row, bounds))
-            bounds = RECT{};
-        at = POINT{bounds.left, bounds.bottom};
-        ::ClientToScreen(list_.hwnd(), &at);
-    }
+    at = list_.contextMenuPoint(at);
     const win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu)
         return;

@@ -297,13 +297,7 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
     if (control != list_.hwnd())
         return;
     const int row = list_.selectedRow();
-    if (at.x == -1 && at.y == -1) { // from the keyboard: below the selected row, or the list's corner
-        RECT bounds{};
-        if (row < 0 || !list_.rowRect(row, bounds))
-            bounds = RECT{};
-        at = POINT{bounds.left, bounds.bottom};
-        ::ClientToScreen(list_.hwnd(), &at);
-    }
+    at = list_.contextMenuPoint(at);
     const win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu) {
         deps_.log.append("gestures window: the menu could not be built");

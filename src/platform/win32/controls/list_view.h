@@ -57,6 +57,19 @@ public:
         return ::SendMessageW(hwnd_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                               reinterpret_cast<LPARAM>(&bounds)) != FALSE;
     }
+    // Where a context menu opens: `at` for a mouse click; for the keyboard (-1, -1) below the selected row,
+    // or at the list's corner when no row is selected. Screen coordinates.
+    POINT contextMenuPoint(POINT at) const noexcept {
+        if (at.x != -1 || at.y != -1)
+            return at;
+        RECT bounds{};
+        const int row = selectedRow();
+        if (row < 0 || !rowRect(row, bounds))
+            bounds = RECT{};
+        POINT below{bounds.left, bounds.bottom};
+        ::ClientToScreen(hwnd_, &below);
+        return below;
+    }
 
 private:
     HWND hwnd_;
