@@ -162,7 +162,7 @@ void GestureAssembly::followFirstStroke(Direction accepted, Point cursor) {
 }
 
 StrokeRules GestureAssembly::strokeRules() const {
-    return {settings_.xPixel, settings_.yPixel, settings_.enableDiagonals};
+    return {settings_.xPixel, settings_.yPixel, settings_.enableDiagonals, {}};
 }
 
 void GestureAssembly::onPauseTimer() {
@@ -195,7 +195,10 @@ std::string GestureAssembly::complete() {
 
 void GestureAssembly::replaceStepsByPathStrokes() {
     clearLists();
-    for (const Stroke& stroke : segmentPath(path_.points(), strokeRules())) {
+    const std::vector<Rect> monitors = ports_.desktop.monitors();
+    StrokeRules rules = strokeRules();
+    rules.monitors = monitors;
+    for (const Stroke& stroke : segmentPath(path_.points(), rules)) {
         codes_.push_back(stroke.code);
         lengths_.push_back(stroke.length);
         angles_.push_back(stroke.angle);

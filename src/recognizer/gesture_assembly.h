@@ -7,6 +7,7 @@
 #include "base/diagnostic_log.h"
 #include "base/direction.h"
 #include "base/geometry.h"
+#include "platform/desktop.h"
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/classifier.h"
@@ -28,6 +29,7 @@ struct AssemblyPorts {
     Timer& pauseTimer;
     GestureLibrary& library;
     DiagnosticLog& log;
+    DesktopPort& desktop;
 };
 
 class GestureAssembly {

@@ -14,6 +14,63 @@ namespace {
 // Small on purpose: splitting too often only costs merges, while a corner never split is lost.
 constexpr double kSplitTolerance = 5.0;
 
+// The least a stroke cut short by the desktop's edge must show of itself (pixels, straight distance): more
+// than a pressed hand's jitter against the edge.
+constexpr double kEdgeCutMinimum = 10.0;
+
+// Sides of the desktop's outer edge, as bits.
+constexpr unsigned kLeftSide = 1;
+constexpr unsigned kRightSide = 2;
+constexpr unsigned kTopSide = 4;
+constexpr unsigned kBottomSide = 8;
+
+bool onDesktop(Point p, std::span<const Rect> monitors) {
+    for (const Rect& monitor : monitors)
+        if (monitor.contains(p))
+            return true;
+    return false;
+}
+
+// The sides of the desktop's outer edge the point lies on: the cursor cannot go one pixel further there.
+unsigned outerEdgesAt(Point p, std::span<const Rect> monitors) {
+    if (!onDesktop(p, monitors))
+        return 0;
+    unsigned sides = 0;
+    if (!onDesktop({p.x - 1, p.y}, monitors))
+        sides |= kLeftSide;
+    if (!onDesktop({p.x + 1, p.y}, monitors))
+        sides |= kRightSide;
+    if (!onDesktop({p.x, p.y - 1}, monitors))
+        sides |= kTopSide;
+    if (!onDesktop({p.x, p.y + 1}, monitors))
+        sides |= kBottomSide;
+    return sides;
+}
+
+// The sides a stroke in that direction runs into.
+unsigned sidesAhead(Direction direction) {
+    switch (direction) {
+    case dir::Up:
+        return kTopSide;
+    case dir::Down:
+        return kBottomSide;
+    case dir::Left:
+        return kLeftSide;
+    case dir::Right:
+        return kRightSide;
+    case dir::NE:
+        return kTopSide | kRightSide;
+    case dir::NW:
+        return kTopSide | kLeftSide;
+    case dir::SE:
+        return kBottomSide | kRightSide;
+    case dir::SW:
+        return kBottomSide | kLeftSide;
+    default:
+        return 0;
+    }
+}
+
 double distanceToSegment(Point p, Point a, Point b) {
     const double abx = static_cast<double>(b.x) - a.x;
     const double aby = static_cast<double>(b.y) - a.y;
@@ -103,7 +160,19 @@ private:
         return {from, to, strokeDirection(a, b, rules_.diagonals), length};
     }
 
-    bool longEnough(const Piece& p) const { return isLongEnough(p.code, path_[p.from], path_[p.to], rules_); }
+    bool longEnough(const Piece& p) const {
+        return isLongEnough(p.code, path_[p.from], path_[p.to], rules_) || cutShortByEdge(p);
+    }
+
+    // A piece that runs from inside the desktop into its outer edge: the hand went on where the cursor
+    // stopped, so what shows of the stroke only has to be more than jitter.
+    bool cutShortByEdge(const Piece& p) const {
+        if (p.length < kEdgeCutMinimum)
+            return false;
+        const unsigned reached =
+            outerEdgesAt(path_[p.to], rules_.monitors) & ~outerEdgesAt(path_[p.from], rules_.monitors);
+        return (reached & sidesAhead(p.code)) != 0;
+    }
 
     // The shortest piece that cannot stand as a stroke; kNone when every piece can.
     std::size_t weakestPiece() const {

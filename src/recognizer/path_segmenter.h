@@ -22,6 +22,9 @@ struct StrokeRules {
     int xPixel = 30; // minimum horizontal extent of Left and Right
     int yPixel = 25; // minimum vertical extent of Up and Down; diagonals need 1.3 times it in |dx| + |dy|
     bool diagonals = false;
+    // The monitors the path was drawn on. The cursor stops at the desktop's outer edges while the hand goes
+    // on, so a stroke that runs into one is judged by less than the hand drew; empty: no edges known.
+    std::span<const Rect> monitors;
 };
 
 // The direction of a straight stroke from one point to another: the band its angle falls in (a cardinal

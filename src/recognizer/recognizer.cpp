@@ -29,7 +29,7 @@ struct Recognizer::State {
         : settings(initial), classifier(settings, ports.desktop, ports.log),
           assembly(
               settings, classifier,
-              AssemblyPorts{ports.arrows, ports.scratchpad, ports.pauseTimer, ports.library, ports.log}) {}
+              AssemblyPorts{ports.arrows, ports.scratchpad, ports.pauseTimer, ports.library, ports.log, ports.desktop}) {}
 
     RecognizerSettings settings;
     DirectionClassifier classifier;

@@ -101,6 +101,27 @@ TEST(PreciseRecognition, FindsTheGesturesThatTickByTickStepsGetWrong) {
         EXPECT_EQ(gesturesOf(true, row.diagonals, row.path), Calls{row.gesture}) << row.shape;
 }
 
+TEST(PreciseRecognition, AStrokeCutShortByTheScreensEdgeStillCounts) {
+    // Right, then Down into the bottom edge of the 1920 x 1080 screen: the cursor stops 14 pixels down.
+    const auto rightThenDown = [](int bottom) {
+        return std::vector<Point>{{800, bottom - 14}, {860, bottom - 13}, {920, bottom - 14},
+                                  {960, bottom - 13}, {963, bottom - 6},  {964, bottom},
+                                  {966, bottom},      {966, bottom}};
+    };
+    const struct {
+        const char* shape;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        {"the short Down ends on the edge", rightThenDown(1079), "31"},
+        {"the same short Down away from the edge is a hook", rightThenDown(700), "3"},
+        {"a press trembling against the edge", {{500, 1077}, {501, 1079}, {503, 1079}, {502, 1079}}, ""},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, false, row.path), row.gesture[0] ? Calls{row.gesture} : Calls{})
+            << row.shape;
+}
+
 TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
     std::vector<std::pair<std::string, bool>> gestures;
     for (const bool diagonals : {false, true}) {
