@@ -84,6 +84,9 @@ def open_scratchpad(session: harness.Session, dpi: int) -> tuple[int, int]:
     return right - scaled(29, dpi), top + scaled(10, dpi)
 
 
+CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL = 1, 3  # controls.exe's exit codes
+
+
 class GesturesWindowCase(harness.ProbeTestCase):
     """Starts Flickmark with a data folder, opens the window and reads its controls; no tests of its own."""
 
@@ -97,15 +100,27 @@ class GesturesWindowCase(harness.ProbeTestCase):
         return flickmark
 
     def read(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str | None:
-        """What controls.exe reads; None when the window or control is not there."""
-        result = subprocess.run(["wine", str(self.session.programs.tool("controls")), window, str(control_id),
-                                 what], env=self.session.env, capture_output=True, timeout=30)
-        return result.stdout.decode("utf-8") if result.returncode == 0 else None
+        """What controls.exe reads; None when the window or control is not there. A run that ended in any
+        other way (Wine itself failing to start the tool under load) is tried again."""
+        self.last_read_failure = ""
+        for _ in range(3):
+            result = subprocess.run(["wine", str(self.session.programs.tool("controls")), window,
+                                     str(control_id), what], env=self.session.env, capture_output=True, timeout=30)
+            if result.returncode == 0:
+                return result.stdout.decode("utf-8")
+            if result.returncode in (CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL):
+                self.last_read_failure = ("no such window" if result.returncode == CONTROLS_NO_WINDOW else
+                                          "no such control or no answer")
+                return None
+            self.last_read_failure = (f"exit {result.returncode}: "
+                                      f"{result.stderr.decode('utf-8', 'replace').strip()[-300:]}")
+        return None
 
     def control(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str:
         answer = self.read(control_id, what, window)
         if answer is None:
-            raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing")
+            raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing "
+                                 f"({self.last_read_failure})")
         return answer
 
     def selector_items(self) -> list[str]:

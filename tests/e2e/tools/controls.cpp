@@ -15,8 +15,8 @@
 //           rect       left top right bottom, in screen pixels
 //           items      one line per item: a combo box item's text, or a list view row's column texts
 //                      separated by tabs
-// Prints the answer as UTF-8 with a line end to standard output and exits with 0; 1 when the window or the
-// control does not exist or does not answer, 2 for bad arguments.
+// Prints the answer as UTF-8 with a line end to standard output and exits with 0; 1 when the window does not
+// exist, 3 when the control does not exist or does not answer, 2 for bad arguments.
 //
 // Only messages the system copies between processes carry text (WM_GETTEXT, CB_GETLBTEXT). A list view's
 // and an extended combo box's items are read through a buffer in the target process's memory.
@@ -263,12 +263,14 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     HWND window = FindWindowW(windowName.c_str(), nullptr);
     if (!window)
         window = FindWindowW(nullptr, windowName.c_str());
-    const HWND control = window && id != 0 ? findControl(window, id) : window;
-    if (!control)
+    if (!window)
         return 1;
+    const HWND control = id != 0 ? findControl(window, id) : window;
+    if (!control)
+        return 3;
     const std::optional<std::string> text = answer(control, what);
     if (!text)
-        return 1;
+        return 3;
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text->data(), static_cast<DWORD>(text->size()), &written,
               nullptr);
