@@ -17,6 +17,8 @@ constexpr double kSplitTolerance = 5.0;
 // The least a stroke cut short by the desktop's edge must show of itself (pixels, straight distance): more
 // than a pressed hand's jitter against the edge.
 constexpr double kEdgeCutMinimum = 10.0;
+// A slide along the edge this many times the minimum length of its direction is a stroke of its own.
+constexpr double kSlideFactor = 2.0;
 
 // Sides of the desktop's outer edge, as bits.
 constexpr unsigned kLeftSide = 1;
@@ -133,6 +135,7 @@ public:
         for (std::size_t i = 0; i + 1 < splits.size(); ++i)
             pieces_.push_back(piece(splits[i], splits[i + 1]));
         mergeEqualNeighbours();
+        absorbSlidesAlongEdges();
         while (!pieces_.empty()) {
             const std::size_t weak = weakestPiece();
             if (weak == kNone)
@@ -162,6 +165,37 @@ private:
 
     bool longEnough(const Piece& p) const {
         return isLongEnough(p.code, path_[p.from], path_[p.to], rules_) || cutShortByEdge(p);
+    }
+
+    // The sides of the desktop's outer edge that every point of the piece lies on.
+    unsigned sidesAlong(const Piece& p) const {
+        unsigned sides = outerEdgesAt(path_[p.from], rules_.monitors);
+        for (std::size_t i = p.from + 1; i <= p.to && sides != 0; ++i)
+            sides &= outerEdgesAt(path_[i], rules_.monitors);
+        return sides;
+    }
+
+    // When a stroke runs into the edge, the cursor stops there and only the stroke's drift across it
+    // shows, as a slide along the edge: a short slide right after a piece that ran into its edge is that
+    // piece going on, and keeps its direction.
+    void absorbSlidesAlongEdges() {
+        for (std::size_t i = 1; i < pieces_.size();) {
+            Piece& before = pieces_[i - 1];
+            const Piece& slide = pieces_[i];
+            const unsigned side = sidesAlong(slide) & sidesAhead(before.code) &
+                                  outerEdgesAt(path_[before.to], rules_.monitors) &
+                                  ~outerEdgesAt(path_[before.from], rules_.monitors);
+            if (side == 0 || slide.length >= kSlideFactor * minimumLength(slide.code)) {
+                ++i;
+                continue;
+            }
+            before.to = slide.to;
+            pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+
+    double minimumLength(Direction code) const {
+        return code == dir::Left || code == dir::Right ? rules_.xPixel : rules_.yPixel;
     }
 
     // A piece that runs from inside the desktop into its outer edge: the hand went on where the cursor

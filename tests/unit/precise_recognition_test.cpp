@@ -101,7 +101,7 @@ TEST(PreciseRecognition, FindsTheGesturesThatTickByTickStepsGetWrong) {
         EXPECT_EQ(gesturesOf(true, row.diagonals, row.path), Calls{row.gesture}) << row.shape;
 }
 
-TEST(PreciseRecognition, AStrokeCutShortByTheScreensEdgeStillCounts) {
+TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
     // Right, then Down into the bottom edge of the 1920 x 1080 screen: the cursor stops 14 pixels down.
     const auto rightThenDown = [](int bottom) {
         return std::vector<Point>{{800, bottom - 14}, {860, bottom - 13}, {920, bottom - 14},
@@ -115,6 +115,10 @@ TEST(PreciseRecognition, AStrokeCutShortByTheScreensEdgeStillCounts) {
     } table[] = {
         {"the short Down ends on the edge", rightThenDown(1079), "31"},
         {"the same short Down away from the edge is a hook", rightThenDown(700), "3"},
+        // The hand goes on to the left beyond the edge; the cursor only slides up along it.
+        {"a Left into the left edge, drifting along it",
+         {{60, 500}, {40, 497}, {20, 494}, {0, 490}, {0, 472}, {0, 458}, {0, 455}},
+         "2"},
         {"a press trembling against the edge", {{500, 1077}, {501, 1079}, {503, 1079}, {502, 1079}}, ""},
     };
     for (const auto& row : table)
