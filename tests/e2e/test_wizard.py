@@ -145,6 +145,7 @@ class WizardEndToEnd(WizardCase):
         window = self.open_window(flickmark)
         self.open_new()
         self.draw_with_buttons(UP, RIGHT)
+        self.session.screenshot("tour-gesture", self.wizard_box())
         self.click(NEXT)
         self.wait_for_page(1)
         self.click(TYPE_SINGLE)
@@ -153,8 +154,10 @@ class WizardEndToEnd(WizardCase):
         # The key field has the focus: the keys go straight to it.
         self.session.key("ctrl+shift+s")
         harness.wait_until(lambda: self.wizard(KEY_FIELD, "text") == "CTRL+SHIFT+S\n", 5.0, "the keystroke")
+        self.session.screenshot("tour-keystroke-captured", self.wizard_box())
         self.click(NEXT)
         self.wait_for_page(5)
+        self.session.screenshot("tour-summary", self.wizard_box())
         self.assertEqual(self.wizard(SUMMARY, "text"), "Gesture:   \r\n\tUP+RIGHT\r\n \r\nKeystroke: \r\n"
                                                        "\tCTRL+SHIFT+S\n")
         self.click(FINISH)
@@ -163,6 +166,7 @@ class WizardEndToEnd(WizardCase):
         harness.wait_until(lambda: (self.data_dir / "Gestures.ini").read_bytes() == expected, 5.0,
                            "[03] saved", lambda: repr((self.data_dir / "Gestures.ini").read_bytes()))
         self.assertEqual(self.rows()[-1], "UP+RIGHT\tKeystroke\tCTRL+SHIFT+S")
+        self.session.screenshot("tour-gestures-window", window)
         self.close_with_escape(window)
 
         # Drawn over the probe, it delivers Ctrl+Shift+S.
