@@ -26,6 +26,22 @@ constexpr unsigned kRightSide = 2;
 constexpr unsigned kTopSide = 4;
 constexpr unsigned kBottomSide = 8;
 
+// The cardinal direction into one side; None for no side or a corner.
+Direction directionInto(unsigned side) {
+    switch (side) {
+    case kLeftSide:
+        return dir::Left;
+    case kRightSide:
+        return dir::Right;
+    case kTopSide:
+        return dir::Up;
+    case kBottomSide:
+        return dir::Down;
+    default:
+        return dir::None;
+    }
+}
+
 bool onDesktop(Point p, std::span<const Rect> monitors) {
     for (const Rect& monitor : monitors)
         if (monitor.contains(p))
@@ -121,6 +137,7 @@ struct Piece {
     std::size_t to = 0;
     Direction code = dir::None;
     double length = 0;
+    bool drawnAgainstEdge = false; // a stroke seen only by its slide along the edge; its code is given
 };
 
 // Joins the pieces between split points into strokes: pieces of one direction merge; a piece too short
@@ -135,7 +152,7 @@ public:
         for (std::size_t i = 0; i + 1 < splits.size(); ++i)
             pieces_.push_back(piece(splits[i], splits[i + 1]));
         mergeEqualNeighbours();
-        absorbSlidesAlongEdges();
+        readSlidesAlongEdges();
         while (!pieces_.empty()) {
             const std::size_t weak = weakestPiece();
             if (weak == kNone)
@@ -164,7 +181,8 @@ private:
     }
 
     bool longEnough(const Piece& p) const {
-        return isLongEnough(p.code, path_[p.from], path_[p.to], rules_) || cutShortByEdge(p);
+        return p.drawnAgainstEdge || isLongEnough(p.code, path_[p.from], path_[p.to], rules_) ||
+               cutShortByEdge(p);
     }
 
     // The sides of the desktop's outer edge that every point of the piece lies on.
@@ -175,22 +193,28 @@ private:
         return sides;
     }
 
-    // When a stroke runs into the edge, the cursor stops there and only the stroke's drift across it
-    // shows, as a slide along the edge: a short slide right after a piece that ran into its edge is that
-    // piece going on, and keeps its direction.
-    void absorbSlidesAlongEdges() {
-        for (std::size_t i = 1; i < pieces_.size();) {
+    // Where the hand draws against the desktop's outer edge, the cursor stops and only the stroke's drift
+    // along the edge shows, as a short slide. After a piece that ran into that edge, the slide is that
+    // piece going on and keeps its direction; after one that only reached the edge, it is all that shows
+    // of a stroke drawn against the edge, and takes that stroke's direction.
+    void readSlidesAlongEdges() {
+        for (std::size_t i = 1; i < pieces_.size(); ++i) {
             Piece& before = pieces_[i - 1];
-            const Piece& slide = pieces_[i];
-            const unsigned side = sidesAlong(slide) & sidesAhead(before.code) &
-                                  outerEdgesAt(path_[before.to], rules_.monitors) &
-                                  ~outerEdgesAt(path_[before.from], rules_.monitors);
-            if (side == 0 || slide.length >= kSlideFactor * minimumLength(slide.code)) {
-                ++i;
+            Piece& slide = pieces_[i];
+            if (slide.length >= kSlideFactor * minimumLength(slide.code) || cutShortByEdge(slide))
                 continue;
+            const unsigned reached = sidesAlong(slide) & outerEdgesAt(path_[before.to], rules_.monitors);
+            const unsigned ranInto =
+                reached & sidesAhead(before.code) & ~outerEdgesAt(path_[before.from], rules_.monitors);
+            if (ranInto != 0) {
+                before.to = slide.to;
+                pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i));
+                --i;
+            } else if (const Direction against = directionInto(reached);
+                       against != dir::None && slide.length >= kEdgeCutMinimum) {
+                slide.code = against;
+                slide.drawnAgainstEdge = true;
             }
-            before.to = slide.to;
-            pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
 

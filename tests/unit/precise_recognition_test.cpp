@@ -119,6 +119,10 @@ TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
         {"a Left into the left edge, drifting along it",
          {{60, 500}, {40, 497}, {20, 494}, {0, 490}, {0, 472}, {0, 458}, {0, 455}},
          "2"},
+        // Up is drawn against the top edge after a Right along it: only its drift to the left shows.
+        {"a stroke drawn wholly against the edge",
+         {{600, 4}, {650, 3}, {700, 1}, {740, 0}, {745, 0}, {735, 0}, {724, 0}, {722, 0}},
+         "30"},
         {"a press trembling against the edge", {{500, 1077}, {501, 1079}, {503, 1079}, {502, 1079}}, ""},
     };
     for (const auto& row : table)
