@@ -65,7 +65,7 @@ void ContextMenuCloser::closeForegroundMenu() {
         ::EndMenu(); // a menu of our own thread
         return;
     }
-    waitForReleaseHandled(foreground);
+    waitForQueueHandled(foreground);
     HWND menuOwner = nullptr;
     if (!inMenu(foregroundThread, &menuOwner))
         return;
@@ -73,14 +73,20 @@ void ContextMenuCloser::closeForegroundMenu() {
     // ends another process's menu neither for EndMenu nor for a menu of ours. It spares the program the
     // focus change of the second way.
     ::PostMessageW(menuOwner != nullptr ? menuOwner : foreground, WM_CANCELMODE, 0, 0);
-    if (menuEndsWithin(foregroundThread, kCancelLimitMs))
-        return;
-    openOwnMenuAttached(foregroundThread);
-    if (!menuEndsWithin(foregroundThread, kOwnMenuLimitMs))
-        log_.append("The foreground program's menu did not close");
+    if (!menuEndsWithin(foregroundThread, kCancelLimitMs)) {
+        openOwnMenuAttached(foregroundThread);
+        if (!menuEndsWithin(foregroundThread, kOwnMenuLimitMs)) {
+            log_.append("The foreground program's menu did not close");
+            return;
+        }
+    }
+    // The menu window is gone before the program has left its menu code. Under Wine, keystrokes sent
+    // meanwhile can lose their modifiers: the Alt of Alt+F arrives, but F comes without it. Once the program
+    // handles messages again, they arrive whole.
+    waitForQueueHandled(foreground);
 }
 
-void ContextMenuCloser::waitForReleaseHandled(HWND foreground) {
+void ContextMenuCloser::waitForQueueHandled(HWND foreground) {
     // We see the release in the button state as soon as it is queued for the program, which opens its
     // menu only when it handles it. A message sent to a thread is handled at its next look at the queue:
     // after a few such round trips the program has taken the release and whatever little came before it.

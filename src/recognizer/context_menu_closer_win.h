@@ -20,9 +20,10 @@ public:
     void closeForegroundMenu();
 
 private:
-    // Returns once the foreground program has handled the right-button release that opens its menu, or after
-    // at most a second when it is busy; at once when it is hung.
-    void waitForReleaseHandled(HWND foreground);
+    // Returns once the foreground program has handled what its queue held (the right-button release that
+    // opens its menu; the end of that menu), or after at most a second when it is busy; at once when it is
+    // hung.
+    void waitForQueueHandled(HWND foreground);
     // Opens and at once closes an empty menu of ours while sharing the foreground thread's input.
     void openOwnMenuAttached(DWORD foregroundThread);
 

@@ -91,6 +91,16 @@ def set_immutable(paths: list[Path], immutable: bool) -> None:
     subprocess.run(["chattr", "+i" if immutable else "-i", *map(str, paths)], check=True, timeout=10)
 
 
+def end_started_probe(session: harness.Session, probe: harness.Probe) -> None:
+    """Ends the probe that Flickmark started from a folder named "probe dir" (found by its command line), then
+    brings the first one back."""
+    for entry in Path("/proc").iterdir():
+        with contextlib.suppress(OSError, ValueError):
+            if entry.name.isdigit() and b"probe dir" in (entry / "cmdline").read_bytes():
+                subprocess.run(["kill", entry.name], check=False)
+    session.activate(probe)
+
+
 class ActionsEndToEnd(harness.ProbeTestCase):
     module = "actions"
 
@@ -189,17 +199,9 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         flickmark = self.start_flickmark()
 
         mark, _ = self.draw_up_right(flickmark)
-        self.addCleanup(self.end_started_probe)
+        self.addCleanup(end_started_probe, self.session, self.probe)
         flickmark.log.wait_for("run program " + action, mark)
         second_log.wait_for("ready", timeout=10.0)
-
-    def end_started_probe(self):
-        """Ends the probe that Flickmark started (found by its command line), then brings the first one back."""
-        for entry in Path("/proc").iterdir():
-            with contextlib.suppress(OSError, ValueError):
-                if entry.name.isdigit() and b"probe dir" in (entry / "cmdline").read_bytes():
-                    subprocess.run(["kill", entry.name], check=False)
-        self.session.activate(self.probe)
 
     def test_data_folder_named_outside_the_code_page_is_reached_by_its_short_name(self):
         # Greek and CJK letters: outside Wine's ANSI code page 1252, so the folder's own name cannot be used.
