@@ -59,7 +59,7 @@ Application::Application(const ReachableDataFolder& dataFolder)
     loadSettings();
     keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
-        nestedLoops_, log_, *keystrokeEdit_, specialFolders_,
+        nestedLoops_, log_, *keystrokeEdit_, knownFolders_,
         [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
     gestures_->setEditing(gestureWizard_.get());
 }

@@ -36,9 +36,9 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_keyboard_out.h"
+#include "platform/win32/win32_known_folders.h"
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
-#include "platform/win32/win32_special_folders.h"
 #include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
@@ -129,7 +129,7 @@ private:
     Win32Clipboard clipboard_;
     Win32WallClock wallClock_;
     Win32Launcher launcher_;
-    Win32SpecialFolders specialFolders_;
+    Win32KnownFolders knownFolders_;
     ProgramLauncher programs_{launcher_, log_};
     KeystrokeSender keystrokes_;
     Win32Desktop desktop_;

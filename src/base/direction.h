@@ -25,8 +25,12 @@ inline constexpr Direction SW = 7;
 inline constexpr Direction None = 8;
 } // namespace dir
 
-inline constexpr bool isDiagonal(Direction d) { return d >= dir::NE && d <= dir::SW; }
-inline constexpr bool isCardinal(Direction d) { return d <= dir::Right; }
+inline constexpr bool isDiagonal(Direction d) {
+    return d >= dir::NE && d <= dir::SW;
+}
+inline constexpr bool isCardinal(Direction d) {
+    return d <= dir::Right;
+}
 
 // "Up", "Down", "Left", "Right", "NE", "NW", "SE", "SW", "None"; empty for any other value.
 std::string_view directionName(Direction d);

@@ -14,8 +14,8 @@
 #include "editors/keystroke_list_frame_win.h"
 #include "editors/program_frame_win.h"
 #include "library/gesture_editing.h"
+#include "platform/known_folders.h"
 #include "platform/nested_loop.h"
-#include "platform/special_folders.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/unique_handle.h"
 
@@ -35,7 +35,7 @@ public:
         NestedLoops& nestedLoops;
         DiagnosticLog& log;
         KeystrokeDialog& keystrokeDialog;       // Add and Edit of the keystroke list
-        SpecialFolders& folders;                // the program's Browse menu
+        KnownFolders& folders;                  // the program's Browse menu
         std::function<bool()> diagonalsEnabled; // the recognizer's setting at the start of each run
         HWND owner = nullptr;                   // disabled while the wizard runs
     };

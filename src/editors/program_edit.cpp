@@ -7,10 +7,10 @@ namespace flickmark {
 namespace {
 
 constexpr ProgramLocation kProgramLocations[] = {
-    {"Desktop", SpecialFolder::Desktop},
-    {"Start Menu", SpecialFolder::StartMenu},
-    {"Start Menu All Users", SpecialFolder::CommonStartMenu},
-    {"Documents", SpecialFolder::Documents},
+    {"Desktop", KnownFolder::Desktop},
+    {"Start Menu", KnownFolder::StartMenu},
+    {"Start Menu All Users", KnownFolder::CommonStartMenu},
+    {"Documents", KnownFolder::Documents},
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 // parameters, stored as one text "program|parameters" (the "|" is written also without parameters).
 #pragma once
 
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 #include <span>
 #include <string>
@@ -13,7 +13,7 @@ namespace flickmark {
 // The Browse menu: the folders a file chooser can start in, in order.
 struct ProgramLocation {
     std::string_view caption;
-    SpecialFolder folder;
+    KnownFolder folder;
 };
 std::span<const ProgramLocation> programLocations();
 
@@ -41,7 +41,7 @@ public:
 
     // The folder a Browse menu item starts the file chooser in; "" when the system cannot name it (the
     // chooser then starts where it likes).
-    static std::string startFolder(SpecialFolders& folders, const ProgramLocation& location) {
+    static std::string startFolder(KnownFolders& folders, const ProgramLocation& location) {
         return folders.path(location.folder);
     }
     // A file picked in the chooser replaces the program.

@@ -31,7 +31,7 @@ std::wstring windowText(HWND window) {
 
 } // namespace
 
-ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, SpecialFolders& folders, NestedLoops& nestedLoops,
+ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders, NestedLoops& nestedLoops,
                            DiagnosticLog& log)
     : model_(model), folders_(folders), nestedLoops_(nestedLoops), log_(log) {
     create(IDD_PROGRAM_FRAME, parent);

@@ -5,15 +5,15 @@
 
 #include "base/diagnostic_log.h"
 #include "editors/program_edit.h"
+#include "platform/known_folders.h"
 #include "platform/nested_loop.h"
-#include "platform/special_folders.h"
 #include "platform/win32/dialog_base.h"
 
 namespace flickmark {
 
 class ProgramFrame final : public win32::DialogBase {
 public:
-    ProgramFrame(HWND parent, ProgramEdit& model, SpecialFolders& folders, NestedLoops& nestedLoops,
+    ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders, NestedLoops& nestedLoops,
                  DiagnosticLog& log);
 
     using DialogBase::hwnd;
@@ -30,7 +30,7 @@ private:
     void chooseFileIn(const std::string& folder);
 
     ProgramEdit& model_;
-    SpecialFolders& folders_;
+    KnownFolders& folders_;
     NestedLoops& nestedLoops_;
     DiagnosticLog& log_;
     bool refreshing_ = false;

@@ -36,9 +36,9 @@ NearCandidates collectNearGestures(std::string_view drawn, const GestureList& pr
                                    const GestureList& globalSet);
 
 // Auto-correction: the first candidate (front list, then back list) that differs from the drawn gesture at a
-// position whose drawn direction it corrects: the candidate's direction there and the drawn one are neighbours,
-// and the angle recorded for that stroke lies between their nominal angles. strokeAngle(i) gives the angle
-// recorded for stroke i.
+// position whose drawn direction it corrects: the candidate's direction there and the drawn one are
+// neighbours, and the angle recorded for that stroke lies between their nominal angles. strokeAngle(i) gives
+// the angle recorded for stroke i.
 std::optional<std::string> findCorrection(std::string_view drawn, const NearCandidates& candidates,
                                           const std::function<int(std::size_t)>& strokeAngle);
 

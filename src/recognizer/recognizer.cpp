@@ -27,9 +27,9 @@ Point clampToScreenRange(Point p) {
 struct Recognizer::State {
     State(RecognizerPorts& ports, const RecognizerSettings& initial)
         : settings(initial), classifier(settings, ports.desktop, ports.log),
-          assembly(
-              settings, classifier,
-              AssemblyPorts{ports.arrows, ports.scratchpad, ports.pauseTimer, ports.library, ports.log, ports.desktop}) {}
+          assembly(settings, classifier,
+                   AssemblyPorts{ports.arrows, ports.scratchpad, ports.pauseTimer, ports.library, ports.log,
+                                 ports.desktop}) {}
 
     RecognizerSettings settings;
     DirectionClassifier classifier;

@@ -63,7 +63,8 @@ public:
     // Writes a key: the value part of the existing line is replaced, or a new line is added after the last
     // key of the section, or the section is added at the end of the text. The value is stored so that it
     // reads back exactly (see encodeIniValue). Returns whether the text changed; a name no line could hold
-    // (an empty key, '=', a line break or a zero byte in a name, a key starting with '[' or ';') changes nothing.
+    // (an empty key, '=', a line break or a zero byte in a name, a key starting with '[' or ';') changes
+    // nothing.
     bool setValue(std::string_view section, std::string_view key, std::string_view value);
     // Removes the first matching key line of the first section of that name.
     bool removeKey(std::string_view section, std::string_view key);

@@ -270,9 +270,9 @@ std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
                       const TextCodePage& codePage) {
     if (encoding.encoding == TextEncoding::Ansi) {
         std::string text = document.text();
-        // 8-bit text whose first line starts with the bytes of a byte-order mark (written by an edit, or moved
-        // up when the lines above it were removed) would be read as another encoding next time. A blank line
-        // in front keeps it 8-bit text and reads as nothing.
+        // 8-bit text whose first line starts with the bytes of a byte-order mark (written by an edit, or
+        // moved up when the lines above it were removed) would be read as another encoding next time. A blank
+        // line in front keeps it 8-bit text and reads as nothing.
         if (detectEncoding(text) != TextEncoding::Ansi)
             text.insert(0, "\r\n");
         return text;

@@ -7,7 +7,8 @@ namespace flickmark {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide text is UTF-16");
 
 std::string Win32TextCodePage::narrow(std::u16string_view text) const {
-    return win32::narrowBestFit(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
+    return win32::narrowBestFit(
+        std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()));
 }
 
 std::u16string Win32TextCodePage::widen(std::string_view text) const {

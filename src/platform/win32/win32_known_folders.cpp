@@ -1,4 +1,4 @@
-#include "platform/win32/win32_special_folders.h"
+#include "platform/win32/win32_known_folders.h"
 
 #include "platform/win32/text_convert.h"
 
@@ -9,15 +9,15 @@
 namespace flickmark {
 namespace {
 
-int csidlOf(SpecialFolder folder) {
+int csidlOf(KnownFolder folder) {
     switch (folder) {
-    case SpecialFolder::Desktop:
+    case KnownFolder::Desktop:
         return CSIDL_DESKTOPDIRECTORY;
-    case SpecialFolder::StartMenu:
+    case KnownFolder::StartMenu:
         return CSIDL_STARTMENU;
-    case SpecialFolder::CommonStartMenu:
+    case KnownFolder::CommonStartMenu:
         return CSIDL_COMMON_STARTMENU;
-    case SpecialFolder::Documents:
+    case KnownFolder::Documents:
         return CSIDL_PERSONAL;
     }
     return CSIDL_PERSONAL;
@@ -25,7 +25,7 @@ int csidlOf(SpecialFolder folder) {
 
 } // namespace
 
-std::string Win32SpecialFolders::path(SpecialFolder folder) {
+std::string Win32KnownFolders::path(KnownFolder folder) {
     wchar_t found[MAX_PATH] = {};
     if (FAILED(::SHGetFolderPathW(nullptr, csidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, found)))
         return {};

@@ -1,14 +1,14 @@
 // The shell's special folders, looked up each time they are asked for.
 #pragma once
 
-#include "platform/special_folders.h"
+#include "platform/known_folders.h"
 
 namespace flickmark {
 
-class Win32SpecialFolders final : public SpecialFolders {
+class Win32KnownFolders final : public KnownFolders {
 public:
     // "" also when the path has characters that the system code page cannot hold.
-    std::string path(SpecialFolder folder) override;
+    std::string path(KnownFolder folder) override;
 };
 
 } // namespace flickmark

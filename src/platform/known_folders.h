@@ -1,22 +1,22 @@
-// Special folders port: the shell folders a file chooser can start in.
+// Known folders port: the shell folders a file chooser can start in.
 #pragma once
 
 #include <string>
 
 namespace flickmark {
 
-enum class SpecialFolder {
+enum class KnownFolder {
     Desktop,         // the user's desktop
     StartMenu,       // the user's Start menu
     CommonStartMenu, // the Start menu of all users
     Documents,       // the user's documents
 };
 
-class SpecialFolders {
+class KnownFolders {
 public:
-    virtual ~SpecialFolders() = default;
+    virtual ~KnownFolders() = default;
     // The folder's path in the system code page; "" when the system cannot name it.
-    virtual std::string path(SpecialFolder folder) = 0;
+    virtual std::string path(KnownFolder folder) = 0;
 };
 
 } // namespace flickmark
