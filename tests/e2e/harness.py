@@ -715,6 +715,19 @@ class Session:
             self.move(x, y)
             time.sleep(step_seconds)  # input pacing, not a wait for a result
 
+    def draw_gesture(self, log: FlickmarkLog, start: tuple[int, int],
+                     steps: Iterable[tuple[int, int]]) -> tuple[int, int]:
+        """Draws the relative steps from `start` with the right button, once Flickmark has logged that it
+        watches the press; returns the log mark and the host time from before the press."""
+        self.move(*start)
+        mark = log.mark()
+        since_us = now_us()
+        self.button_down()
+        log.wait_for("--------0", mark)
+        self.stroke(relative_path(start, steps))
+        self.button_up()
+        return mark, since_us
+
     def key(self, *keys: str) -> None:
         self.xdotool("key", *keys)
 

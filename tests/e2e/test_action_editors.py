@@ -11,7 +11,6 @@ import shutil
 import unittest
 
 import harness
-from harness import relative_path
 from test_actions import MODIFIER_KEYS, end_started_probe, fields, key_downs
 from test_gestures_window import LIST, scaled
 from test_wizard import (BACK, CANCEL, DOWN, FINISH, GLOBAL_FILE, LEFT, NEXT, RIGHT, TYPE_MULTIPLE,
@@ -131,15 +130,8 @@ class ActionEditorsCase(WizardCase):
 
     def draw_over_probe(self, flickmark: harness.Flickmark, start: tuple[int, int],
                         steps: list[tuple[int, int]]) -> int:
-        """Draws with the right button from `start`; returns the probe's clock at the press."""
-        self.session.move(*start)
-        mark = flickmark.log.mark()
-        since_us = harness.now_us()
-        self.session.button_down()
-        flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, steps))
-        self.session.button_up()
-        return since_us
+        """Draws with the right button from `start`; returns the host time from before the press."""
+        return self.session.draw_gesture(flickmark.log, start, steps)[1]
 
 
 class ActionEditorsEndToEnd(ActionEditorsCase):

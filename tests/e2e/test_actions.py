@@ -9,7 +9,7 @@ import unittest
 from pathlib import Path
 
 import harness
-from harness import RIGHT_STEPS, UP_STEPS, relative_path
+from harness import RIGHT_STEPS, UP_STEPS
 
 # Keystrokes in the gesture-file notation: Alt, Ctrl, Shift and Win flags, the virtual key in hex, the text.
 PROGRAM_KEYS = "010043CTRL+C|001074SHIFT+F5|000041A|000025LEFT"
@@ -116,15 +116,7 @@ class ActionsEndToEnd(harness.ProbeTestCase):
     def draw(self, flickmark: harness.Flickmark, steps: list[tuple[int, int]], probe: harness.Probe | None = None,
              start_at: tuple[float, float] = (0.5, 0.7)) -> tuple[int, int]:
         """Draws the relative steps over the probe; returns the log mark and host time from before the press."""
-        start = (probe or self.probe).point(*start_at)
-        self.session.move(*start)
-        mark = flickmark.log.mark()
-        since_us = harness.now_us()
-        self.session.button_down()
-        flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, steps))
-        self.session.button_up()
-        return mark, since_us
+        return self.session.draw_gesture(flickmark.log, (probe or self.probe).point(*start_at), steps)
 
     def test_program_keystrokes_reach_the_program_in_order_after_its_menu_closed(self):
         harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)

@@ -11,7 +11,7 @@ import unittest
 from pathlib import Path
 
 import harness
-from harness import RIGHT_STEPS, SCREEN_HEIGHT, SCREEN_WIDTH, UP_STEPS, Box, relative_path
+from harness import RIGHT_STEPS, SCREEN_HEIGHT, SCREEN_WIDTH, UP_STEPS, Box
 from test_actions import set_immutable
 
 WINDOW_CLASS = "FlickmarkGestures"
@@ -243,14 +243,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         flickmark.log.wait_for("gestures window: deleted DOWN from Gestures.ini", mark)
 
         # A gesture drawn over the probe meanwhile runs from the probe's set; the window's set stays as it is.
-        start = self.probe.point(0.1, 0.95)
-        self.session.move(*start)
-        mark = flickmark.log.mark()
-        since_us = harness.now_us()
-        self.session.button_down()
-        flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
-        self.session.button_up()
+        _, since_us = self.session.draw_gesture(flickmark.log, self.probe.point(0.1, 0.95), UP_STEPS + RIGHT_STEPS)
         self.probe.log.wait_for("char U+006F", since_us)
         self.probe.log.wait_for("char U+006B", since_us)
         self.assertEqual((self.data_dir / "Gestures.ini").read_bytes(), GLOBAL_FILE, "written before closing")

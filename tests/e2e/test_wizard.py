@@ -7,7 +7,7 @@ controls are read from outside with controls.exe. Screenshots of every page at 1
 import unittest
 
 import harness
-from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
+from harness import RIGHT_STEPS, UP_STEPS, Box
 from test_actions import fields, key_downs
 from test_gestures_window import LIST, NEW_GESTURE, GesturesWindowCase, box_of, scaled
 
@@ -170,14 +170,7 @@ class WizardEndToEnd(WizardCase):
         self.close_with_escape(window)
 
         # Drawn over the probe, it delivers Ctrl+Shift+S.
-        start = self.probe.point(0.1, 0.95)
-        self.session.move(*start)
-        mark = flickmark.log.mark()
-        since_us = harness.now_us()
-        self.session.button_down()
-        flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
-        self.session.button_up()
+        _, since_us = self.session.draw_gesture(flickmark.log, self.probe.point(0.1, 0.95), UP_STEPS + RIGHT_STEPS)
         harness.wait_until(lambda: any(fields(e)["vk"] == 0x53 for e in key_downs(self.probe, since_us)), 5.0,
                            "S at the probe", self.probe.log.text)
         s_down = next(fields(e) for e in key_downs(self.probe, since_us) if fields(e)["vk"] == 0x53)
