@@ -731,6 +731,16 @@ class Session:
     def key(self, *keys: str) -> None:
         self.xdotool("key", *keys)
 
+    def close_popup_menus(self) -> None:
+        """Escape for every menu a failed test left open (the pointer must be on a menu for its keys)."""
+        for _ in range(3):
+            menus = self.popup_menus()
+            if not menus:
+                return
+            self.move(menus[-1].left + 1, menus[-1].top + 1)
+            self.key("Escape")
+            time.sleep(0.2)  # input pacing: let the menu close before the next look
+
     def activate(self, probe: Probe, timeout: float = 5.0) -> None:
         """Brings a probe to the front with a left click near its bottom edge (no window manager does it).
         Without a window manager the X window covers only the client area, so the click stays inside it."""

@@ -62,18 +62,8 @@ class HelpMenuCase(harness.ProbeTestCase):
         write_gestures(data_dir / "Gestures.ini", global_set)
         flickmark = self.session.start_flickmark(data_dir)
         self.addCleanup(self.session.stop_flickmark, flickmark)
-        self.addCleanup(self.close_menus)
+        self.addCleanup(self.session.close_popup_menus)
         return flickmark
-
-    def close_menus(self):
-        """Escape for every menu a failed test left open (the pointer must be on a menu for its keys)."""
-        for _ in range(3):
-            menus = self.session.popup_menus()
-            if not menus:
-                return
-            self.session.move(menus[-1].left + 1, menus[-1].top + 1)
-            self.session.key("Escape")
-            time.sleep(0.2)  # input pacing: let the menu close before the next look
 
     def press(self, flickmark: harness.Flickmark) -> tuple[int, int, tuple[int, int]]:
         start = self.probe.point(0.5, 0.7)

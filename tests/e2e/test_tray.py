@@ -53,19 +53,9 @@ class TrayCase(harness.ProbeTestCase):
         write_gestures(data_dir / "Gestures.ini", GESTURES)
         flickmark = self.session.start_flickmark(data_dir)
         self.addCleanup(self.session.stop_flickmark, flickmark)
-        self.addCleanup(self.close_menus)
+        self.addCleanup(self.session.close_popup_menus)
         flickmark.log.wait_for("tray tip: ")
         return flickmark
-
-    def close_menus(self):
-        """Escape for a menu a failed test left open (the pointer must be on a menu for its keys)."""
-        for _ in range(3):
-            menus = self.session.popup_menus()
-            if not menus:
-                return
-            self.session.move(menus[-1].left + 1, menus[-1].top + 1)
-            self.session.key("Escape")
-            time.sleep(0.2)  # input pacing: let the menu close before the next look
 
     def tool(self, name: str, *arguments: str, timeout: float = 20) -> subprocess.CompletedProcess:
         return subprocess.run(["wine", str(self.session.programs.tool(name)), *arguments], env=self.session.env,
@@ -180,7 +170,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         while time.monotonic() < deadline:
             self.assertLessEqual(len(self.session.popup_menus()), 1)
             time.sleep(harness.POLL_SECONDS)
-        self.close_menus()
+        self.session.close_popup_menus()
         self.assertLessEqual(self.count_lines(flickmark, "tray menu opened"), 2, flickmark.log.describe())
 
         code, seconds = self.exit_by_menu(flickmark)
@@ -272,7 +262,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         flickmark.log.wait_for("The shell has started again", mark)
         self.icon_shows("on")
         self.open_menu(flickmark)  # the icon that came back answers clicks
-        self.close_menus()
+        self.session.close_popup_menus()
 
     def test_scroll_lock_and_the_gestures_on_item_switch_gestures_off_and_on(self):
         flickmark = self.start_flickmark()
@@ -361,7 +351,7 @@ class TrayAt150Percent(TrayCase):
         menu = self.open_menu(flickmark, "tray-menu-150")
         # Five items and three separators make about 110 pixels at 100 %.
         self.assertGreaterEqual(menu.height, 150, menu)
-        self.close_menus()
+        self.session.close_popup_menus()
         about = self.open_about(flickmark, "about-150")
         self.assertGreaterEqual(about.width, 430, about)
         self.assertEqual(self.read_control(ABOUT_VERSION_ID), project_version())
