@@ -5,6 +5,7 @@ exactly the file it belongs to when the window closes, while gestures drawn mean
 were not edited are never written, and a program's set without a file gets none. Controls are read from
 outside with controls.exe. Screenshots of the window with a preview and of its menu at 100 % and 150 %."""
 
+import contextlib
 import subprocess
 import time
 import unittest
@@ -84,7 +85,7 @@ def open_scratchpad(session: harness.Session, dpi: int) -> tuple[int, int]:
     return right - scaled(29, dpi), top + scaled(10, dpi)
 
 
-CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL = 1, 3  # controls.exe's exit codes
+CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL = 10, 11  # controls.exe's exit codes
 
 
 class GesturesWindowCase(harness.ProbeTestCase):
@@ -117,7 +118,12 @@ class GesturesWindowCase(harness.ProbeTestCase):
         return None
 
     def control(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str:
+        """What controls.exe reads from a control that must be there. Under load Wine now and then answers
+        "no such window" for a window that is plainly shown, so the question is asked again for a second."""
         answer = self.read(control_id, what, window)
+        if answer is None:
+            with contextlib.suppress(harness.WaitTimeout):
+                answer = harness.wait_until(lambda: self.read(control_id, what, window), 1.0, "controls.exe")
         if answer is None:
             raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing "
                                  f"({self.last_read_failure})")

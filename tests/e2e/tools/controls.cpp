@@ -15,8 +15,9 @@
 //           rect       left top right bottom, in screen pixels
 //           items      one line per item: a combo box item's text, or a list view row's column texts
 //                      separated by tabs
-// Prints the answer as UTF-8 with a line end to standard output and exits with 0; 1 when the window does not
-// exist, 3 when the control does not exist or does not answer, 2 for bad arguments.
+// Prints the answer as UTF-8 with a line end to standard output and exits with 0; 10 when the window does not
+// exist, 11 when the control does not exist or does not answer, 2 for bad arguments. (Wine itself ends with 1
+// when it fails to start a program, so 1 never means "not found".)
 //
 // Only messages the system copies between processes carry text (WM_GETTEXT, CB_GETLBTEXT). A list view's
 // and an extended combo box's items are read through a buffer in the target process's memory.
@@ -32,6 +33,8 @@
 namespace {
 
 constexpr UINT kTimeoutMs = 2000;
+constexpr int kNoWindow = 10;
+constexpr int kNoControl = 11;
 constexpr int kMaxText = 4096;
 
 std::optional<LRESULT> send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -264,13 +267,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!window)
         window = FindWindowW(nullptr, windowName.c_str());
     if (!window)
-        return 1;
+        return kNoWindow;
     const HWND control = id != 0 ? findControl(window, id) : window;
     if (!control)
-        return 3;
+        return kNoControl;
     const std::optional<std::string> text = answer(control, what);
     if (!text)
-        return 3;
+        return kNoControl;
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text->data(), static_cast<DWORD>(text->size()), &written,
               nullptr);
