@@ -258,7 +258,9 @@ void ConfigurationWindow::close(bool programEnding) {
     takeSettings();
     if (!programEnding)
         ::ShowWindow(hwnd(), SW_HIDE);
-    if (deps_.settings.save() || programEnding)
+    const bool saved = deps_.settings.save();
+    deps_.log.append("configuration window closed");
+    if (saved || programEnding)
         return;
     reportRefusedWrite();
 }
