@@ -16,6 +16,7 @@ Python standard library only.
 from __future__ import annotations
 
 import argparse
+import collections
 import contextlib
 import fcntl
 import functools
@@ -60,19 +61,77 @@ class WaitTimeout(AssertionError):
     """An awaited result did not arrive within its time limit (a test failure)."""
 
 
+class StepLog:
+    """The steps the tests took, newest last: what they sent (keys, pointer moves, clicks, programs started),
+    what they read, and what they waited for and how each wait ended. Written line by line to `steps.log` in
+    the session's work folder, which a failed module keeps, and the last lines are printed with a failure, so
+    a flake (a wait that ended just too late) can be told from a fault without running the test again."""
+
+    SHOWN_ON_FAILURE = 30
+
+    def __init__(self) -> None:
+        self.path: Path | None = None
+        self.started = time.monotonic()
+        self.recent: collections.deque[str] = collections.deque(maxlen=self.SHOWN_ON_FAILURE)
+        self._quiet = 0
+
+    def attach(self, path: Path) -> None:
+        self.path = path
+
+    def note(self, kind: str, text: str) -> None:
+        if self._quiet:
+            return
+        line = f"{time.monotonic() - self.started:9.3f}  {kind:<5} {text}"
+        self.recent.append(line)
+        if self.path is not None:
+            with contextlib.suppress(OSError), open(self.path, "a", encoding="utf-8") as out:
+                out.write(line + "\n")
+
+    @contextlib.contextmanager
+    def quiet(self):
+        """Steps inside are not noted (the looks a wait repeats)."""
+        self._quiet += 1
+        try:
+            yield
+        finally:
+            self._quiet -= 1
+
+    def tail(self) -> str:
+        return "\n".join(self.recent)
+
+
+STEPS = StepLog()
+
+
+# Time limits are for a quiet machine; every wait allows this many times as long, since on a busy one a single
+# look (an xdotool or Wine start) can take a second. A wait that ends early costs nothing.
+TIME_LIMIT_SCALE = float(os.environ.get("FLICKMARK_E2E_TIME_LIMIT_SCALE", "2"))
+
+
 def wait_until(check: Callable[[], T], timeout: float, what: str, detail: Callable[[], str] | None = None) -> T:
-    """Polls `check` until it returns something truthy; fails after `timeout` seconds."""
-    deadline = time.monotonic() + timeout
-    while True:
-        result = check()
-        if result:
-            return result
-        if time.monotonic() >= deadline:
-            message = f"timed out after {timeout:.1f} s waiting for {what}"
-            if detail is not None:
-                message += "\n" + detail()
-            raise WaitTimeout(message)
-        time.sleep(POLL_SECONDS)
+    """Polls `check` until it returns something truthy; fails after `timeout` seconds (times the scale above).
+    The outcome goes to the step log (the looks inside `check` do not)."""
+    timeout *= TIME_LIMIT_SCALE
+    started = time.monotonic()
+    deadline = started + timeout
+    outcome = "interrupted"
+    try:
+        while True:
+            with STEPS.quiet():
+                result = check()
+            if result:
+                outcome = f"ok after {time.monotonic() - started:.2f} s"
+                return result
+            if time.monotonic() >= deadline:
+                outcome = f"TIMED OUT after {timeout:.1f} s"
+                message = f"timed out after {timeout:.1f} s waiting for {what}"
+                if detail is not None:
+                    with STEPS.quiet():
+                        message += "\n" + detail()
+                raise WaitTimeout(message)
+            time.sleep(POLL_SECONDS)
+    finally:
+        STEPS.note("wait", f"{what}: {outcome}")
 
 
 def windows_path(path: Path | str) -> str:
@@ -170,37 +229,62 @@ def stop_wineserver(prefix: Path) -> None:
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
 
 
-def prefix_at_dpi(prefix: Path, dpi: int) -> Path:
-    """A copy of a ready prefix in which programs see `dpi` dots per inch (96 is 100 %, 144 is 150 %): the copy's
-    user.reg gets LogPixels under HKCU\\Control Panel\\Desktop before Wine runs in it. Made once per prefix
-    build (about 1.5 s), kept beside it and removed with it."""
-    copy = prefix.with_name(f"{prefix.name}-dpi{dpi}")
+def _copy_of_prefix(base: Path, copy: Path, dpi: int | None) -> Path:
+    """A copy of a ready prefix (cp -a, about 1.5 s), made once per build of `base` and reused while `base`
+    stays the same. With `dpi`, programs in the copy see that many dots per inch (96 is 100 %, 144 is 150 %):
+    the copy's user.reg gets LogPixels under HKCU\\Control Panel\\Desktop before Wine runs in it."""
     made_from = copy / ".flickmark-copy-of"
-    origin = f"{(prefix / '.flickmark-stamp').stat().st_mtime_ns}\n"
+    origin = f"{(base / '.flickmark-stamp').stat().st_mtime_ns}\n"
     if made_from.is_file() and made_from.read_text() == origin:
         return copy
     stop_wineserver(copy)
     shutil.rmtree(copy, ignore_errors=True)
-    subprocess.run(["cp", "-a", str(prefix), str(copy)], check=True, timeout=120)
-    user_reg = copy / "user.reg"
-    lines = [line for line in user_reg.read_bytes().split(b"\n") if not line.startswith(b'"LogPixels"=')]
-    section = next(i for i, line in enumerate(lines) if line.startswith(b"[Control Panel\\\\Desktop] "))
-    lines.insert(section + 1, b'"LogPixels"=dword:%08x' % dpi)
-    user_reg.write_bytes(b"\n".join(lines))
+    subprocess.run(["cp", "-a", str(base), str(copy)], check=True, timeout=300)
+    if dpi is not None:
+        user_reg = copy / "user.reg"
+        lines = [line for line in user_reg.read_bytes().split(b"\n") if not line.startswith(b'"LogPixels"=')]
+        section = next(i for i, line in enumerate(lines) if line.startswith(b"[Control Panel\\\\Desktop] "))
+        lines.insert(section + 1, b'"LogPixels"=dword:%08x' % dpi)
+        user_reg.write_bytes(b"\n".join(lines))
     made_from.write_text(origin)
     return copy
 
 
 @contextlib.contextmanager
-def locked_prefix(prefix: Path):
-    """Holds the prefix for one session; a second session on the same prefix would share its wineserver."""
-    prefix.parent.mkdir(parents=True, exist_ok=True)
-    with open(str(prefix) + ".lock", "w") as lock:
-        try:
-            fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
-        except BlockingIOError:
-            raise HarnessError(f"the Wine prefix {prefix} is in use by another session") from None
+def _file_lock(path: Path, mode: int):
+    path.parent.mkdir(parents=True, exist_ok=True)
+    with open(path, "w") as lock:
+        fcntl.flock(lock, mode)
         yield
+
+
+PREFIX_SLOTS = 8
+
+
+@contextlib.contextmanager
+def prefix_slot(base: Path, dpi: int | None = None):
+    """A prefix that no other session uses while this one runs: the copy of `base` (made if missing) of the
+    first free slot, `<base>-slot<N>` (or `<base>-slot<N>-dpi<D>`). Each slot has its own wineserver, so
+    sessions run in parallel (ctest -j) without meeting; the copies stay for the next session and are removed
+    with `base` by the clean-up."""
+    with _file_lock(base.with_name(base.name + ".lock"), fcntl.LOCK_EX):
+        ensure_prefix(base)
+    for number in range(PREFIX_SLOTS):
+        slot = base.with_name(f"{base.name}-slot{number}")
+        with open(str(slot) + ".lock", "w") as lock:
+            try:
+                fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+            except BlockingIOError:
+                continue
+            copy = slot if dpi is None else slot.with_name(f"{slot.name}-dpi{dpi}")
+            with _file_lock(base.with_name(base.name + ".lock"), fcntl.LOCK_SH):
+                _copy_of_prefix(base, copy, dpi)
+            try:
+                yield copy
+            finally:
+                stop_wineserver(copy)
+            return
+    raise HarnessError(f"all {PREFIX_SLOTS} prefix slots of {base} are in use")
 
 
 # ----------------------------------------------------------------------------------------------------------
@@ -367,6 +451,26 @@ class FlickmarkLog:
                         return line
         return None
 
+    def find_new(self, prefix: str, since: int) -> str | None:
+        """The first line starting with `prefix` that was written after the snapshot `since`. The log keeps its
+        old lines until the next press clears it, so a line found in a later snapshot may be an old one: a line
+        is new where it differs from the line in its place in the snapshot before (a repeat of the last line
+        changes that line, adding "(*N)")."""
+        previous: list[str] | None = None
+        for sequence, lines in self.history():
+            if sequence > since and previous is not None:
+                kept = 0
+                while kept < min(len(lines), len(previous)) and lines[kept] == previous[kept]:
+                    kept += 1
+                for line in lines[kept:]:
+                    if line.startswith(prefix):
+                        return line
+            previous = lines
+        return None
+
+    def wait_for_new(self, prefix: str, since: int, timeout: float = 5.0) -> str:
+        return wait_until(lambda: self.find_new(prefix, since), timeout, f"a new log line '{prefix}'", self.describe)
+
     def ever_contains(self, prefix: str, since: int = 0) -> bool:
         return self.find(prefix, since) is not None
 
@@ -516,6 +620,106 @@ class WineProcess:
                 self.popen.wait()
 
 
+class ControlReader:
+    """Reads controls of Flickmark's windows from outside through one long-lived `controls.exe --serve` in the
+    session's prefix and display: a look takes about a millisecond instead of a Wine start, which takes a
+    few hundred milliseconds on a busy machine and now and then fails there. A reader that died or stopped
+    answering is started again once per request."""
+
+    NO_WINDOW, NO_CONTROL, NO_ANSWER = 10, 11, 12  # controls.exe's answer codes besides 0
+    START_SECONDS = 30.0  # a Wine start on a loaded machine
+    ANSWER_SECONDS = 15.0  # a reader's own time limit is 2 s per message to the target
+    BUSY_SECONDS = 10.0  # how long a target that does not answer (its thread is busy) is asked again
+
+    def __init__(self, executable: Path, env: dict[str, str], log_path: Path) -> None:
+        self.executable, self.env, self.log_path = executable, env, log_path
+        self.process: subprocess.Popen | None = None
+        self._buffer = b""
+        self.last_failure = ""
+
+    def read(self, window: str, control_id: int, what: str) -> str | None:
+        """The answer (UTF-8 text ending in a line end), or None when the window or control is not there. A target
+        whose thread is busy (under Wine, destroying a shown window with a title bar blocks its thread for about
+        two seconds) is asked again until it answers."""
+        deadline = time.monotonic() + self.BUSY_SECONDS
+        while True:
+            code, payload = self.request("read", window, str(control_id), what)
+            if code != self.NO_ANSWER or time.monotonic() >= deadline:
+                break
+            STEPS.note("read", f"{window} {control_id} {what}: no answer yet (busy)")
+        if code == 0:
+            STEPS.note("read", f"{window} {control_id} {what}: {payload.decode('utf-8', 'replace')[:80]!r}")
+            return payload.decode("utf-8")
+        self.last_failure = {self.NO_WINDOW: "no such window", self.NO_CONTROL: "no such control"}.get(
+            code, "no answer")
+        STEPS.note("read", f"{window} {control_id} {what}: {self.last_failure}")
+        return None
+
+    def dump(self, title: str) -> str | None:
+        """Every control of the top-level window titled `title`, one tab-separated line each (see controls.cpp),
+        or None when there is no such window."""
+        code, payload = self.request("dump", title)
+        return payload.decode("utf-8") if code == 0 else None
+
+    def request(self, *fields: str) -> tuple[int, bytes]:
+        for attempt in range(2):
+            starting = self.process is None or self.process.poll() is not None
+            if starting:
+                self._start()
+            try:
+                self.process.stdin.write(("\t".join(fields) + "\n").encode("utf-8"))
+                self.process.stdin.flush()
+                deadline = time.monotonic() + (self.START_SECONDS if starting else self.ANSWER_SECONDS)
+                code, length = (int(part) for part in self._read_line(deadline).split())
+                return code, self._read_bytes(length, deadline)
+            except (OSError, ValueError, TimeoutError) as error:
+                STEPS.note("read", f"controls.exe failed ({error!r}); {'starting it again' if attempt == 0 else 'giving up'}")
+                self.stop()
+        raise HarnessError(f"controls.exe does not answer {fields}; see {self.log_path}")
+
+    def stop(self) -> None:
+        if self.process is not None:
+            with contextlib.suppress(OSError):
+                self.process.stdin.close()
+            try:
+                self.process.wait(3)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+            self.process.stdout.close()
+            self.process = None
+        self._buffer = b""
+
+    def _start(self) -> None:
+        with open(self.log_path, "ab") as log:
+            self.process = subprocess.Popen(["wine", str(self.executable), "--serve"], env=self.env,
+                                            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=log,
+                                            start_new_session=True)
+        self._buffer = b""
+
+    def _fill(self, deadline: float) -> None:
+        remaining = deadline - time.monotonic()
+        ready, _, _ = select.select([self.process.stdout], [], [], max(0.0, remaining))
+        if not ready:
+            raise TimeoutError("no answer in time")
+        chunk = os.read(self.process.stdout.fileno(), 65536)
+        if not chunk:
+            raise OSError("controls.exe ended")
+        self._buffer += chunk
+
+    def _read_line(self, deadline: float) -> str:
+        while b"\n" not in self._buffer:
+            self._fill(deadline)
+        line, _, self._buffer = self._buffer.partition(b"\n")
+        return line.decode("ascii")
+
+    def _read_bytes(self, length: int, deadline: float) -> bytes:
+        while len(self._buffer) < length:
+            self._fill(deadline)
+        payload, self._buffer = self._buffer[:length], self._buffer[length:]
+        return payload
+
+
 class Probe:
     def __init__(self, process: WineProcess, log: ProbeLog, rect: Box) -> None:
         self.process, self.log, self.rect = process, log, rect
@@ -554,8 +758,10 @@ class Session:
 
     def __init__(self, prefix: Path, work_dir: Path, programs: Programs | None = None,
                  first_display: int | None = None, dpi: int | None = None) -> None:
-        self.prefix = prefix
+        self.base_prefix = prefix
+        self.prefix = prefix  # the slot's copy of it once started
         self.dpi = dpi  # None: the prefix's own scaling (100 %)
+        self.controls: ControlReader | None = None
         self.work_dir = work_dir
         self.programs = programs or Programs.from_environment()
         self.first_display = first_display or int(os.environ.get("FLICKMARK_E2E_DISPLAY_BASE", "100"))
@@ -584,24 +790,24 @@ class Session:
     def start(self) -> None:
         self.programs.check()
         self.work_dir.mkdir(parents=True, exist_ok=True)
-        self._stack.enter_context(locked_prefix(self.prefix))
-        ensure_prefix(self.prefix)
-        if self.dpi is not None:
-            self.prefix = prefix_at_dpi(self.prefix, self.dpi)
-            self._stack.enter_context(locked_prefix(self.prefix))
+        STEPS.attach(self.work_dir / "steps.log")
+        self.prefix = self._stack.enter_context(prefix_slot(self.base_prefix, self.dpi))
         self.xvfb = Xvfb(self.first_display, self.work_dir / "xvfb.log")
         self._registry.parent.mkdir(parents=True, exist_ok=True)
         self._registry.write_text(json.dumps({"xvfb": self.xvfb.process.pid, "prefix": str(self.prefix)}))
         self.env = wine_environment(self.prefix, self.xvfb.display)
+        self.controls = ControlReader(self.programs.tool("controls"), self.env, self.work_dir / "controls.log")
+        STEPS.note("start", f"session on {self.display} in {self.prefix.name}")
 
     def close(self) -> None:
         with contextlib.suppress(OSError):
             self.save_screenshots()
+        if self.controls is not None:
+            self.controls.stop()
         for process in reversed(self._processes):
             with contextlib.suppress(Exception):
                 process.stop()
         self._processes.clear()
-        stop_wineserver(self.prefix)
         if self.xvfb is not None:
             self.xvfb.stop()
             self.xvfb = None
@@ -620,6 +826,7 @@ class Session:
         return path
 
     def start_program(self, name: str, command: Sequence[str]) -> WineProcess:
+        STEPS.note("start", " ".join(str(part) for part in command))
         process = WineProcess(name, command, self.env, self.work_dir / "wine-output.log")
         self._processes.append(process)
         return process
@@ -691,10 +898,27 @@ class Session:
     # -- input --
 
     def xdotool(self, *arguments: str) -> None:
-        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=10)
+        """One xdotool call: its commands reach the X server in order. (Separate calls are separate X
+        clients, whose requests the server may take in another order; hence `move` waits for the pointer.)"""
+        STEPS.note("send", " ".join(arguments))
+        subprocess.run(["xdotool", *arguments], env=self.env, check=True, timeout=10, stdout=subprocess.DEVNULL)
 
     def move(self, x: int, y: int) -> None:
-        self.xdotool("mousemove", str(x), str(y))
+        """Moves the pointer and returns once the X server has it there (the query after the move is answered
+        only then), so that keys and clicks sent next go to the window under it. (xdotool's own --sync waits
+        for ever when the pointer is already there.)"""
+        self.xdotool("mousemove", str(x), str(y), "getmouselocation")
+
+    def click_at(self, x: int, y: int, button: int = 1) -> None:
+        self.xdotool("mousemove", str(x), str(y), "click", str(button))
+
+    def choose_in_menu(self, menu: "Box", *keys: str) -> None:
+        """Keys for a popup menu, with the pointer on its frame, where it highlights no item: keys reach a menu
+        under Wine only while the pointer is on it, and an item under the pointer would take the highlight
+        whenever the menu sees the move. Choose by mnemonic, or by Home or End and then Down or Up from there
+        (a menu opened by the keyboard may start with its first item highlighted), then Return; then wait for
+        the effect. Which item is highlighted cannot be read from another process under Wine."""
+        self.xdotool("mousemove", str(menu.left + 1), str(menu.top + 1), "key", *keys)
 
     def button_down(self, button: int = 3) -> None:
         self.xdotool("mousedown", str(button))
@@ -737,9 +961,9 @@ class Session:
             menus = self.popup_menus()
             if not menus:
                 return
-            self.move(menus[-1].left + 1, menus[-1].top + 1)
-            self.key("Escape")
-            time.sleep(0.2)  # input pacing: let the menu close before the next look
+            self.choose_in_menu(menus[-1], "Escape")
+            with contextlib.suppress(WaitTimeout):
+                wait_until(lambda: len(self.popup_menus()) < len(menus), 2.0, "a menu to close")
 
     def activate(self, probe: Probe, timeout: float = 5.0) -> None:
         """Brings a probe to the front with a left click near its bottom edge (no window manager does it).
@@ -791,6 +1015,7 @@ class Session:
         """The whole screen (about 150 ms). A named one is saved as PNG in the work folder when the session
         closes or `save_screenshots` is called; encoding it now would slow down a stroke in progress.
         With `box` only that part is saved."""
+        STEPS.note("shot", name or "(for a look)")
         result = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "ppm:-"],
                                 capture_output=True, timeout=30, check=True)
         image = Image.from_ppm(result.stdout)
@@ -798,6 +1023,22 @@ class Session:
             saved = image if box is None else image.crop(box)
             self._unsaved_screenshots.append((self._file(name, ".png"), saved))
         return image
+
+    def settled_screenshot(self, name: str, box: Box, timeout: float = 5.0) -> Image:
+        """A named screenshot of `box` once two pictures taken one after the other are the same there: a window
+        just shown may still be drawing."""
+        previous = self.screenshot().crop(box)
+
+        def settled() -> Image | None:
+            nonlocal previous
+            current = self.screenshot().crop(box)
+            same = current.rgb == previous.rgb
+            previous = current
+            return current if same else None
+
+        picture = wait_until(settled, timeout, f"the picture of {name} to settle")
+        self._unsaved_screenshots.append((self._file(name, ".png"), picture))
+        return picture
 
     def save_screenshots(self) -> list[Path]:
         saved = []
@@ -852,8 +1093,11 @@ def _screenshot_on_failure(method: Callable) -> Callable:
         except BaseException:
             if not getattr(self, "_failure_screenshot_taken", False):
                 self._failure_screenshot_taken = True
+                STEPS.note("FAIL", f"{self._testMethodName} in {method.__name__}")
                 with contextlib.suppress(Exception):
                     self.session.screenshot(f"failed-{self._testMethodName}")
+                print(f"\nlast steps before {self._testMethodName} failed (all in steps.log of the work folder):\n"
+                      f"{STEPS.tail()}", file=sys.stderr, flush=True)
             raise
 
     return wrapper
@@ -906,6 +1150,7 @@ class ProbeTestCase(unittest.TestCase):
 
     @_screenshot_on_failure
     def setUp(self):
+        STEPS.note("test", self._testMethodName)
         self.session.activate(self.probe)
         self.data_dir = self.session.work_dir / f"data-{self._testMethodName}"
         self.data_dir.mkdir(parents=True, exist_ok=True)
@@ -926,9 +1171,11 @@ def write_settings(data_dir: Path, **values: object) -> None:
     (data_dir / "defaults.ini").write_bytes(("\r\n".join(lines) + "\r\n").encode("ascii"))
 
 
-# The pointer moves at test pace: each xdotool call may take a few hundred milliseconds on a loaded
-# machine. The longest help pause keeps the help menu out of strokes that dwell on their first direction.
-TEST_PACE_SETTINGS = {"tbHelpPause": 2000}
+# The pointer moves at test pace: each xdotool call, and a screenshot taken during a stroke, may take a few
+# hundred milliseconds or more on a loaded machine, so a stroke may dwell on its first direction for seconds.
+# Without the help popup, the pause trigger never turns such a stroke into a help menu (the help menu's own
+# tests hold still on purpose, with their own settings).
+TEST_PACE_SETTINGS = {"cbEnableHelpPoup": 0}
 
 
 def relative_path(start: tuple[int, int], steps: Iterable[tuple[int, int]]) -> list[tuple[int, int]]:
@@ -952,10 +1199,13 @@ def _cleanup(prefix: Path, work_dir: Path, remove_prefix: bool) -> None:
             if _process_alive(pid, "Xvfb"):
                 os.kill(pid, signal.SIGTERM)
         record.unlink(missing_ok=True)
-    for copy in [prefix, *prefix.parent.glob(f"{prefix.name}-dpi*")]:
-        stop_wineserver(copy)
-        if remove_prefix:
-            shutil.rmtree(copy, ignore_errors=True)
+    for copy in [prefix, *prefix.parent.glob(f"{prefix.name}-slot*")]:
+        if copy.is_dir():
+            stop_wineserver(copy)
+            if remove_prefix:
+                shutil.rmtree(copy, ignore_errors=True)
+        elif remove_prefix and copy.suffix == ".lock":
+            copy.unlink(missing_ok=True)
 
 
 def main(argv: Sequence[str]) -> int:

@@ -94,14 +94,10 @@ class ActionEditorsCase(WizardCase):
         self.assertEqual((self.data_dir / "Gestures.ini").read_bytes(), GLOBAL_FILE)
 
     def choose_in_menu(self, downs: int) -> None:
-        """Chooses an item of the popup menu just opened: the pointer on its first item, then Down past the
-        separators to the item."""
+        """Chooses an item of the popup menu just opened: Home to its first item, then Down past the separators
+        to the item."""
         menu = harness.wait_until(lambda: self.session.popup_menus(), 5.0, "the menu")[0]
-        item_height = scaled(19, self.dpi or 96)
-        self.session.move(menu.left + menu.width // 2, menu.top + scaled(3, self.dpi or 96) + item_height // 2)
-        for _ in range(downs):
-            self.session.key("Down")
-        self.session.key("Return")
+        self.session.choose_in_menu(menu, "Home", *["Down"] * downs, "Return")
         harness.wait_until(lambda: not self.session.popup_menus(), 5.0, "the menu to close")
 
     def choose_example(self, downs: int, rows: list[str]) -> None:

@@ -63,14 +63,11 @@ class ConfigurationCase(harness.ProbeTestCase):
         return next((box for title, box in self.session.visible_windows("flickmark.exe") if title == TITLE), None)
 
     def controls(self) -> dict[int, Control]:
-        out = self.session.work_dir / "controls.txt"
-        out.unlink(missing_ok=True)
-        result = subprocess.run(["wine", str(self.session.programs.tool("dump_controls")), TITLE,
-                                 harness.windows_path(out)], env=self.session.env, timeout=30, check=False)
-        if result.returncode != 0:
+        dump = self.session.controls.dump(TITLE)
+        if dump is None:
             return {}
         controls = {}
-        for line in out.read_text(encoding="utf-8").splitlines():
+        for line in dump.splitlines():
             fields = line.split("\t")
             left, top, right, bottom = (int(v) for v in fields[6].split(","))
             control = Control(int(fields[0]), fields[1], fields[2] == "1", int(fields[4]), int(fields[5]),
@@ -162,7 +159,7 @@ class ConfigurationEndToEnd(ConfigurationCase):
     module = "configuration"
 
     def test_every_page_shows_and_closing_untouched_leaves_the_file_byte_identical(self):
-        self.start_flickmark()
+        flickmark = self.start_flickmark()
         settings = self.data_dir / "defaults.ini"
         before = settings.read_bytes()
         box = self.open_from_the_scratchpad()
@@ -172,8 +169,9 @@ class ConfigurationEndToEnd(ConfigurationCase):
         self.assertEqual(controls[X_PIXEL_ID].position, 30)
 
         self.screenshot_pages(box, "100")
+        mark = flickmark.log.mark()
         self.close_with("Escape")
-        time.sleep(0.5)  # a write would come at once; give it the time to happen
+        flickmark.log.wait_for("configuration window closed", mark)  # logged once the file was written or not
         self.assertEqual(settings.read_bytes(), before, "closing the untouched window changed the file")
 
     def test_keyboard_changes_are_saved_and_applied_when_the_window_closes(self):

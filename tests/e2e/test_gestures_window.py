@@ -5,7 +5,6 @@ exactly the file it belongs to when the window closes, while gestures drawn mean
 were not edited are never written, and a program's set without a file gets none. Controls are read from
 outside with controls.exe. Screenshots of the window with a preview and of its menu at 100 % and 150 %."""
 
-import contextlib
 import subprocess
 import time
 import unittest
@@ -47,25 +46,8 @@ def box_of(text: str) -> Box:
     return Box(left, top, right, bottom)
 
 
-def new_log_line(log: harness.FlickmarkLog, prefix: str, since: int) -> str | None:
-    """The first line starting with `prefix` that was written after the snapshot `since` (the log keeps its
-    old lines until the next press, so a line found in a later snapshot may be an old one)."""
-    previous: list[str] | None = None
-    for sequence, lines in log.history():
-        if sequence >= since and previous is not None and sequence > since:
-            kept = 0
-            while kept < min(len(lines), len(previous)) and lines[kept] == previous[kept]:
-                kept += 1
-            for line in lines[kept:]:
-                if line.startswith(prefix):
-                    return line
-        previous = lines
-    return None
-
-
 def wait_for_window_shown(log: harness.FlickmarkLog, since: int) -> str:
-    return harness.wait_until(lambda: new_log_line(log, "gestures window shown: ", since), 10.0,
-                              "the window to log that it was shown", log.describe)
+    return log.wait_for_new("gestures window shown: ", since, timeout=10.0)
 
 
 def double_click_tray_icon(session: harness.Session) -> None:
@@ -85,9 +67,6 @@ def open_scratchpad(session: harness.Session, dpi: int) -> tuple[int, int]:
     return right - scaled(29, dpi), top + scaled(10, dpi)
 
 
-CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL = 10, 11  # controls.exe's exit codes
-
-
 class GesturesWindowCase(harness.ProbeTestCase):
     """Starts Flickmark with a data folder, opens the window and reads its controls; no tests of its own."""
 
@@ -101,32 +80,15 @@ class GesturesWindowCase(harness.ProbeTestCase):
         return flickmark
 
     def read(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str | None:
-        """What controls.exe reads; None when the window or control is not there. A run that ended in any
-        other way (Wine itself failing to start the tool under load) is tried again."""
-        self.last_read_failure = ""
-        for _ in range(3):
-            result = subprocess.run(["wine", str(self.session.programs.tool("controls")), window,
-                                     str(control_id), what], env=self.session.env, capture_output=True, timeout=30)
-            if result.returncode == 0:
-                return result.stdout.decode("utf-8")
-            if result.returncode in (CONTROLS_NO_WINDOW, CONTROLS_NO_CONTROL):
-                self.last_read_failure = ("no such window" if result.returncode == CONTROLS_NO_WINDOW else
-                                          "no such control or no answer")
-                return None
-            self.last_read_failure = (f"exit {result.returncode}: "
-                                      f"{result.stderr.decode('utf-8', 'replace').strip()[-300:]}")
-        return None
+        """What controls.exe reads; None when the window or control is not there."""
+        return self.session.controls.read(window, control_id, what)
 
     def control(self, control_id: int, what: str, window: str = WINDOW_CLASS) -> str:
-        """What controls.exe reads from a control that must be there. Under load Wine now and then answers
-        "no such window" for a window that is plainly shown, so the question is asked again for a second."""
+        """What controls.exe reads from a control that must be there."""
         answer = self.read(control_id, what, window)
         if answer is None:
-            with contextlib.suppress(harness.WaitTimeout):
-                answer = harness.wait_until(lambda: self.read(control_id, what, window), 1.0, "controls.exe")
-        if answer is None:
             raise AssertionError(f"controls.exe {window} {control_id} {what} found nothing "
-                                 f"({self.last_read_failure})")
+                                 f"({self.session.controls.last_failure})")
         return answer
 
     def selector_items(self) -> list[str]:
@@ -209,8 +171,7 @@ class GesturesWindowCase(harness.ProbeTestCase):
         self.session.screenshot(f"gestures-menu-{name}",
                                 Box(window.left, window.top, max(window.right, menu.right),
                                     max(window.bottom, menu.bottom)))
-        self.session.move(menu.left + menu.width // 2, menu.bottom - scaled(6, self.dpi or 96))  # on Delete
-        self.session.key("Return")
+        self.session.choose_in_menu(menu, "End", "Return")  # Delete, the last item
         harness.wait_until(lambda: len(self.rows()) == len(GLOBAL_ROWS) - 1, 5.0, "the row to go")
         self.close_with_escape(window)
 

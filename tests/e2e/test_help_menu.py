@@ -112,10 +112,8 @@ class HelpMenuCase(harness.ProbeTestCase):
         return menus[0]
 
     def choose(self, menu: harness.Box, *keys: str) -> None:
-        """Keys reach a menu while the pointer is on it; its frame highlights no item."""
-        self.session.move(menu.left + 1, menu.top + 1)
         time.sleep(max(0.0, self.menu_seen_at + READING_SECONDS - time.monotonic()))  # input pacing
-        self.session.key(*keys)
+        self.session.choose_in_menu(menu, *keys)
 
     def previews_beside(self, menu: harness.Box) -> list[harness.Box]:
         """Shown popups of Flickmark level with the menu, next to its left or right edge."""
@@ -162,7 +160,7 @@ class HelpMenuEndToEnd(HelpMenuCase):
         self.assertEqual(quoted(flickmark.log.wait_for("help menu:", mark)), HELP_CAPTIONS)
         # From the bottom: "Close", then the entries upwards to the program set's Up, Right, whose drawing
         # shows beside the menu while it is highlighted.
-        self.choose(menu, *["Up"] * 5)
+        self.choose(menu, "End", *["Up"] * 4)
         self.wait_for_preview_beside(menu, "help-menu-preview")
         self.session.key("Return")
         flickmark.log.wait_for("menu choice 03", mark)
@@ -181,7 +179,7 @@ class HelpMenuEndToEnd(HelpMenuCase):
 
         self.assertEqual(quoted(flickmark.log.wait_for("suggestions menu", mark)),
                          [SUGGESTIONS_HEADER, *SUGGESTION_CAPTIONS])
-        self.choose(menu, "Up", "Up", "Up", "Return")
+        self.choose(menu, "End", "Up", "Up", "Return")
         flickmark.log.wait_for("menu choice 02", mark)
         self.probe.log.wait_for("key down vk=0x41", since_us)
         self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
@@ -205,7 +203,7 @@ class HelpMenuAt150Percent(HelpMenuCase):
     def test_menus_at_150_percent(self):
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
         mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
-        self.choose(menu, "Up", "Up")
+        self.choose(menu, "End", "Up")
         self.wait_for_preview_beside(menu, "help-menu-preview-150")
         self.escape(flickmark, menu, mark)
         self.session.stop_flickmark(flickmark)

@@ -130,9 +130,7 @@ class SavesTest(unittest.TestCase):
         if not cls.saver.is_file():
             raise harness.HarnessError(f"missing {cls.saver} (build the 'windows' preset first)")
         cls.stack = contextlib.ExitStack()
-        cls.stack.enter_context(harness.locked_prefix(prefix))
-        cls.stack.callback(harness.stop_wineserver, prefix)
-        harness.ensure_prefix(prefix)
+        prefix = cls.stack.enter_context(harness.prefix_slot(prefix))
         cls.env = harness.wine_environment(prefix, None)
         # A warm wineserver makes a start take about 100 ms instead of almost a second.
         subprocess.run(["wineserver", "-p"], env=cls.env, check=True, timeout=30)

@@ -118,9 +118,9 @@ class ScratchpadEndToEnd(ScratchpadCase):
         self.session.move(*self.probe.point(0.5, 0.5))
         left = time.monotonic()
         self.wait_for_pad(strip, "the pad to collapse after the mouse left")
-        elapsed_ms = (time.monotonic() - left) * 1000
-        self.assertGreaterEqual(elapsed_ms, FADE_MS - 100, "collapsed before the fade time")
-        self.assertLess(elapsed_ms, FADE_MS + 1500, "collapsed long after the fade time")
+        # Not sooner than the fade time (the pad saw the mouse leave after the move returned); how much later
+        # depends on the machine's load, and the unit tests check the timer.
+        self.assertGreaterEqual((time.monotonic() - left) * 1000, FADE_MS - 100, "collapsed before the fade time")
 
         # Open again: blank. The help button collapses it at once and asks for the configuration window.
         self.open_from_the_edge()

@@ -25,8 +25,10 @@ ABOUT_VERSION_ID, ABOUT_BUILD_ID = 154, 155
 GESTURES_WINDOW_CLASS = "FlickmarkGestures"
 # Up then Right types "x".
 GESTURES = {"03": ("Keystroke", "000058X")}
-EXIT_SECONDS = 1.0
-WATCH_SECONDS = 1.3
+# The exit does its own work (windows closed, files written, icon removed) in well under a second; a bound of
+# 2.5 s still catches an exit that waits for something (a second of tries per file, a time-out), and leaves a
+# loaded machine room.
+EXIT_SECONDS = 2.5
 
 
 def icon_state(picture: harness.Image) -> str:
@@ -62,24 +64,22 @@ class TrayCase(harness.ProbeTestCase):
                               capture_output=True, text=True, timeout=timeout, check=False)
 
     def open_menu(self, flickmark: harness.Flickmark, screenshot: str | None = None) -> Box:
-        before = self.count_lines(flickmark, "tray menu opened")
+        mark = flickmark.log.mark()
         self.session.move(*ICON)
         self.session.xdotool("click", "3")
-        self.wait_for_another(flickmark, "tray menu opened", before)
+        flickmark.log.wait_for_new("tray menu opened", mark)
         menu = harness.wait_until(self.session.popup_menus, 5, "the tray menu")[0]
         if screenshot:
             self.session.screenshot(screenshot, box=Box(0, 0, menu.right + 20, menu.bottom + 20))
         return menu
 
     def choose(self, menu: Box, *keys: str) -> None:
-        """Keys for the menu, with the pointer on its frame (keys reach a menu only under the pointer)."""
-        self.session.move(menu.left + 1, menu.top + 1)
-        self.session.key(*keys)
+        self.session.choose_in_menu(menu, *keys)
 
     def exit_by_menu(self, flickmark: harness.Flickmark) -> tuple[int, float]:
         """"Exit Flickmark" (the last item) by keyboard; the exit code and the seconds from Return to the end."""
         menu = self.open_menu(flickmark)
-        self.choose(menu, "Up")
+        self.choose(menu, "End")
         started = time.monotonic()
         self.session.key("Return")
         code = flickmark.process.popen.wait(10)
@@ -103,12 +103,6 @@ class TrayCase(harness.ProbeTestCase):
     @staticmethod
     def count_lines(flickmark: harness.Flickmark, prefix: str) -> int:
         return sum(1 for line in flickmark.log.lines() if line.startswith(prefix))
-
-    def wait_for_another(self, flickmark: harness.Flickmark, prefix: str, before: int, timeout: float = 5) -> None:
-        """Waits until the log holds more lines starting with `prefix` than `before` (the log keeps every
-        earlier switch line, so a line seen once does not tell of a second switch)."""
-        harness.wait_until(lambda: self.count_lines(flickmark, prefix) > before, timeout, f"another '{prefix}'",
-                           flickmark.log.describe)
 
     def icon_picture(self) -> harness.Image:
         return self.session.screenshot().crop(ICON_BOX)
@@ -141,11 +135,10 @@ class TrayCase(harness.ProbeTestCase):
                     None)
 
     def open_about(self, flickmark: harness.Flickmark, screenshot: str) -> Box:
-        self.choose(self.open_menu(flickmark), "Up", "Up", "Return")
+        self.choose(self.open_menu(flickmark), "End", "Up", "Return")
         about = harness.wait_until(self.about_box, 5, "the About window")
-        time.sleep(0.2)  # let it finish drawing before the picture
-        self.session.screenshot(screenshot, box=Box(about.left - 10, about.top - 10, about.right + 10,
-                                                    about.bottom + 10))
+        self.session.settled_screenshot(screenshot, Box(about.left - 10, about.top - 10, about.right + 10,
+                                                        about.bottom + 10))
         return about
 
     def read_control(self, control_id: int) -> str:
@@ -213,7 +206,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         self.session.move(box.right - 20, box.bottom - 20)
         self.set_x_pixel_to_the_maximum()
 
-        self.choose(self.open_menu(flickmark), "Up")
+        self.choose(self.open_menu(flickmark), "End")
         chosen = time.time()
         self.session.key("Return")
         # The program's own exit work (the window saved, files written, icon removed) takes well under a
@@ -249,8 +242,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         self.session.move(*ICON)
         harness.wait_until(lambda: self.session.screenshot().crop(around).difference(before).pixels > 200, 10,
                            "the tip over the icon")
-        time.sleep(0.3)  # let the tip finish drawing before the picture
-        self.session.screenshot("tray-tip", box=around)
+        self.session.settled_screenshot("tray-tip", around)
 
     def test_icon_comes_back_when_the_shell_restarts(self):
         flickmark = self.start_flickmark()
@@ -270,15 +262,14 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         presses = []
         self.addCleanup(lambda: self.session.key("Scroll_Lock") if len(presses) % 2 else None)
 
-        def scroll_lock(expected: str) -> float:
+        def scroll_lock(expected: str) -> None:
+            """Scroll Lock is looked at every 1.3 s (the unit tests check the period); the switch is logged."""
             self.session.activate(self.probe)
             self.session.move(*self.probe.point(0.5, 0.5))  # keys reach the window under the pointer
-            before = self.count_lines(flickmark, expected)
-            started = time.monotonic()
+            mark = flickmark.log.mark()
             self.session.key("Scroll_Lock")
             presses.append(1)
-            self.wait_for_another(flickmark, expected, before)
-            return time.monotonic() - started
+            flickmark.log.wait_for_new(expected, mark)
 
         def gesture_runs(expected: bool) -> bool:
             since_us = self.draw_up_right(flickmark, expected)
@@ -301,22 +292,22 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
                 self.session.xdotool("click", "1")
                 self.probe.log.wait_for("menu close", since)
 
-        # Logged within one watch period, plus the time the log takes to reach the host.
-        self.assertLess(scroll_lock("Gestures off: Scroll Lock is on"), WATCH_SECONDS + 0.3)
+        scroll_lock("Gestures off: Scroll Lock is on")
         self.icon_shows("off")
         self.session.screenshot("tray-icon-off", box=ICON_BOX)
         self.assertFalse(gesture_runs(False))
-        self.assertLess(scroll_lock("Gestures on"), WATCH_SECONDS + 0.3)
+        scroll_lock("Gestures on")
         self.icon_shows("on")
         self.assertTrue(gesture_runs(True))
 
+        mark = flickmark.log.mark()
         self.choose(self.open_menu(flickmark), "g")
-        self.wait_for_another(flickmark, "Gestures off: switched off in the tray menu", 0)
+        flickmark.log.wait_for_new("Gestures off: switched off in the tray menu", mark)
         self.icon_shows("off")
         self.assertFalse(gesture_runs(False))
-        before = self.count_lines(flickmark, "Gestures on")
+        mark = flickmark.log.mark()
         self.choose(self.open_menu(flickmark, "tray-menu-gestures-off"), "g")
-        self.wait_for_another(flickmark, "Gestures on", before)
+        flickmark.log.wait_for_new("Gestures on", mark)
         self.assertTrue(gesture_runs(True))
 
     def test_about_window_shows_the_version_and_escape_closes_it(self):

@@ -9,7 +9,7 @@ import unittest
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, Box
 from test_actions import fields, key_downs
-from test_gestures_window import LIST, NEW_GESTURE, GesturesWindowCase, box_of, scaled
+from test_gestures_window import LIST, NEW_GESTURE, GesturesWindowCase, box_of
 
 WIZARD = "FlickmarkGestureWizard"
 MESSAGE_BOX = "#32770"
@@ -94,15 +94,11 @@ class WizardCase(GesturesWindowCase):
         self.assertEqual(self.page(), page)
 
     def menu_command(self, row: int, item: int) -> None:
-        """Chooses an item of the list's menu on a row, opened with Shift+F10 (items of about 19 logical
-        pixels)."""
+        """Chooses an item of the list's menu on a row, opened with Shift+F10: Home, then Down to the item."""
         self.select_row(row)
         self.session.key("shift+F10")
         menu = harness.wait_until(lambda: self.session.popup_menus(), 5.0, "the list's menu")[0]
-        item_height = scaled(19, self.dpi or 96)
-        self.session.move(menu.left + menu.width // 2, menu.top + scaled(3, self.dpi or 96) +
-                          item_height * item + item_height // 2)
-        self.session.key("Return")
+        self.session.choose_in_menu(menu, "Home", *["Down"] * item, "Return")
 
     def wizard_box(self) -> Box:
         """The wizard's client area (with no window manager, the X window has no frame)."""

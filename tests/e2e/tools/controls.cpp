@@ -1,6 +1,7 @@
-// Reads a control of another process's window, for the end-to-end tests.
+// Reads the controls of another process's windows, for the end-to-end tests.
 //
-// Usage: controls.exe WINDOW ID WHAT
+// Usage: controls.exe WINDOW ID WHAT     one answer, then exit
+//        controls.exe --serve            answers requests from standard input until it ends
 //   WINDOW  the top-level window, by class name or else by title
 //   ID      the control's id in that window or in a child dialog of it; 0 for the window itself
 //   WHAT    text       the window text (WM_GETTEXT)
@@ -16,8 +17,17 @@
 //           items      one line per item: a combo box item's text, or a list view row's column texts
 //                      separated by tabs
 // Prints the answer as UTF-8 with a line end to standard output and exits with 0; 10 when the window does not
-// exist, 11 when the control does not exist or does not answer, 2 for bad arguments. (Wine itself ends with 1
-// when it fails to start a program, so 1 never means "not found".)
+// exist, 11 when the control does not exist, 12 when it did not answer within 2 s (its thread is busy), 2 for
+// bad arguments. (Wine itself ends with 1 when it fails to start a program, so 1 never means "not found".)
+//
+// Serving: each request is one line of tab-separated UTF-8 fields, either
+//   read <TAB> WINDOW <TAB> ID <TAB> WHAT
+//   dump <TAB> TITLE     the top-level window titled TITLE and every control inside it (children of
+//                        children too), one line each, tab-separated: id (0 for the window), class, shown,
+//                        enabled, check state (buttons, else -1), track bar position (else -1),
+//                        left,top,right,bottom on the screen, and the text with tabs and line ends as blanks
+// and each answer is a line "CODE LENGTH" (CODE as the exit codes above) followed by LENGTH bytes. One
+// long-lived reader spares the tests a Wine start (a few hundred milliseconds on a busy machine) per look.
 //
 // Only messages the system copies between processes carry text (WM_GETTEXT, CB_GETLBTEXT). A list view's
 // and an extended combo box's items are read through a buffer in the target process's memory.
@@ -26,6 +36,7 @@
 #include <commctrl.h> // after windows.h
 #include <shellapi.h>
 
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,13 +46,20 @@ namespace {
 constexpr UINT kTimeoutMs = 2000;
 constexpr int kNoWindow = 10;
 constexpr int kNoControl = 11;
+constexpr int kNoAnswer = 12;
+
+// Set when a message to the target timed out: its thread is busy (under Wine, a thread that destroys a shown
+// window with a title bar answers no one for about two seconds when no window manager runs).
+bool timedOut = false;
 constexpr int kMaxText = 4096;
 
 std::optional<LRESULT> send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     DWORD_PTR result = 0;
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_BLOCK, kTimeoutMs,
-                             &result))
+                             &result)) {
+        timedOut = true;
         return std::nullopt;
+    }
     return static_cast<LRESULT>(result);
 }
 
@@ -251,31 +269,136 @@ std::optional<std::string> answer(HWND control, const std::wstring& what) {
     return std::nullopt;
 }
 
+struct Answer {
+    int code;
+    std::string text;
+};
+
+Answer read(const std::wstring& windowName, int id, const std::wstring& what) {
+    HWND window = FindWindowW(windowName.c_str(), nullptr);
+    if (!window)
+        window = FindWindowW(nullptr, windowName.c_str());
+    if (!window)
+        return {kNoWindow, {}};
+    const HWND control = id != 0 ? findControl(window, id) : window;
+    if (!control)
+        return {kNoControl, {}};
+    timedOut = false;
+    const std::optional<std::string> text = answer(control, what);
+    if (!text)
+        return {timedOut ? kNoAnswer : kNoControl, {}};
+    return {0, *text};
+}
+
+std::string describe(HWND window, int id) {
+    const std::wstring kind = className(window);
+    std::vector<wchar_t> buffer(kMaxText, L'\0');
+    send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    std::wstring text = buffer.data();
+    for (wchar_t& c : text)
+        if (c == L'\t' || c == L'\r' || c == L'\n')
+            c = L' ';
+    const long check =
+        kind == L"Button" ? static_cast<long>(send(window, BM_GETCHECK, 0, 0).value_or(-1)) : -1;
+    const long position =
+        kind == TRACKBAR_CLASSW ? static_cast<long>(send(window, TBM_GETPOS, 0, 0).value_or(-1)) : -1;
+    RECT r{};
+    GetWindowRect(window, &r);
+    char line[512];
+    std::snprintf(line, sizeof line, "%d\t%s\t%d\t%d\t%ld\t%ld\t%ld,%ld,%ld,%ld\t", id, utf8(kind).c_str(),
+                  IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0, check, position, r.left,
+                  r.top, r.right, r.bottom);
+    return line + utf8(text) + "\n";
+}
+
+Answer dump(const std::wstring& title) {
+    const HWND top = FindWindowW(nullptr, title.c_str());
+    if (!top)
+        return {kNoWindow, {}};
+    std::string lines = describe(top, 0);
+    EnumChildWindows(
+        top,
+        [](HWND child, LPARAM context) -> BOOL {
+            *reinterpret_cast<std::string*>(context) += describe(child, GetDlgCtrlID(child));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&lines));
+    return {0, lines};
+}
+
+std::wstring wide(const std::string& bytes) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), size);
+    return text;
+}
+
+std::vector<std::wstring> fields(const std::string& line) {
+    std::vector<std::wstring> result;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t tab = line.find('\t', start);
+        result.push_back(wide(line.substr(start, tab - start)));
+        if (tab == std::string::npos)
+            return result;
+        start = tab + 1;
+    }
+}
+
+Answer serveOne(const std::string& line) {
+    const std::vector<std::wstring> request = fields(line);
+    if (request.size() == 4 && request[0] == L"read")
+        return read(request[1], _wtoi(request[2].c_str()), request[3]);
+    if (request.size() == 2 && request[0] == L"dump")
+        return dump(request[1]);
+    return {2, {}};
+}
+
+bool writeAll(HANDLE out, const std::string& bytes) {
+    DWORD written = 0;
+    return WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+           written == bytes.size();
+}
+
+// Answers request lines until standard input ends.
+int serve() {
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    std::string pending;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(in, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+        pending.append(chunk, got);
+        for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            const Answer answer = serveOne(line);
+            if (!writeAll(out, std::to_string(answer.code) + " " + std::to_string(answer.text.size()) + "\n" +
+                                   answer.text))
+                return 0;
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argv != nullptr && argc == 2 && std::wstring(argv[1]) == L"--serve")
+        return serve();
     if (argv == nullptr || argc != 4)
         return 2;
-    const std::wstring windowName = argv[1];
-    const int id = _wtoi(argv[2]);
-    const std::wstring what = argv[3];
+    const Answer answer = read(argv[1], _wtoi(argv[2]), argv[3]);
     LocalFree(argv);
-
-    HWND window = FindWindowW(windowName.c_str(), nullptr);
-    if (!window)
-        window = FindWindowW(nullptr, windowName.c_str());
-    if (!window)
-        return kNoWindow;
-    const HWND control = id != 0 ? findControl(window, id) : window;
-    if (!control)
-        return kNoControl;
-    const std::optional<std::string> text = answer(control, what);
-    if (!text)
-        return kNoControl;
-    DWORD written = 0;
-    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text->data(), static_cast<DWORD>(text->size()), &written,
-              nullptr);
-    return 0;
+    if (answer.code == 0) {
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), answer.text.data(), static_cast<DWORD>(answer.text.size()),
+                  &written, nullptr);
+    }
+    return answer.code;
 }
