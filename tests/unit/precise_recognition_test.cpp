@@ -130,6 +130,33 @@ TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
             << row.shape;
 }
 
+TEST(PreciseRecognition, AHookAlongTheScreensEdgeJoinsItsStrokeAsItDoesAwayFromTheEdge) {
+    // The cursor cannot leave the screen, so a hook curling back off the edge slides along it instead.
+    const auto shifted = [](std::vector<Point> path, Point by) {
+        for (Point& p : path)
+            p = {p.x + by.x, p.y + by.y};
+        return path;
+    };
+    const std::vector<Point> rightThenHook{{600, 0}, {660, 0}, {720, 0}, {780, 0}, {792, 0}, {780, 0}};
+    const std::vector<Point> downThenHook{{0, 300}, {0, 360}, {0, 420}, {0, 480}, {0, 492}, {0, 480}};
+    const std::vector<Point> rightHookDown{{600, 0}, {660, 0},  {720, 0},   {780, 0},  {792, 0},
+                                           {780, 0}, {781, 40}, {782, 100}, {782, 160}};
+    const struct {
+        const char* shape;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        {"a Right along the top edge", rightThenHook, "3"},
+        {"the same Right away from the edge", shifted(rightThenHook, {0, 300}), "3"},
+        {"a Down along the left edge", downThenHook, "1"},
+        {"the same Down away from the edge", shifted(downThenHook, {300, 0}), "1"},
+        {"a hook between two strokes, at the top edge", rightHookDown, "31"},
+        {"a hook between two strokes, away from the edge", shifted(rightHookDown, {0, 300}), "31"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, false, row.path), Calls{row.gesture}) << row.shape;
+}
+
 TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
     std::vector<std::pair<std::string, bool>> gestures;
     for (const bool diagonals : {false, true}) {
