@@ -309,5 +309,39 @@ TEST(PressPath, KeepsTheShapeOfAPressOfAnyLengthInBoundedRoom) {
     EXPECT_EQ(strokes[1].code, dir::Right);
 }
 
+// A slow Right of 3 pixels a point, then a quick Up and Down whose top is the newest point when the store is
+// thinned for the first, second or third time: the point that thinning must not lose with the corners it
+// holds.
+TEST(PressPath, ThinningKeepsTheFirstPointAnEvenGrainAndTheNewestPoint) {
+    constexpr int kStep = 3;
+    for (const int thinnings : {1, 2, 3}) {
+        PressPath path;
+        int added = 0;
+        int thinned = 0;
+        const auto addSlowPoint = [&] {
+            const std::size_t before = path.points().size();
+            path.add({kStep * added++, 1000});
+            thinned += path.points().size() < before ? 1 : 0;
+        };
+        while (thinned < thinnings - 1 || path.points().size() < PressPath::kCapacity - 1)
+            addSlowPoint();
+        const int x = kStep * (added - 1);
+        path.add({x, 850}); // the top: the store is full
+        path.add({x, 1000});
+        path.add({x, 1150});
+
+        const std::span<const Point> kept = path.points();
+        EXPECT_EQ(kept.front(), (Point{0, 1000})) << thinnings;
+        const int grain = kStep << thinnings;
+        for (std::size_t i = 1; i < 32; ++i)
+            EXPECT_EQ(kept[i].x - kept[i - 1].x, grain) << thinnings << " thinnings, point " << i;
+        const std::vector<Stroke> strokes = segmentPath(kept, StrokeRules{});
+        std::string codes;
+        for (const Stroke& stroke : strokes)
+            codes += static_cast<char>('0' + stroke.code);
+        EXPECT_EQ(codes, "301") << thinnings << " thinnings";
+    }
+}
+
 } // namespace
 } // namespace flickmark
