@@ -101,6 +101,22 @@ TEST(PreciseRecognition, FindsTheGesturesThatTickByTickStepsGetWrong) {
         EXPECT_EQ(gesturesOf(true, row.diagonals, row.path), Calls{row.gesture}) << row.shape;
 }
 
+TEST(PreciseRecognition, ARoundedCornerBetweenDiagonalsIsNoStrokeEvenWhenLongerThanOneOfThem) {
+    // The round shows as a Right between the two diagonals, longer than the short second stroke.
+    const std::vector<Point> v{{500, 500}, {530, 530}, {560, 560}, {590, 590}, {606, 606},
+                               {620, 610}, {640, 612}, {656, 606}, {672, 590}, {688, 574}};
+    std::vector<Point> upsideDown = v;
+    for (Point& p : upsideDown)
+        p.y = 1000 - p.y;
+    const struct {
+        const char* shape;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {{"a V", v, "64"}, {"an upside-down V", upsideDown, "46"}};
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, true, row.path), Calls{row.gesture}) << row.shape;
+}
+
 TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
     // Right, then Down into the bottom edge of the 1920 x 1080 screen: the cursor stops 14 pixels down.
     const auto rightThenDown = [](int bottom) {
@@ -124,6 +140,17 @@ TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
          {{600, 4}, {650, 3}, {700, 1}, {740, 0}, {745, 0}, {735, 0}, {724, 0}, {722, 0}},
          "30"},
         {"a press trembling against the edge", {{500, 1077}, {501, 1079}, {503, 1079}, {502, 1079}}, ""},
+        {"a twitch into the edge, shorter than any stroke", {{500, 1072}, {502, 1079}, {505, 1079}}, ""},
+        // The Down shows 10 pixels before the cursor stops, and turns off the Right's line by less than 9.
+        {"a short Down turning gently off a Right into the edge",
+         {{800, 1070}, {860, 1071}, {920, 1070}, {960, 1071}, {964, 1075}, {967, 1079}},
+         "31"},
+        {"a slide too short to show a stroke drawn against the edge",
+         {{600, 4}, {650, 3}, {700, 1}, {740, 0}, {745, 0}, {738, 0}},
+         "3"},
+        {"a Left into the left edge, then a Down along it",
+         {{120, 500}, {90, 497}, {60, 494}, {30, 491}, {0, 490}, {0, 510}, {0, 530}, {0, 550}},
+         "21"},
     };
     for (const auto& row : table)
         EXPECT_EQ(gesturesOf(true, false, row.path), row.gesture[0] ? Calls{row.gesture} : Calls{})
@@ -208,6 +235,7 @@ TEST(PreciseRecognition, PressesWithoutAStrokeHandNothingOver) {
           {521, 500},
           {524, 501}}},
         {"a small circle", {{500, 500}, {510, 495}, {518, 502}, {512, 512}, {502, 510}, {499, 501}}},
+        {"a diagonal shorter than its minimum", {{500, 500}, {507, 493}, {514, 486}}},
     };
     for (const auto& row : table) {
         TraceRunner run(settingsWith(true, true));
