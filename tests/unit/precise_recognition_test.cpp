@@ -184,6 +184,49 @@ TEST(PreciseRecognition, AHookAlongTheScreensEdgeJoinsItsStrokeAsItDoesAwayFromT
         EXPECT_EQ(gesturesOf(true, false, row.path), Calls{row.gesture}) << row.shape;
 }
 
+TEST(PreciseRecognition, AStrokeAlongTheEdgeOntoAMonitorThatReachesFurtherStaysOneStroke) {
+    // Crossing onto the next monitor the cursor drops to its edge, 10 pixels further out: only the hand's
+    // push against the edge shows, not a stroke of its own.
+    const Rect main{0, 0, 1920, 1080};
+    const struct {
+        const char* shape;
+        Rect next;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        {"a Right along the bottom edge onto a taller monitor",
+         {1920, 0, 3840, 1090},
+         {{1700, 1079},
+          {1760, 1079},
+          {1820, 1079},
+          {1880, 1079},
+          {1915, 1079},
+          {1921, 1089},
+          {1980, 1089},
+          {2040, 1089},
+          {2100, 1089}},
+         "3"},
+        {"a Down along the right edge onto a wider monitor",
+         {0, 1080, 1930, 2160},
+         {{1919, 800},
+          {1919, 860},
+          {1919, 920},
+          {1919, 980},
+          {1919, 1075},
+          {1929, 1081},
+          {1929, 1140},
+          {1929, 1200},
+          {1929, 1260}},
+         "1"},
+    };
+    for (const auto& row : table) {
+        TraceRunner run(settingsWith(true, false));
+        run.desktop.monitorList = {main, row.next};
+        draw(run, row.path);
+        EXPECT_EQ(run.library.gestures(), Calls{row.gesture}) << row.shape;
+    }
+}
+
 TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
     std::vector<std::pair<std::string, bool>> gestures;
     for (const bool diagonals : {false, true}) {
