@@ -196,16 +196,18 @@ private:
     // Where the hand draws against the desktop's outer edge, the cursor stops and only the stroke's drift
     // along the edge shows, as a short slide. After a piece that ran into that edge, the slide is that
     // piece going on and keeps its direction; after one that only reached the edge, it is all that shows
-    // of a stroke drawn against the edge, and takes that stroke's direction.
+    // of a stroke drawn against the edge, and takes that stroke's direction. After a piece that already
+    // lay on the edge where it began, the slide is read as it would be anywhere else: a hook at that
+    // piece's end is not taken for a stroke.
     void readSlidesAlongEdges() {
         for (std::size_t i = 1; i < pieces_.size(); ++i) {
             Piece& before = pieces_[i - 1];
             Piece& slide = pieces_[i];
             if (slide.length >= kSlideFactor * minimumLength(slide.code) || cutShortByEdge(slide))
                 continue;
-            const unsigned reached = sidesAlong(slide) & outerEdgesAt(path_[before.to], rules_.monitors);
-            const unsigned ranInto =
-                reached & sidesAhead(before.code) & ~outerEdgesAt(path_[before.from], rules_.monitors);
+            const unsigned reached = sidesAlong(slide) & outerEdgesAt(path_[before.to], rules_.monitors) &
+                                     ~outerEdgesAt(path_[before.from], rules_.monitors);
+            const unsigned ranInto = reached & sidesAhead(before.code);
             if (ranInto != 0) {
                 before.to = slide.to;
                 pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i));

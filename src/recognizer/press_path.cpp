@@ -15,11 +15,14 @@ void PressPath::add(Point cursor) {
     points_[count_++] = cursor;
 }
 
-// Keeps every second point, starting with the first; the point being added follows them.
+// Keeps every second point, starting with the first, and the newest: it may be a corner the point being
+// added turns from.
 void PressPath::thin() {
+    const Point newest = points_[count_ - 1];
     std::size_t kept = 1;
-    for (std::size_t i = 2; i < count_; i += 2)
+    for (std::size_t i = 2; i + 1 < count_; i += 2)
         points_[kept++] = points_[i];
+    points_[kept++] = newest;
     count_ = kept;
 }
 

@@ -2,7 +2,8 @@
 //
 // Bounded and cheap per tick: a point closer than a few pixels to the last one kept is jitter and is not
 // kept (slow movement still adds up to a kept point), and when the store is full every second point goes,
-// so a press of any length keeps its shape at a coarser grain. Never allocates.
+// the first and the newest staying, so a press of any length keeps its shape at a coarser grain. Never
+// allocates.
 #pragma once
 
 #include "base/geometry.h"

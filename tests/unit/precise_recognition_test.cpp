@@ -101,6 +101,22 @@ TEST(PreciseRecognition, FindsTheGesturesThatTickByTickStepsGetWrong) {
         EXPECT_EQ(gesturesOf(true, row.diagonals, row.path), Calls{row.gesture}) << row.shape;
 }
 
+TEST(PreciseRecognition, ARoundedCornerBetweenDiagonalsIsNoStrokeEvenWhenLongerThanOneOfThem) {
+    // The round shows as a Right between the two diagonals, longer than the short second stroke.
+    const std::vector<Point> v{{500, 500}, {530, 530}, {560, 560}, {590, 590}, {606, 606},
+                               {620, 610}, {640, 612}, {656, 606}, {672, 590}, {688, 574}};
+    std::vector<Point> upsideDown = v;
+    for (Point& p : upsideDown)
+        p.y = 1000 - p.y;
+    const struct {
+        const char* shape;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {{"a V", v, "64"}, {"an upside-down V", upsideDown, "46"}};
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, true, row.path), Calls{row.gesture}) << row.shape;
+}
+
 TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
     // Right, then Down into the bottom edge of the 1920 x 1080 screen: the cursor stops 14 pixels down.
     const auto rightThenDown = [](int bottom) {
@@ -124,10 +140,91 @@ TEST(PreciseRecognition, StrokesIntoTheScreensEdgeKeepTheirDirection) {
          {{600, 4}, {650, 3}, {700, 1}, {740, 0}, {745, 0}, {735, 0}, {724, 0}, {722, 0}},
          "30"},
         {"a press trembling against the edge", {{500, 1077}, {501, 1079}, {503, 1079}, {502, 1079}}, ""},
+        {"a twitch into the edge, shorter than any stroke", {{500, 1072}, {502, 1079}, {505, 1079}}, ""},
+        // The Down shows 10 pixels before the cursor stops, and turns off the Right's line by less than 9.
+        {"a short Down turning gently off a Right into the edge",
+         {{800, 1070}, {860, 1071}, {920, 1070}, {960, 1071}, {964, 1075}, {967, 1079}},
+         "31"},
+        {"a slide too short to show a stroke drawn against the edge",
+         {{600, 4}, {650, 3}, {700, 1}, {740, 0}, {745, 0}, {738, 0}},
+         "3"},
+        {"a Left into the left edge, then a Down along it",
+         {{120, 500}, {90, 497}, {60, 494}, {30, 491}, {0, 490}, {0, 510}, {0, 530}, {0, 550}},
+         "21"},
     };
     for (const auto& row : table)
         EXPECT_EQ(gesturesOf(true, false, row.path), row.gesture[0] ? Calls{row.gesture} : Calls{})
             << row.shape;
+}
+
+TEST(PreciseRecognition, AHookAlongTheScreensEdgeJoinsItsStrokeAsItDoesAwayFromTheEdge) {
+    // The cursor cannot leave the screen, so a hook curling back off the edge slides along it instead.
+    const auto shifted = [](std::vector<Point> path, Point by) {
+        for (Point& p : path)
+            p = {p.x + by.x, p.y + by.y};
+        return path;
+    };
+    const std::vector<Point> rightThenHook{{600, 0}, {660, 0}, {720, 0}, {780, 0}, {792, 0}, {780, 0}};
+    const std::vector<Point> downThenHook{{0, 300}, {0, 360}, {0, 420}, {0, 480}, {0, 492}, {0, 480}};
+    const std::vector<Point> rightHookDown{{600, 0}, {660, 0},  {720, 0},   {780, 0},  {792, 0},
+                                           {780, 0}, {781, 40}, {782, 100}, {782, 160}};
+    const struct {
+        const char* shape;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        {"a Right along the top edge", rightThenHook, "3"},
+        {"the same Right away from the edge", shifted(rightThenHook, {0, 300}), "3"},
+        {"a Down along the left edge", downThenHook, "1"},
+        {"the same Down away from the edge", shifted(downThenHook, {300, 0}), "1"},
+        {"a hook between two strokes, at the top edge", rightHookDown, "31"},
+        {"a hook between two strokes, away from the edge", shifted(rightHookDown, {0, 300}), "31"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(gesturesOf(true, false, row.path), Calls{row.gesture}) << row.shape;
+}
+
+TEST(PreciseRecognition, AStrokeAlongTheEdgeOntoAMonitorThatReachesFurtherStaysOneStroke) {
+    // Crossing onto the next monitor the cursor drops to its edge, 10 pixels further out: only the hand's
+    // push against the edge shows, not a stroke of its own.
+    const Rect main{0, 0, 1920, 1080};
+    const struct {
+        const char* shape;
+        Rect next;
+        std::vector<Point> path;
+        const char* gesture;
+    } table[] = {
+        {"a Right along the bottom edge onto a taller monitor",
+         {1920, 0, 3840, 1090},
+         {{1700, 1079},
+          {1760, 1079},
+          {1820, 1079},
+          {1880, 1079},
+          {1915, 1079},
+          {1921, 1089},
+          {1980, 1089},
+          {2040, 1089},
+          {2100, 1089}},
+         "3"},
+        {"a Down along the right edge onto a wider monitor",
+         {0, 1080, 1930, 2160},
+         {{1919, 800},
+          {1919, 860},
+          {1919, 920},
+          {1919, 980},
+          {1919, 1075},
+          {1929, 1081},
+          {1929, 1140},
+          {1929, 1200},
+          {1929, 1260}},
+         "1"},
+    };
+    for (const auto& row : table) {
+        TraceRunner run(settingsWith(true, false));
+        run.desktop.monitorList = {main, row.next};
+        draw(run, row.path);
+        EXPECT_EQ(run.library.gestures(), Calls{row.gesture}) << row.shape;
+    }
 }
 
 TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
@@ -181,6 +278,7 @@ TEST(PreciseRecognition, PressesWithoutAStrokeHandNothingOver) {
           {521, 500},
           {524, 501}}},
         {"a small circle", {{500, 500}, {510, 495}, {518, 502}, {512, 512}, {502, 510}, {499, 501}}},
+        {"a diagonal shorter than its minimum", {{500, 500}, {507, 493}, {514, 486}}},
     };
     for (const auto& row : table) {
         TraceRunner run(settingsWith(true, true));
@@ -280,6 +378,40 @@ TEST(PressPath, KeepsTheShapeOfAPressOfAnyLengthInBoundedRoom) {
     ASSERT_EQ(strokes.size(), 2u);
     EXPECT_EQ(strokes[0].code, dir::Up);
     EXPECT_EQ(strokes[1].code, dir::Right);
+}
+
+// A slow Right of 3 pixels a point, then a quick Up and Down whose top is the newest point when the store is
+// thinned for the first, second or third time: the point that thinning must not lose with the corners it
+// holds.
+TEST(PressPath, ThinningKeepsTheFirstPointAnEvenGrainAndTheNewestPoint) {
+    constexpr int kStep = 3;
+    for (const int thinnings : {1, 2, 3}) {
+        PressPath path;
+        int added = 0;
+        int thinned = 0;
+        const auto addSlowPoint = [&] {
+            const std::size_t before = path.points().size();
+            path.add({kStep * added++, 1000});
+            thinned += path.points().size() < before ? 1 : 0;
+        };
+        while (thinned < thinnings - 1 || path.points().size() < PressPath::kCapacity - 1)
+            addSlowPoint();
+        const int x = kStep * (added - 1);
+        path.add({x, 850}); // the top: the store is full
+        path.add({x, 1000});
+        path.add({x, 1150});
+
+        const std::span<const Point> kept = path.points();
+        EXPECT_EQ(kept.front(), (Point{0, 1000})) << thinnings;
+        const int grain = kStep << thinnings;
+        for (std::size_t i = 1; i < 32; ++i)
+            EXPECT_EQ(kept[i].x - kept[i - 1].x, grain) << thinnings << " thinnings, point " << i;
+        const std::vector<Stroke> strokes = segmentPath(kept, StrokeRules{});
+        std::string codes;
+        for (const Stroke& stroke : strokes)
+            codes += static_cast<char>('0' + stroke.code);
+        EXPECT_EQ(codes, "301") << thinnings << " thinnings";
+    }
 }
 
 } // namespace
