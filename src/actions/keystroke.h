@@ -32,12 +32,21 @@ std::string encodeKeystroke(const KeystrokeData& keystroke);
 // non-hexadecimal key gives nullopt; the caller decides what a malformed keystroke means.
 std::optional<KeystrokeData> decodeKeystroke(std::string_view encoded);
 
-// "WINKEY+", "CTRL+", "SHIFT+", "ALT+" for each flag equal to 1, then the key's name (nothing for a key
-// without one). Note the parameter order.
+// The modifier prefixes and then the key's name. Note the parameter order.
 std::string keystrokeDisplayText(std::uint8_t alt, std::uint8_t shift, std::uint8_t ctrl, std::uint8_t win,
                                  std::uint16_t key);
-// The name of a virtual-key code ("ESCAPE", "F12", "NUMPAD 0", "="), or "" for a code without a name.
+// "WINKEY+", "CTRL+", "SHIFT+", "ALT+" for each flag equal to 1, except the prefix of the modifier that the
+// main key itself is: Ctrl alone is "CTRL", not "CTRL+CTRL".
+std::string modifierPrefixes(std::uint8_t alt, std::uint8_t shift, std::uint8_t ctrl, std::uint8_t win,
+                             std::uint16_t key);
+// The fixed English name of a virtual-key code ("ESCAPE", "F12", "NUMPAD 0", "=", "RIGHT CTRL", "VOLUME
+// MUTE"). Every code from 1 to 0xFF has one, "KEY E8" for a code of no known key; 0 (no key) has none.
 std::string keyName(std::uint16_t key);
+// The name shown for a key pressed in a key field. The keys whose character depends on the layout (the
+// punctuation keys, the extra key of 102-key keyboards, other vendor keys) and codes without a known key
+// take the layout's own name for the key when it gives one (upper-cased, one line, no "|"); every other key
+// takes keyName, as does a press that brings no usable layout name.
+std::string pressedKeyName(std::uint16_t key, std::string_view layoutName);
 
 // The splitter of every "|"-separated text: drops leading characters with codes 0 to 32 from `source`, then
 // returns the text before the first `separator` and leaves the text after it in `source` (untrimmed). Without

@@ -88,13 +88,20 @@ bool KeystrokeSender::pressKeystroke(const KeystrokeData& k) {
         first = false;
         return pressKey(virtualKey);
     };
-    if (k.win && !pressSpaced(vk::LeftWin))
+    // A modifier that is itself the main key (Right Ctrl pressed alone is stored with the Ctrl flag) goes
+    // down once, as the main key: the flag's own key would add the left one.
+    const vk::Modifier own = vk::modifierOf(k.key);
+    const bool win = k.win && own != vk::Modifier::WindowsKey;
+    const bool alt = k.alt && own != vk::Modifier::AltKey;
+    const bool ctrl = k.ctrl && own != vk::Modifier::CtrlKey;
+    const bool shift = k.shift && own != vk::Modifier::ShiftKey;
+    if (win && !pressSpaced(vk::LeftWin))
         return false;
-    if (k.alt && !pressSpaced(vk::Menu))
+    if (alt && !pressSpaced(vk::Menu))
         return false;
-    if (k.ctrl && !pressSpaced(vk::Control))
+    if (ctrl && !pressSpaced(vk::Control))
         return false;
-    if (k.shift && !pressSpaced(vk::Shift))
+    if (shift && !pressSpaced(vk::Shift))
         return false;
 
     // A letter goes to the key that types it in the current layout; when no key of the layout types it
@@ -112,8 +119,8 @@ bool KeystrokeSender::pressKeystroke(const KeystrokeData& k) {
         return false;
     clock_.pause(kStepPauseMs);
 
-    return (!k.shift || releaseKey(vk::Shift)) && (!k.ctrl || releaseKey(vk::Control)) &&
-           (!k.alt || releaseKey(vk::Menu)) && (!k.win || releaseKey(vk::LeftWin));
+    return (!shift || releaseKey(vk::Shift)) && (!ctrl || releaseKey(vk::Control)) &&
+           (!alt || releaseKey(vk::Menu)) && (!win || releaseKey(vk::LeftWin));
 }
 
 KeystrokeListResult KeystrokeSender::sendKeystrokeList(std::string_view list) {

@@ -46,8 +46,9 @@ public:
     KeystrokeSender& operator=(const KeystrokeSender&) = delete;
 
     // Presses and releases the main key with every modifier whose flag is non-zero: modifiers go down as
-    // Windows key, Alt, Ctrl, Shift and come up in the reverse order. The first event goes out at once. Every
-    // event carries the scan code of its key in the current layout and, for extended keys, the extended flag.
+    // Windows key, Alt, Ctrl, Shift and come up in the reverse order; a modifier that is the main key itself
+    // (either side's code) is pressed once, as the main key. The first event goes out at once. Every event
+    // carries the scan code of its key in the current layout and, for extended keys, the extended flag.
     //
     // When the system refuses an event, sending stops there, every key pressed so far is released, one line
     // is logged, and the result is false.

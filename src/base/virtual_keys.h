@@ -23,6 +23,7 @@ inline constexpr std::uint8_t Left = 0x25;
 inline constexpr std::uint8_t Up = 0x26;
 inline constexpr std::uint8_t Right = 0x27;
 inline constexpr std::uint8_t Down = 0x28;
+inline constexpr std::uint8_t Snapshot = 0x2C; // Print Screen
 inline constexpr std::uint8_t Insert = 0x2D;
 inline constexpr std::uint8_t Delete = 0x2E;
 inline constexpr std::uint8_t LeftWin = 0x5B;
@@ -32,8 +33,12 @@ inline constexpr std::uint8_t Sleep = 0x5F;
 inline constexpr std::uint8_t Divide = 0x6F;
 inline constexpr std::uint8_t NumLock = 0x90;
 inline constexpr std::uint8_t Scroll = 0x91; // Scroll Lock
+inline constexpr std::uint8_t LeftShift = 0xA0;
+inline constexpr std::uint8_t RightShift = 0xA1;
+inline constexpr std::uint8_t LeftControl = 0xA2;
 inline constexpr std::uint8_t RightControl = 0xA3;
-inline constexpr std::uint8_t RightMenu = 0xA5;
+inline constexpr std::uint8_t LeftMenu = 0xA4;
+inline constexpr std::uint8_t RightMenu = 0xA5;   // right Alt, AltGr on layouts that have it
 inline constexpr std::uint8_t BrowserBack = 0xA6; // first of the browser, volume, media and launch keys
 inline constexpr std::uint8_t LaunchApp2 = 0xB7;  // last of them
 
@@ -64,6 +69,31 @@ constexpr bool isExtendedKey(std::uint8_t key) {
         return true;
     default:
         return key >= BrowserBack && key <= LaunchApp2;
+    }
+}
+
+// The modifier a key is, whichever side: Shift, Ctrl and Alt by their shared code or by the code of one
+// side, the Windows key by either side's code.
+enum class Modifier { None, WindowsKey, AltKey, CtrlKey, ShiftKey };
+constexpr Modifier modifierOf(std::uint16_t key) {
+    switch (key) {
+    case LeftWin:
+    case RightWin:
+        return Modifier::WindowsKey;
+    case Menu:
+    case LeftMenu:
+    case RightMenu:
+        return Modifier::AltKey;
+    case Control:
+    case LeftControl:
+    case RightControl:
+        return Modifier::CtrlKey;
+    case Shift:
+    case LeftShift:
+    case RightShift:
+        return Modifier::ShiftKey;
+    default:
+        return Modifier::None;
     }
 }
 

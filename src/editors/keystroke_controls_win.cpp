@@ -9,6 +9,8 @@
 
 #include <exception>
 #include <span>
+#include <string>
+#include <string_view>
 
 namespace flickmark {
 namespace {
@@ -18,6 +20,28 @@ constexpr POINT kExamplesMenuOffset{5, 7};
 
 bool down(int key) noexcept {
     return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+// The layout's name for the key of a key message: the character itself for a character key, the name
+// spelled out for a dead key. "" when it has none or the system code page cannot hold it.
+std::string layoutKeyName(LPARAM lParam) {
+    constexpr LPARAM kScanCodeAndExtendedBit = 0x01FF0000; // without the "either side" bit
+    wchar_t name[64] = {};
+    const int length = ::GetKeyNameTextW(static_cast<LONG>(lParam & kScanCodeAndExtendedBit), name, 64);
+    if (length <= 0)
+        return "";
+    ::CharUpperBuffW(name, static_cast<DWORD>(length));
+    return win32::narrowExactly(std::wstring_view(name, static_cast<std::size_t>(length))).value_or("");
+}
+
+KeyPress keyPress(WPARAM wParam, LPARAM lParam) {
+    KeyPress press;
+    press.virtualKey = static_cast<std::uint16_t>(wParam);
+    press.scanCode = static_cast<std::uint8_t>((lParam >> 16) & 0xFF);
+    press.extended = (lParam & (LPARAM{1} << 24)) != 0;
+    press.timeMs = static_cast<std::uint32_t>(::GetMessageTime());
+    press.layoutName = layoutKeyName(lParam);
+    return press;
 }
 
 } // namespace
@@ -154,7 +178,7 @@ LRESULT KeystrokeControls::handleField(UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        if (!model_.keyDown(key, heldModifiers())) {
+        if (!model_.keyDown(keyPress(wParam, lParam), heldModifiers())) {
             const HWND dialog = ::GetAncestor(field_, GA_ROOT);
             ::SendMessageW(dialog, WM_NEXTDLGCTL, (::GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, FALSE);
             return 0;
@@ -164,6 +188,10 @@ LRESULT KeystrokeControls::handleField(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
+        if (model_.keyUp(keyPress(wParam, lParam), heldModifiers())) {
+            refresh();
+            changed_();
+        }
         if (KeystrokeEdit::consumesKeyUp(key))
             return 0;
         break;

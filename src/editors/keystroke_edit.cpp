@@ -25,10 +25,37 @@ std::span<const ExampleMenuItem> keystrokeExamples() {
     return kKeystrokeExamples;
 }
 
-bool KeystrokeEdit::keyDown(std::uint16_t key, HeldModifiers held) {
-    if (key == vk::Tab)
+bool KeystrokeEdit::keyDown(const KeyPress& press, HeldModifiers held) {
+    if (press.virtualKey == vk::Tab)
         return false;
-    capture(key, held);
+    if (lastCtrlPress_ && isAltGrCtrl(lastCtrlPress_->press, press)) {
+        restore(lastCtrlPress_->before);
+        held.ctrl = false; // still down: Windows holds it as long as AltGr
+    }
+    lastCtrlPress_.reset();
+    if (press.virtualKey == vk::Control && !press.extended)
+        lastCtrlPress_ = CtrlPress{press, savedState()};
+    lastPressedKey_ = press.virtualKey;
+    const std::uint16_t key = storedKey(press);
+    capture(key, pressedKeyName(key, press.layoutName), held);
+    return true;
+}
+
+bool KeystrokeEdit::keyDown(std::uint16_t key, HeldModifiers held) {
+    KeyPress press;
+    press.virtualKey = key;
+    return keyDown(press, held);
+}
+
+bool KeystrokeEdit::keyUp(const KeyPress& release, HeldModifiers held) {
+    if (release.virtualKey != vk::Snapshot)
+        return false;
+    const bool pressSeen = lastPressedKey_ == vk::Snapshot;
+    lastPressedKey_ = 0;
+    if (pressSeen)
+        return false;
+    lastCtrlPress_.reset();
+    capture(vk::Snapshot, pressedKeyName(vk::Snapshot, release.layoutName), held);
     return true;
 }
 
@@ -65,7 +92,10 @@ void KeystrokeEdit::choose(const ExampleMenuItem& item) {
 void KeystrokeEdit::clear() {
     alt_ = ctrl_ = shift_ = win_ = 0;
     key_ = 0;
+    keyName_.clear();
     fieldText_.clear();
+    lastCtrlPress_.reset();
+    lastPressedKey_ = 0;
     canSet_ = false;
 }
 
@@ -79,29 +109,47 @@ bool KeystrokeEdit::setKeystroke(std::string_view encoded) {
     shift_ = decoded->shift;
     win_ = decoded->win;
     key_ = decoded->key;
+    keyName_ = keyName(key_);
     fieldText_ = decoded->text;
     canSet_ = true;
     return true;
 }
 
 KeystrokeData KeystrokeEdit::keystroke() const {
-    return {alt_, ctrl_, shift_, win_, key_, keystrokeDisplayText(alt_, shift_, ctrl_, win_, key_)};
+    return {alt_, ctrl_, shift_, win_, key_, modifierPrefixes(alt_, shift_, ctrl_, win_, key_) + keyName_};
 }
 
-void KeystrokeEdit::capture(std::uint16_t key, HeldModifiers held) {
+void KeystrokeEdit::capture(std::uint16_t key, const std::string& name, HeldModifiers held) {
     // The pressed key counts as held even when the keyboard state does not show it yet (a button's
     // simulated press, the right Windows key).
-    if (held.win || key == vk::LeftWin || key == vk::RightWin)
+    const vk::Modifier own = vk::modifierOf(key);
+    if (held.win || own == vk::Modifier::WindowsKey)
         win_ = 1;
-    if (held.ctrl || key == vk::Control)
+    if (held.ctrl || own == vk::Modifier::CtrlKey)
         ctrl_ = 1;
-    if (held.shift || key == vk::Shift)
+    if (held.shift || own == vk::Modifier::ShiftKey)
         shift_ = 1;
-    if (held.alt || key == vk::Menu)
+    if (held.alt || own == vk::Modifier::AltKey)
         alt_ = 1;
     key_ = key;
-    fieldText_ = keystrokeDisplayText(alt_, shift_, ctrl_, win_, key_);
+    keyName_ = name;
+    fieldText_ = modifierPrefixes(alt_, shift_, ctrl_, win_, key_) + keyName_;
     canSet_ = true;
+}
+
+KeystrokeEdit::SavedState KeystrokeEdit::savedState() const {
+    return {alt_, ctrl_, shift_, win_, key_, keyName_, fieldText_, canSet_};
+}
+
+void KeystrokeEdit::restore(const SavedState& s) {
+    alt_ = s.alt;
+    ctrl_ = s.ctrl;
+    shift_ = s.shift;
+    win_ = s.win;
+    key_ = s.key;
+    keyName_ = s.keyName;
+    fieldText_ = s.fieldText;
+    canSet_ = s.canSet;
 }
 
 } // namespace flickmark

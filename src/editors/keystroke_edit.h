@@ -8,8 +8,10 @@
 
 #include "actions/keystroke.h"
 #include "editors/example_menu.h"
+#include "editors/key_press.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,7 +34,14 @@ public:
     // A key press in the key field (WM_KEYDOWN or WM_SYSKEYDOWN). Every key is captured, Enter, Escape,
     // F10, Alt alone and Alt combinations included, except Tab: for Tab this returns false and the field
     // leaves it to the dialog, so the focus can move on. Typed characters are never entered into the field.
+    // The right-hand Ctrl, Shift and Alt are stored by their own codes (see storedKey); AltGr is the right
+    // Alt, without the Ctrl that Windows presses along with it.
+    bool keyDown(const KeyPress& press, HeldModifiers held);
+    // A press without a message behind it (no side, no layout name).
     bool keyDown(std::uint16_t key, HeldModifiers held);
+    // A key release in the key field; true when it captured a key: Print Screen, whose press Windows keeps
+    // for itself and reports only by its release.
+    bool keyUp(const KeyPress& release, HeldModifiers held);
     // Whether the field swallows the release of a key: every key but Tab, so that releasing Alt or F10
     // never opens the window's menu.
     static bool consumesKeyUp(std::uint16_t key);
@@ -49,7 +58,7 @@ public:
     // A text that does not decode leaves the editor cleared and returns false, for the caller to report.
     bool setKeystroke(std::string_view encoded);
 
-    // The captured keystroke, its display text built afresh from the flags and the key.
+    // The captured keystroke, its display text built afresh from the flags and the key's name as captured.
     KeystrokeData keystroke() const;
     std::string encoded() const { return encodeKeystroke(keystroke()); }
     // The text the key field shows.
@@ -58,12 +67,30 @@ public:
     bool canSet() const { return canSet_; }
 
 private:
-    void capture(std::uint16_t key, HeldModifiers held);
+    // What a press changes, for taking back the Ctrl press that turns out to be AltGr's.
+    struct SavedState {
+        std::uint8_t alt, ctrl, shift, win;
+        std::uint16_t key;
+        std::string keyName, fieldText;
+        bool canSet;
+    };
+    struct CtrlPress {
+        KeyPress press;
+        SavedState before;
+    };
+
+    void capture(std::uint16_t key, HeldModifiers held) { capture(key, keyName(key), held); }
+    void capture(std::uint16_t key, const std::string& name, HeldModifiers held);
+    SavedState savedState() const;
+    void restore(const SavedState& state);
 
     std::uint8_t alt_ = 0, ctrl_ = 0, shift_ = 0, win_ = 0;
     std::uint16_t key_ = 0;
+    std::string keyName_; // the key's name when it was captured
     std::string fieldText_;
     bool canSet_ = false;
+    std::optional<CtrlPress> lastCtrlPress_; // a left Ctrl press that AltGr may have made
+    std::uint16_t lastPressedKey_ = 0;       // as the last press arrived
 };
 
 } // namespace flickmark

@@ -1,7 +1,7 @@
 """The action editors inside the gesture wizard, end to end: the key field of the keystroke page captures
 Enter, Escape, Alt+F4 and F10 (it shows them and the wizard stays open); the keystroke list's "Add
 Keystroke" opens the "Flickmark keystroke" dialog, whose key field captures Escape and Enter the same way,
-Set appends the keystroke and Cancel adds nothing. A list built from the list's examples menu and a program
+names a media key, keypad Enter and the right Ctrl, Set appends the keystroke and Cancel adds nothing. A list built from the list's examples menu and a program
 picked in the file chooser are saved by Finish and run when their gestures are drawn over the probe; a double
 click on a row of the gestures window opens the wizard on that gesture's action. Screenshots of the keystroke
 dialog and of the list page with its entries at 100 % and 150 %, and of the filled list and program pages
@@ -86,7 +86,14 @@ class ActionEditorsCase(WizardCase):
         self.press_in_field(DIALOG, ("ctrl+Home", "CTRL+HOME"))
         self.click(KEY_CANCEL, DIALOG)
         harness.wait_until(lambda: not self.dialog_visible(), 5.0, "the dialog to close on Cancel")
-        self.assertEqual(self.wizard(KEYSTROKE_LIST, "items").splitlines(), ["ENTER"])
+        # Keys that had no name or a twin. Wine reports keypad Enter with the extended bit but has no AltGr
+        # of Windows' kind (no left Ctrl pressed along with it): that case is in the unit tests only.
+        self.add_keystroke()
+        self.press_in_field(DIALOG, ("XF86AudioMute", "VOLUME MUTE"), ("KP_Enter", "ENTER"),
+                            ("Control_R", "RIGHT CTRL"))
+        self.click(KEY_SET, DIALOG)
+        harness.wait_until(lambda: not self.dialog_visible(), 5.0, "the dialog to close on Set")
+        self.assertEqual(self.wizard(KEYSTROKE_LIST, "items").splitlines(), ["ENTER", "RIGHT CTRL"])
         self.session.screenshot(f"keystroke-list-{name}", self.wizard_box())
 
         self.click(CANCEL)

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 namespace flickmark {
 namespace {
@@ -107,6 +108,34 @@ TEST_F(KeystrokeSenderTest, ModifiersGoDownWinAltCtrlShiftTenMillisecondsApartAn
         EXPECT_EQ(clock.now(), row.duration) << row.encoded;
     }
     EXPECT_TRUE(log.lines().empty());
+}
+
+// A modifier captured as the main key carries its own flag too; it goes down once, as the key that was
+// pressed, never with the left-hand key of its flag beside it.
+TEST_F(KeystrokeSenderTest, AModifierThatIsTheMainKeyIsPressedOnceOnItsOwnSide) {
+    using Keys = std::vector<std::tuple<std::uint8_t, std::uint8_t, std::uint32_t>>; // key, scan, flags
+    const struct {
+        const char* encoded;
+        Keys expected;
+    } table[] = {
+        {"0100A3RIGHT CTRL", {{0xA3, ctrlScan, ext}, {0xA3, ctrlScan, ext | up}}},
+        {"1000A5RIGHT ALT", {{0xA5, altScan, ext}, {0xA5, altScan, ext | up}}},
+        {"0010A1RIGHT SHIFT", {{0xA1, 0x36, 0}, {0xA1, 0x36, up}}},
+        {"00015CRIGHT WINKEY", {{0x5C, 0x5C, ext}, {0x5C, 0x5C, ext | up}}},
+        {"010011CTRL", {{0x11, ctrlScan, 0}, {0x11, ctrlScan, up}}},
+        {"1100A5CTRL+RIGHT ALT",
+         {{0x11, ctrlScan, 0}, {0xA5, altScan, ext}, {0xA5, altScan, ext | up}, {0x11, ctrlScan, up}}},
+        {"010003CTRL+BREAK",
+         {{0x11, ctrlScan, 0}, {0x03, 0x46, ext}, {0x03, 0x46, ext | up}, {0x11, ctrlScan, up}}},
+    };
+    for (const auto& row : table) {
+        keyboard.events.clear();
+        EXPECT_TRUE(sender.sendKeystroke(decoded(row.encoded))) << row.encoded;
+        Keys sent;
+        for (const auto& e : keyboard.events)
+            sent.emplace_back(e.virtualKey, e.scanCode, e.flags);
+        EXPECT_EQ(sent, row.expected) << row.encoded;
+    }
 }
 
 TEST_F(KeystrokeSenderTest, AnyNonZeroFlagDigitCountsAsPressed) {

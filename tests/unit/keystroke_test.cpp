@@ -71,10 +71,16 @@ TEST(KeystrokeNotation, DisplayTexts) {
         {0, 0, 0, 0, 0x30, "0"},
         {0, 0, 0, 0, 0x5A, "Z"},
         {1, 1, 1, 1, 0x2E, "WINKEY+CTRL+SHIFT+ALT+DELETE"},
-        {0, 0, 1, 0, 0x11, "CTRL+"}, // Ctrl pressed alone
-        {0, 0, 0, 0, 0x7C, ""},      // F13 has no name
-        {0, 0, 0, 0, 0x6C, ""},      // separator key has no name
-        {2, 2, 2, 2, 0x41, "A"},     // only the value 1 adds a prefix
+        {0, 0, 1, 0, 0x11, "CTRL"}, // Ctrl pressed alone: no prefix for the key itself
+        {0, 1, 1, 0, 0x10, "CTRL+SHIFT"},
+        {0, 0, 1, 0, 0xA3, "RIGHT CTRL"},
+        {1, 0, 1, 0, 0xA5, "CTRL+RIGHT ALT"},
+        {0, 0, 0, 1, 0x5C, "RIGHT WINKEY"},
+        {0, 0, 1, 0, 0x03, "CTRL+BREAK"},
+        {0, 0, 0, 0, 0x7C, "F13"},
+        {0, 0, 0, 0, 0x6C, "SEPARATOR"},
+        {2, 2, 2, 2, 0x41, "A"}, // only the value 1 adds a prefix
+        {0, 0, 0, 0, 0x00, ""},
     };
     for (const auto& row : table) {
         EXPECT_EQ(
@@ -85,9 +91,54 @@ TEST(KeystrokeNotation, DisplayTexts) {
     }
 }
 
-TEST(KeystrokeNotation, NoNameContainsTheListSeparator) {
-    for (int key = 0; key <= 0xFFFF; ++key)
-        ASSERT_EQ(keyName(static_cast<std::uint16_t>(key)).find('|'), std::string::npos) << key;
+TEST(KeystrokeNotation, EveryKeyHasANameWithoutTheListSeparator) {
+    for (int key = 1; key <= 0xFFFF; ++key) {
+        const std::string name = keyName(static_cast<std::uint16_t>(key));
+        ASSERT_FALSE(name.empty()) << key;
+        ASSERT_EQ(name.find('|'), std::string::npos) << key;
+    }
+}
+
+TEST(KeystrokeNotation, KeyNamesOfEachFamily) {
+    const struct {
+        int key;
+        const char* name;
+    } table[] = {
+        {0xA0, "LEFT SHIFT"},  {0xA1, "RIGHT SHIFT"},  {0xA2, "LEFT CTRL"},    {0xA4, "LEFT ALT"},
+        {0x5B, "WINKEY"},      {0xA6, "BROWSER BACK"}, {0xAC, "BROWSER HOME"}, {0xAD, "VOLUME MUTE"},
+        {0xAF, "VOLUME UP"},   {0xB0, "NEXT TRACK"},   {0xB7, "LAUNCH APP2"},  {0x7C, "F13"},
+        {0x87, "F24"},         {0x5D, "APPS"},         {0x2C, "PRINT SCREEN"}, {0x2A, "PRINT"},
+        {0x91, "SCROLL LOCK"}, {0x14, "CAPS LOCK"},    {0x13, "PAUSE"},        {0x03, "BREAK"},
+        {0x0C, "CLEAR"},       {0x5F, "SLEEP"},        {0xE2, "OEM 102"},      {0xE8, "KEY E8"},
+        {0x88, "KEY 88"},      {0x01, "KEY 01"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(keyName(static_cast<std::uint16_t>(row.key)), row.name) << row.key;
+}
+
+// The layout names the keys whose character it decides; every other key keeps its fixed name, whatever the
+// layout calls it.
+TEST(KeystrokeNotation, PressedKeysTakeTheLayoutsNameOnlyForLayoutKeys) {
+    const struct {
+        int key;
+        const char* layoutName;
+        const char* name;
+    } table[] = {
+        {0xBA, "\xDC", "\xDC"}, // a German layout's U-umlaut key
+        {0xBA, "", ";"},        // no name from the layout: the fixed one
+        {0xDC, "zirkumflex", "ZIRKUMFLEX"},
+        {0xE2, " < ", "<"},
+        {0xE8, "Foo", "FOO"}, // a code without a known key
+        {0xE8, "", "KEY E8"},
+        {0xBB, "a|b", "="}, // the list separator is never part of a name
+        {0xBB, "a\nb", "="},
+        {0xA3, "Control", "RIGHT CTRL"},
+        {0xAD, "D", "VOLUME MUTE"}, // Windows' name for the media keys is a letter's
+        {0x41, "Q", "A"},
+        {0x0D, "Num Enter", "ENTER"},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(pressedKeyName(static_cast<std::uint16_t>(row.key), row.layoutName), row.name) << row.key;
 }
 
 std::vector<std::string> allTokens(std::string source, std::string_view separator) {
