@@ -1,6 +1,7 @@
 #include "actions/launch.h"
 
 #include "actions/keystroke.h"
+#include "base/ascii_text.h"
 
 namespace flickmark {
 namespace {
@@ -19,6 +20,44 @@ std::string_view trimmed(std::string_view text) {
 
 constexpr std::uint32_t newProcessGroupFlags(std::uint32_t priorityClass) {
     return priorityClass | creation_flags::kNewProcessGroup;
+}
+
+constexpr std::uint32_t kFileNotFound = 2; // ERROR_FILE_NOT_FOUND
+
+// A text read as a program followed by its arguments.
+struct CommandText {
+    std::string program;   // the quoted part when the text starts with a quote, else up to the first blank
+    std::string arguments; // the rest as written, from the blank (or closing quote) on
+};
+
+CommandText splitCommandText(std::string_view text) {
+    if (!text.empty() && text.front() == '"') {
+        const std::size_t close = text.find('"', 1);
+        if (close == std::string_view::npos)
+            return {std::string(text.substr(1)), {}};
+        return {std::string(text.substr(1, close - 1)), std::string(text.substr(close + 1))};
+    }
+    const std::size_t blank = text.find_first_of(" \t");
+    if (blank == std::string_view::npos)
+        return {std::string(text), {}};
+    return {std::string(text.substr(0, blank)), std::string(text.substr(blank))};
+}
+
+// Whether a file name ends in the extension of something the system starts as a process. Without one,
+// process creation would append ".exe" and so start a file the text never named ("D:\My" of
+// "D:\My Tools\tool.exe" becomes "D:\My.exe"); any other one would still start a program planted under
+// that name ("C:\notes\to.do" of "C:\notes\to.do list.txt").
+bool hasProgramExtension(std::string_view path) {
+    const std::size_t folderEnd = path.find_last_of("\\/:");
+    const std::string_view name = folderEnd == std::string_view::npos ? path : path.substr(folderEnd + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos)
+        return false;
+    const std::string_view extension = name.substr(dot + 1);
+    for (const std::string_view known : {"exe", "com", "scr", "bat", "cmd"})
+        if (equalsIgnoringAsciiCase(extension, known))
+            return true;
+    return false;
 }
 
 } // namespace
@@ -50,14 +89,21 @@ std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
     const std::intptr_t shellResult = launcher_.shellExecute(owner, file);
     if (shellResult > 32)
         return 0;
-    // Left unquoted on purpose: the shell could not open the whole text as one file, so the only thing
-    // left to try is reading it as a program followed by its arguments.
-    const ProcessStart start =
-        launcher_.createProcess(file, newProcessGroupFlags(creation_flags::kNormalPriority));
+    // The shell could not open the whole text as one file, so what is left is reading it as a program
+    // followed by its arguments. Only that program may start, quoted so that process creation never tries
+    // a shorter part of a path with blanks, which could be a program planted there.
+    const CommandText command = splitCommandText(file);
+    const std::string failure = "Unable to open " + file + " (shell result " + std::to_string(shellResult);
+    if (!hasProgramExtension(command.program)) {
+        log_.append(failure + "); not started as a command either: \"" + command.program +
+                    "\" is no program file (.exe, .com, .scr, .bat or .cmd)");
+        return kFileNotFound;
+    }
+    const ProcessStart start = launcher_.createProcess(quoteProgramPath(command.program) + command.arguments,
+                                                       newProcessGroupFlags(creation_flags::kNormalPriority));
     if (start.started)
         return 0;
-    log_.append("Unable to open " + file + " (shell result " + std::to_string(shellResult) + ", error " +
-                std::to_string(start.error) + ")");
+    log_.append(failure + ", error " + std::to_string(start.error) + ")");
     return start.error;
 }
 

@@ -35,9 +35,12 @@ public:
     bool launchCommand(const std::string& commandLine,
                        std::uint32_t priorityClass = creation_flags::kNormalPriority);
 
-    // Opens `text` through the shell (programs, documents with their program, folders); when the shell
-    // cannot, starts it as a command line, which also runs "program arguments" texts. Returns 0 on success
-    // or when `text` is blank, else the system error code of the failed start.
+    // Opens `text` through the shell (programs, documents with their program, folders). When the shell
+    // cannot, the text is read as a program followed by its arguments ("notepad.exe C:\a.txt"): the program
+    // is the quoted first part, or all up to the first blank, and must carry a program's extension (.exe,
+    // .com, .scr, .bat, .cmd); exactly that program starts, never a shorter part of a path with blanks.
+    // Anything else starts nothing and logs one line. Returns 0 on success or when `text` is blank, else the
+    // system error code of the failed start (2, file not found, when nothing could be started).
     std::uint32_t shellRun(WindowId owner, std::string_view text);
 
     // Runs an action text: with a parameter part (even a blank one) the expanded program and the parameters

@@ -104,9 +104,9 @@ void Application::createGestureLibrary() {
         else if (id == kHelpConfigTimerId && helpConfigTimer_)
             helpConfigTimer_->onSystemTick();
     });
-    dispatcher_ = std::make_unique<GestureDispatcher>(
-        DispatcherPorts{desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_,
-                        scratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_});
+    dispatcher_ = std::make_unique<GestureDispatcher>(DispatcherPorts{
+        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_, scratchpadVisibility_,
+        foreground_, keystrokes_, programs_, gestureStore_, log_, keyTargets_});
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
@@ -148,6 +148,7 @@ void Application::createTray() {
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
                                  gestures_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));
+    trayNotice_.target = sysTrayMenu_.get();
 }
 
 void Application::showConfiguration() {
@@ -238,6 +239,7 @@ Application::~Application() {
     scratchPad_.reset();
     drawGesture_.reset();
     about_.reset();
+    trayNotice_.target = nullptr;
     sysTrayMenu_.reset();
     noRightClickList_.reset();
     disabledList_.reset();

@@ -4,6 +4,7 @@
 
 #include "actions/data_folder.h"
 #include "actions/foreground_handoff.h"
+#include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
 #include "app/about_window_win.h"
@@ -27,6 +28,7 @@
 #include "platform/coalescing_timer.h"
 #include "platform/menus.h"
 #include "platform/nested_loop.h"
+#include "platform/tray_notice.h"
 #include "platform/unreachable_file_system.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
@@ -39,6 +41,7 @@
 #include "platform/win32/win32_known_folders.h"
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
+#include "platform/win32/win32_process_integrity.h"
 #include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
@@ -93,6 +96,15 @@ private:
         }
         ContextMenuDismisser* target = nullptr;
     };
+    // Notices come from the tray icon, whose window is created after the dispatcher that asks for them.
+    class TrayNoticeRelay final : public TrayNotice {
+    public:
+        void showNotice(const std::string& title, const std::string& text) override {
+            if (target)
+                target->showNotice(title, text);
+        }
+        TrayWindow* target = nullptr;
+    };
 
     void createGesturesWindow();
     void createGestureLibrary();
@@ -135,6 +147,9 @@ private:
     Win32Desktop desktop_;
     Win32WindowFocus windowFocus_;
     ForegroundHandoff foreground_{desktop_, windowFocus_};
+    Win32ProcessIntegrity integrity_;
+    TrayNoticeRelay trayNotice_;
+    KeyTargetCheck keyTargets_{KeyTargetPorts{integrity_, desktop_, trayNotice_, log_}};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
     ScratchpadTrailRelay scratchpadTrail_;

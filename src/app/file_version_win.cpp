@@ -1,28 +1,32 @@
 #include "app/file_version_win.h"
 
-#include "platform/win32/process_paths.h"
+#include "platform/win32/window_base.h"
 
 #include <windows.h>
 
-#include <vector>
+#include <cstdint>
+#include <span>
 
 namespace flickmark {
+namespace {
 
+const wchar_t* const kVersionResourceType = MAKEINTRESOURCEW(16); // RT_VERSION, in its wide form
+
+} // namespace
+
+// Read straight from the module's own resources rather than through the version library, so that the
+// program loads no library at start that a file planted beside it could stand in for.
 std::optional<VersionText> ownFileVersion() {
-    const std::wstring path = win32::executablePath();
-    DWORD ignored = 0;
-    const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0)
+    const HMODULE module = win32::moduleInstance();
+    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(VS_VERSION_INFO), kVersionResourceType);
+    if (!found)
         return std::nullopt;
-    std::vector<unsigned char> block(size);
-    if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
+    const HGLOBAL loaded = ::LoadResource(module, found);
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    if (!bytes)
         return std::nullopt;
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    if (!::VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed ||
-        length < sizeof(VS_FIXEDFILEINFO))
-        return std::nullopt;
-    return versionText(fixed->dwFileVersionMS, fixed->dwFileVersionLS);
+    return versionTextFromResource(
+        std::span(static_cast<const std::uint8_t*>(bytes), ::SizeofResource(module, found)));
 }
 
 } // namespace flickmark

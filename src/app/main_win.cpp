@@ -43,6 +43,9 @@ flickmark::ReachableDataFolder chooseDataFolder() {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Libraries loaded from here on by name, ours or the system's on our behalf, come from the system folder
+    // only, never from the executable's folder or the current one, where a planted file could wait.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // A second start asks the running copy to show its gestures window, and ends at once.
     const flickmark::SingleInstance instance;
     if (!instance.first())

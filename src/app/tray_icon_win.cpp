@@ -62,6 +62,25 @@ bool TrayIcon::update(bool gesturesOn) {
     return updated;
 }
 
+bool TrayIcon::showNotice(const std::wstring& title, const std::wstring& text) {
+    if (!shown_)
+        return false;
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = window_;
+    icon.uID = kIconId;
+    icon.uFlags = NIF_INFO;
+    icon.dwInfoFlags = NIIF_WARNING;
+    const auto copyCut = [](const std::wstring& from, auto& to) {
+        const std::size_t length = std::min(from.size(), std::size(to) - 1);
+        from.copy(to, length);
+        to[length] = L'\0';
+    };
+    copyCut(title, icon.szInfoTitle);
+    copyCut(text, icon.szInfo);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &icon) != FALSE;
+}
+
 void TrayIcon::remove() {
     NOTIFYICONDATAW icon{};
     icon.cbSize = sizeof icon;

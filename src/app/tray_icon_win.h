@@ -27,6 +27,10 @@ public:
     bool update(bool gesturesOn) override;
     void remove() override;
 
+    // A warning balloon from the icon, while it is shown; the shell cuts a title beyond 63 characters and a
+    // text beyond 255. Returns whether the shell took it.
+    bool showNotice(const std::wstring& title, const std::wstring& text);
+
     // The pictures at the size the shell shows now (after a change of scaling).
     void reloadPictures();
 

@@ -53,6 +53,9 @@ public:
     MonitoringSwitch& monitoringSwitch() { return *switch_; }
     bool menuOpen() const { return busy_; }
 
+    // A balloon from the icon (UTF-8 texts); nothing while the icon is not shown.
+    void showNotice(const std::string& title, const std::string& text);
+
     // The program is ending: the watch stops, an open tray menu closes, the icon goes.
     void stopWatching();
     void closeMenu() noexcept;

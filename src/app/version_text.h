@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,10 @@ struct VersionText {
 // From the file version of a version resource, given as its two 32-bit words (four 16-bit numbers, the most
 // significant first): the first three numbers joined by points, and the fourth as the build number.
 VersionText versionText(std::uint32_t fileVersionMs, std::uint32_t fileVersionLs);
+
+// From the bytes of a version resource as the executable carries it (its root block "VS_VERSION_INFO" and the
+// fixed file information that block holds); none when the bytes are not such a block.
+std::optional<VersionText> versionTextFromResource(std::span<const std::uint8_t> resource);
 
 // The tray icon's tip: "Flickmark v" + version, or "Flickmark" when the version is not known.
 std::string trayTipText(std::string_view version);

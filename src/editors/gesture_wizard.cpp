@@ -73,7 +73,7 @@ std::optional<std::string> GestureWizard::refusal() const {
             return "Cannot use " + gesture_.displayName() + ". Gesture already exists.";
     }
     if (page_ == WizardPage::Program) {
-        if (FieldCheck check = program_.checkProgram(); !check.ok)
+        if (FieldCheck check = program_.check(); !check.ok)
             return std::move(check.message);
     }
     return std::nullopt;

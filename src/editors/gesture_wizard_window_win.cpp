@@ -85,12 +85,23 @@ GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std:
 }
 
 void GestureWizardWindow::initialise() {
-    gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
-    keystrokeFrame_ = std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEditor(), deps_.nestedLoops);
-    listFrame_ = std::make_unique<KeystrokeListFrame>(hwnd(), model_.keystrokeListEditor(),
-                                                      deps_.keystrokeDialog, deps_.nestedLoops);
-    programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
-                                                   deps_.nestedLoops, deps_.log);
+    editors_.make("direction buttons", [this] {
+        gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
+    });
+    editors_.make("keystroke", [this] {
+        keystrokeFrame_ =
+            std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEditor(), deps_.nestedLoops);
+    });
+    editors_.make("keystroke list", [this] {
+        listFrame_ = std::make_unique<KeystrokeListFrame>(hwnd(), model_.keystrokeListEditor(),
+                                                          deps_.keystrokeDialog, deps_.nestedLoops);
+    });
+    editors_.make("program", [this] {
+        programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
+                                                       deps_.nestedLoops, deps_.log);
+    });
+    if (!editors_.complete())
+        return;
     // Each editor goes where its host marks the place, and after it in the Tab order.
     const std::pair<HWND, int> placements[] = {{gesturePage_->hwnd(), IDC_WIZARD_GESTURE_HOST},
                                                {keystrokeFrame_->hwnd(), IDC_WIZARD_KEYSTROKE_HOST},
@@ -103,8 +114,15 @@ void GestureWizardWindow::initialise() {
     showPage();
 }
 
+bool GestureWizardWindow::refusesToOpen() {
+    const std::optional<std::string> refusal = editors_.openingRefusal("gesture wizard");
+    if (refusal)
+        deps_.log.append(*refusal);
+    return refusal.has_value();
+}
+
 std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vector<std::string>& existing) {
-    if (running_)
+    if (running_ || refusesToOpen())
         return std::nullopt;
     model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled());
     std::optional<WizardResult> result = run();
@@ -116,7 +134,7 @@ std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vect
 std::optional<GestureDefinition> GestureWizardWindow::editGesture(const GestureDefinition& current,
                                                                   EditStart start,
                                                                   const std::vector<std::string>& existing) {
-    if (running_)
+    if (running_ || refusesToOpen())
         return std::nullopt;
     for (const std::string& line :
          model_.startEdit(current, start, existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled()))
@@ -185,7 +203,7 @@ void GestureWizardWindow::showPage() {
     for (std::size_t page = 0; page < kWizardPageCount; ++page)
         for (const int id : kPageControls[page])
             ::ShowWindow(item(id), page == current ? SW_SHOWNA : SW_HIDE);
-    if (gesturePage_) {
+    if (editors_.complete()) {
         const auto place = [this](HWND frame, WizardPage page) {
             ::ShowWindow(frame, model_.page() == page ? SW_SHOWNA : SW_HIDE);
         };

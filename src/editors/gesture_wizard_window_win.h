@@ -7,6 +7,7 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
+#include "editors/embedded_editors.h"
 #include "editors/gesture_editor_page_win.h"
 #include "editors/gesture_wizard.h"
 #include "editors/keystroke_dialog_win.h"
@@ -53,6 +54,8 @@ public:
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void initialise();
+    // True, after one log line, when the editors were not all made: the wizard then does not open.
+    bool refusesToOpen();
     std::optional<WizardResult> run();
     void showPage();
     void placeFocus();
@@ -64,6 +67,7 @@ private:
 
     Dependencies deps_;
     GestureWizard model_;
+    EmbeddedEditors editors_;
     std::unique_ptr<GestureEditorPage> gesturePage_;
     std::unique_ptr<KeystrokeFrame> keystrokeFrame_;
     std::unique_ptr<KeystrokeListFrame> listFrame_;

@@ -23,11 +23,13 @@ void ProgramEdit::setAction(std::string_view actionText) {
     std::string rest(actionText);
     program_ = takeToken(rest, "|");
     parameters_ = std::move(rest);
+    storedParameters_ = parameters_;
 }
 
 void ProgramEdit::clear() {
     program_.clear();
     parameters_.clear();
+    storedParameters_.clear();
 }
 
 FieldCheck ProgramEdit::checkProgram() const {
@@ -35,6 +37,22 @@ FieldCheck ProgramEdit::checkProgram() const {
         return {false, "A program or file name cannot contain \"|\". Put the parameters in "
                        "\"Optional Parameters\"."};
     return {};
+}
+
+FieldCheck ProgramEdit::checkParameters() const {
+    if (parameters_.find('|') == std::string::npos)
+        return {};
+    if (parameters_ == storedParameters_)
+        return {true, "The program gets the parameters only up to \"|\": the gesture file ends them there."};
+    return {false, "Parameters cannot contain \"|\": the gesture file ends them there, and the rest would be "
+                   "lost."};
+}
+
+FieldCheck ProgramEdit::check() const {
+    FieldCheck program = checkProgram();
+    if (!program.ok)
+        return program;
+    return checkParameters();
 }
 
 } // namespace flickmark

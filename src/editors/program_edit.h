@@ -38,6 +38,11 @@ public:
 
     // The program cannot hold "|", which separates it from the parameters in the stored text.
     FieldCheck checkProgram() const;
+    // Nor can the parameters take one: the stored text ends them there, so the rest would never reach the
+    // program. Parameters stored with one already are kept as they were; the check passes with a note then.
+    FieldCheck checkParameters() const;
+    // Both fields, the program's first: what the page shows under them, and whether the text can be stored.
+    FieldCheck check() const;
 
     // The folder a Browse menu item starts the file chooser in; "" when the system cannot name it (the
     // chooser then starts where it likes).
@@ -50,6 +55,7 @@ public:
 private:
     std::string program_;
     std::string parameters_;
+    std::string storedParameters_; // as the last setAction found them
 };
 
 } // namespace flickmark

@@ -64,9 +64,9 @@ void ProgramFrame::onFieldChanged(int id) {
 }
 
 void ProgramFrame::showCheck() {
-    const FieldCheck check = model_.checkProgram();
+    const FieldCheck check = model_.check();
     std::wstring message;
-    if (!check.ok)
+    if (!check.message.empty())
         message = win32::widen(check.message);
     else if (programInexact_ || parametersInexact_)
         message = kInexactMessage;

@@ -90,9 +90,11 @@ bool GestureDispatcher::execute(const std::string& gesture) {
         return true;
     }
     const std::string display = actionDisplayText(actionTypeText(ActionType::MultipleKeystrokes), action);
-    ports_.log.append("run keystrokes " + display);
     if (listener_)
         listener_->ranKeystrokes(gesture, display);
+    if (!ports_.keyTargets.keysReach(ports_.desktop.foregroundWindow(), display))
+        return true;
+    ports_.log.append("run keystrokes " + display);
     letHandOffSettle();
     if (ports_.keystrokes.sendKeystrokeList(action) == KeystrokeListResult::Malformed)
         ports_.log.append("Gesture " + gesture + " (" + gestureDisplayName(gesture) +

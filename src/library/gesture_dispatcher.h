@@ -4,6 +4,7 @@
 #pragma once
 
 #include "actions/foreground_handoff.h"
+#include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
 #include "base/diagnostic_log.h"
@@ -40,6 +41,7 @@ struct DispatcherPorts {
     ProgramLauncher& programs;
     GestureLibraryStore& store;
     DiagnosticLog& log;
+    KeyTargetCheck& keyTargets; // keys are not sent where Windows would drop them
 };
 
 struct LookupOptions {

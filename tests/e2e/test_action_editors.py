@@ -1,11 +1,12 @@
 """The action editors inside the gesture wizard, end to end: the key field of the keystroke page captures
 Enter, Escape, Alt+F4 and F10 (it shows them and the wizard stays open); the keystroke list's "Add
 Keystroke" opens the "Flickmark keystroke" dialog, whose key field captures Escape and Enter the same way,
-names a media key, keypad Enter and the right Ctrl, Set appends the keystroke and Cancel adds nothing. A list built from the list's examples menu and a program
-picked in the file chooser are saved by Finish and run when their gestures are drawn over the probe; a double
-click on a row of the gestures window opens the wizard on that gesture's action. Screenshots of the keystroke
-dialog and of the list page with its entries at 100 % and 150 %, and of the filled list and program pages
-(the wizard's own tests photograph every page)."""
+names a media key, keypad Enter and the right Ctrl, Set appends the keystroke and Cancel adds nothing. A list
+built from the list's examples menu and a program picked in the file chooser are saved by Finish and run when
+their gestures are drawn over the probe (a "|" typed into the program's parameters gets a note until it goes
+again); a double click on a row of the gestures window opens the wizard on that gesture's action. Screenshots
+of the keystroke dialog and of the list page with its entries at 100 % and 150 %, and of the filled list and
+program pages (the wizard's own tests photograph every page)."""
 
 import shutil
 import unittest
@@ -20,7 +21,7 @@ DIALOG = "Flickmark keystroke"
 # Control ids of the action editors.
 KEY_FIELD, KEY_SET, KEY_CANCEL = 611, 615, 616
 KEYSTROKE_LIST, ADD_KEYSTROKE, LIST_EXAMPLES = 630, 631, 632
-PROGRAM_PATH, PROGRAM_BROWSE, PROGRAM_PARAMETERS = 651, 652, 655
+PROGRAM_PATH, PROGRAM_BROWSE, PROGRAM_CHECK, PROGRAM_PARAMETERS = 651, 652, 653, 655
 # The file chooser and its file name field.
 CHOOSER, CHOOSER_NAME = "Open", 0x47C
 # Steps of Down then Right, and of Up then Left: the harness's Up and Right steps mirrored.
@@ -207,6 +208,14 @@ class ActionEditorsEndToEnd(ActionEditorsCase):
         self.session.xdotool("type", parameters)
         harness.wait_until(lambda: self.wizard(PROGRAM_PARAMETERS, "text") == parameters + "\n", 5.0,
                            "the parameters", lambda: repr(self.wizard(PROGRAM_PARAMETERS, "text")))
+        # The gesture file would end the parameters at a "|": one typed there gets a note, and goes again.
+        self.session.xdotool("type", " | more")
+        harness.wait_until(lambda: self.wizard(PROGRAM_CHECK, "text").startswith('Parameters cannot contain "|"'),
+                           5.0, "the note on the parameters", lambda: repr(self.wizard(PROGRAM_CHECK, "text")))
+        self.session.screenshot("wizard-program-parameter-bar-100", self.wizard_box())
+        self.session.key(*["BackSpace"] * len(" | more"))
+        harness.wait_until(lambda: self.wizard(PROGRAM_CHECK, "text") == "\n", 5.0, "the note to go",
+                           lambda: repr(self.wizard(PROGRAM_CHECK, "text")))
         self.session.screenshot("wizard-program-filled-100", self.wizard_box())
         saved = MY_GESTURES + (f"[02]\r\nActionType=Run Program / File\r\nAction={program}|{parameters}\r\n"
                                .encode("cp1252"))

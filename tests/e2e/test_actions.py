@@ -195,6 +195,33 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         flickmark.log.wait_for("run program " + action, mark)
         second_log.wait_for("ready", timeout=10.0)
 
+    def test_missing_program_with_a_blank_in_its_path_starts_nothing_not_even_a_program_at_its_first_word(self):
+        # "<data>\planted tools\tool.exe" is gone; read as a command line without quotes it would start
+        # "<data>\planted.exe", which is there.
+        planted = self.data_dir / "planted.exe"
+        shutil.copy2(self.session.programs.tool("start_mark"), planted)
+        mark_file = Path(str(planted) + ".started")
+        mark_file.unlink(missing_ok=True)
+        program = harness.windows_path(self.data_dir) + r"\planted tools\tool.exe"
+        harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Run Program / File", program + "|")})
+        flickmark = self.start_flickmark()
+
+        mark, _ = self.draw_up_right(flickmark)
+        flickmark.log.wait_for("run program " + program + "|", mark)
+        failure = flickmark.log.wait_for("Unable to open " + program + " (shell result ", mark)
+        self.assertIn('"' + harness.windows_path(self.data_dir) + r'\planted" is no program file', failure)
+        # An absence has no event to wait for: the planted program would have written its mark within a
+        # moment of its start, so two seconds of nothing stand for never.
+        try:
+            harness.wait_until(mark_file.exists, 2.0, "the planted program's mark")
+        except harness.WaitTimeout:
+            pass
+        else:
+            self.fail("the planted program ran: " + mark_file.read_text(errors="replace"))
+        unable = [line for _, lines in flickmark.log.history() for line in lines if line.startswith("Unable to ")]
+        self.assertEqual(sorted(set(unable)), [failure], flickmark.log.describe())
+
     def test_data_folder_named_outside_the_code_page_is_reached_by_its_short_name(self):
         # Greek and CJK letters: outside Wine's ANSI code page 1252, so the folder's own name cannot be used.
         folder = self.session.work_dir / "\u0394\u03b5\u03b4\u03bf\u03bc\u03ad\u03bd\u03b1 \u6570\u636e"

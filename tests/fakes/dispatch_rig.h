@@ -3,12 +3,14 @@
 #pragma once
 
 #include "actions/foreground_handoff.h"
+#include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
 #include "base/diagnostic_log.h"
 #include "fakes/fake_clipboard.h"
 #include "fakes/fake_file_system.h"
 #include "fakes/fake_input.h"
+#include "fakes/fake_key_target.h"
 #include "fakes/fake_launcher.h"
 #include "fakes/fake_timer.h"
 #include "fakes/fake_window_stack.h"
@@ -98,8 +100,12 @@ struct DispatchRig {
     KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs,
                                log, dataFolder};
     GestureLibraryStore store{files, codePage, log, dataFolder};
+    FakeProcessIntegrity integrity;
+    RecordingTrayNotice notices;
+    KeyTargetCheck keyTargets{KeyTargetPorts{integrity, windows, notices, log}};
     GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus,
-                                                 scratchpad, foreground, keystrokes, programs, store, log}};
+                                                 scratchpad, foreground, keystrokes, programs, store, log,
+                                                 keyTargets}};
 };
 
 } // namespace flickmark

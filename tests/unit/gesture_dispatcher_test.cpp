@@ -105,6 +105,34 @@ TEST_F(GestureDispatcherTest, MalformedKeystrokeTextSendsNothingAndNamesTheGestu
     EXPECT_TRUE(logHas("0x0041A"));
 }
 
+// Windows drops keys sent into a program run as administrator; the log must not claim they were sent.
+TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLoggedAndNoticed) {
+    rig.addFile("Gestures_probe.exe.ini", section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
+                                              section("01", "Run Program / File", "C:\\Tools\\app.exe|-x"));
+    rig.integrity.elevated.insert(rig.windows.foreground);
+    rig.dispatcher.runGesture("03", false);
+    rig.dispatcher.lookupAndRun("03");
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    EXPECT_FALSE(logHas("run keystrokes"));
+    EXPECT_TRUE(logHas("Keystrokes CTRL+C | F5 not sent: probe.exe runs as administrator"));
+    ASSERT_EQ(rig.notices.shown.size(), 1u);
+    EXPECT_EQ(rig.notices.shown[0].title, "Keys not sent to probe.exe");
+
+    // Starting a program is no input: it still runs.
+    rig.dispatcher.runGesture("01", false);
+    EXPECT_EQ(rig.launcher.processCalls.size(), 1u);
+
+    // The window that counts is the one in front when the keys would go: here the hand-off brings the
+    // elevated probe back from behind one of our own windows.
+    rig.setForeground("flickmark.exe");
+    rig.dispatcher.runGesture("03", false);
+    EXPECT_TRUE(rig.keyboard.events.empty());
+
+    rig.integrity.elevated.clear();
+    rig.dispatcher.runGesture("03", false);
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x11, 0x43, 0x74}));
+}
+
 TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShell) {
     rig.addFile("Gestures_probe.exe.ini",
                 section("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +

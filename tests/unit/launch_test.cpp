@@ -89,30 +89,65 @@ TEST_F(LaunchTest, BracketsInAPathAreNeverReadAsKeys) {
     EXPECT_EQ(launcher.shellCalls, (ShellCalls{{0x55, "C:\\Games\\[TAB]\\a.exe"}}));
 }
 
-TEST_F(LaunchTest, ShellRunTrimsAndFallsBackToACommandLineAtThirtyTwoOrBelow) {
+TEST_F(LaunchTest, ShellRunTrimsTheText) {
     EXPECT_EQ(programs.shellRun(0x9, " \t C:\\docs\\a b.txt \r\n"), 0u);
     EXPECT_EQ(launcher.shellCalls, (ShellCalls{{0x9, "C:\\docs\\a b.txt"}}));
     EXPECT_EQ(programs.shellRun(0x9, " \t\r\n"), 0u);
     EXPECT_EQ(launcher.shellCalls.size(), 1u);
     EXPECT_TRUE(launcher.processCalls.empty());
+}
 
-    launcher.shellResult = 2; // file not found: the text is a program with arguments
-    EXPECT_EQ(programs.shellRun(0, "notepad.exe C:\\a.txt"), 0u);
-    EXPECT_EQ(launcher.processCalls, (ProcessCalls{{"notepad.exe C:\\a.txt", normalNewGroup}}));
-    EXPECT_TRUE(log.lines().empty());
-
-    launcher.shellResult = 32; // 32 is still a failure
-    launcher.processCalls.clear();
-    programs.shellRun(0, "x");
-    EXPECT_EQ(launcher.processCalls.size(), 1u);
+// What the shell cannot open (a result of 32 or below) is read as a program followed by its arguments; only
+// the program its first part names may start, never a shorter part of a path that could be a planted one.
+TEST_F(LaunchTest, ShellRunFallsBackOnlyToTheProgramTheTextNames) {
+    const struct {
+        std::intptr_t shellResult;
+        const char* text;
+        const char* commandLine; // nullptr: nothing starts
+    } table[] = {
+        {2, "notepad.exe C:\\a.txt", "notepad.exe C:\\a.txt"},
+        {32, "x.exe", "x.exe"}, // 32 is still a failure
+        {2, "C:\\Tools\\app.exe -x \"a b\"", "C:\\Tools\\app.exe -x \"a b\""},
+        {2, "\"C:\\Program Files\\app.exe\" -x", "\"C:\\Program Files\\app.exe\" -x"},
+        {2, "\"C:\\My Tools\\tool.exe", "\"C:\\My Tools\\tool.exe\""}, // no closing quote
+        {2, "C:\\Batch\\RUN.Cmd arg", "C:\\Batch\\RUN.Cmd arg"},
+        {2, "notepad.exe\tC:\\a.txt", "notepad.exe\tC:\\a.txt"},
+        // A path with blanks that names nothing: its first word is no program of its own.
+        {2, "D:\\My Tools\\tool.exe", nullptr},
+        {2, "My Tools\\tool.exe", nullptr},
+        {31, "C:\\notes\\to do.xyz", nullptr},
+        {2, "C:\\notes\\to.do list.txt", nullptr},
+        {2, "\"D:\\My Tools\\tool\" -x", nullptr},
+        {2, "\"\" x.exe", nullptr},
+        {2, "notepad C:\\a.txt", nullptr}, // without its extension the system would look for another file
+        {2, "C:\\a.exe.\\b c", nullptr},
+    };
+    for (const auto& row : table) {
+        launcher.processCalls.clear();
+        launcher.shellResult = row.shellResult;
+        const std::size_t logged = log.lines().size();
+        const std::uint32_t result = programs.shellRun(0, row.text);
+        if (row.commandLine) {
+            EXPECT_EQ(result, 0u) << row.text;
+            EXPECT_EQ(launcher.processCalls, (ProcessCalls{{row.commandLine, normalNewGroup}})) << row.text;
+            EXPECT_EQ(log.lines().size(), logged) << row.text;
+        } else {
+            EXPECT_EQ(result, 2u) << row.text;
+            EXPECT_TRUE(launcher.processCalls.empty()) << row.text;
+            EXPECT_EQ(log.lines().size(), logged + 1) << row.text;
+        }
+    }
+    EXPECT_EQ(log.lines().back(),
+              "Unable to open C:\\a.exe.\\b c (shell result 2); not started as a command "
+              "either: \"C:\\a.exe.\\b\" is no program file (.exe, .com, .scr, .bat or .cmd)");
 }
 
 TEST_F(LaunchTest, FailedStartsReturnTheErrorAndLogOneLine) {
     launcher.shellResult = 31;
     launcher.processResult = {false, 2};
-    EXPECT_EQ(programs.shellRun(0, "C:\\a.txt"), 2u);
+    EXPECT_EQ(programs.shellRun(0, "C:\\a.exe -x"), 2u);
     ASSERT_EQ(log.lines().size(), 1u);
-    EXPECT_EQ(log.lines()[0], "Unable to open C:\\a.txt (shell result 31, error 2)");
+    EXPECT_EQ(log.lines()[0], "Unable to open C:\\a.exe -x (shell result 31, error 2)");
 
     EXPECT_FALSE(programs.runProgramAction("missing.exe|-x"));
     ASSERT_EQ(log.lines().size(), 2u);
@@ -120,6 +155,16 @@ TEST_F(LaunchTest, FailedStartsReturnTheErrorAndLogOneLine) {
 
     EXPECT_FALSE(programs.runProgramAction("missing.exe|"));
     EXPECT_EQ(log.lines().size(), 3u);
+}
+
+// A program action without parameters whose file is gone starts nothing, even with a program planted at
+// the first word of its path.
+TEST_F(LaunchTest, MissingProgramWithBlanksInItsPathStartsNothing) {
+    launcher.shellResult = 2;
+    EXPECT_FALSE(programs.runProgramAction("%ProgramFiles%\\Old Tool\\tool.exe|"));
+    EXPECT_EQ(launcher.shellCalls, (ShellCalls{{0x55, "C:\\Program Files\\Old Tool\\tool.exe"}}));
+    EXPECT_TRUE(launcher.processCalls.empty());
+    EXPECT_EQ(log.lines().size(), 1u);
 }
 
 } // namespace

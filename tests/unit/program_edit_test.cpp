@@ -1,3 +1,4 @@
+#include "editors/gesture_wizard.h"
 #include "editors/program_edit.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,69 @@ TEST(ProgramEdit, StoredTextRoundTrips) {
         EXPECT_EQ(edit.parameters(), row.parameters) << row.stored;
         EXPECT_EQ(edit.actionText(), row.written) << row.stored;
     }
+}
+
+// The stored text ends the parameters at "|": a typed one is refused, one the file held already is kept
+// with a note, and a "|" in the program is named first.
+TEST(ProgramEdit, FieldsRefuseABarTypedIntoThem) {
+    const std::string programRefused =
+        "A program or file name cannot contain \"|\". Put the parameters in \"Optional Parameters\".";
+    const std::string parametersRefused =
+        "Parameters cannot contain \"|\": the gesture file ends them there, and the rest would be lost.";
+    const std::string storedNote =
+        "The program gets the parameters only up to \"|\": the gesture file ends them there.";
+    const struct {
+        const char* stored;
+        const char* program;    // nullptr: as stored
+        const char* parameters; // nullptr: as stored
+        bool ok;
+        const std::string& message;
+    } table[] = {
+        {"cmd.exe|", nullptr, "/c dir | more", false, parametersRefused},
+        {"", "cmd.exe", "|", false, parametersRefused},
+        {"cmd.exe|/c dir | more", nullptr, nullptr, true, storedNote},
+        {"cmd.exe|/c dir | more", nullptr, "/c dir | more /s", false, parametersRefused},
+        {"cmd.exe|/c dir | more", nullptr, "/c dir", true, std::string()},
+        {"cmd.exe|/c dir | more", "cmd.exe|x", nullptr, false, programRefused},
+        {"cmd.exe|-x", nullptr, nullptr, true, std::string()},
+    };
+    for (const auto& row : table) {
+        ProgramEdit edit;
+        edit.setAction(row.stored);
+        if (row.program)
+            edit.setProgram(row.program);
+        if (row.parameters)
+            edit.setParameters(row.parameters);
+        const FieldCheck check = edit.check();
+        EXPECT_EQ(check.ok, row.ok) << row.stored << " / " << edit.actionText();
+        EXPECT_EQ(check.message, row.message) << row.stored << " / " << edit.actionText();
+    }
+
+    // A new action starts from nothing stored: a "|" is refused even after a stored one was shown before.
+    ProgramEdit edit;
+    edit.setAction("cmd.exe|/c dir | more");
+    edit.clear();
+    edit.setParameters("/c dir | more");
+    EXPECT_FALSE(edit.check().ok);
+}
+
+TEST(ProgramEdit, WizardStaysOnTheProgramPageWhileTheParametersHoldATypedBar) {
+    GestureWizard wizard;
+    wizard.startNew({}, false);
+    wizard.gestureEditor().click(dir::Up);
+    wizard.next();
+    wizard.selectActionType(ActionType::RunProgram);
+    wizard.next();
+    ASSERT_EQ(wizard.page(), WizardPage::Program);
+    wizard.programEditor().setProgram("cmd.exe");
+    wizard.programEditor().setParameters("/c dir | more");
+    EXPECT_EQ(
+        wizard.next(),
+        "Parameters cannot contain \"|\": the gesture file ends them there, and the rest would be lost.");
+    EXPECT_EQ(wizard.page(), WizardPage::Program);
+    wizard.programEditor().setParameters("/c dir");
+    EXPECT_EQ(wizard.next(), std::nullopt);
+    EXPECT_EQ(wizard.page(), WizardPage::Summary);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -68,6 +69,65 @@ TEST(VersionTextTest, ThreeNumbersAndTheBuildFromTheFileVersion) {
     }
     EXPECT_EQ(trayTipText("2.1.0"), "Flickmark v2.1.0");
     EXPECT_EQ(trayTipText(""), "Flickmark");
+}
+
+// A version resource as the resource compiler lays it out: the root block's header and key, padding, the
+// fixed file information, then a child block (here only some bytes standing for it).
+std::vector<std::uint8_t> versionResource(std::uint32_t ms, std::uint32_t ls) {
+    std::vector<std::uint8_t> bytes;
+    const auto put16 = [&](unsigned value) {
+        bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(value >> 8 & 0xFF));
+    };
+    const auto put32 = [&](std::uint32_t value) {
+        put16(value & 0xFFFF);
+        put16(value >> 16);
+    };
+    put16(0); // the length, set below
+    put16(52);
+    put16(0);
+    for (const char c : std::string("VS_VERSION_INFO"))
+        put16(static_cast<unsigned>(c));
+    put16(0);
+    put16(0); // padding to 32 bits
+    put32(0xFEEF04BD);
+    put32(0x00010000);
+    put32(ms);
+    put32(ls);
+    put32(ms); // product version
+    put32(ls);
+    for (int i = 0; i < 7; ++i)
+        put32(0);
+    bytes.insert(bytes.end(), 20, 0xAB);
+    bytes[0] = static_cast<std::uint8_t>(bytes.size());
+    return bytes;
+}
+
+TEST(VersionTextTest, ReadFromTheVersionResourceOnlyWhenItIsOne) {
+    const std::vector<std::uint8_t> good = versionResource(0x00020001, 0x00000025);
+    const auto text = versionTextFromResource(good);
+    ASSERT_TRUE(text.has_value());
+    EXPECT_EQ(text->version, "2.1.0");
+    EXPECT_EQ(text->build, " build 37");
+
+    const struct {
+        const char* what;
+        std::function<void(std::vector<std::uint8_t>&)> spoil;
+    } table[] = {
+        {"empty", [](auto& b) { b.clear(); }},
+        {"cut inside the fixed information", [](auto& b) { b.resize(80); }},
+        {"longer than the bytes", [](auto& b) { b[0] = static_cast<std::uint8_t>(b.size() + 1); }},
+        {"shorter than its header and value", [](auto& b) { b[0] = 60; }},
+        {"no value", [](auto& b) { b[2] = 0; }},
+        {"another key", [](auto& b) { b[6] = 'W'; }},
+        {"key without its zero", [](auto& b) { b[36] = 'X'; }},
+        {"wrong signature", [](auto& b) { b[40] ^= 1; }},
+    };
+    for (const auto& row : table) {
+        std::vector<std::uint8_t> bytes = good;
+        row.spoil(bytes);
+        EXPECT_FALSE(versionTextFromResource(bytes).has_value()) << row.what;
+    }
 }
 
 // The switch wired to a real recognizer on virtual time, as the tray wires it.

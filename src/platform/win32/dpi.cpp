@@ -3,12 +3,33 @@
 #include <shellscalingapi.h>
 
 namespace flickmark::win32 {
+namespace {
+
+using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
+
+// The monitor's DPI comes from shcore.dll, which is not among the system's known libraries: imported, it
+// would be looked for beside the executable first. So it is loaded from the system folder, once, on first
+// use; null when the system has no such function.
+GetDpiForMonitorFunction getDpiForMonitor() noexcept {
+    static const GetDpiForMonitorFunction function = []() -> GetDpiForMonitorFunction {
+        const HMODULE library = ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!library)
+            return nullptr;
+        return reinterpret_cast<GetDpiForMonitorFunction>(
+            reinterpret_cast<void*>(::GetProcAddress(library, "GetDpiForMonitor")));
+    }();
+    return function;
+}
+
+} // namespace
 
 UINT dpiAtPoint(POINT p) noexcept {
     const HMONITOR monitor = ::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST);
+    const GetDpiForMonitorFunction dpiForMonitor = getDpiForMonitor();
     UINT dpiX = 0;
     UINT dpiY = 0;
-    if (monitor && SUCCEEDED(::GetDpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) && dpiX > 0)
+    if (monitor && dpiForMonitor && SUCCEEDED(dpiForMonitor(monitor, MDT_EFFECTIVE_DPI, &dpiX, &dpiY)) &&
+        dpiX > 0)
         return dpiX;
     return kDefaultDpi;
 }
