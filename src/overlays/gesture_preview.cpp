@@ -8,6 +8,7 @@
 #include <limits>
 #include <map>
 #include <span>
+#include <utility>
 
 namespace flickmark {
 namespace {
@@ -269,7 +270,8 @@ int towards(int from, int to) {
     return (to > from) - (to < from);
 }
 
-// The near edge of the i-th ellipsis square (from 1) on one axis, `side` wide, going `sign` from `from`.
+// Where the i-th ellipsis square (from 1) lies on one axis: `side` wide, beginning 2 * side * i from `from`
+// in the direction `sign`, or centred on `from` when the stroke does not move along this axis.
 std::pair<int, int> ellipsisSquare(int from, int sign, int i, int side) {
     const int lead = 2 * side * i;
     if (sign > 0)
