@@ -2,9 +2,11 @@
 
 #include "editors/arrow_glyph_win.h"
 #include "editors/gesture_editor_ids.h"
+#include "platform/win32/controls/hints.h"
 #include "platform/win32/text_convert.h"
 
 #include <array>
+#include <utility>
 
 namespace flickmark {
 namespace {
@@ -17,6 +19,14 @@ int buttonId(Direction d) {
 
 // Clockwise from the positive x axis, y growing downwards, as screen angles go.
 constexpr std::array<double, kDirectionCount> kArrowDegrees = {270, 90, 180, 0, 315, 225, 45, 135};
+
+// The diagonal buttons name their direction when the pointer rests on them.
+constexpr std::array<std::pair<Direction, const wchar_t*>, 4> kDiagonalHints = {{
+    {dir::NE, L"NorthEast"},
+    {dir::NW, L"NorthWest"},
+    {dir::SE, L"SouthEast"},
+    {dir::SW, L"SouthWest"},
+}};
 
 } // namespace
 
@@ -74,9 +84,13 @@ void GestureEditorPage::drawButton(const DRAWITEMSTRUCT& item) const {
 
 std::optional<INT_PTR> GestureEditorPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+        const win32::Hints hints = win32::Hints::create(hwnd());
+        for (const auto& [direction, hint] : kDiagonalHints)
+            hints.add(item(buttonId(direction)), hint);
         refresh();
         return FALSE; // the wizard places the focus
+    }
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         if (HIWORD(wParam) != BN_CLICKED)

@@ -2,6 +2,7 @@
 
 #include "editors/arrow_glyph_win.h"
 #include "editors/gesture_editor_ids.h"
+#include "platform/win32/controls/scrolling_text.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
@@ -225,7 +226,7 @@ void GestureWizardWindow::showPage() {
     case WizardPage::Summary:
         ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY_TEXT,
                           model_.editMode() ? kEditSummaryText : kNewSummaryText);
-        ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY, joinLines(model_.summary()).c_str());
+        win32::ScrollingText(item(IDC_WIZARD_SUMMARY)).setText(joinLines(model_.summary()).c_str());
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #include "editors/keystroke_controls_win.h"
 
 #include "editors/action_editor_ids.h"
+#include "platform/win32/controls/hints.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
@@ -70,6 +71,7 @@ KeystrokeControls::KeystrokeControls(HWND window, KeystrokeEdit& model, NestedLo
       nestedLoops_(nestedLoops), changed_(std::move(changed)) {
     ::SetWindowSubclass(field_, &KeystrokeControls::fieldProc, kSubclassId,
                         reinterpret_cast<DWORD_PTR>(this));
+    win32::Hints::create(window).add(::GetDlgItem(window, IDC_KEYSTROKE_EXAMPLES), kExamplesHint);
 }
 
 KeystrokeControls::~KeystrokeControls() {

@@ -57,6 +57,8 @@ HeldModifiers heldModifiers() noexcept;
 // Where a button's menu opens: at the cursor moved by `offset` when the cursor is over the button, else
 // below the button (it was pressed from the keyboard).
 POINT menuPosition(HWND button, POINT offset) noexcept;
+// The hint of the buttons that open a menu of examples.
+inline constexpr wchar_t kExamplesHint[] = L"Common Examples";
 // A popup menu of examples, item i with the command id firstId + i; empty when it cannot be made.
 win32::UniqueMenu examplesMenu(std::span<const ExampleMenuItem> examples, UINT firstId);
 

@@ -2,6 +2,7 @@
 
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
+#include "platform/win32/controls/hints.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -26,6 +27,7 @@ void KeystrokeListFrame::onInit() {
     list_ = win32::ListView(item(IDC_KEYSTROKE_LIST));
     list_.setExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.insertColumn(0, L"Keystroke", 0);
+    win32::Hints::create(hwnd()).add(item(IDC_KEYSTROKE_LIST_EXAMPLES), kExamplesHint);
     refresh();
 }
 
@@ -45,8 +47,10 @@ void KeystrokeListFrame::refreshSelecting(int row) {
         entry.pszText = caption.data();
         ::SendMessageW(list_.hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
     }
-    fitColumn();
+    // Fitted once the list redraws again: only then does it show or hide its vertical scroll bar, which
+    // takes its width from the client area.
     ::SendMessageW(list_.hwnd(), WM_SETREDRAW, TRUE, 0);
+    fitColumn();
     ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
     if (row >= 0 && row < list_.rowCount())
         list_.selectRow(row);

@@ -26,6 +26,27 @@ struct Column {
     int width;
 };
 constexpr Column kColumns[] = {{L"Gesture", 200}, {L"Action Type", 130}, {L"Action", 220}};
+constexpr UINT_PTR kListSubclassId = 1;
+
+// The last column fills the rest of the list's width. Beside the vertical scroll bar the columns are a
+// pixel wider than the list at 100 %: the last one gives up some of its width rather than make the list
+// scroll sideways, down to half of it.
+void fillWithLastColumn(HWND list) noexcept {
+    const int narrowest =
+        win32::scaleToDpi(kColumns[std::size(kColumns) - 1].width / 2, win32::dpiOfWindow(list));
+    win32::ListView(list).fillWithLastColumn(narrowest);
+}
+
+// The list's client area changes its width when the list is resized and when its vertical scroll bar comes
+// or goes; the system shows the bar when the rows no longer fit, at times only after the row count was set.
+LRESULT CALLBACK listProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    const LRESULT result = ::DefSubclassProc(list, message, wParam, lParam);
+    if (message == WM_SIZE)
+        fillWithLastColumn(list);
+    else if (message == WM_NCDESTROY)
+        ::RemoveWindowSubclass(list, &listProc, kListSubclassId);
+    return result;
+}
 
 constexpr wchar_t kListHint[] = L"Right-Click to edit";
 constexpr int kKeepCurrentPage = -1;
@@ -99,6 +120,7 @@ void GesturesWindow::initialise() {
     list_.setExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
         list_.insertColumn(i, kColumns[i].title, kColumns[i].width);
+    ::SetWindowSubclass(list_.hwnd(), &listProc, kListSubclassId, 0);
     win32::Button(item(IDC_GESTURES_NEW)).enable(editing_ != nullptr);
 
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
@@ -124,6 +146,7 @@ void GesturesWindow::layoutForDpi() {
     const UINT dpi = win32::dpiOfWindow(hwnd());
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
         list_.setColumnWidth(i, win32::scaleToDpi(kColumns[i].width, dpi));
+    fillWithLastColumn(list_.hwnd());
 
     RECT outer{};
     RECT inner{};

@@ -7,6 +7,8 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <span>
+#include <utility>
 
 namespace flickmark {
 namespace {
@@ -22,9 +24,14 @@ constexpr double kShiftLogical = 8;
 constexpr double kDotHalfLogical = 2;
 constexpr double kMarginLogical = 25; // both ends of an axis together
 
-// While the shift keeps its size, a stroke is never shortened below this many shifts: below it the side-by-
-// side strokes would stand further apart than they are long.
+// A stroke is never drawn shorter than this, so the dots at its ends stay apart and the line between them
+// shows. A gesture too long for the picture at this step shows its first codes and an ellipsis.
+constexpr double kShortestStepLogical = 12;
+// In a picture too small for even that: while the shift keeps its size, a stroke is never shortened below
+// this many shifts, or the side-by-side strokes would stand further apart than they are long.
 constexpr int kShortestStepInShifts = 2;
+// The ellipsis: three squares of the dot's half size, one such square apart, along the next code's stroke.
+constexpr int kEllipsisSquares = 3;
 
 constexpr double kSmallestScale = 0.25;
 constexpr double kLargestScale = 8.0;
@@ -63,14 +70,20 @@ struct Vertex {
     bool segmentEnd = false; // false for the start and for the corner of a joining line
 };
 
+std::vector<Direction> directionCodes(std::string_view gesture) {
+    std::vector<Direction> codes;
+    for (const char c : gesture) {
+        if (c >= '0' && c <= '7')
+            codes.push_back(static_cast<Direction>(c - '0'));
+    }
+    return codes;
+}
+
 // The start, then per code an optional joining corner and the segment's end.
-std::vector<Vertex> walk(std::string_view gesture) {
+std::vector<Vertex> walk(std::span<const Direction> codes) {
     std::vector<Vertex> path(1);
     Direction previous = dir::None;
-    for (const char c : gesture) {
-        if (c < '0' || c > '7')
-            continue;
-        const auto code = static_cast<Direction>(c - '0');
+    for (const Direction code : codes) {
         Vertex next = path.back();
         if (isVertical(previous) && isVertical(code)) {
             ++next.x.shifts;
@@ -154,6 +167,125 @@ int toInt(long long v) {
     return static_cast<int>(v);
 }
 
+struct Sizing {
+    int step = 0;
+    int shift = 0;
+};
+
+// A path and the room it must fit into.
+class PathFit {
+public:
+    PathFit(std::vector<Vertex> path, double roomX, double roomY)
+        : path_(std::move(path)), axisX_(path_, &Vertex::x), axisY_(path_, &Vertex::y), roomX_(roomX),
+          roomY_(roomY) {}
+
+    const std::vector<Vertex>& path() const { return path_; }
+    Span spanX(int step, int shift) const { return axisX_.span(step, shift); }
+    Span spanY(int step, int shift) const { return axisY_.span(step, shift); }
+
+    bool fits(int step, int shift) const {
+        return static_cast<double>(spanX(step, shift).size()) <= roomX_ &&
+               static_cast<double>(spanY(step, shift).size()) <= roomY_;
+    }
+
+    // The longest step of at least `shortest` with which the path fits; 0 when there is none.
+    int stepAtLeast(int shortest, int shift) const {
+        const int measured = measuredStep();
+        if (measured >= shortest && fits(measured, shift))
+            return measured;
+        return longestFitting(shift, shortest, std::max(measured, shortest));
+    }
+
+    // For a picture too small for the shortest step: the whole path, drawn as small as it must be.
+    Sizing squeezed(int shift) const {
+        const int measured = measuredStep();
+        if (fits(measured, shift))
+            return Sizing{measured, shift};
+        const int step = longestFitting(shift, kShortestStepInShifts * shift, measured);
+        if (step > 0)
+            return Sizing{step, shift};
+        // Even short strokes do not fit beside each other: the shift shrinks as much as the path must,
+        // then the step takes what room is left.
+        double factor = 1.0;
+        const long long sizeX = spanX(measured, shift).size();
+        const long long sizeY = spanY(measured, shift).size();
+        if (sizeX > 0)
+            factor = std::min(factor, roomX_ / static_cast<double>(sizeX));
+        if (sizeY > 0)
+            factor = std::min(factor, roomY_ / static_cast<double>(sizeY));
+        const int smallerShift = std::max(1, static_cast<int>(shift * factor));
+        return Sizing{std::max(1, longestFitting(smallerShift, 1, measured)), smallerShift};
+    }
+
+private:
+    // The step the measuring walk suggests: the larger room over the number of steps the path spans. It
+    // measures the larger side only and is an estimate; at least 1.
+    int measuredStep() const {
+        const long long boxSide = std::max(axisX_.span(kMeasureStep, kMeasureShift).size(),
+                                           axisY_.span(kMeasureStep, kMeasureShift).size()) +
+                                  2 * kMeasureBoxWidening;
+        const long long steps = std::max(1LL, nearest(static_cast<double>(boxSide) / kMeasureStep));
+        return std::max(1, toInt(nearest(std::max(roomX_, roomY_) / static_cast<double>(steps)) - 1));
+    }
+
+    // The longest step from `shortest` to `longest` with which the path fits; 0 when there is none.
+    int longestFitting(int shift, int shortest, int longest) const {
+        const long long from =
+            std::min({static_cast<long long>(longest), axisX_.longestStepWithin(roomX_, shift),
+                      axisY_.longestStepWithin(roomY_, shift)});
+        for (long long s = from; s >= shortest; --s) {
+            if (fits(static_cast<int>(s), shift))
+                return static_cast<int>(s);
+        }
+        return 0;
+    }
+
+    std::vector<Vertex> path_;
+    AxisProfile axisX_;
+    AxisProfile axisY_;
+    double roomX_;
+    double roomY_;
+};
+
+// How many leading codes fit at the step `step`, followed by one more code's stroke for the ellipsis;
+// 0 when not even one does.
+std::size_t codesBeforeEllipsis(std::span<const Direction> codes, int step, int shift, double roomX,
+                                double roomY) {
+    const auto fitsWithEllipsis = [&](std::size_t kept) {
+        return PathFit(walk(codes.first(kept + 1)), roomX, roomY).fits(step, shift);
+    };
+    if (codes.size() < 2 || !fitsWithEllipsis(1))
+        return 0;
+    // A longer walk covers a shorter one, so what fits is a prefix: the largest count that fits.
+    std::size_t fitting = 1;
+    std::size_t tooMany = codes.size();
+    while (tooMany - fitting > 1) {
+        const std::size_t middle = fitting + (tooMany - fitting) / 2;
+        (fitsWithEllipsis(middle) ? fitting : tooMany) = middle;
+    }
+    return fitting;
+}
+
+int towards(int from, int to) {
+    return (to > from) - (to < from);
+}
+
+// Where the i-th ellipsis square (from 1) lies on one axis: `side` wide, beginning 2 * side * i from `from`
+// in the direction `sign`, or centred on `from` when the stroke does not move along this axis.
+std::pair<int, int> ellipsisSquare(int from, int sign, int i, int side) {
+    const int lead = 2 * side * i;
+    if (sign > 0)
+        return {from + lead, from + lead + side};
+    if (sign < 0)
+        return {from - lead - side, from - lead};
+    return {from - side / 2, from - side / 2 + side};
+}
+
+Rect cutToPicture(Rect r, int width, int height) {
+    return Rect{std::clamp(r.left, 0, width), std::clamp(r.top, 0, height), std::clamp(r.right, 0, width),
+                std::clamp(r.bottom, 0, height)};
+}
+
 } // namespace
 
 GesturePreview layoutGesturePreview(std::string_view gesture, int width, int height, double scale) {
@@ -161,64 +293,40 @@ GesturePreview layoutGesturePreview(std::string_view gesture, int width, int hei
     preview.width = std::max(0, width);
     preview.height = std::max(0, height);
     preview.scale = std::isfinite(scale) ? std::clamp(scale, kSmallestScale, kLargestScale) : 1.0;
-    const std::vector<Vertex> path = walk(gesture);
-    if (path.size() < 2 || width <= 0 || height <= 0)
+    const std::vector<Direction> codes = directionCodes(gesture);
+    if (codes.empty() || width <= 0 || height <= 0)
         return preview;
-
-    const AxisProfile axisX(path, &Vertex::x);
-    const AxisProfile axisY(path, &Vertex::y);
-
-    // How many steps the path spans, from the measuring walk. A path has at least one step.
-    const long long boxSide = std::max(axisX.span(kMeasureStep, kMeasureShift).size(),
-                                       axisY.span(kMeasureStep, kMeasureShift).size()) +
-                              2 * kMeasureBoxWidening;
-    const long long steps = std::max(1LL, nearest(static_cast<double>(boxSide) / kMeasureStep));
 
     const double margin = kMarginLogical * preview.scale;
     const double roomX = roomFor(width, margin);
     const double roomY = roomFor(height, margin);
+    const int shortest = std::max(1, toInt(nearest(kShortestStepLogical * preview.scale)));
     int shift = std::max(1, toInt(nearest(kShiftLogical * preview.scale)));
-    int step = std::max(1, toInt(nearest(std::max(roomX, roomY) / static_cast<double>(steps)) - 1));
 
-    // The step above measures the larger side only; the path must also fit the other one, and the
-    // measured step count is only an estimate.
-    const auto fits = [&](int s, int h) {
-        return static_cast<double>(axisX.span(s, h).size()) <= roomX &&
-               static_cast<double>(axisY.span(s, h).size()) <= roomY;
-    };
-    // The longest step from `shortest` to `longest` with which the path fits; 0 when there is none.
-    const auto longestFitting = [&](int h, int shortest, int longest) {
-        const long long from = std::min({static_cast<long long>(longest), axisX.longestStepWithin(roomX, h),
-                                         axisY.longestStepWithin(roomY, h)});
-        for (long long s = from; s >= shortest; --s) {
-            if (fits(static_cast<int>(s), h))
-                return static_cast<int>(s);
-        }
-        return 0;
-    };
-    if (!fits(step, shift)) {
-        const int measured = step;
-        step = longestFitting(shift, kShortestStepInShifts * shift, measured);
-        if (step == 0) {
-            // Even short strokes do not fit beside each other: the shift shrinks as much as the path must,
-            // then the step takes what room is left.
-            double factor = 1.0;
-            const long long sizeX = axisX.span(measured, shift).size();
-            const long long sizeY = axisY.span(measured, shift).size();
-            if (sizeX > 0)
-                factor = std::min(factor, roomX / static_cast<double>(sizeX));
-            if (sizeY > 0)
-                factor = std::min(factor, roomY / static_cast<double>(sizeY));
-            shift = std::max(1, static_cast<int>(shift * factor));
-            step = std::max(1, longestFitting(shift, 1, measured));
+    std::size_t drawn = codes.size();
+    PathFit fit(walk(codes), roomX, roomY);
+    int step = fit.stepAtLeast(shortest, shift);
+    if (step == 0) {
+        drawn = codesBeforeEllipsis(codes, shortest, shift, roomX, roomY);
+        if (drawn > 0) {
+            fit = PathFit(walk(std::span(codes).first(drawn + 1)), roomX, roomY);
+            step = fit.stepAtLeast(shortest, shift);
+        } else {
+            drawn = codes.size();
+            const Sizing squeezed = fit.squeezed(shift);
+            step = squeezed.step;
+            shift = squeezed.shift;
         }
     }
     preview.step = step;
     preview.shift = shift;
+    preview.codesDrawn = drawn;
 
-    // Centre the path; what still does not fit (a long path in a tiny picture) is held at the edges.
-    const Span spanX = axisX.span(step, shift);
-    const Span spanY = axisY.span(step, shift);
+    // Centre the path, the ellipsis's stroke included; what still does not fit (a long path in a tiny
+    // picture) is held at the edges.
+    const std::vector<Vertex>& path = fit.path();
+    const Span spanX = fit.spanX(step, shift);
+    const Span spanY = fit.spanY(step, shift);
     const long long originX = (width - 1 - spanX.size()) / 2 - spanX.low;
     const long long originY = (height - 1 - spanY.size()) / 2 - spanY.low;
     const auto place = [&](const Vertex& v) {
@@ -227,15 +335,27 @@ GesturePreview layoutGesturePreview(std::string_view gesture, int width, int hei
     };
     const int dotHalf = std::max(1, toInt(nearest(kDotHalfLogical * preview.scale)));
 
+    // With an ellipsis, the last vertex ends the stroke it stands for; a joining line before it is drawn.
+    const std::size_t lineEnds = drawn < codes.size() ? path.size() - 1 : path.size();
     preview.start = place(path.front());
     Point from = preview.start;
-    for (std::size_t i = 1; i < path.size(); ++i) {
+    for (std::size_t i = 1; i < lineEnds; ++i) {
         const Point to = place(path[i]);
         preview.lines.push_back(PreviewLine{from, to});
         if (path[i].segmentEnd)
-            preview.dots.push_back(Rect{std::max(0, to.x - dotHalf), std::max(0, to.y - dotHalf),
-                                        std::min(width, to.x + dotHalf), std::min(height, to.y + dotHalf)});
+            preview.dots.push_back(cutToPicture(
+                Rect{to.x - dotHalf, to.y - dotHalf, to.x + dotHalf, to.y + dotHalf}, width, height));
         from = to;
+    }
+    if (lineEnds < path.size()) {
+        const Point to = place(path.back());
+        const int signX = towards(from.x, to.x);
+        const int signY = towards(from.y, to.y);
+        for (int i = 1; i <= kEllipsisSquares; ++i) {
+            const auto [left, right] = ellipsisSquare(from.x, signX, i, dotHalf);
+            const auto [top, bottom] = ellipsisSquare(from.y, signY, i, dotHalf);
+            preview.ellipsis.push_back(cutToPicture(Rect{left, top, right, bottom}, width, height));
+        }
     }
     return preview;
 }

@@ -32,7 +32,7 @@ win32::UniquePen createLinePen(double scale) {
 void drawGesturePreview(HDC dc, const GesturePreview& preview) {
     const RECT all{0, 0, preview.width, preview.height};
     ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    if (preview.lines.empty() && preview.dots.empty())
+    if (preview.lines.empty() && preview.dots.empty() && preview.ellipsis.empty())
         return;
 
     const win32::UniquePen pen = createLinePen(preview.scale);
@@ -49,9 +49,11 @@ void drawGesturePreview(HDC dc, const GesturePreview& preview) {
     }
     // The dots last, so no line runs across one.
     const win32::UniqueBrush ink(::CreateSolidBrush(kInk));
-    for (const Rect& dot : preview.dots) {
-        const RECT r{dot.left, dot.top, dot.right, dot.bottom};
-        ::FillRect(dc, &r, ink.get());
+    for (const std::vector<Rect>* squares : {&preview.dots, &preview.ellipsis}) {
+        for (const Rect& square : *squares) {
+            const RECT r{square.left, square.top, square.right, square.bottom};
+            ::FillRect(dc, &r, ink.get());
+        }
     }
 }
 

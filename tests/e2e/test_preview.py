@@ -20,7 +20,7 @@ class GesturePreviewEndToEnd(unittest.TestCase):
     def test_previews_are_whole_and_centred_and_the_popup_shows_the_same_picture(self):
         sheet = start_preview_sheet(self.session)
         image = self.session.screenshot("gesture-previews", sheet.bounds())
-        self.assertEqual(len(sheet.cells), 14, "seven gestures at two scales")
+        self.assertEqual(len(sheet.cells), 16, "eight gestures at two scales")
 
         for cell in sheet.cells:
             with self.subTest(gesture=cell.gesture, scale=cell.scale):

@@ -160,52 +160,89 @@ TEST(GesturePreview, EverythingStaysInsideThePictureWhateverItsSize) {
                                       std::to_string(picture.height) + " at " + std::to_string(picture.scale);
             EXPECT_GE(p.step, 1) << where;
             EXPECT_GE(p.shift, 1) << where;
-            EXPECT_EQ(p.dots.size(), gesture.size()) << where;
+            EXPECT_EQ(p.dots.size(), p.codesDrawn) << where;
+            EXPECT_EQ(p.ellipsis.empty(), p.codesDrawn == gesture.size()) << where;
             EXPECT_TRUE(all.contains(p.start)) << where;
             for (const PreviewLine& line : p.lines)
                 EXPECT_TRUE(all.contains(line.from) && all.contains(line.to)) << where;
-            for (const Rect& dot : p.dots) {
-                EXPECT_TRUE(dot.left >= 0 && dot.top >= 0 && dot.right <= picture.width &&
-                            dot.bottom <= picture.height)
-                    << where;
-                EXPECT_TRUE(dot.width() > 0 && dot.height() > 0) << where;
+            for (const std::vector<Rect>* squares : {&p.dots, &p.ellipsis}) {
+                for (const Rect& square : *squares) {
+                    EXPECT_TRUE(square.left >= 0 && square.top >= 0 && square.right <= picture.width &&
+                                square.bottom <= picture.height)
+                        << where;
+                    EXPECT_TRUE(square.width() > 0 && square.height() > 0) << where;
+                }
             }
         }
     }
 }
 
-TEST(GesturePreview, LongGesturesShrinkToFitButKeepTheirShape) {
-    std::string zigzag, stairs;
-    for (int i = 0; i < 20; ++i) {
-        zigzag += "01";
-        stairs += "03";
-    }
+std::string repeated(const std::string& codes, int times) {
+    std::string result;
+    for (int i = 0; i < times; ++i)
+        result += codes;
+    return result;
+}
+
+TEST(GesturePreview, ALongGestureKeepsLegibleStrokesAndShowsItsFirstCodesThenAnEllipsis) {
     const struct {
         std::string gesture;
-        std::string moves;
+        double scale;
+        std::size_t drawn; // codes drawn; all of them means no ellipsis
+        std::string moves; // the drawn lines, the joining line before the ellipsis included
+        Point heading;     // where the ellipsis goes, per axis -1, 0 or 1
     } table[] = {
-        {stairs,
-         [] {
-             std::string m;
-             for (int i = 0; i < 20; ++i)
-                 m += "U R ";
-             return m;
-         }()},
-        {zigzag,
-         [] {
-             std::string m = "U";
-             for (int i = 0; i < 39; ++i)
-                 m += i % 2 == 0 ? " jr D" : " jr U";
-             return m;
-         }()},
+        // Eleven codes fit at the shortest step; twelve do not, so ten are drawn and the ellipsis takes the
+        // eleventh's place.
+        {repeated("03", 5) + "0", 1.0, 11, repeated("U R ", 5) + "U", {}},
+        {repeated("03", 6), 1.0, 10, repeated("U R ", 5), {0, -1}},
+        {repeated("03", 6), 1.5, 10, repeated("U R ", 5), {0, -1}},
+        {repeated("03", 20), 1.0, 10, repeated("U R ", 5), {0, -1}},
+        {repeated("03", 20), 1.5, 10, repeated("U R ", 5), {0, -1}},
+        // Side by side strokes keep their distance; the ellipsis follows the joining line.
+        {repeated("01", 20), 1.0, 8, "U" + repeated(" jr D jr U", 3) + " jr D jr", {0, -1}},
+        {repeated("01", 20), 1.5, 8, "U" + repeated(" jr D jr U", 3) + " jr D jr", {0, -1}},
+        {repeated("46", 10), 1.0, 4, "NE SE NE SE", {1, -1}},
+        {repeated("32", 20), 1.0, 10, "R" + repeated(" jd L jd R", 4) + " jd L jd", {1, 0}},
+        // Retraced on one line: it fits however long it is.
+        {repeated("47", 20), 1.0, 40, repeated("NE SW ", 20), {}},
     };
     for (const auto& row : table) {
-        for (const double scale : {1.0, 1.5}) {
-            const int width = static_cast<int>(kGesturePreviewWidth * scale + 0.5);
-            const int height = static_cast<int>(kGesturePreviewHeight * scale + 0.5);
-            const GesturePreview p = layoutGesturePreview(row.gesture, width, height, scale);
-            EXPECT_EQ(drawnMoves(p), expectedMoves(row.moves, p.step, p.shift))
-                << row.gesture << " at " << scale;
+        const int width = static_cast<int>(kGesturePreviewWidth * row.scale + 0.5);
+        const int height = static_cast<int>(kGesturePreviewHeight * row.scale + 0.5);
+        const std::string where = row.gesture + " at " + std::to_string(row.scale);
+        const GesturePreview p = layoutGesturePreview(row.gesture, width, height, row.scale);
+        EXPECT_GE(p.step, static_cast<int>(12 * row.scale)) << where;
+        EXPECT_EQ(p.shift, static_cast<int>(8 * row.scale)) << where;
+        EXPECT_EQ(p.codesDrawn, row.drawn) << where;
+        EXPECT_EQ(drawnMoves(p), expectedMoves(row.moves, p.step, p.shift)) << where;
+        EXPECT_EQ(p.dots.size(), row.drawn) << where;
+        if (row.drawn == row.gesture.size()) {
+            EXPECT_TRUE(p.ellipsis.empty()) << where;
+            continue;
+        }
+        // Three squares in a row leading away from the last line's end, apart from its dot and from each
+        // other.
+        ASSERT_EQ(p.ellipsis.size(), 3u) << where;
+        ASSERT_FALSE(p.lines.empty() || p.dots.empty()) << where;
+        const Point from = p.lines.back().to;
+        std::vector<Rect> squares{p.dots.back()};
+        for (const Rect& square : p.ellipsis) {
+            const Point centre{(square.left + square.right) / 2, (square.top + square.bottom) / 2};
+            EXPECT_EQ(
+                Point((centre.x > from.x) - (centre.x < from.x), (centre.y > from.y) - (centre.y < from.y)),
+                row.heading)
+                << where;
+            EXPECT_GT(square.width(), 0) << where;
+            EXPECT_LT(square.width(), p.dots.back().width()) << where << ": smaller than a dot";
+            squares.push_back(square);
+        }
+        for (std::size_t i = 1; i < squares.size(); ++i) {
+            const Rect& a = squares[i - 1];
+            const Rect& b = squares[i];
+            const bool apart = b.left >= a.right + 1 || a.left >= b.right + 1 || b.top >= a.bottom + 1 ||
+                               a.top >= b.bottom + 1;
+            EXPECT_TRUE(apart) << where << ": square " << i;
         }
     }
 }

@@ -34,22 +34,32 @@ using flickmark::kGesturePreviewHeight;
 using flickmark::kGesturePreviewWidth;
 
 constexpr wchar_t kClassName[] = L"FlickmarkPreviewSheet";
-constexpr int kPadding = 12;
-constexpr int kRowLabelWidth = 56;
+constexpr int kPadding = 6;
+constexpr int kRowLabelWidth = 40;
 constexpr int kLabelHeight = 18;
 constexpr double kScales[] = {1.0, 1.5};
 constexpr char kPopupGesture[] = "0312";
 
-std::string longGesture() {
+std::string repeated(const std::string& codes, int times) {
     std::string gesture;
-    for (int i = 0; i < 20; ++i)
-        gesture += "03";
+    for (int i = 0; i < times; ++i)
+        gesture += codes;
     return gesture;
 }
 
+// Two gestures of 40 codes each: a staircase, and strokes side by side.
 const std::vector<std::string>& gestures() {
-    static const std::vector<std::string> list = {"03", "00", "0312", "4657", "2031", "5713", longGesture()};
+    static const std::vector<std::string> list = {
+        "03", "00", "0312", "4657", "2031", "5713", repeated("03", 20), repeated("01", 20)};
     return list;
+}
+
+// A long gesture is labelled by its first codes and its length.
+std::wstring labelOf(const std::string& gesture) {
+    if (gesture.size() <= 8)
+        return std::wstring(gesture.begin(), gesture.end());
+    return std::wstring(gesture.begin(), gesture.begin() + 4) + L"... (" + std::to_wstring(gesture.size()) +
+           L")";
 }
 
 int scaled(int logical, double scale) {
@@ -98,10 +108,6 @@ void drawLabel(HDC dc, const std::wstring& text, RECT box) {
                 DT_CENTER | DT_SINGLELINE | DT_VCENTER);
 }
 
-std::wstring widen(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 std::unique_ptr<flickmark::win32::DibCanvas> drawSheet(const std::vector<Cell>& cells, SIZE size) {
     auto sheet = std::make_unique<flickmark::win32::DibCanvas>(size.cx, size.cy);
     const HDC dc = sheet->dc();
@@ -115,9 +121,7 @@ std::unique_ptr<flickmark::win32::DibCanvas> drawSheet(const std::vector<Cell>& 
         flickmark::renderGesturePreview(picture, cell.gesture, cell.scale);
         ::BitBlt(dc, cell.rect.left, cell.rect.top, picture.width(), picture.height(), picture.dc(), 0, 0,
                  SRCCOPY);
-        const std::wstring label =
-            cell.gesture.size() > 8 ? std::to_wstring(cell.gesture.size()) + L" codes" : widen(cell.gesture);
-        drawLabel(dc, label,
+        drawLabel(dc, labelOf(cell.gesture),
                   RECT{cell.rect.left - kPadding / 2, cell.rect.bottom, cell.rect.right + kPadding / 2,
                        cell.rect.bottom + kLabelHeight});
         if (cell.gesture == gestures().front()) {

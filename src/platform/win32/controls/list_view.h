@@ -28,6 +28,23 @@ public:
     void setColumnWidth(int index, int width) const noexcept {
         ::SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
     }
+    // Widens or narrows the last column to end at the right edge of the client area, never narrower than
+    // `narrowest`: the header then shows no empty part past it. The client area loses the vertical scroll
+    // bar's width while the bar shows, so call it again whenever the rows or the size change.
+    void fillWithLastColumn(int narrowest) const noexcept {
+        const auto header = reinterpret_cast<HWND>(::SendMessageW(hwnd_, LVM_GETHEADER, 0, 0));
+        const int columns = header ? static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+        if (columns <= 0)
+            return;
+        int others = 0;
+        for (int i = 0; i + 1 < columns; ++i)
+            others += static_cast<int>(::SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        RECT client{};
+        ::GetClientRect(hwnd_, &client);
+        const int width = client.right - others > narrowest ? client.right - others : narrowest;
+        if (width != static_cast<int>(::SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, columns - 1, 0)))
+            setColumnWidth(columns - 1, width);
+    }
     // A list with LVS_OWNERDATA asks its parent for the texts of these rows (LVN_GETDISPINFO) as it shows
     // them; the selection is cleared.
     void setVirtualRowCount(int count) const noexcept {
