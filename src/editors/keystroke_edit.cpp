@@ -67,25 +67,35 @@ void KeystrokeEdit::clear() {
     key_ = 0;
     fieldText_.clear();
     canSet_ = false;
+    stored_.reset();
 }
 
 bool KeystrokeEdit::setKeystroke(std::string_view encoded) {
     const auto decoded = decodeKeystroke(encoded);
     clear();
-    if (!decoded)
+    stored_ = std::string(encoded);
+    canSet_ = true;
+    if (!decoded) {
+        fieldText_ = encoded;
         return false;
+    }
     alt_ = decoded->alt;
     ctrl_ = decoded->ctrl;
     shift_ = decoded->shift;
     win_ = decoded->win;
     key_ = decoded->key;
     fieldText_ = decoded->text;
-    canSet_ = true;
     return true;
 }
 
 KeystrokeData KeystrokeEdit::keystroke() const {
+    if (stored_)
+        return decodeKeystroke(*stored_).value_or(KeystrokeData{0, 0, 0, 0, 0, *stored_});
     return {alt_, ctrl_, shift_, win_, key_, keystrokeDisplayText(alt_, shift_, ctrl_, win_, key_)};
+}
+
+std::string KeystrokeEdit::encoded() const {
+    return stored_ ? *stored_ : encodeKeystroke(keystroke());
 }
 
 void KeystrokeEdit::capture(std::uint16_t key, HeldModifiers held) {
@@ -102,6 +112,7 @@ void KeystrokeEdit::capture(std::uint16_t key, HeldModifiers held) {
     key_ = key;
     fieldText_ = keystrokeDisplayText(alt_, shift_, ctrl_, win_, key_);
     canSet_ = true;
+    stored_.reset();
 }
 
 } // namespace flickmark

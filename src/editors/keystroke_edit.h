@@ -10,6 +10,7 @@
 #include "editors/example_menu.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -45,13 +46,16 @@ public:
     void choose(const ExampleMenuItem& item);
 
     void clear();
-    // Takes over the flags and key of an encoded keystroke; the field shows its display text as stored.
-    // A text that does not decode leaves the editor cleared and returns false, for the caller to report.
+    // Starts from a stored keystroke: the field shows its display text as stored, and until a key is
+    // captured, an example chosen or the editor cleared, the keystroke is the stored text exactly as it
+    // was (its own display text, a key without a name, a text that does not decode). Returns false for a
+    // text that does not decode, for the caller to report; the field then shows the text as stored.
     bool setKeystroke(std::string_view encoded);
 
-    // The captured keystroke, its display text built afresh from the flags and the key.
+    // The keystroke: the stored one while it is unchanged, else the captured one with its display text
+    // built afresh from the flags and the key.
     KeystrokeData keystroke() const;
-    std::string encoded() const { return encodeKeystroke(keystroke()); }
+    std::string encoded() const;
     // The text the key field shows.
     const std::string& fieldText() const { return fieldText_; }
     // "Set" of the dialog: enabled once a key has been captured since the editor was cleared.
@@ -64,6 +68,7 @@ private:
     std::uint16_t key_ = 0;
     std::string fieldText_;
     bool canSet_ = false;
+    std::optional<std::string> stored_; // the stored text while nothing was changed
 };
 
 } // namespace flickmark

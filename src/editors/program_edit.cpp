@@ -23,11 +23,19 @@ void ProgramEdit::setAction(std::string_view actionText) {
     std::string rest(actionText);
     program_ = takeToken(rest, "|");
     parameters_ = std::move(rest);
+    stored_ = Stored{std::string(actionText), program_, parameters_};
+}
+
+std::string ProgramEdit::actionText() const {
+    if (stored_ && stored_->program == program_ && stored_->parameters == parameters_)
+        return stored_->text;
+    return program_ + "|" + parameters_;
 }
 
 void ProgramEdit::clear() {
     program_.clear();
     parameters_.clear();
+    stored_.reset();
 }
 
 FieldCheck ProgramEdit::checkProgram() const {
