@@ -26,6 +26,10 @@
 #define IDC_WIZARD_TYPE_SINGLE 863
 #define IDC_WIZARD_TYPE_MULTIPLE 864
 #define IDC_WIZARD_TYPE_RUN 865
+// Shown only for a gesture whose action type this version does not know.
+#define IDC_WIZARD_TYPE_KEEP 880
+#define IDC_WIZARD_UNKNOWN_NOTE 881
+#define IDC_WIZARD_UNKNOWN_ACTION 882
 // Page 2: one keystroke.
 #define IDC_WIZARD_KEYSTROKE_HOST 866
 #define IDC_WIZARD_KEYSTROKE_TEXT 867

@@ -7,6 +7,10 @@ namespace flickmark {
 void GestureWizard::start(std::vector<std::string> existing, bool diagonalsEnabled) {
     existing_ = std::move(existing);
     editing_.reset();
+    unknownType_.reset();
+    unknownAction_.clear();
+    if (!type_)
+        type_ = ActionType::Keystroke;
     gesture_.setDiagonalsEnabled(diagonalsEnabled);
     enabled_.fill(true);
     page_ = WizardPage::Gesture;
@@ -30,14 +34,20 @@ std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& curre
     keystroke_.clear();
     list_.clear();
     program_.clear();
+    if (current.unknownType) {
+        type_.reset();
+        unknownType_ = current.unknownType;
+        unknownAction_ = current.action;
+        page_ = from == EditStart::Action ? WizardPage::ActionType : WizardPage::Gesture;
+        return {};
+    }
 
     std::vector<std::string> problems;
     const std::string owner = "Gesture " + current.gesture + ": the keystroke \"";
     switch (current.type) {
     case ActionType::Keystroke:
         if (!keystroke_.setKeystroke(current.action))
-            problems.push_back(owner + current.action +
-                               "\" does not decode; the keystroke editor starts empty");
+            problems.push_back(owner + current.action + "\" does not decode; it is kept as written");
         break;
     case ActionType::MultipleKeystrokes:
         for (const std::string& piece : list_.load(current.action))
@@ -53,6 +63,22 @@ std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& curre
         next();
     }
     return problems;
+}
+
+void GestureWizard::keepStoredAction() {
+    if (unknownType_)
+        type_.reset();
+}
+
+std::string GestureWizard::unknownTypeNote() const {
+    if (!unknownType_)
+        return {};
+    const std::string what =
+        unknownType_->empty()
+            ? "This gesture has no action type, so this version of "
+              "Flickmark cannot edit its action."
+            : "This version of Flickmark cannot edit actions of the type \"" + *unknownType_ + "\".";
+    return what + " Keep it as stored, or choose a type above to replace it.";
 }
 
 bool GestureWizard::canGoBack() const {
@@ -111,14 +137,21 @@ void GestureWizard::back() {
 
 void GestureWizard::enterSummary() {
     result_.gesture = gesture_.gesture();
-    result_.type = type_;
+    result_.type = type_.value_or(ActionType::Keystroke);
+    result_.unknownType.reset();
     summary_ = {"Gesture:   ", "\t" + gesture_.displayName(), " "};
-    switch (type_) {
+    if (!type_) {
+        summary_.insert(summary_.end(),
+                        {"Action type: ", "\t" + *unknownType_, " ", "Action: ", "\t" + unknownAction_});
+        result_.unknownType = unknownType_;
+        result_.action = unknownAction_;
+        return;
+    }
+    switch (*type_) {
     case ActionType::Keystroke: {
-        const KeystrokeData keystroke = keystroke_.keystroke();
         summary_.push_back("Keystroke: ");
-        summary_.push_back("\t" + keystroke.text);
-        result_.action = encodeKeystroke(keystroke);
+        summary_.push_back("\t" + keystroke_.keystroke().text);
+        result_.action = keystroke_.encoded();
         break;
     }
     case ActionType::MultipleKeystrokes:

@@ -4,6 +4,10 @@
 // Pages that do not belong to the chosen action type are disabled and skipped. The gesture is checked when
 // leaving the gesture page: it must not be empty, and a gesture that differs from the one being edited
 // must not already exist in the set.
+//
+// What the user does not change is handed back exactly as it was stored. A gesture whose action type this
+// version does not know keeps its stored type and action, shown read-only on the action type page, unless
+// the user chooses one of the known types for it.
 #pragma once
 
 #include "editors/gesture_edit.h"
@@ -44,10 +48,10 @@ public:
     // cleared; the action type and the program are those of the previous run. `existing` holds the gesture
     // strings of the shown set.
     void startNew(std::vector<std::string> existing, bool diagonalsEnabled);
-    // A change to `current`, starting on the gesture page or on the editor of its action type. The action
-    // is loaded into the editor of its type and the other editors start empty. Returns one line for each
-    // stored keystroke that does not decode, for the caller to log: a single keystroke then starts empty,
-    // a piece of a list stays in it as written.
+    // A change to `current`, starting on the gesture page or on the editor of its action type (the action
+    // type page for an unknown type). The action is loaded into the editor of its type and the other editors
+    // start empty. Returns one line for each stored keystroke that does not decode, for the caller to log;
+    // it stays as written.
     std::vector<std::string> startEdit(const GestureDefinition& current, EditStart from,
                                        std::vector<std::string> existing, bool diagonalsEnabled);
 
@@ -57,9 +61,16 @@ public:
     KeystrokeListEdit& keystrokeListEditor() { return list_; }
     ProgramEdit& programEditor() { return program_; }
 
-    // The action type page's radio buttons.
-    ActionType actionType() const { return type_; }
+    // The action type page's radio buttons; nothing while the stored action of an unknown type is kept.
+    std::optional<ActionType> actionType() const { return type_; }
     void selectActionType(ActionType type) { type_ = type; }
+    // Goes back to keeping the stored action of an unknown type; nothing happens for a known one.
+    void keepStoredAction();
+    // While a gesture of an unknown type is edited: its stored type, its stored action, and a line for the
+    // user that this version cannot edit it.
+    const std::optional<std::string>& unknownType() const { return unknownType_; }
+    const std::string& unknownAction() const { return unknownAction_; }
+    std::string unknownTypeNote() const;
 
     WizardPage page() const { return page_; }
     bool pageEnabled(WizardPage page) const { return enabled_[index(page)]; }
@@ -89,7 +100,9 @@ private:
     KeystrokeEdit keystroke_;
     KeystrokeListEdit list_;
     ProgramEdit program_;
-    ActionType type_ = ActionType::Keystroke;
+    std::optional<ActionType> type_ = ActionType::Keystroke;
+    std::optional<std::string> unknownType_;
+    std::string unknownAction_;
 
     WizardPage page_ = WizardPage::Gesture;
     std::array<bool, kWizardPageCount> enabled_{};

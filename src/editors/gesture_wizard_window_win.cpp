@@ -218,10 +218,23 @@ void GestureWizardWindow::showPage() {
         place(programFrame_->hwnd(), WizardPage::Program);
     }
 
+    // A gesture of a type this version does not know: its stored action, read-only, and the choice to keep
+    // it.
+    const bool unknownShown = model_.page() == WizardPage::ActionType && model_.unknownType();
+    for (const int id : {IDC_WIZARD_TYPE_KEEP, IDC_WIZARD_UNKNOWN_NOTE, IDC_WIZARD_UNKNOWN_ACTION})
+        ::ShowWindow(item(id), unknownShown ? SW_SHOWNA : SW_HIDE);
+
     switch (model_.page()) {
     case WizardPage::ActionType:
         for (const auto& [id, type] : kTypeButtons)
             ::CheckDlgButton(hwnd(), id, model_.actionType() == type ? BST_CHECKED : BST_UNCHECKED);
+        ::CheckDlgButton(hwnd(), IDC_WIZARD_TYPE_KEEP, model_.actionType() ? BST_UNCHECKED : BST_CHECKED);
+        if (unknownShown) {
+            ::SetDlgItemTextW(hwnd(), IDC_WIZARD_UNKNOWN_NOTE,
+                              win32::widen(model_.unknownTypeNote()).c_str());
+            ::SetDlgItemTextW(hwnd(), IDC_WIZARD_UNKNOWN_ACTION,
+                              win32::widen(model_.unknownAction()).c_str());
+        }
         break;
     case WizardPage::Summary:
         ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY_TEXT,
@@ -253,9 +266,12 @@ void GestureWizardWindow::placeFocus() {
             gesturePage_->focusButtons();
         break;
     case WizardPage::ActionType:
+        // The checked button: focusing an unchecked radio button would check it.
         for (const auto& [id, type] : kTypeButtons)
             if (model_.actionType() == type)
                 focusOn(item(id));
+        if (!model_.actionType())
+            focusOn(item(IDC_WIZARD_TYPE_KEEP));
         break;
     case WizardPage::Keystroke:
         if (keystrokeFrame_)
@@ -368,6 +384,8 @@ std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM w
             for (const auto& [button, type] : kTypeButtons)
                 if (id == button && code == BN_CLICKED)
                     model_.selectActionType(type);
+            if (id == IDC_WIZARD_TYPE_KEEP && code == BN_CLICKED)
+                model_.keepStoredAction();
             return std::nullopt;
         }
     }

@@ -97,13 +97,18 @@ void KeystrokeEdit::clear() {
     lastCtrlPress_.reset();
     lastPressedKey_ = 0;
     canSet_ = false;
+    stored_.reset();
 }
 
 bool KeystrokeEdit::setKeystroke(std::string_view encoded) {
     const auto decoded = decodeKeystroke(encoded);
     clear();
-    if (!decoded)
+    stored_ = std::string(encoded);
+    canSet_ = true;
+    if (!decoded) {
+        fieldText_ = encoded;
         return false;
+    }
     alt_ = decoded->alt;
     ctrl_ = decoded->ctrl;
     shift_ = decoded->shift;
@@ -111,12 +116,17 @@ bool KeystrokeEdit::setKeystroke(std::string_view encoded) {
     key_ = decoded->key;
     keyName_ = keyName(key_);
     fieldText_ = decoded->text;
-    canSet_ = true;
     return true;
 }
 
 KeystrokeData KeystrokeEdit::keystroke() const {
+    if (stored_)
+        return decodeKeystroke(*stored_).value_or(KeystrokeData{0, 0, 0, 0, 0, *stored_});
     return {alt_, ctrl_, shift_, win_, key_, modifierPrefixes(alt_, shift_, ctrl_, win_, key_) + keyName_};
+}
+
+std::string KeystrokeEdit::encoded() const {
+    return stored_ ? *stored_ : encodeKeystroke(keystroke());
 }
 
 void KeystrokeEdit::capture(std::uint16_t key, const std::string& name, HeldModifiers held) {
@@ -135,10 +145,11 @@ void KeystrokeEdit::capture(std::uint16_t key, const std::string& name, HeldModi
     keyName_ = name;
     fieldText_ = modifierPrefixes(alt_, shift_, ctrl_, win_, key_) + keyName_;
     canSet_ = true;
+    stored_.reset();
 }
 
 KeystrokeEdit::SavedState KeystrokeEdit::savedState() const {
-    return {alt_, ctrl_, shift_, win_, key_, keyName_, fieldText_, canSet_};
+    return {alt_, ctrl_, shift_, win_, key_, keyName_, fieldText_, canSet_, stored_};
 }
 
 void KeystrokeEdit::restore(const SavedState& s) {
@@ -150,6 +161,7 @@ void KeystrokeEdit::restore(const SavedState& s) {
     keyName_ = s.keyName;
     fieldText_ = s.fieldText;
     canSet_ = s.canSet;
+    stored_ = s.stored;
 }
 
 } // namespace flickmark

@@ -54,13 +54,16 @@ public:
     void choose(const ExampleMenuItem& item);
 
     void clear();
-    // Takes over the flags and key of an encoded keystroke; the field shows its display text as stored.
-    // A text that does not decode leaves the editor cleared and returns false, for the caller to report.
+    // Starts from a stored keystroke: the field shows its display text as stored, and until a key is
+    // captured, an example chosen or the editor cleared, the keystroke is the stored text exactly as it
+    // was (its own display text, a key without a name, a text that does not decode). Returns false for a
+    // text that does not decode, for the caller to report; the field then shows the text as stored.
     bool setKeystroke(std::string_view encoded);
 
-    // The captured keystroke, its display text built afresh from the flags and the key's name as captured.
+    // The keystroke: the stored one while it is unchanged, else the captured one with its display text
+    // built afresh from the flags and the key's name as captured.
     KeystrokeData keystroke() const;
-    std::string encoded() const { return encodeKeystroke(keystroke()); }
+    std::string encoded() const;
     // The text the key field shows.
     const std::string& fieldText() const { return fieldText_; }
     // "Set" of the dialog: enabled once a key has been captured since the editor was cleared.
@@ -73,6 +76,7 @@ private:
         std::uint16_t key;
         std::string keyName, fieldText;
         bool canSet;
+        std::optional<std::string> stored;
     };
     struct CtrlPress {
         KeyPress press;
@@ -89,6 +93,7 @@ private:
     std::string keyName_; // the key's name when it was captured
     std::string fieldText_;
     bool canSet_ = false;
+    std::optional<std::string> stored_;      // the stored text while nothing was changed
     std::optional<CtrlPress> lastCtrlPress_; // a left Ctrl press that AltGr may have made
     std::uint16_t lastPressedKey_ = 0;       // as the last press arrived
 };

@@ -31,16 +31,22 @@ std::span<const ExampleMenuItem> keystrokeListExamples() {
 
 std::vector<std::string> KeystrokeListEdit::load(std::string_view list) {
     entries_.clear();
+    stored_ = std::string(list);
     std::vector<std::string> malformed;
     for (std::string& piece : splitKeystrokeList(list)) {
         if (const auto keystroke = decodeKeystroke(piece)) {
-            entries_.push_back(entryOf(*keystroke));
+            entries_.push_back({piece, keystroke->text, false});
         } else {
             entries_.push_back({piece, piece, true});
             malformed.push_back(std::move(piece));
         }
     }
     return malformed;
+}
+
+void KeystrokeListEdit::clear() {
+    entries_.clear();
+    stored_.reset();
 }
 
 void KeystrokeListEdit::choose(const ExampleMenuItem& item) {
@@ -52,12 +58,14 @@ void KeystrokeListEdit::choose(const ExampleMenuItem& item) {
 
 void KeystrokeListEdit::add(const KeystrokeData& keystroke) {
     entries_.push_back(entryOf(keystroke));
+    stored_.reset();
 }
 
 bool KeystrokeListEdit::replace(std::size_t index, const KeystrokeData& keystroke) {
     if (index >= entries_.size())
         return false;
     entries_[index] = entryOf(keystroke);
+    stored_.reset();
     return true;
 }
 
@@ -65,12 +73,14 @@ bool KeystrokeListEdit::remove(std::size_t index) {
     if (index >= entries_.size())
         return false;
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(index));
+    stored_.reset();
     return true;
 }
 
 bool KeystrokeListEdit::move(std::size_t from, std::size_t to) {
     if (from >= entries_.size() || to >= entries_.size())
         return false;
+    stored_.reset();
     const auto first = entries_.begin();
     if (from < to)
         std::rotate(first + static_cast<std::ptrdiff_t>(from), first + static_cast<std::ptrdiff_t>(from) + 1,
@@ -89,11 +99,13 @@ std::vector<std::string> KeystrokeListEdit::collect() const {
 }
 
 std::string KeystrokeListEdit::encoded() const {
+    if (stored_)
+        return *stored_;
     std::string text;
-    for (const KeystrokeListEntry& entry : entries_) {
-        if (!text.empty())
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        if (i > 0)
             text += '|';
-        text += entry.encoded;
+        text += entries_[i].encoded;
     }
     return text;
 }

@@ -23,13 +23,19 @@ void ProgramEdit::setAction(std::string_view actionText) {
     std::string rest(actionText);
     program_ = takeToken(rest, "|");
     parameters_ = std::move(rest);
-    storedParameters_ = parameters_;
+    stored_ = Stored{std::string(actionText), program_, parameters_};
+}
+
+std::string ProgramEdit::actionText() const {
+    if (stored_ && stored_->program == program_ && stored_->parameters == parameters_)
+        return stored_->text;
+    return program_ + "|" + parameters_;
 }
 
 void ProgramEdit::clear() {
     program_.clear();
     parameters_.clear();
-    storedParameters_.clear();
+    stored_.reset();
 }
 
 FieldCheck ProgramEdit::checkProgram() const {
@@ -42,7 +48,7 @@ FieldCheck ProgramEdit::checkProgram() const {
 FieldCheck ProgramEdit::checkParameters() const {
     if (parameters_.find('|') == std::string::npos)
         return {};
-    if (parameters_ == storedParameters_)
+    if (stored_ && parameters_ == stored_->parameters)
         return {true, "The program gets the parameters only up to \"|\": the gesture file ends them there."};
     return {false, "Parameters cannot contain \"|\": the gesture file ends them there, and the rest would be "
                    "lost."};

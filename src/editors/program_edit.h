@@ -4,6 +4,7 @@
 
 #include "platform/known_folders.h"
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,7 +28,9 @@ class ProgramEdit {
 public:
     // The program is the text before the first "|" (leading blanks dropped), the parameters all after it.
     void setAction(std::string_view actionText);
-    std::string actionText() const { return program_ + "|" + parameters_; }
+    // Program "|" parameters; while both fields are as setAction filled them, the stored text exactly as it
+    // was (a program alone stays without "|").
+    std::string actionText() const;
     void clear();
 
     // The fields as typed; the program may hold %NAME% references, expanded only at launch.
@@ -55,7 +58,10 @@ public:
 private:
     std::string program_;
     std::string parameters_;
-    std::string storedParameters_; // as the last setAction found them
+    struct Stored {
+        std::string text, program, parameters; // as the last setAction found them
+    };
+    std::optional<Stored> stored_;
 };
 
 } // namespace flickmark

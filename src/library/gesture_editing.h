@@ -14,7 +14,10 @@ namespace flickmark {
 struct GestureDefinition {
     std::string gesture; // gesture string, e.g. "03"
     ActionType type = ActionType::Keystroke;
-    std::string action; // the action text as stored for the type
+    std::string action; // the action text exactly as stored for the type
+    // The ActionType text of a gesture stored with a type this version does not know (an empty or missing
+    // one included). `type` is then Keystroke and means nothing, and `action` is kept as it is.
+    std::optional<std::string> unknownType;
 
     friend bool operator==(const GestureDefinition&, const GestureDefinition&) = default;
 };

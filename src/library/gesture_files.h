@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/text_code_page.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,8 @@
 namespace flickmark {
 
 inline constexpr std::string_view kGlobalGestureFileName = "Gestures.ini";
+inline constexpr std::string_view kActionTypeKey = "ActionType";
+inline constexpr std::string_view kActionKey = "Action";
 
 enum class ActionType {
     Keystroke = 0,          // one encoded keystroke
@@ -43,21 +46,21 @@ bool isGlobalGestureFile(std::string_view fileName);
 // joined by " | "; path " | " parameters. Empty for an unknown type.
 std::string actionDisplayText(std::string_view typeText, std::string_view action);
 
+// The action text lookups run for a stored one: a "Keystroke" action decoded and encoded again (five
+// characters or fewer give the empty keystroke; a malformed one stays as stored), other known types as
+// stored. Nothing for an unknown type.
+std::optional<std::string> actionForLookups(std::string_view typeText, std::string_view storedAction);
+
 // Reads dataFolder + fileName. A missing file gives an empty set. Sections are taken in file order; a
-// repeated section is read once (the first one). "Keystroke" actions are normalised (decoded and encoded
-// again; five characters or fewer give the empty keystroke); a malformed one is kept as read and logged.
-// Everything else the file holds is kept in the set's `kept` content, and its encoding in `encoding`.
+// repeated section is read once (the first one). A malformed keystroke is logged. The file's lines are
+// kept in the set's `document`, and its encoding in `encoding`.
 GestureSet loadGestureSet(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
                           const std::string& dataFolder, const std::string& fileName);
 
-// The text saveGestureSet writes: the kept leading lines, every gesture of the names list in order with its
-// ActionType, Action and kept lines, then the kept other sections; CR LF line breaks.
-std::string gestureFileText(const GestureSet& set);
-
-// Replaces dataFolder + set.fileName with the set, in the set's encoding. Nothing is written for an empty set
-// whose file does not exist; a set whose every gesture was deleted is written as an empty file. A refused
-// write is logged as "Unable to write to " + path and leaves the old file as it was; a set whose file could
-// not be read is never written. Returns whether the file now holds the set.
+// Replaces dataFolder + set.fileName with the set's document, in the set's encoding. Nothing is written when
+// the file already holds those bytes, or for a set with no lines whose file does not exist. A refused write
+// is logged as "Unable to write to " + path and leaves the old file as it was; a set whose file could not
+// be read is never written. Returns whether the file now holds the set.
 bool saveGestureSet(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
                     const std::string& dataFolder, const GestureSet& set);
 

@@ -1,7 +1,8 @@
-// A gesture set in memory: three keyed lists of text pairs in file order, plus what its file held that
-// the program does not interpret, so that saving the set loses nothing a user stored.
+// A gesture set in memory: three keyed lists of text pairs in file order, plus the lines of its file, so
+// that saving the set keeps the file as the user laid it out.
 #pragma once
 
+#include "settings/ini_document.h"
 #include "settings/ini_encoding.h"
 
 #include <map>
@@ -23,6 +24,8 @@ public:
     std::string value(std::string_view key) const;
     bool contains(std::string_view key) const { return find(key) != nullptr; }
     void set(std::string_view key, std::string_view value);
+    // Gives an entry another key in its place; false when `from` is missing or `to` is taken.
+    bool rename(std::string_view from, std::string_view to);
     void clear() {
         entries_.clear();
         index_.clear();
@@ -40,32 +43,17 @@ private:
     std::map<std::string, std::size_t, std::less<>> index_;
 };
 
-// Content of a gesture file that is kept as read and written back on save.
-struct KeptFileContent {
-    // Lines before the first section, when any of them is not blank.
-    std::vector<std::string> leadingLines;
-    // Sections whose names are not gesture strings: every line, header included, in file order.
-    std::vector<std::string> otherSections;
-    // Lines of a gesture's section other than its ActionType and Action keys (other keys, comments).
-    std::map<std::string, std::vector<std::string>> gestureExtraLines;
-    // The Action text of entries whose ActionType is not one of the three known types. Held apart from the
-    // actions list so that lookups never run it.
-    KeyedList unknownTypeActions;
-
-    bool empty() const {
-        return leadingLines.empty() && otherSections.empty() && gestureExtraLines.empty() &&
-               unknownTypeActions.empty();
-    }
-    friend bool operator==(const KeptFileContent&, const KeptFileContent&) = default;
-};
-
 struct GestureSet {
     // The file the set was loaded from and is saved to (a name in the data folder); empty for none.
     std::string fileName;
     KeyedList names;   // display name ("UP+RIGHT") -> gesture string ("03")
-    KeyedList types;   // gesture string -> ActionType text
-    KeyedList actions; // gesture string -> action text; a "Keystroke" action in normalised encoding
-    KeptFileContent kept;
+    KeyedList types;   // gesture string -> ActionType text as stored
+    KeyedList actions; // gesture string -> action text that lookups run; a "Keystroke" action normalised.
+                       // A gesture whose type is unknown has none, so that lookups never run it.
+    // The file's lines as a save writes them: as read, with the changes made through the methods below, so
+    // that a save changes only the lines of the gestures that changed. A section that appears twice stays
+    // as it is; the first one is the gesture, as the platform's profile functions read it.
+    IniDocument document;
     // How the file was stored; a save writes the set back the same way.
     FileEncoding encoding;
     // The file exists but could not be read: the set is empty and must not replace the file.
@@ -75,9 +63,22 @@ struct GestureSet {
     std::vector<std::string> gestureStrings() const;
     // A gesture is in the set when its display name is in the names list.
     bool hasGesture(std::string_view gesture) const;
-    // Removes the gesture from all lists, with everything kept for it.
+    // The Action text exactly as the file holds it (empty when missing), whatever the type.
+    std::string storedAction(std::string_view gesture) const;
+
+    // Stores a gesture's ActionType and Action texts. A new gesture is appended to the lists and, with both
+    // keys, to the end of the file; for one that exists only the keys whose texts differ are rewritten, in
+    // their places.
+    void storeGesture(std::string_view gesture, std::string_view typeText, std::string_view action);
+    // Gives a gesture another gesture string, in its place in the lists. In the file only its header
+    // changes. Nothing happens when `from` is missing or `to` exists.
+    bool renameGesture(std::string_view from, std::string_view to);
+    // Removes a gesture from the lists and its own lines from the file: the comment lines directly above
+    // its header (no blank line between), the header, and the lines up to its last key. Blank lines and
+    // comments after its last key lead into what follows and stay. A section of the same name that appears
+    // again goes too, so that the gesture does not come back when the file is read again.
     void removeGesture(std::string_view gesture);
-    // The three lists, the kept content and the encoding, as the global copy takes them.
+    // Everything but the file name, as the global copy takes it.
     void copyContentFrom(const GestureSet& other);
 };
 

@@ -72,37 +72,54 @@ void GesturesWindowModel::removeRow(std::size_t row) {
     edited_ = true;
 }
 
+std::optional<GestureDefinition> GesturesWindowModel::definitionOfRow(std::size_t row) const {
+    if (row >= rows_.size())
+        return std::nullopt;
+    return definitionOf(rows_[row].gesture);
+}
+
+std::optional<GestureDefinition> GesturesWindowModel::definitionOf(const std::string& gesture) const {
+    const GestureSet& set = store_.shownSet();
+    if (!set.hasGesture(gesture))
+        return std::nullopt;
+    GestureDefinition definition{gesture, ActionType::Keystroke, set.storedAction(gesture), std::nullopt};
+    const std::string typeText = set.types.value(gesture);
+    if (isKnownActionType(typeText))
+        definition.type = actionTypeCode(typeText);
+    else
+        definition.unknownType = typeText;
+    return definition;
+}
+
+bool GesturesWindowModel::changes(const GestureDefinition& definition, const std::string& replaced) const {
+    return definitionOf(replaced) != definition;
+}
+
+std::size_t GesturesWindowModel::rowOf(const std::string& gesture) const {
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        if (rows_[row].gesture == gesture)
+            return row;
+    return rows_.size();
+}
+
 std::size_t GesturesWindowModel::storeGesture(const GestureDefinition& definition,
                                               const std::string* replaced) {
     GestureSet& set = store_.shownSet();
-    const std::string name = gestureDisplayName(definition.gesture);
+    if (replaced && !changes(definition, *replaced))
+        return rowOf(*replaced);
     if (replaced && *replaced != definition.gesture && set.hasGesture(*replaced)) {
-        KeyedList names;
-        for (const auto& [oldName, gesture] : set.names.entries()) {
-            if (gesture == *replaced)
-                names.set(name, definition.gesture);
-            else
-                names.set(oldName, gesture);
-        }
-        auto extraLines = set.kept.gestureExtraLines.extract(*replaced);
-        set.removeGesture(*replaced);
-        set.names = std::move(names);
-        if (extraLines) {
-            extraLines.key() = definition.gesture;
-            set.kept.gestureExtraLines.insert(std::move(extraLines));
-        }
-    } else {
-        set.names.set(name, definition.gesture);
+        // The editors never hand back another existing gesture; should one come, it takes the new action.
+        if (!set.renameGesture(*replaced, definition.gesture))
+            set.removeGesture(*replaced);
     }
-    set.types.set(definition.gesture, actionTypeText(definition.type));
-    set.actions.set(definition.gesture, definition.action);
-    set.kept.unknownTypeActions.set(definition.gesture, {});
+    // A gesture edited from an unknown type into a known one gets the new type's action in place of the
+    // stored one, even when the new action is empty.
+    set.storeGesture(definition.gesture,
+                     definition.unknownType ? *definition.unknownType : actionTypeText(definition.type),
+                     definition.action);
     edited_ = true;
     rows_ = gestureRows(set);
-    for (std::size_t row = 0; row < rows_.size(); ++row)
-        if (rows_[row].gesture == definition.gesture)
-            return row;
-    return rows_.size();
+    return rowOf(definition.gesture);
 }
 
 ShownSetSave GesturesWindowModel::saveShown() {

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -71,12 +72,20 @@ public:
 
     // Removes the gesture of a row from the shown set; no effect for a row that does not exist.
     void removeRow(std::size_t row);
+    // The gesture of a row as the editors start from it, its action exactly as stored; nothing for a row
+    // that does not exist.
+    std::optional<GestureDefinition> definitionOfRow(std::size_t row) const;
+    // Whether storing `definition` in place of `replaced` would change the set.
+    bool changes(const GestureDefinition& definition, const std::string& replaced) const;
     // Stores a gesture the editors made and returns its row. A new gesture is appended. `replaced` is the
-    // gesture it was made from: its row keeps its place, and when the gesture string changed the old gesture
-    // goes, its other keys and comments moving to the new one.
+    // gesture it was made from: its row keeps its place; when the gesture string changed, only the header
+    // of its section changes; of its keys only those whose texts changed are rewritten. A definition equal
+    // to the one stored changes nothing, so nothing is saved for it.
     std::size_t storeGesture(const GestureDefinition& definition, const std::string* replaced = nullptr);
 
 private:
+    std::optional<GestureDefinition> definitionOf(const std::string& gesture) const;
+    std::size_t rowOf(const std::string& gesture) const;
     ShownSetSave saveShown();
     void load(const std::string& fileName);
     std::string warningFor(const GestureSet& set);

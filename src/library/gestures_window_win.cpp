@@ -274,14 +274,14 @@ void GesturesWindow::editSelectedRow(EditStart start) {
     const int row = list_.selectedRow();
     if (!editing_ || row < 0 || row >= static_cast<int>(model_.rows().size()))
         return;
-    const std::string gesture = model_.rows()[static_cast<std::size_t>(row)].gesture;
-    const GestureSet& set = model_.shownSet();
-    const GestureDefinition current{gesture, actionTypeCode(set.types.value(gesture)),
-                                    set.actions.value(gesture)};
+    const std::optional<GestureDefinition> current = model_.definitionOfRow(static_cast<std::size_t>(row));
+    if (!current)
+        return;
     const std::optional<GestureDefinition> edited =
-        editing_->editGesture(current, start, set.gestureStrings());
-    if (edited && *edited != current)
-        storeEdited(*edited, &gesture);
+        editing_->editGesture(*current, start, model_.shownSet().gestureStrings());
+    // A gesture that ends as it was stored writes nothing.
+    if (edited && model_.changes(*edited, current->gesture))
+        storeEdited(*edited, &current->gesture);
 }
 
 // A gesture from the editors is saved at once: lookups read the program's file, and the global copy

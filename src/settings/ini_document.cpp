@@ -1,5 +1,7 @@
 #include "settings/ini_document.h"
 
+#include <algorithm>
+
 namespace flickmark {
 namespace {
 
@@ -292,6 +294,40 @@ bool IniDocument::removeSection(std::string_view section) {
                  lines_.begin() + static_cast<std::ptrdiff_t>(found->end));
     reindex();
     return true;
+}
+
+bool IniDocument::renameSection(std::string_view section, std::string_view newName) {
+    section = trimIniBlanks(section);
+    newName = trimIniBlanks(newName);
+    if (newName.empty() || !canHoldName(newName) || newName.find(']') != std::string_view::npos)
+        return false;
+    bool renamed = false;
+    for (Line& line : lines_) {
+        if (line.kind != LineKind::Header || !iniNamesEqual(line.name, section))
+            continue;
+        // The name is the trimmed text between the first '[' and the last ']', up to a zero byte.
+        const std::string_view text = line.text;
+        const std::size_t open = text.find('[');
+        const std::string_view inside = text.substr(open + 1, text.rfind(']') - open - 1);
+        const std::string_view trimmed = trimIniBlanks(inside);
+        const std::size_t at = static_cast<std::size_t>(trimmed.data() - text.data());
+        std::string changed(text);
+        changed.replace(at, beforeZero(trimmed).size(), newName);
+        line = makeLine(std::move(changed), std::move(line.ending));
+        renamed = true;
+    }
+    if (renamed)
+        reindex();
+    return renamed;
+}
+
+void IniDocument::removeLines(std::size_t first, std::size_t end) {
+    end = std::min(end, lines_.size());
+    if (first >= end)
+        return;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(first),
+                 lines_.begin() + static_cast<std::ptrdiff_t>(end));
+    reindex();
 }
 
 } // namespace flickmark

@@ -70,6 +70,11 @@ public:
     bool removeKey(std::string_view section, std::string_view key);
     // Removes the first section of that name: its header and every line up to the next header.
     bool removeSection(std::string_view section);
+    // Gives every section of that name the new name, changing only the name between the brackets of its
+    // header line. Returns whether a header changed; a name no header could hold changes nothing.
+    bool renameSection(std::string_view section, std::string_view newName);
+    // Removes the lines [first, end).
+    void removeLines(std::size_t first, std::size_t end);
 
     // Line-level view for callers that keep content they do not interpret.
     struct Section {
@@ -87,6 +92,12 @@ public:
     std::string_view lineEnding(std::size_t index) const { return lines_[index].ending; }
     // The name of an entry line, comments included; nullopt for blank lines and headers.
     std::optional<std::string> entryName(std::size_t index) const;
+    // Bytes a writer puts in place of a line while it is unchanged: what the line was read from when its
+    // text could not show it (ini_encoding.h). A line that is changed, or added, has none.
+    void holdBytes(std::size_t index, std::string bytes) { lines_[index].heldBytes = std::move(bytes); }
+    const std::string* heldBytes(std::size_t index) const {
+        return lines_[index].heldBytes.empty() ? nullptr : &lines_[index].heldBytes;
+    }
 
 private:
     enum class LineKind { Blank, Header, Entry };
@@ -98,6 +109,7 @@ private:
         bool hasValue = false;
         std::size_t valueBegin = 0; // the value's place in `text`, blanks excluded
         std::size_t valueEnd = 0;
+        std::string heldBytes;
     };
 
     static Line makeLine(std::string text, std::string ending);

@@ -260,8 +260,10 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
 
     std::size_t nextLossy = 0;
     forEachLine(result.document, [&](std::size_t index, std::string key) { // in line order
-        if (nextLossy < lossy.size() && lossy[nextLossy].first == index)
+        if (nextLossy < lossy.size() && lossy[nextLossy].first == index) {
+            result.document.holdBytes(index, lossy[nextLossy].second);
             result.encoding.heldLines[std::move(key)].push_back(std::move(lossy[nextLossy++].second));
+        }
     });
     return result;
 }
@@ -280,6 +282,10 @@ std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
     std::vector<std::string> lines(document.lineCount());
     std::map<std::string, std::size_t> used;
     forEachLine(document, [&](std::size_t index, const std::string& key) {
+        if (const std::string* bytes = document.heldBytes(index)) {
+            lines[index] = *bytes;
+            return;
+        }
         if (const auto held = encoding.heldLines.find(key); held != encoding.heldLines.end()) {
             std::size_t& taken = used[key];
             if (taken < held->second.size()) {

@@ -43,10 +43,11 @@ struct DecodedIni {
 // A file's bytes as a document in the code page's 8-bit text.
 DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage);
 
-// A document as the bytes of a file in the given encoding. A line that reads the same as a held line of the
-// same section (a section of that name; an entry with the same name and value, blanks around them aside; any
-// other line with the same text) is written with the held bytes, so text the code page cannot hold survives
-// in lines the program did not change. Every other line is converted from the code page.
+// A document as the bytes of a file in the given encoding. A line of the decoded document that was not
+// changed is written with the bytes it was read from; so is a line of a document written afresh that reads
+// the same as a held line of the same section (a section of that name; an entry with the same name and
+// value, blanks around them aside; any other line with the same text). So text the code page cannot hold
+// survives in lines the program did not change. Every other line is converted from the code page.
 std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
                       const TextCodePage& codePage);
 

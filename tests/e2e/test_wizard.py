@@ -1,6 +1,6 @@
 """The gesture wizard end to end, opened from the gestures window: "New Gesture" refuses an empty gesture and
 one that exists, "Edit Gesture" refuses a change into another existing gesture and renames a gesture in
-place in its file, "Edit Action" opens on the editor of the gesture's action type
+place in its file (its header only), "Edit Action" opens on the editor of the gesture's action type
 with its action loaded, and Cancel leaves the file as it was. Driven with the mouse and the keyboard; the
 controls are read from outside with controls.exe. Screenshots of every page at 100 % and 150 %."""
 
@@ -218,11 +218,8 @@ class WizardEndToEnd(WizardCase):
         self.assertEqual(self.wizard(FINISH, "enabled"), "1\n")
         self.click(FINISH)
         harness.wait_until(lambda: not self.wizard_visible(), 5.0, "the wizard to close")
-        # Saved at once, with the gesture in its old place and its comment.
-        renamed = GLOBAL_FILE.replace(b"[1]\r\n; the editor\r\nActionType=Run Program / File\r\n"
-                                      b"Action=C:\\Tools\\edit.exe|-new\r\n",
-                                      b"[12]\r\nActionType=Run Program / File\r\nAction=C:\\Tools\\edit.exe|-new\r\n"
-                                      b"; the editor\r\n")
+        # Saved at once: only the header of the gesture changes.
+        renamed = GLOBAL_FILE.replace(b"[1]\r\n; the editor\r\n", b"[12]\r\n; the editor\r\n")
         harness.wait_until(lambda: (self.data_dir / "Gestures.ini").read_bytes() == renamed, 5.0,
                            "the renamed gesture saved", lambda: repr((self.data_dir / "Gestures.ini").read_bytes()))
         flickmark.log.wait_for("gestures window: DOWN renamed to DOWN+LEFT in Gestures.ini", mark)

@@ -166,12 +166,13 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
         Texts summary{"Gesture:   ", "\tUP+RIGHT", " "};
         summary.insert(summary.end(), row.summary.begin(), row.summary.end());
         EXPECT_EQ(wizard.summary(), summary) << row.what;
-        EXPECT_EQ(wizard.finish(), (WizardResult{{"03", row.type, row.action}, std::nullopt})) << row.what;
+        EXPECT_EQ(wizard.finish(), (WizardResult{{"03", row.type, row.action, std::nullopt}, std::nullopt}))
+            << row.what;
     }
 }
 
 TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
-    const GestureDefinition upRight{"03", ActionType::Keystroke, "000053S"};
+    const GestureDefinition upRight{"03", ActionType::Keystroke, "000053S", std::nullopt};
     const struct {
         const char* what;
         std::optional<GestureDefinition> editing;
@@ -222,7 +223,8 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     wizard.selectActionType(ActionType::RunProgram);
     wizard.programEditor().setProgram("old.exe");
 
-    const GestureDefinition list{"03", ActionType::MultipleKeystrokes, "000009TAB|bad piece|000053S"};
+    const GestureDefinition list{"03", ActionType::MultipleKeystrokes, "000009TAB|bad piece|000053S",
+                                 std::nullopt};
     EXPECT_EQ(
         wizard.startEdit(list, EditStart::Action, {"03", "12"}, false),
         Texts{"Gesture 03: the keystroke \"bad piece\" in its list does not decode; it is kept as written"});
@@ -242,13 +244,14 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     EXPECT_EQ(wizard.next(), std::nullopt);
     wizard.next();
     wizard.next();
-    EXPECT_EQ(wizard.finish(), (WizardResult{{"120", list.type, list.action}, "03"}));
+    EXPECT_EQ(wizard.finish(), (WizardResult{{"120", list.type, list.action, std::nullopt}, "03"}));
 
-    // A single keystroke that does not decode starts empty; another type starts with its editor empty.
-    EXPECT_EQ(
-        wizard.startEdit({"1", ActionType::Keystroke, "1000ZZ"}, EditStart::Action, {"1"}, false).size(), 1u);
+    // A single keystroke that does not decode shows as written; another type starts with its editor empty.
+    EXPECT_EQ(wizard.startEdit({"1", ActionType::Keystroke, "1000ZZ", std::nullopt}, EditStart::Action, {"1"},
+                               false),
+              Texts{"Gesture 1: the keystroke \"1000ZZ\" does not decode; it is kept as written"});
     EXPECT_EQ(wizard.page(), WizardPage::Keystroke);
-    EXPECT_EQ(wizard.keystrokeEditor().fieldText(), "");
+    EXPECT_EQ(wizard.keystrokeEditor().fieldText(), "1000ZZ");
     wizard.back();
     wizard.selectActionType(ActionType::RunProgram);
     wizard.next();
@@ -258,6 +261,87 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     EXPECT_EQ(wizard.next(),
               "A program or file name cannot contain \"|\". Put the parameters in \"Optional Parameters\".");
     EXPECT_EQ(wizard.page(), WizardPage::Program);
+}
+
+TEST(GestureWizard, AnUnknownTypeShowsItsActionReadOnlyAndKeepsItUnlessAnotherTypeIsChosen) {
+    const GestureDefinition macro{"03", ActionType::Keystroke, "anything", "Macro"};
+    const GestureDefinition untyped{"03", ActionType::Keystroke, "x", ""};
+    const struct {
+        const char* what;
+        GestureDefinition current;
+        EditStart from;
+        std::function<void(GestureWizard&)> change; // on the first page
+        const char* pages;                          // the first page, then after each Next
+        std::optional<WizardResult> result;
+    } table[] = {
+        {"Edit Gesture, unchanged", macro, EditStart::Gesture, [](GestureWizard&) {}, "015", {{macro, {}}}},
+        {"Edit Action opens on the action type page",
+         macro,
+         EditStart::Action,
+         [](GestureWizard&) {},
+         "15",
+         {{macro, {}}}},
+        {"renamed",
+         macro,
+         EditStart::Gesture,
+         [](GestureWizard& w) { w.gestureEditor().setGesture("12"); },
+         "015",
+         {{{"12", ActionType::Keystroke, "anything", "Macro"}, "03"}}},
+        {"without a type", untyped, EditStart::Action, [](GestureWizard&) {}, "15", {{untyped, {}}}},
+        {"edited into a list",
+         macro,
+         EditStart::Action,
+         [](GestureWizard& w) { w.selectActionType(ActionType::MultipleKeystrokes); },
+         "135",
+         {{{"03", ActionType::MultipleKeystrokes, "", std::nullopt}, {}}}},
+        {"another type chosen, then the stored one kept",
+         macro,
+         EditStart::Action,
+         [](GestureWizard& w) {
+             w.selectActionType(ActionType::RunProgram);
+             w.keepStoredAction();
+         },
+         "15",
+         {{macro, {}}}},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        EXPECT_TRUE(wizard.startEdit(row.current, row.from, {"03"}, false).empty()) << row.what;
+        EXPECT_EQ(wizard.unknownType(), row.current.unknownType) << row.what;
+        EXPECT_EQ(wizard.unknownAction(), row.current.action) << row.what;
+        EXPECT_EQ(wizard.actionType(), std::nullopt) << row.what;
+        row.change(wizard);
+        std::string pages(1, pageDigit(wizard));
+        while (wizard.canGoNext()) {
+            ASSERT_EQ(wizard.next(), std::nullopt) << row.what;
+            pages += pageDigit(wizard);
+        }
+        EXPECT_EQ(pages, row.pages) << row.what;
+        EXPECT_EQ(wizard.finish(), row.result) << row.what;
+    }
+
+    wizard.startEdit(macro, EditStart::Gesture, {"03"}, false);
+    EXPECT_EQ(wizard.unknownTypeNote(),
+              "This version of Flickmark cannot edit actions of the type \"Macro\". "
+              "Keep it as stored, or choose a type above to replace it.");
+    for (int page = 0; page < 2; ++page)
+        wizard.next();
+    EXPECT_EQ(wizard.summary(), (Texts{"Gesture:   ", "\tUP+RIGHT", " ", "Action type: ", "\tMacro", " ",
+                                       "Action: ", "\tanything"}));
+    wizard.startEdit(untyped, EditStart::Gesture, {"03"}, false);
+    EXPECT_EQ(wizard.unknownTypeNote(),
+              "This gesture has no action type, so this version of Flickmark cannot "
+              "edit its action. Keep it as stored, or choose a type above to replace it.");
+
+    // A known type cannot be dropped, and the next new gesture starts with a known type and nothing kept.
+    wizard.startEdit({"1", ActionType::RunProgram, "a.exe", std::nullopt}, EditStart::Action, {"1"}, false);
+    wizard.keepStoredAction();
+    EXPECT_EQ(wizard.actionType(), ActionType::RunProgram);
+    EXPECT_EQ(wizard.unknownTypeNote(), "");
+    wizard.startEdit(macro, EditStart::Action, {"03"}, false);
+    wizard.startNew({}, false);
+    EXPECT_EQ(wizard.actionType(), ActionType::Keystroke);
+    EXPECT_EQ(wizard.unknownType(), std::nullopt);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -108,12 +109,8 @@ TEST_F(GestureFilesTest, MissingFileLoadsAsAnEmptySetAndEmptySetsCreateNoFile) {
 TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) {
     GestureSet set;
     set.fileName = "Gestures_notepad.exe.ini";
-    set.names.set("UP+RIGHT", "03");
-    set.types.set("03", "Keystroke");
-    set.actions.set("03", "000000");
-    set.names.set("DOWN+LEFT", "12");
-    set.types.set("12", "Run Program / File");
-    set.actions.set("12", "\"C:\\Program Files\\app.exe\"|\"my file.txt\"");
+    set.storeGesture("03", "Keystroke", "000000");
+    set.storeGesture("12", "Run Program / File", "\"C:\\Program Files\\app.exe\"|\"my file.txt\"");
     ASSERT_TRUE(save(set));
     const std::string& text = files.files[folder + set.fileName];
     EXPECT_EQ(text, "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n"
@@ -130,54 +127,148 @@ TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) 
 
 TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfItsActions) {
     files.files[folder + "Gestures.ini"] =
-        utf16Bytes(u"; \u0416\r\n"
+        utf16Bytes(u"; \u0416\r\n\r\n"
                    u"[03]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
                    u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n");
     GestureSet set = load("Gestures.ini");
     EXPECT_EQ(set.actions.value("12"), "C:\\?\\x.exe|"); // what the platform's 8-bit functions give
     set.removeGesture("03");
-    set.names.set("LEFT", "2");
-    set.types.set("2", "Keystroke");
-    set.actions.set("2", "000000");
+    set.storeGesture("2", "Keystroke", "000000");
     ASSERT_TRUE(save(set));
     EXPECT_EQ(files.files[folder + "Gestures.ini"],
-              utf16Bytes(u"; \u0416\r\n"
+              utf16Bytes(u"; \u0416\r\n\r\n"
                          u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n"
                          u"[2]\r\nActionType=Keystroke\r\nAction=000000\r\n"));
 }
 
 TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {
     const std::string longAction = "100041A|" + std::string(3000, 'x');
-    files.files[folder + "Gestures.ini"] =
-        "; my gestures\r\n"
-        "[Notes]\r\nfirst=remember this\r\n\r\n"
-        "[03]\r\nActionType=Keystroke\r\nAction=100046ALT+F\r\nComment=mine\r\n"
-        "[12]\r\nActionType=Macro\r\nAction=do something\r\n"
-        "[01]\r\nActionType=Multiple Keystrokes\r\nAction=" +
-        longAction + "\r\n[zz top]\r\nk=v\r\n";
+    const std::string text = "; my gestures\r\n"
+                             "[Notes]\r\nfirst=remember this\r\n\r\n"
+                             "[03]\r\nActionType=Keystroke\r\nAction=100046ALT+F\r\nComment=mine\r\n"
+                             "[12]\r\nActionType=Macro\r\nAction=do something\r\n"
+                             "[01]\r\nActionType=Multiple Keystrokes\r\nAction=" +
+                             longAction + "\r\n[zz top]\r\nk=v\r\n";
+    files.files[folder + "Gestures.ini"] = text;
     GestureSet set = load("Gestures.ini");
     EXPECT_EQ(set.gestureStrings(), (Strings{"03", "12", "01"}));
     EXPECT_FALSE(set.actions.contains("12")); // lookups never run an unknown type
+    EXPECT_EQ(set.storedAction("12"), "do something");
     EXPECT_EQ(set.actions.value("01"), longAction);
 
-    set.names.set("LEFT", "2"); // the window adds a gesture
-
-    set.types.set("2", "Keystroke");
-    set.actions.set("2", "000000");
+    set.storeGesture("2", "Keystroke", "000000"); // the window adds a gesture
     ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+              text + "[2]\r\nActionType=Keystroke\r\nAction=000000\r\n");
+}
 
-    const IniDocument saved(files.files[folder + "Gestures.ini"]);
-    EXPECT_EQ(saved.sectionNames(), (Strings{"03", "12", "01", "2", "Notes", "zz top"}));
-    EXPECT_EQ(saved.find("Notes", "first"), "remember this");
-    EXPECT_EQ(saved.find("zz top", "k"), "v");
-    EXPECT_EQ(saved.find("03", "Comment"), "mine");
-    EXPECT_EQ(saved.find("12", "ActionType"), "Macro");
-    EXPECT_EQ(saved.find("12", "Action"), "do something");
-    EXPECT_EQ(saved.find("01", "Action"), longAction);
-    EXPECT_EQ(saved.lineText(0), "; my gestures");
+// A file laid out by hand: a comment above the first gesture, blank lines inside a section, another
+// section in the middle, a gesture that appears twice, and a comment above the last header.
+const std::string handLaidFile = "; my gestures\r\n"
+                                 "\r\n"
+                                 "; copy\r\n"
+                                 "[03]\r\n"
+                                 "ActionType=Keystroke\r\n"
+                                 "\r\n"
+                                 "Action = 010043CTRL+C\r\n"
+                                 "\r\n"
+                                 "[Options]\r\n"
+                                 "Colour=blue\r\n"
+                                 "; the second one is never read\r\n"
+                                 "[1]\r\n"
+                                 "ActionType=Run Program / File\r\n"
+                                 "Action=notepad.exe\r\n"
+                                 "; paste\r\n"
+                                 "[2]\r\n"
+                                 "ActionType=Keystroke\r\n"
+                                 "Action=010056CTRL+V\r\n"
+                                 "[1]\r\n"
+                                 "ActionType=Macro\r\n"
+                                 "Action=old\r\n";
 
-    const GestureSet reloaded = load("Gestures.ini");
-    EXPECT_EQ(reloaded.kept, set.kept);
+TEST_F(GestureFilesTest, SavesChangeOnlyTheLinesOfTheGesturesThatChanged) {
+    const auto without = [](std::string text, const std::string& lines) {
+        const std::size_t at = text.find(lines);
+        EXPECT_NE(at, std::string::npos) << lines;
+        return at == std::string::npos ? text : text.erase(at, lines.size());
+    };
+    const auto replaced = [](std::string text, const std::string& from, const std::string& to) {
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        return at == std::string::npos ? text : text.replace(at, from.size(), to);
+    };
+    const struct {
+        const char* what;
+        std::function<void(GestureSet&)> edit;
+        std::string expected;
+    } table[] = {
+        {"a changed action rewrites its value only, keeping the blanks around '='",
+         [](GestureSet& set) { set.storeGesture("03", "Keystroke", "010058CTRL+X"); },
+         replaced(handLaidFile, "Action = 010043CTRL+C", "Action = 010058CTRL+X")},
+        {"an action stored again as it is changes nothing",
+         [](GestureSet& set) { set.storeGesture("1", "Run Program / File", "notepad.exe"); }, handLaidFile},
+        {"a changed type rewrites its line only",
+         [](GestureSet& set) { set.storeGesture("2", "Multiple Keystrokes", "010056CTRL+V"); },
+         replaced(handLaidFile, "ActionType=Keystroke\r\nAction=010056",
+                  "ActionType=Multiple Keystrokes\r\nAction=010056")},
+        {"a renamed gesture changes its header only", [](GestureSet& set) { set.renameGesture("03", "30"); },
+         replaced(handLaidFile, "[03]", "[30]")},
+        {"a renamed gesture that appears twice renames both, the first one still counting",
+         [](GestureSet& set) { set.renameGesture("1", "12"); },
+         replaced(replaced(handLaidFile, "[1]\r\nActionType=Run", "[12]\r\nActionType=Run"),
+                  "[1]\r\nActionType=Macro", "[12]\r\nActionType=Macro")},
+        {"a deleted gesture takes its comment and its blank lines up to its last key, not the blank after it",
+         [](GestureSet& set) { set.removeGesture("03"); },
+         without(handLaidFile, "; copy\r\n[03]\r\nActionType=Keystroke\r\n\r\nAction = 010043CTRL+C\r\n")},
+        {"a deleted gesture leaves the comment above the next header",
+         [](GestureSet& set) { set.removeGesture("2"); },
+         without(handLaidFile, "; paste\r\n[2]\r\nActionType=Keystroke\r\nAction=010056CTRL+V\r\n")},
+        {"a deleted gesture that appears twice goes with both sections and their comments",
+         [](GestureSet& set) { set.removeGesture("1"); },
+         without(without(handLaidFile, "; the second one is never read\r\n[1]\r\nActionType=Run Program / "
+                                       "File\r\nAction=notepad.exe\r\n"),
+                 "[1]\r\nActionType=Macro\r\nAction=old\r\n")},
+        {"a new gesture goes at the end",
+         [](GestureSet& set) { set.storeGesture("0", "Multiple Keystrokes", ""); },
+         handLaidFile + "[0]\r\nActionType=Multiple Keystrokes\r\nAction=\r\n"},
+    };
+    for (const auto& row : table) {
+        files.files[folder + "Gestures.ini"] = handLaidFile;
+        GestureSet set = load("Gestures.ini");
+        row.edit(set);
+        ASSERT_TRUE(save(set)) << row.what;
+        EXPECT_EQ(files.files[folder + "Gestures.ini"], row.expected) << row.what;
+        // Read again, the file gives the set as it was left.
+        const GestureSet reloaded = load("Gestures.ini");
+        EXPECT_EQ(reloaded.names, set.names) << row.what;
+        EXPECT_EQ(reloaded.types, set.types) << row.what;
+        EXPECT_EQ(reloaded.actions, set.actions) << row.what;
+    }
+    files.files[folder + "Gestures.ini"] = handLaidFile;
+    const GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.gestureStrings(), (Strings{"03", "1", "2"}));
+    EXPECT_EQ(set.types.value("1"), "Run Program / File"); // the first [1] counts
+}
+
+TEST_F(GestureFilesTest, LinesOfOtherEncodingsKeepTheirCharactersThroughRenamesAndDeletions) {
+    files.files[folder + "Gestures.ini"] =
+        utf16Bytes(u"[1]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
+                   u"[2]\r\nActionType=Run Program / File\r\nAction=C:\\\u0414\\x.exe|\r\n");
+    GestureSet set = load("Gestures.ini");
+    set.removeGesture("1");
+    set.renameGesture("2", "1"); // its line must not take the bytes of the deleted [1]
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+              utf16Bytes(u"[1]\r\nActionType=Run Program / File\r\nAction=C:\\\u0414\\x.exe|\r\n"));
+}
+
+TEST_F(GestureFilesTest, ASaveThatChangesNoByteWritesNothing) {
+    files.files[folder + "Gestures.ini"] = handLaidFile;
+    GestureSet set = load("Gestures.ini");
+    set.storeGesture("03", "Keystroke", "010058CTRL+X");
+    set.storeGesture("03", "Keystroke", "010043CTRL+C");
+    EXPECT_TRUE(save(set));
+    EXPECT_EQ(files.writeCount, 0);
 }
 
 TEST_F(GestureFilesTest, DeletedGesturesLeaveWithEverythingKeptForThem) {
@@ -221,7 +312,7 @@ TEST_F(GestureFilesTest, RefusedWriteKeepsTheOldFileAndIsLogged) {
     const std::string path = folder + "Gestures.ini";
     files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
     GestureSet set = load("Gestures.ini");
-    set.names.set("DOWN", "1");
+    set.storeGesture("1", "Keystroke", "000000");
     files.refuseWritesIn(folder);
     EXPECT_FALSE(save(set));
     EXPECT_EQ(files.files[path], "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n");
@@ -235,7 +326,7 @@ TEST_F(GestureFilesTest, FileThatCannotBeReadIsNeverReplaced) {
     files.makeUnreadable(path);
     GestureSet set = load("Gestures.ini");
     EXPECT_TRUE(set.fileUnreadable);
-    set.names.set("DOWN", "1");
+    set.storeGesture("1", "Keystroke", "000000");
     EXPECT_FALSE(save(set));
     EXPECT_EQ(files.writeCount, 0);
 }
@@ -259,9 +350,7 @@ TEST_F(GestureLibraryStoreTest, LookupsNeverChangeTheSetTheWindowSaves) {
     files.files[folder + "Gestures_b.exe.ini"] = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
     store.loadShownSet("Gestures_a.exe.ini");
     store.loadLookupSet("Gestures_b.exe.ini"); // a gesture drawn over program b while the window shows a
-    store.shownSet().names.set("DOWN", "1");
-    store.shownSet().types.set("1", "Keystroke");
-    store.shownSet().actions.set("1", "000000");
+    store.shownSet().storeGesture("1", "Keystroke", "000000");
     ASSERT_TRUE(store.saveShownSet());
 
     EXPECT_EQ(IniDocument(files.files[folder + "Gestures_a.exe.ini"]).sectionNames(), (Strings{"03", "1"}));
@@ -295,7 +384,7 @@ TEST_F(GestureLibraryStoreTest, TheGlobalCopyFollowsLoadsAndSavesOfTheGlobalFile
     store.loadShownSet("Gestures.ini");
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"}));
 
-    store.shownSet().names.set("DOWN", "1");
+    store.shownSet().storeGesture("1", "Keystroke", "000000");
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"})); // unsaved edits are not global yet
     files.refuseWritesIn(folder);
     EXPECT_FALSE(store.saveShownSet());

@@ -153,7 +153,7 @@ TEST_F(GesturesWindowModelTest, SetsThatWereNotEditedAreNeverWritten) {
 }
 
 TEST_F(GesturesWindowModelTest, ADeletedGestureLeavesItsFileWhenTheSetIsLeftKeepingEverythingElse) {
-    file("Gestures_a.exe.ini") = "; notes\r\n[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n"
+    file("Gestures_a.exe.ini") = "; notes\r\n\r\n[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n"
                                  "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n"
                                  "[Options]\r\nColour=blue\r\n";
     file("Gestures_b.exe.ini") = "[2]\r\nActionType=Keystroke\r\nAction=100043C\r\n";
@@ -192,13 +192,17 @@ TEST_F(GesturesWindowModelTest, GesturesFromTheEditorsAreAddedOrReplacedInPlace)
     GesturesWindowModel model(store);
 
     // An action changed: the row keeps its place.
-    EXPECT_EQ(model.storeGesture({"12", ActionType::MultipleKeystrokes, "100046ALT+F|000053S"}, &twelve), 1u);
+    EXPECT_EQ(model.storeGesture({"12", ActionType::MultipleKeystrokes, "100046ALT+F|000053S", std::nullopt},
+                                 &twelve),
+              1u);
     // Renamed: the new gesture takes the old one's place, with its other keys and comments.
-    EXPECT_EQ(model.storeGesture({"47", ActionType::RunProgram, "C:\\My Tools\\a.exe|-x"}, &twelve), 1u);
+    EXPECT_EQ(
+        model.storeGesture({"47", ActionType::RunProgram, "C:\\My Tools\\a.exe|-x", std::nullopt}, &twelve),
+        1u);
     // A gesture of a type the program does not know becomes a known one.
-    EXPECT_EQ(model.storeGesture({"2", ActionType::Keystroke, "000009TAB"}, &left), 2u);
+    EXPECT_EQ(model.storeGesture({"2", ActionType::Keystroke, "000009TAB", std::nullopt}, &left), 2u);
     // New: appended.
-    EXPECT_EQ(model.storeGesture({"03", ActionType::Keystroke, "011053CTRL+SHIFT+S"}), 3u);
+    EXPECT_EQ(model.storeGesture({"03", ActionType::Keystroke, "011053CTRL+SHIFT+S", std::nullopt}), 3u);
     EXPECT_TRUE(model.edited());
 
     const std::vector<GestureRow> expected = {

@@ -235,5 +235,29 @@ TEST(IniDocument, RemovingKeysAndSectionsKeepsTheRest) {
     EXPECT_FALSE(document.removeSection("missing"));
 }
 
+TEST(IniDocument, RenamingASectionChangesOnlyTheNameInItsHeaders) {
+    const struct {
+        std::string_view text;
+        const char* from;
+        const char* to;
+        bool renamed;
+        std::string_view expected;
+    } table[] = {
+        {"[03]\r\nk=v\r\n", "03", "12", true, "[12]\r\nk=v\r\n"},
+        {"  [ 03 ] ; mine\nk=v", "03", "12", true, "  [ 12 ] ; mine\nk=v"},
+        {"[a]\n[A]\n[b]\n", " a ", "c", true, "[c]\n[c]\n[b]\n"},
+        {"[a]x]\n", "a]x", "b", true, "[b]\n"},
+        {"[a\0junk]\n"sv, "a", "b", true, "[b\0junk]\n"sv},
+        {"[a]\n", "missing", "b", false, "[a]\n"},
+        {"[a]\n", "a", "", false, "[a]\n"},
+        {"[a]\n", "a", "b]", false, "[a]\n"},
+    };
+    for (const auto& row : table) {
+        IniDocument document(row.text);
+        EXPECT_EQ(document.renameSection(row.from, row.to), row.renamed) << row.text;
+        EXPECT_EQ(document.text(), row.expected) << row.text;
+    }
+}
+
 } // namespace
 } // namespace flickmark

@@ -86,24 +86,40 @@ TEST(KeystrokeEdit, ButtonsExamplesAndClear) {
                        }));
 }
 
-TEST(KeystrokeEdit, LoadsAStoredKeystrokeShowingItsStoredText) {
+TEST(KeystrokeEdit, LoadsAStoredKeystrokeShowingItsStoredTextAndKeepsItUntilChanged) {
     const struct {
         const char* stored;
         bool decodes;
         const char* field;
-        const char* encoded; // the display text is built afresh
+        const char* afterF5; // F5 pressed: the modifiers stay, the display text is built afresh
     } table[] = {
-        {"100046ALT+F", true, "ALT+F", "100046ALT+F"},
-        {"01101B", true, "", "01101BCTRL+SHIFT+ESCAPE"},
-        {"", true, "none", "000000"},
-        {"x00046ALT+F", false, "", "000000"},
+        {"100046ALT+F", true, "ALT+F", "100074ALT+F5"},
+        {"010053Save file", true, "Save file", "010074CTRL+F5"},
+        {"0000ADVolume Mute", true, "Volume Mute", "000074F5"},
+        {"01101B", true, "", "011074CTRL+SHIFT+F5"},
+        {"01005a", true, "", "010074CTRL+F5"},
+        {"", true, "none", "000074F5"},
+        {"1234", true, "none", "000074F5"},
+        {"x00046ALT+F", false, "x00046ALT+F", "000074F5"},
+        {"Ctrl+S", false, "Ctrl+S", "000074F5"},
     };
     for (const auto& row : table) {
         KeystrokeEdit edit;
         edit.keyDown(0x41, {.ctrl = true});
         EXPECT_EQ(edit.setKeystroke(row.stored), row.decodes) << row.stored;
         EXPECT_EQ(edit.fieldText(), row.field) << row.stored;
-        EXPECT_EQ(edit.encoded(), row.encoded) << row.stored;
+        EXPECT_EQ(edit.encoded(), row.stored) << row.stored;
+        EXPECT_EQ(edit.keystroke().text, row.decodes ? row.field : row.stored) << row.stored;
+        edit.keyDown(0x74, {});
+        EXPECT_EQ(edit.encoded(), row.afterF5) << row.stored;
+
+        // Cleared or given an example, it forgets the stored text.
+        edit.setKeystroke(row.stored);
+        edit.clear();
+        EXPECT_EQ(edit.encoded(), "000000") << row.stored;
+        edit.setKeystroke(row.stored);
+        edit.choose(keystrokeExamples()[2]);
+        EXPECT_EQ(edit.encoded(), "100073ALT+F4") << row.stored;
     }
 }
 
@@ -116,28 +132,32 @@ std::vector<std::string> captions(const KeystrokeListEdit& list) {
 
 using Texts = std::vector<std::string>;
 
-TEST(KeystrokeListEdit, LoadKeepsPiecesThatDoNotDecodeAsWritten) {
+TEST(KeystrokeListEdit, LoadKeepsEveryPieceAsWrittenAndAnUnchangedListAsStored) {
     const struct {
         const char* stored;
         Texts captions;
         Texts malformed;
-        const char* written;
+        const char* afterAddingTab; // each piece as it was stored, the separators made plain
     } table[] = {
-        {"", {}, {}, ""},
-        {"100020ALT+SPACE| 00004EN", {"ALT+SPACE", "N"}, {}, "100020ALT+SPACE|00004EN"},
-        {"0100bbCTRL+=||000009TAB", {"CTRL+=", "none", "TAB"}, {}, "0100BBCTRL+=|000000none|000009TAB"},
+        {"", {}, {}, "000009TAB"},
+        {"100020ALT+SPACE| 00004EN", {"ALT+SPACE", "N"}, {}, "100020ALT+SPACE|00004EN|000009TAB"},
+        {"0100bbCTRL+=||000009TAB", {"CTRL+=", "none", "TAB"}, {}, "0100bbCTRL+=||000009TAB|000009TAB"},
+        {"|000053S", {"none", "S"}, {}, "|000053S|000009TAB"},
+        {"000053S|", {"S"}, {}, "000053S|000009TAB"},
         {"000009TAB|bad piece|000053S",
          {"TAB", "bad piece", "S"},
          {"bad piece"},
-         "000009TAB|bad piece|000053S"},
-        {"zz0046|1 0046", {"zz0046", "1 0046"}, {"zz0046", "1 0046"}, "zz0046|1 0046"},
+         "000009TAB|bad piece|000053S|000009TAB"},
+        {"zz0046|1 0046", {"zz0046", "1 0046"}, {"zz0046", "1 0046"}, "zz0046|1 0046|000009TAB"},
     };
     for (const auto& row : table) {
         KeystrokeListEdit list;
         list.add({});
         EXPECT_EQ(list.load(row.stored), row.malformed) << row.stored;
         EXPECT_EQ(captions(list), row.captions) << row.stored;
-        EXPECT_EQ(list.encoded(), row.written) << row.stored;
+        EXPECT_EQ(list.encoded(), row.stored) << row.stored;
+        list.add({0, 0, 0, 0, 0x09, "TAB"});
+        EXPECT_EQ(list.encoded(), row.afterAddingTab) << row.stored;
     }
 }
 
