@@ -22,6 +22,7 @@ import fcntl
 import functools
 import json
 import os
+import re
 import select
 import shutil
 import signal
@@ -443,33 +444,34 @@ class FlickmarkLog:
         return records[-1][0] if records else 0
 
     def find(self, prefix: str | tuple[str, ...], since: int = 0) -> str | None:
-        """The first line starting with `prefix` (or one of several) in any snapshot after `since`."""
-        for sequence, lines in self.history():
-            if sequence > since:
-                for line in lines:
-                    if line.startswith(prefix):
-                        return line
-        return None
-
-    def find_new(self, prefix: str, since: int) -> str | None:
-        """The first line starting with `prefix` that was written after the snapshot `since`. The log keeps its
-        old lines until the next press clears it, so a line found in a later snapshot may be an old one: a line
-        is new where it differs from the line in its place in the snapshot before (a repeat of the last line
-        changes that line, adding "(*N)")."""
+        """The first line starting with `prefix` (or one of several) that was written after the snapshot
+        `since` (any line of any snapshot when `since` is 0). The log keeps its old lines until the next press
+        clears it, so a line found in a later snapshot may be an old one: see `new_lines`."""
         previous: list[str] | None = None
         for sequence, lines in self.history():
-            if sequence > since and previous is not None:
-                kept = 0
-                while kept < min(len(lines), len(previous)) and lines[kept] == previous[kept]:
-                    kept += 1
-                for line in lines[kept:]:
+            if sequence > since and (since == 0 or previous is not None):
+                for line in lines if since == 0 else self.new_lines(previous, lines):
                     if line.startswith(prefix):
                         return line
             previous = lines
         return None
 
-    def wait_for_new(self, prefix: str, since: int, timeout: float = 5.0) -> str:
-        return wait_until(lambda: self.find_new(prefix, since), timeout, f"a new log line '{prefix}'", self.describe)
+    @staticmethod
+    def new_lines(previous: list[str], lines: list[str]) -> list[str]:
+        """The lines of a snapshot that the one before it did not have. The log only grows, a line that repeats
+        the last one adds "(*N)" to it instead, and a press clears it: text that does not go on from the one
+        before was written anew after a clear (even where its first lines happen to be the same)."""
+        def without_count(line: str) -> str:
+            return re.sub(r"\(\*\d+\)$", "", line)
+
+        if not previous:
+            return lines
+        last = len(previous) - 1
+        goes_on = (len(lines) >= len(previous) and lines[:last] == previous[:last]
+                   and without_count(lines[last]) == without_count(previous[last]))
+        if not goes_on:
+            return lines
+        return ([lines[last]] if lines[last] != previous[last] else []) + lines[len(previous):]
 
     def ever_contains(self, prefix: str, since: int = 0) -> bool:
         return self.find(prefix, since) is not None

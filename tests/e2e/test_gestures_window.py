@@ -47,7 +47,7 @@ def box_of(text: str) -> Box:
 
 
 def wait_for_window_shown(log: harness.FlickmarkLog, since: int) -> str:
-    return log.wait_for_new("gestures window shown: ", since, timeout=10.0)
+    return log.wait_for("gestures window shown: ", since, timeout=10.0)
 
 
 def double_click_tray_icon(session: harness.Session) -> None:

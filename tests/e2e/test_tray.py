@@ -67,7 +67,7 @@ class TrayCase(harness.ProbeTestCase):
         mark = flickmark.log.mark()
         self.session.move(*ICON)
         self.session.xdotool("click", "3")
-        flickmark.log.wait_for_new("tray menu opened", mark)
+        flickmark.log.wait_for("tray menu opened", mark)
         menu = harness.wait_until(self.session.popup_menus, 5, "the tray menu")[0]
         if screenshot:
             self.session.screenshot(screenshot, box=Box(0, 0, menu.right + 20, menu.bottom + 20))
@@ -269,7 +269,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
             mark = flickmark.log.mark()
             self.session.key("Scroll_Lock")
             presses.append(1)
-            flickmark.log.wait_for_new(expected, mark)
+            flickmark.log.wait_for(expected, mark)
 
         def gesture_runs(expected: bool) -> bool:
             since_us = self.draw_up_right(flickmark, expected)
@@ -302,12 +302,12 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
 
         mark = flickmark.log.mark()
         self.choose(self.open_menu(flickmark), "g")
-        flickmark.log.wait_for_new("Gestures off: switched off in the tray menu", mark)
+        flickmark.log.wait_for("Gestures off: switched off in the tray menu", mark)
         self.icon_shows("off")
         self.assertFalse(gesture_runs(False))
         mark = flickmark.log.mark()
         self.choose(self.open_menu(flickmark, "tray-menu-gestures-off"), "g")
-        flickmark.log.wait_for_new("Gestures on", mark)
+        flickmark.log.wait_for("Gestures on", mark)
         self.assertTrue(gesture_runs(True))
 
     def test_about_window_shows_the_version_and_escape_closes_it(self):
