@@ -643,12 +643,7 @@ class ControlReader:
         """The answer (UTF-8 text ending in a line end), or None when the window or control is not there. A target
         whose thread is busy (under Wine, destroying a shown window with a title bar blocks its thread for about
         two seconds) is asked again until it answers."""
-        deadline = time.monotonic() + self.BUSY_SECONDS
-        while True:
-            code, payload = self.request("read", window, str(control_id), what)
-            if code != self.NO_ANSWER or time.monotonic() >= deadline:
-                break
-            STEPS.note("read", f"{window} {control_id} {what}: no answer yet (busy)")
+        code, payload = self._ask("read", window, str(control_id), what)
         if code == 0:
             STEPS.note("read", f"{window} {control_id} {what}: {payload.decode('utf-8', 'replace')[:80]!r}")
             return payload.decode("utf-8")
@@ -660,8 +655,17 @@ class ControlReader:
     def dump(self, title: str) -> str | None:
         """Every control of the top-level window titled `title`, one tab-separated line each (see controls.cpp),
         or None when there is no such window."""
-        code, payload = self.request("dump", title)
+        code, payload = self._ask("dump", title)
         return payload.decode("utf-8") if code == 0 else None
+
+    def _ask(self, *fields: str) -> tuple[int, bytes]:
+        """A request asked again while the target's thread is too busy to answer (for a limited time)."""
+        deadline = time.monotonic() + self.BUSY_SECONDS
+        while True:
+            code, payload = self.request(*fields)
+            if code != self.NO_ANSWER or time.monotonic() >= deadline:
+                return code, payload
+            STEPS.note("read", f"{' '.join(fields)}: no answer yet (busy)")
 
     def request(self, *fields: str) -> tuple[int, bytes]:
         for attempt in range(2):

@@ -29,6 +29,12 @@
 
 namespace flickmark {
 
+// One gesture's section of a gesture file.
+inline std::string gestureSection(const std::string& gesture, const std::string& type,
+                                  const std::string& action) {
+    return "[" + gesture + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
+}
+
 class FakeTextPopup final : public TextPopup {
 public:
     void showText(std::string_view text, Point at) override {

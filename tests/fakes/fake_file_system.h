@@ -10,6 +10,9 @@
 
 namespace flickmark {
 
+// The data folder of the tests that keep files in a FakeFileSystem.
+inline const std::string kTestDataFolder = "C:\\Flickmark\\";
+
 class FakeFileSystem final : public FileSystem {
 public:
     std::optional<std::string> readFile(const std::string& path) override;

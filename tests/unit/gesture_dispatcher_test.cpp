@@ -5,10 +5,6 @@
 namespace flickmark {
 namespace {
 
-std::string section(const std::string& gesture, const std::string& type, const std::string& action) {
-    return "[" + gesture + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
-}
-
 // Virtual keys pressed (key-down events), modifiers included, in order.
 std::vector<int> keysDown(const RecordingKeyboard& keyboard) {
     std::vector<int> keys;
@@ -21,11 +17,12 @@ std::vector<int> keysDown(const RecordingKeyboard& keyboard) {
 class GestureDispatcherTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        rig.addFile("Gestures.ini", section("03", "Keystroke", "000053S") +
-                                        section("12", "Keystroke", "000041A") +
-                                        section("30", "Keystroke", "000042B"));
-        rig.addFile("Gestures_probe.exe.ini", section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
-                                                  section("12", "Multiple Keystrokes", ""));
+        rig.addFile("Gestures.ini", gestureSection("03", "Keystroke", "000053S") +
+                                        gestureSection("12", "Keystroke", "000041A") +
+                                        gestureSection("30", "Keystroke", "000042B"));
+        rig.addFile("Gestures_probe.exe.ini",
+                    gestureSection("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
+                        gestureSection("12", "Multiple Keystrokes", ""));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
         rig.input.cursor = {400, 300};
@@ -98,7 +95,7 @@ TEST_F(GestureDispatcherTest, UnknownGestureRunsNothing) {
 }
 
 TEST_F(GestureDispatcherTest, MalformedKeystrokeTextSendsNothingAndNamesTheGesture) {
-    rig.addFile("Gestures_probe.exe.ini", section("31", "Multiple Keystrokes", "000053S|0x0041A"));
+    rig.addFile("Gestures_probe.exe.ini", gestureSection("31", "Multiple Keystrokes", "000053S|0x0041A"));
     rig.dispatcher.runGesture("31", false);
     EXPECT_TRUE(rig.keyboard.events.empty());
     EXPECT_TRUE(logHas("Gesture 31 (RIGHT+DOWN)"));
@@ -107,8 +104,9 @@ TEST_F(GestureDispatcherTest, MalformedKeystrokeTextSendsNothingAndNamesTheGestu
 
 // Windows drops keys sent into a program run as administrator; the log must not claim they were sent.
 TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLoggedAndNoticed) {
-    rig.addFile("Gestures_probe.exe.ini", section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
-                                              section("01", "Run Program / File", "C:\\Tools\\app.exe|-x"));
+    rig.addFile("Gestures_probe.exe.ini",
+                gestureSection("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
+                    gestureSection("01", "Run Program / File", "C:\\Tools\\app.exe|-x"));
     rig.integrity.elevated.insert(rig.windows.foreground);
     rig.dispatcher.runGesture("03", false);
     rig.dispatcher.lookupAndRun("03");
@@ -135,8 +133,8 @@ TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLogg
 
 TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShell) {
     rig.addFile("Gestures_probe.exe.ini",
-                section("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +
-                    section("10", "Run Program / File", "C:\\Tools\\app.exe|"));
+                gestureSection("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +
+                    gestureSection("10", "Run Program / File", "C:\\Tools\\app.exe|"));
     rig.dispatcher.runGesture("01", false);
     ASSERT_EQ(rig.launcher.processCalls.size(), 1u);
     EXPECT_EQ(rig.launcher.processCalls[0].commandLine, "\"C:\\My Tools\\probe.exe\" --fullscreen -x");
@@ -148,7 +146,7 @@ TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShel
 }
 
 TEST_F(GestureDispatcherTest, AutoCorrectionRunsANearGestureWhenTheStrokeAngleAllowsIt) {
-    rig.addFile("Gestures_probe.exe.ini", section("17", "Keystroke", "000043C"));
+    rig.addFile("Gestures_probe.exe.ini", gestureSection("17", "Keystroke", "000043C"));
     rig.addFile("Gestures.ini", "");
     rig.store.loadShownSet("Gestures.ini");
     rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true});

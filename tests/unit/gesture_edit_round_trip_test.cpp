@@ -21,8 +21,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-const std::string folder = "C:\\Flickmark\\";
-const std::string globalPath = folder + "Gestures.ini";
+const std::string globalPath = kTestDataFolder + "Gestures.ini";
 constexpr EditStart kEditStarts[] = {EditStart::Gesture, EditStart::Action};
 
 class GestureEditRoundTrip : public ::testing::Test {
@@ -53,7 +52,7 @@ protected:
     FakeFileSystem files;
     Windows1252CodePage codePage;
     DiagnosticLog log;
-    GestureLibraryStore store{files, codePage, log, folder};
+    GestureLibraryStore store{files, codePage, log, kTestDataFolder};
     GestureWizard wizard;
 };
 

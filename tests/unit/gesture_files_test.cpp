@@ -20,12 +20,12 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-const std::string folder = "C:\\Flickmark\\";
-
 class GestureFilesTest : public ::testing::Test {
 protected:
-    GestureSet load(const std::string& name) { return loadGestureSet(files, codePage, log, folder, name); }
-    bool save(const GestureSet& set) { return saveGestureSet(files, codePage, log, folder, set); }
+    GestureSet load(const std::string& name) {
+        return loadGestureSet(files, codePage, log, kTestDataFolder, name);
+    }
+    bool save(const GestureSet& set) { return saveGestureSet(files, codePage, log, kTestDataFolder, set); }
 
     FakeFileSystem files;
     Windows1252CodePage codePage;
@@ -80,7 +80,7 @@ TEST(GestureFileNames, WildcardsMatchLikeTheFileSearch) {
 }
 
 TEST_F(GestureFilesTest, LoadsSectionsInFileOrderWithNormalisedKeystrokes) {
-    files.files[folder + "Gestures.ini"] =
+    files.files[kTestDataFolder + "Gestures.ini"] =
         "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n"
         "[12]\r\nActionType=Multiple Keystrokes\r\nAction=100046ALT+F|000053S\r\n"
         "[2]\r\nActionType=Keystroke\r\nAction=12345\r\n"
@@ -112,7 +112,7 @@ TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) 
     set.storeGesture("03", "Keystroke", "000000");
     set.storeGesture("12", "Run Program / File", "\"C:\\Program Files\\app.exe\"|\"my file.txt\"");
     ASSERT_TRUE(save(set));
-    const std::string& text = files.files[folder + set.fileName];
+    const std::string& text = files.files[kTestDataFolder + set.fileName];
     EXPECT_EQ(text, "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n"
                     "[12]\r\nActionType=Run Program / File\r\n"
                     "Action=\"\"C:\\Program Files\\app.exe\"|\"my file.txt\"\"\r\n");
@@ -122,11 +122,11 @@ TEST_F(GestureFilesTest, SavingWritesTheSetInListOrderAndRoundTripsByteForByte) 
     EXPECT_EQ(reloaded.types, set.types);
     EXPECT_EQ(reloaded.actions, set.actions);
     ASSERT_TRUE(save(reloaded));
-    EXPECT_EQ(files.files[folder + set.fileName], text);
+    EXPECT_EQ(files.files[kTestDataFolder + set.fileName], text);
 }
 
 TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfItsActions) {
-    files.files[folder + "Gestures.ini"] =
+    files.files[kTestDataFolder + "Gestures.ini"] =
         utf16Bytes(u"; \u0416\r\n\r\n"
                    u"[03]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
                    u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n");
@@ -135,7 +135,7 @@ TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfIt
     set.removeGesture("03");
     set.storeGesture("2", "Keystroke", "000000");
     ASSERT_TRUE(save(set));
-    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"],
               utf16Bytes(u"; \u0416\r\n\r\n"
                          u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n"
                          u"[2]\r\nActionType=Keystroke\r\nAction=000000\r\n"));
@@ -149,7 +149,7 @@ TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {
                              "[12]\r\nActionType=Macro\r\nAction=do something\r\n"
                              "[01]\r\nActionType=Multiple Keystrokes\r\nAction=" +
                              longAction + "\r\n[zz top]\r\nk=v\r\n";
-    files.files[folder + "Gestures.ini"] = text;
+    files.files[kTestDataFolder + "Gestures.ini"] = text;
     GestureSet set = load("Gestures.ini");
     EXPECT_EQ(set.gestureStrings(), (Strings{"03", "12", "01"}));
     EXPECT_FALSE(set.actions.contains("12")); // lookups never run an unknown type
@@ -158,7 +158,7 @@ TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {
 
     set.storeGesture("2", "Keystroke", "000000"); // the window adds a gesture
     ASSERT_TRUE(save(set));
-    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"],
               text + "[2]\r\nActionType=Keystroke\r\nAction=000000\r\n");
 }
 
@@ -233,37 +233,37 @@ TEST_F(GestureFilesTest, SavesChangeOnlyTheLinesOfTheGesturesThatChanged) {
          handLaidFile + "[0]\r\nActionType=Multiple Keystrokes\r\nAction=\r\n"},
     };
     for (const auto& row : table) {
-        files.files[folder + "Gestures.ini"] = handLaidFile;
+        files.files[kTestDataFolder + "Gestures.ini"] = handLaidFile;
         GestureSet set = load("Gestures.ini");
         row.edit(set);
         ASSERT_TRUE(save(set)) << row.what;
-        EXPECT_EQ(files.files[folder + "Gestures.ini"], row.expected) << row.what;
+        EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"], row.expected) << row.what;
         // Read again, the file gives the set as it was left.
         const GestureSet reloaded = load("Gestures.ini");
         EXPECT_EQ(reloaded.names, set.names) << row.what;
         EXPECT_EQ(reloaded.types, set.types) << row.what;
         EXPECT_EQ(reloaded.actions, set.actions) << row.what;
     }
-    files.files[folder + "Gestures.ini"] = handLaidFile;
+    files.files[kTestDataFolder + "Gestures.ini"] = handLaidFile;
     const GestureSet set = load("Gestures.ini");
     EXPECT_EQ(set.gestureStrings(), (Strings{"03", "1", "2"}));
     EXPECT_EQ(set.types.value("1"), "Run Program / File"); // the first [1] counts
 }
 
 TEST_F(GestureFilesTest, LinesOfOtherEncodingsKeepTheirCharactersThroughRenamesAndDeletions) {
-    files.files[folder + "Gestures.ini"] =
+    files.files[kTestDataFolder + "Gestures.ini"] =
         utf16Bytes(u"[1]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
                    u"[2]\r\nActionType=Run Program / File\r\nAction=C:\\\u0414\\x.exe|\r\n");
     GestureSet set = load("Gestures.ini");
     set.removeGesture("1");
     set.renameGesture("2", "1"); // its line must not take the bytes of the deleted [1]
     ASSERT_TRUE(save(set));
-    EXPECT_EQ(files.files[folder + "Gestures.ini"],
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"],
               utf16Bytes(u"[1]\r\nActionType=Run Program / File\r\nAction=C:\\\u0414\\x.exe|\r\n"));
 }
 
 TEST_F(GestureFilesTest, ASaveThatChangesNoByteWritesNothing) {
-    files.files[folder + "Gestures.ini"] = handLaidFile;
+    files.files[kTestDataFolder + "Gestures.ini"] = handLaidFile;
     GestureSet set = load("Gestures.ini");
     set.storeGesture("03", "Keystroke", "010058CTRL+X");
     set.storeGesture("03", "Keystroke", "010043CTRL+C");
@@ -272,23 +272,25 @@ TEST_F(GestureFilesTest, ASaveThatChangesNoByteWritesNothing) {
 }
 
 TEST_F(GestureFilesTest, DeletedGesturesLeaveWithEverythingKeptForThem) {
-    files.files[folder + "Gestures_a.exe.ini"] = "[03]\r\nActionType=Macro\r\nAction=x\r\nNote=n\r\n";
+    files.files[kTestDataFolder + "Gestures_a.exe.ini"] =
+        "[03]\r\nActionType=Macro\r\nAction=x\r\nNote=n\r\n";
     GestureSet set = load("Gestures_a.exe.ini");
     set.removeGesture("03");
     ASSERT_TRUE(save(set));
-    EXPECT_EQ(files.files[folder + "Gestures_a.exe.ini"], ""); // every gesture deleted: an empty file
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures_a.exe.ini"],
+              ""); // every gesture deleted: an empty file
 }
 
 TEST_F(GestureFilesTest, MalformedKeystrokeIsKeptAsReadAndLogged) {
-    files.files[folder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=x00046ALT+F\r\n"
-                                           "[1]\r\nActionType=Keystroke\r\nAction=000053S\r\n";
+    files.files[kTestDataFolder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=x00046ALT+F\r\n"
+                                                    "[1]\r\nActionType=Keystroke\r\nAction=000053S\r\n";
     const GestureSet set = load("Gestures.ini");
     EXPECT_EQ(set.actions.value("03"), "x00046ALT+F");
     EXPECT_EQ(set.actions.value("1"), "000053S");
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(log.lines()[0], "Malformed keystroke in C:\\Flickmark\\Gestures.ini [03]: x00046ALT+F");
     ASSERT_TRUE(save(set));
-    EXPECT_EQ(IniDocument(files.files[folder + "Gestures.ini"]).find("03", "Action"), "x00046ALT+F");
+    EXPECT_EQ(IniDocument(files.files[kTestDataFolder + "Gestures.ini"]).find("03", "Action"), "x00046ALT+F");
 }
 
 TEST_F(GestureFilesTest, ManySectionsAreAllRead) {
@@ -304,16 +306,16 @@ TEST_F(GestureFilesTest, ManySectionsAreAllRead) {
         expected.push_back(gesture);
         text += "[" + gesture + "]\nActionType=Keystroke\nAction=000053S\n";
     }
-    files.files[folder + "Gestures.ini"] = text;
+    files.files[kTestDataFolder + "Gestures.ini"] = text;
     EXPECT_EQ(load("Gestures.ini").gestureStrings(), expected);
 }
 
 TEST_F(GestureFilesTest, RefusedWriteKeepsTheOldFileAndIsLogged) {
-    const std::string path = folder + "Gestures.ini";
+    const std::string path = kTestDataFolder + "Gestures.ini";
     files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
     GestureSet set = load("Gestures.ini");
     set.storeGesture("1", "Keystroke", "000000");
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
     EXPECT_FALSE(save(set));
     EXPECT_EQ(files.files[path], "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n");
     EXPECT_EQ(log.lines().back(), "Unable to write to " + path);
@@ -321,7 +323,7 @@ TEST_F(GestureFilesTest, RefusedWriteKeepsTheOldFileAndIsLogged) {
 }
 
 TEST_F(GestureFilesTest, FileThatCannotBeReadIsNeverReplaced) {
-    const std::string path = folder + "Gestures.ini";
+    const std::string path = kTestDataFolder + "Gestures.ini";
     files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
     files.makeUnreadable(path);
     GestureSet set = load("Gestures.ini");
@@ -332,35 +334,39 @@ TEST_F(GestureFilesTest, FileThatCannotBeReadIsNeverReplaced) {
 }
 
 TEST_F(GestureFilesTest, ListsGestureFilesButNotFolders) {
-    files.files[folder + "Gestures.ini"] = "";
-    files.files[folder + "gestures_notepad.exe.ini"] = "";
-    files.files[folder + "defaults.ini"] = "";
-    files.files[folder + "sub\\Gestures_x.ini"] = "";
-    files.addFolder(folder + "Gestures_folder.ini");
-    EXPECT_EQ(listProgramFiles(files, folder), (Strings{"Gestures.ini", "gestures_notepad.exe.ini"}));
+    files.files[kTestDataFolder + "Gestures.ini"] = "";
+    files.files[kTestDataFolder + "gestures_notepad.exe.ini"] = "";
+    files.files[kTestDataFolder + "defaults.ini"] = "";
+    files.files[kTestDataFolder + "sub\\Gestures_x.ini"] = "";
+    files.addFolder(kTestDataFolder + "Gestures_folder.ini");
+    EXPECT_EQ(listProgramFiles(files, kTestDataFolder),
+              (Strings{"Gestures.ini", "gestures_notepad.exe.ini"}));
 }
 
 class GestureLibraryStoreTest : public GestureFilesTest {
 protected:
-    GestureLibraryStore store{files, codePage, log, folder};
+    GestureLibraryStore store{files, codePage, log, kTestDataFolder};
 };
 
 TEST_F(GestureLibraryStoreTest, LookupsNeverChangeTheSetTheWindowSaves) {
-    files.files[folder + "Gestures_a.exe.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
-    files.files[folder + "Gestures_b.exe.ini"] = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
+    files.files[kTestDataFolder + "Gestures_a.exe.ini"] =
+        "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    files.files[kTestDataFolder + "Gestures_b.exe.ini"] =
+        "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
     store.loadShownSet("Gestures_a.exe.ini");
     store.loadLookupSet("Gestures_b.exe.ini"); // a gesture drawn over program b while the window shows a
     store.shownSet().storeGesture("1", "Keystroke", "000000");
     ASSERT_TRUE(store.saveShownSet());
 
-    EXPECT_EQ(IniDocument(files.files[folder + "Gestures_a.exe.ini"]).sectionNames(), (Strings{"03", "1"}));
-    EXPECT_EQ(files.files[folder + "Gestures_b.exe.ini"],
+    EXPECT_EQ(IniDocument(files.files[kTestDataFolder + "Gestures_a.exe.ini"]).sectionNames(),
+              (Strings{"03", "1"}));
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures_b.exe.ini"],
               "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n");
     EXPECT_EQ(store.lookupSet().gestureStrings(), (Strings{"12"}));
 }
 
 TEST_F(GestureLibraryStoreTest, EveryLookupSeesTheProgramFileAsItIsNow) {
-    const std::string path = folder + "Gestures_a.exe.ini";
+    const std::string path = kTestDataFolder + "Gestures_a.exe.ini";
     files.files[path] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
     EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"03"}));
     EXPECT_EQ(store.loadLookupSet("Gestures_a.exe.ini").gestureStrings(), (Strings{"03"}));
@@ -375,27 +381,27 @@ TEST_F(GestureLibraryStoreTest, EveryLookupSeesTheProgramFileAsItIsNow) {
 
     files.files.erase(path);
     EXPECT_TRUE(store.loadLookupSet("Gestures_a.exe.ini").names.empty());
-    files.files[folder + "Gestures_b.exe.ini"] = files.files[folder + "Gestures.ini"] = "";
+    files.files[kTestDataFolder + "Gestures_b.exe.ini"] = files.files[kTestDataFolder + "Gestures.ini"] = "";
     EXPECT_EQ(store.loadLookupSet("Gestures_b.exe.ini").fileName, "Gestures_b.exe.ini");
 }
 
 TEST_F(GestureLibraryStoreTest, TheGlobalCopyFollowsLoadsAndSavesOfTheGlobalFileOnly) {
-    files.files[folder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    files.files[kTestDataFolder + "Gestures.ini"] = "[03]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
     store.loadShownSet("Gestures.ini");
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"}));
 
     store.shownSet().storeGesture("1", "Keystroke", "000000");
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03"})); // unsaved edits are not global yet
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
     EXPECT_FALSE(store.saveShownSet());
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03", "1"})); // in effect even though not written
-    files.allowWritesIn(folder);
+    files.allowWritesIn(kTestDataFolder);
 
-    files.files[folder + "gestures.ini"] = "[2]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
+    files.files[kTestDataFolder + "gestures.ini"] = "[2]\r\nActionType=Keystroke\r\nAction=100041A\r\n";
     store.loadShownSet("gestures.ini"); // another spelling is not the global file
     EXPECT_EQ(store.global().gestureStrings(), (Strings{"03", "1"}));
 
-    files.files.erase(folder + "Gestures.ini");
+    files.files.erase(kTestDataFolder + "Gestures.ini");
     store.loadShownSet("Gestures.ini");
     EXPECT_TRUE(store.global().names.empty());
 }

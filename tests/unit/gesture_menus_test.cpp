@@ -12,10 +12,6 @@ namespace {
 
 using Answer = ScriptedPopupMenu::Answer;
 
-std::string section(const std::string& gesture, const std::string& type, const std::string& action) {
-    return "[" + gesture + "]\r\nActionType=" + type + "\r\nAction=" + action + "\r\n";
-}
-
 class RecordingConfigurationPages final : public ConfigurationPages {
 public:
     void openConfiguration(int page) override { pages.push_back(page); }
@@ -33,9 +29,10 @@ class GestureMenusTest : public ::testing::Test {
 protected:
     GestureMenusTest() {
         rig.addFile("Gestures_probe.exe.ini",
-                    section("0", "Keystroke", "000041A") + section("30", "Keystroke", "000042B") +
-                        section("03", "Multiple Keystrokes", "010043CTRL+C|000074F5"));
-        rig.addFile("Gestures.ini", section("01", "Keystroke", "000044D"));
+                    gestureSection("0", "Keystroke", "000041A") +
+                        gestureSection("30", "Keystroke", "000042B") +
+                        gestureSection("03", "Multiple Keystrokes", "010043CTRL+C|000074F5"));
+        rig.addFile("Gestures.ini", gestureSection("01", "Keystroke", "000044D"));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
         loops.setObserver(&run.recognizer);

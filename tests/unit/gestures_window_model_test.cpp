@@ -17,8 +17,6 @@ namespace {
 using Strings = std::vector<std::string>;
 using Items = std::vector<SetSelectorItem>;
 
-const std::string folder = "C:\\Flickmark\\";
-
 TEST(SetSelector, ItemsFromTheFolderAndTheOpenPrograms) {
     const SetSelectorItem global{"Gestures.ini", true};
     const struct {
@@ -95,8 +93,8 @@ TEST(SetSelector, HintsNameTheFile) {
 
 class GesturesWindowModelTest : public ::testing::Test {
 protected:
-    std::string& file(const std::string& name) { return files.files[folder + name]; }
-    bool exists(const std::string& name) const { return files.files.count(folder + name) != 0; }
+    std::string& file(const std::string& name) { return files.files[kTestDataFolder + name]; }
+    bool exists(const std::string& name) const { return files.files.count(kTestDataFolder + name) != 0; }
     std::size_t itemOf(const GesturesWindowModel& model, const std::string& fileName) {
         for (std::size_t i = 0; i < model.selectorItems().size(); ++i)
             if (model.selectorItems()[i].fileName == fileName)
@@ -109,7 +107,7 @@ protected:
     FakeFileSystem files;
     Windows1252CodePage codePage;
     DiagnosticLog log;
-    GestureLibraryStore store{files, codePage, log, folder};
+    GestureLibraryStore store{files, codePage, log, kTestDataFolder};
 };
 
 TEST_F(GesturesWindowModelTest, RowsShowEachActionType) {
@@ -227,7 +225,7 @@ TEST_F(GesturesWindowModelTest, ARefusedSaveKeepsTheOldFileAndTheEditAndTellsThe
     const std::string before = file("Gestures.ini");
     GesturesWindowModel model(store);
     model.refreshSelector({"a.exe"});
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
 
     model.removeRow(0);
     const ShownSetSave first = model.select(1);
@@ -248,7 +246,7 @@ TEST_F(GesturesWindowModelTest, ARefusedSaveKeepsTheOldFileAndTheEditAndTellsThe
     EXPECT_EQ(model.shownSet().gestureStrings(), Strings{"12"});
 
     // Once the folder can be written again, leaving the set saves it.
-    files.allowWritesIn(folder);
+    files.allowWritesIn(kTestDataFolder);
     EXPECT_TRUE(model.select(1).saved);
     EXPECT_EQ(gesturesIn("Gestures.ini"), Strings{"12"});
 }
@@ -258,12 +256,12 @@ TEST_F(GesturesWindowModelTest, AtExitEverySetKeptAfterARefusalIsSavedOnce) {
     file("Gestures_a.exe.ini") = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
     GesturesWindowModel model(store);
     model.refreshSelector({"a.exe"});
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
     model.removeRow(0);
     model.select(1); // refused: the global set is kept in memory
     model.removeRow(0);
 
-    files.allowWritesIn(folder);
+    files.allowWritesIn(kTestDataFolder);
     model.saveForExit();
     EXPECT_TRUE(gesturesIn("Gestures.ini").empty());
     EXPECT_TRUE(gesturesIn("Gestures_a.exe.ini").empty());
@@ -274,7 +272,7 @@ TEST_F(GesturesWindowModelTest, AtExitEverySetKeptAfterARefusalIsSavedOnce) {
 
 TEST_F(GesturesWindowModelTest, AFileThatCouldNotBeReadIsNeverSavedOver) {
     file("Gestures_a.exe.ini") = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";
-    files.makeUnreadable(folder + "Gestures_a.exe.ini");
+    files.makeUnreadable(kTestDataFolder + "Gestures_a.exe.ini");
     GesturesWindowModel model(store);
     model.refreshSelector({"a.exe"});
     model.select(1);

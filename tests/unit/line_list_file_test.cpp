@@ -11,8 +11,7 @@
 namespace flickmark {
 namespace {
 
-const std::string folder = "C:\\Flickmark\\";
-const std::string path = folder + "disabled.ini";
+const std::string path = kTestDataFolder + "disabled.ini";
 
 TEST(LineListTest, EveryLineEndEndsALineAndWritingEndsEachWithCrLf) {
     using Lines = std::vector<std::string>;
@@ -81,9 +80,9 @@ TEST(LineListFileTest, AFileThatCouldNotBeReadOrWrittenIsNeverReplaced) {
     EXPECT_EQ(files.writeCount, 0);
     EXPECT_EQ(log.lines(), (std::vector<std::string>{"Unable to read " + path}));
 
-    const std::string other = folder + "noright.ini";
+    const std::string other = kTestDataFolder + "noright.ini";
     LineListFile refused(files, log, other);
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
     EXPECT_FALSE(refused.save());
     EXPECT_FALSE(files.fileExists(other));
     EXPECT_EQ(log.lines().back(), "Unable to write to " + other);

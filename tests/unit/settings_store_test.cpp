@@ -13,8 +13,7 @@
 namespace flickmark {
 namespace {
 
-const std::string folder = "C:\\Flickmark\\";
-const std::string path = folder + "defaults.ini";
+const std::string path = kTestDataFolder + "defaults.ini";
 
 struct RecordingConsumers : RecognizerSettingsConsumer, ScratchpadSettingsConsumer, LibrarySettingsConsumer {
     void applyRecognizerSettings(const RecognizerSettings& s) override {
@@ -220,7 +219,7 @@ TEST_F(SettingsStoreTest, SavedControlsBecomeTheDefaultsOfLaterLoads) {
 
 TEST_F(SettingsStoreTest, RefusedWriteIsLoggedAndTheValuesStillTakeEffect) {
     files.files[path] = "[init]\r\ntbXPixel=40\r\n";
-    files.refuseWritesIn(folder);
+    files.refuseWritesIn(kTestDataFolder);
     SettingsStore store = makeStore();
     EXPECT_FALSE(store.load());
     EXPECT_EQ(files.files[path], "[init]\r\ntbXPixel=40\r\n");

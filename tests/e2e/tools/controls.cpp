@@ -285,8 +285,10 @@ Answer read(const std::wstring& windowName, int id, const std::wstring& what) {
         return {kNoControl, {}};
     timedOut = false;
     const std::optional<std::string> text = answer(control, what);
+    if (timedOut) // an answer put together around a message that went unanswered may be partial
+        return {kNoAnswer, {}};
     if (!text)
-        return {timedOut ? kNoAnswer : kNoControl, {}};
+        return {kNoControl, {}};
     return {0, *text};
 }
 
@@ -315,6 +317,7 @@ Answer dump(const std::wstring& title) {
     const HWND top = FindWindowW(nullptr, title.c_str());
     if (!top)
         return {kNoWindow, {}};
+    timedOut = false;
     std::string lines = describe(top, 0);
     EnumChildWindows(
         top,
@@ -323,6 +326,8 @@ Answer dump(const std::wstring& title) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&lines));
+    if (timedOut)
+        return {kNoAnswer, {}};
     return {0, lines};
 }
 
