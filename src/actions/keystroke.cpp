@@ -242,6 +242,12 @@ std::string keystrokeDisplayText(std::uint8_t alt, std::uint8_t shift, std::uint
     return modifierPrefixes(alt, shift, ctrl, win, key) + keyName(key);
 }
 
+std::string shownText(const KeystrokeData& keystroke) {
+    if (!keystroke.text.empty())
+        return keystroke.text;
+    return keystrokeDisplayText(keystroke.alt, keystroke.shift, keystroke.ctrl, keystroke.win, keystroke.key);
+}
+
 std::string takeToken(std::string& source, std::string_view separator) {
     std::size_t start = 0;
     while (start < source.size() && static_cast<unsigned char>(source[start]) <= 32)
@@ -288,7 +294,7 @@ std::string keystrokeListDisplayText(std::string_view list) {
             text += " | ";
         first = false;
         const auto keystroke = decodeKeystroke(piece);
-        text += keystroke ? keystroke->text : piece;
+        text += keystroke ? shownText(*keystroke) : piece;
     }
     return text;
 }

@@ -32,6 +32,10 @@ std::string encodeKeystroke(const KeystrokeData& keystroke);
 // non-hexadecimal key gives nullopt; the caller decides what a malformed keystroke means.
 std::optional<KeystrokeData> decodeKeystroke(std::string_view encoded);
 
+// What a keystroke shows: its stored display text, or for one stored without any (an older save), its
+// modifier prefixes and its key's name.
+std::string shownText(const KeystrokeData& keystroke);
+
 // The modifier prefixes and then the key's name. Note the parameter order.
 std::string keystrokeDisplayText(std::uint8_t alt, std::uint8_t shift, std::uint8_t ctrl, std::uint8_t win,
                                  std::uint16_t key);
@@ -67,7 +71,7 @@ struct DecodedKeystrokeList {
 // named.
 DecodedKeystrokeList decodeKeystrokeList(std::string_view list);
 
-// The stored display texts of a list's members joined by " | "; a malformed piece shows as written.
+// What the list's members show (see shownText) joined by " | "; a malformed piece shows as written.
 std::string keystrokeListDisplayText(std::string_view list);
 
 } // namespace flickmark

@@ -47,7 +47,7 @@ std::string actionDisplayText(std::string_view typeText, std::string_view action
     switch (actionTypeCode(typeText)) {
     case ActionType::Keystroke: {
         const auto keystroke = decodeKeystroke(action);
-        return keystroke ? keystroke->text : std::string(action);
+        return keystroke ? shownText(*keystroke) : std::string(action);
     }
     case ActionType::MultipleKeystrokes:
         return keystrokeListDisplayText(action);

@@ -12,7 +12,9 @@ std::vector<GestureRow> gestureRows(const GestureSet& set) {
     rows.reserve(set.names.size());
     for (const auto& [name, gesture] : set.names.entries()) {
         std::string type = set.types.value(gesture);
-        std::string action = actionDisplayText(type, set.actions.value(gesture));
+        // A type this version cannot run shows its action as stored.
+        std::string action = isKnownActionType(type) ? actionDisplayText(type, set.actions.value(gesture))
+                                                     : set.storedAction(gesture);
         rows.push_back({gesture, name, std::move(type), std::move(action)});
     }
     return rows;

@@ -45,7 +45,7 @@ HAND_LAID = (b"; Flickmark gestures, laid out by hand\r\n"
              b"[0]\r\n"
              b"ActionType=Keystroke\r\n"
              b"Action=000074F5\r\n")
-ROWS = ["UP\tMacro\t", "DOWN\tKeystroke\tCtrl+S", "LEFT\tKeystroke\tSave file", "RIGHT\tKeystroke\tVolume Mute",
+ROWS = ["UP\tMacro\tanything", "DOWN\tKeystroke\tCtrl+S", "LEFT\tKeystroke\tSave file", "RIGHT\tKeystroke\tVolume Mute",
         "UP+RIGHT\tRun Program / File\tnotepad.exe | "]
 NOTE = ('This version of Flickmark cannot edit actions of the type "Macro". Keep it as stored, or choose a '
         'type above to replace it.')

@@ -62,7 +62,7 @@ TEST_F(GestureEditRoundTrip, AGestureFinishedUnchangedIsStoredAsItWasAndWritesNo
         GestureRow row;
         const char* summaryAction; // the summary's last line
     } table[] = {
-        {"[0]\r\nActionType=Macro\r\nAction=anything\r\n", {"0", "UP", "Macro", ""}, "\tanything"},
+        {"[0]\r\nActionType=Macro\r\nAction=anything\r\n", {"0", "UP", "Macro", "anything"}, "\tanything"},
         {"[1]\r\nActionType=Keystroke\r\nAction=Ctrl+S\r\n",
          {"1", "DOWN", "Keystroke", "Ctrl+S"},
          "\tCtrl+S"},
@@ -79,7 +79,7 @@ TEST_F(GestureEditRoundTrip, AGestureFinishedUnchangedIsStoredAsItWasAndWritesNo
          {"5", "NW", "Multiple Keystrokes", "CTRL+= | none | TAB"},
          " "},
         {"[6]\r\nActionType=Keystroke\r\n", {"6", "SE", "Keystroke", "none"}, "\tnone"},
-        {"[7]\r\nAction=x\r\n", {"7", "SW", "", ""}, "\tx"},
+        {"[7]\r\nAction=x\r\n", {"7", "SW", "", "x"}, "\tx"},
     };
     std::string text;
     std::vector<GestureRow> rows;
@@ -171,7 +171,7 @@ TEST_F(GestureEditRoundTrip, AGestureOfAnUnknownTypeCanBeRenamedAndDeleted) {
     model.storeGesture(wizard.finish()->definition, &current.gesture);
     model.save();
     EXPECT_EQ(files.files[globalPath], "[30]" + text.substr(4));
-    EXPECT_EQ(model.rows()[0], (GestureRow{"30", "RIGHT+UP", "Macro", ""}));
+    EXPECT_EQ(model.rows()[0], (GestureRow{"30", "RIGHT+UP", "Macro", "anything"}));
 
     model.removeRow(0);
     model.save();

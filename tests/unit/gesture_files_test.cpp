@@ -52,6 +52,9 @@ TEST(GestureFileNames, ProgramFilesAndActionTypes) {
 TEST(GestureFileNames, DisplayTextsOfActions) {
     EXPECT_EQ(actionDisplayText("Keystroke", "100046ALT+F"), "ALT+F");
     EXPECT_EQ(actionDisplayText("Keystroke", "000000"), "");
+    // Stored without a display text (as an older version saved some keys): the flags and the key's name.
+    EXPECT_EQ(actionDisplayText("Keystroke", "0000AD"), "VOLUME MUTE");
+    EXPECT_EQ(actionDisplayText("Multiple Keystrokes", "01101B|000053S"), "CTRL+SHIFT+ESCAPE | S");
     EXPECT_EQ(actionDisplayText("Keystroke", "x"), "none");
     EXPECT_EQ(actionDisplayText("Multiple Keystrokes", "100046ALT+F|000053S"), "ALT+F | S");
     EXPECT_EQ(actionDisplayText("Run Program / File", "C:\\Tools\\app.exe|"), "C:\\Tools\\app.exe | ");
