@@ -13,7 +13,7 @@ namespace flickmark {
 class AboutWindow final : private win32::DialogBase {
 public:
     // `version` is none when the executable has no version information; the version text stays empty then.
-    // Throws std::system_error when the window cannot be created.
+    // Throws win32::Win32Error when the window cannot be created.
     explicit AboutWindow(std::optional<VersionText> version);
     ~AboutWindow() override = default;
 

@@ -63,7 +63,7 @@ namespace flickmark {
 class Application final : private TrayActions {
 public:
     // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
-    // written. Its notice is the first line of the log. Creates everything; throws std::system_error when a
+    // written. Its notice is the first line of the log. Creates everything; throws win32::Win32Error when a
     // window cannot be created.
     explicit Application(const ReachableDataFolder& dataFolder);
     ~Application() override;

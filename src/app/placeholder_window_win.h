@@ -8,7 +8,7 @@ namespace flickmark {
 
 class PlaceholderWindow final : private win32::WindowBase {
 public:
-    // Throws std::system_error when the window cannot be created.
+    // Throws win32::Win32Error when the window cannot be created.
     PlaceholderWindow(const wchar_t* className, const wchar_t* title);
     ~PlaceholderWindow() override = default;
 

@@ -44,7 +44,7 @@ public:
 
     // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
     // Scroll Lock watch, which applies the current state at once. `tip` is the icon's tip text (UTF-8).
-    // Throws std::system_error when the window cannot be created.
+    // Throws win32::Win32Error when the window cannot be created.
     TrayWindow(Dependencies dependencies, const std::string& tip);
     ~TrayWindow() override;
 

@@ -13,7 +13,7 @@ namespace flickmark {
 
 class GestureEditorPage final : private win32::DialogBase {
 public:
-    // Creates the page hidden, as a child of `parent`. Throws std::system_error when it cannot be created.
+    // Creates the page hidden, as a child of `parent`. Throws win32::Win32Error when it cannot be created.
     GestureEditorPage(HWND parent, GestureEdit& model);
     ~GestureEditorPage() override = default;
 

@@ -4,13 +4,13 @@
 #include "editors/gesture_editor_ids.h"
 #include "platform/win32/controls/scrolling_text.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
 
 #include <array>
 #include <initializer_list>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -57,8 +57,7 @@ void registerWindowClass() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kWizardClassName;
     if (!::RegisterClassExW(&windowClass))
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "RegisterClassExW");
+        win32::throwLastError("RegisterClassExW");
 }
 
 RECT rectInParent(HWND control) {

@@ -41,7 +41,7 @@ public:
         HWND owner = nullptr;                   // disabled while the wizard runs
     };
 
-    // Throws std::system_error when the window cannot be created.
+    // Throws win32::Win32Error when the window cannot be created.
     explicit GestureWizardWindow(Dependencies dependencies);
     ~GestureWizardWindow() override = default;
 

@@ -6,6 +6,7 @@
 #include "overlays/gesture_preview_win.h"
 #include "platform/win32/controls/button.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/last_error.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <system_error>
 #include <utility>
 
 namespace flickmark {
@@ -71,8 +71,7 @@ void registerWindowClass(HICON icon, HICON smallIcon) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kGesturesWindowClassName;
     if (!::RegisterClassExW(&windowClass))
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "RegisterClassExW");
+        win32::throwLastError("RegisterClassExW");
 }
 
 std::string formatMilliseconds(double ms) {

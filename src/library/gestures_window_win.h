@@ -48,7 +48,7 @@ public:
     };
 
     // Creates the hidden window and loads "Gestures.ini" as the shown set (and the global copy). Throws
-    // std::system_error when the window cannot be created.
+    // win32::Win32Error when the window cannot be created.
     explicit GesturesWindow(Dependencies dependencies);
     ~GesturesWindow() override = default;
 

@@ -33,7 +33,7 @@ public:
         std::function<void()> configure;
     };
 
-    // Creates the window, hidden until the settings enable the pad. Throws std::system_error when that fails.
+    // Creates the window, hidden until the settings enable the pad. Throws win32::Win32Error when that fails.
     explicit ScratchpadWindow(Dependencies dependencies);
     ~ScratchpadWindow() override;
 

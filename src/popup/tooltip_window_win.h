@@ -20,7 +20,7 @@ class DibCanvas;
 
 class TooltipWindow final : private win32::WindowBase {
 public:
-    // Creates the (hidden) window. Throws std::system_error when that fails.
+    // Creates the (hidden) window. Throws win32::Win32Error when that fails.
     TooltipWindow();
     ~TooltipWindow() override;
 
@@ -49,7 +49,7 @@ public:
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     PopupSize maximumSize(UINT dpi) const;
-    // Draw and show; they throw std::system_error when a bitmap cannot be created.
+    // Draw and show; they throw win32::Win32Error when a bitmap cannot be created.
     void drawArrow(Direction direction, Point at);
     void drawText(std::u16string_view text, Point at, std::u16string_view extra, bool hint);
     void drawPicture(const win32::DibCanvas& picture, Point at);

@@ -26,8 +26,10 @@ constexpr int kValueRows = 6;
 constexpr const wchar_t* kLabels[] = {L"X avg",   L"Y avg",   L"Up",      L"Down",    L"Left",  L"Right",
                                       L"Start X", L"Start Y", L"Mouse X", L"Mouse Y", L"Angle", L"Direction"};
 
+// Digits are ASCII: widening std::to_string's text spares the exe the wide printf that to_wstring brings.
 std::wstring number(int value) {
-    return std::to_wstring(value);
+    const std::string digits = std::to_string(value);
+    return std::wstring(digits.begin(), digits.end());
 }
 
 } // namespace

@@ -45,7 +45,7 @@ public:
 
     // Creates the hidden window and the recognizer, whose sampling timer runs from now on; ticks begin once
     // the message loop runs.
-    // Throws std::system_error when the window cannot be created.
+    // Throws win32::Win32Error when the window cannot be created.
     explicit MouseMonitor(Dependencies dependencies);
     ~MouseMonitor() override;
 

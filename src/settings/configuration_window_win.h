@@ -36,7 +36,7 @@ public:
         int iconId = 0;                // the program's icon resource, 0 for none
     };
 
-    // Creates the window hidden, on the first page. Throws std::system_error when that fails.
+    // Creates the window hidden, on the first page. Throws win32::Win32Error when that fails.
     explicit ConfigurationWindow(Dependencies dependencies);
     ~ConfigurationWindow() override;
 

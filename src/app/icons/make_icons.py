@@ -2,7 +2,8 @@
 """Draws the program's small pictures and writes them as .ico files beside this script.
 
 Each picture is a stack of filled shapes on a 32 x 32 design grid, rendered at every size Windows asks for
-(16 to 48 pixels, so 100 % to 300 % scaling) with 4 x 4 samples a pixel, as 32-bit images with alpha.
+(16 to 48 pixels, so 100 % to 300 % scaling) with 4 x 4 samples a pixel, as 32-bit images with alpha, stored
+PNG-compressed.
 Run it again after changing a picture and commit the .ico files: the build takes them as they are.
 Python standard library only.
 """
@@ -11,6 +12,7 @@ from __future__ import annotations
 
 import math
 import struct
+import zlib
 from pathlib import Path
 from typing import Callable
 
@@ -163,22 +165,27 @@ def render(layers: list[tuple[Shape, Color]], size: int) -> bytes:
     return bytes(out)
 
 
+def png(rows: bytes, size: int) -> bytes:
+    """A PNG of BGRA rows (top row first): colour type 6 (RGBA), 8 bits, filter 0 on every row."""
+    def chunk(kind: bytes, payload: bytes) -> bytes:
+        return struct.pack(">I", len(payload)) + kind + payload + struct.pack(">I", zlib.crc32(kind + payload))
+
+    stride = size * 4
+    raw = bytearray()
+    for y in range(size):
+        raw.append(0)
+        row = rows[y * stride:(y + 1) * stride]
+        for x in range(0, stride, 4):
+            raw += bytes((row[x + 2], row[x + 1], row[x], row[x + 3]))
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
 def ico(layers: list[tuple[Shape, Color]]) -> bytes:
-    images = []
-    for size in SIZES:
-        rows = render(layers, size)
-        stride = size * 4
-        pixels = b"".join(rows[y * stride:(y + 1) * stride] for y in reversed(range(size)))
-        mask_stride = ((size + 31) // 32) * 4
-        mask = bytearray()
-        for y in reversed(range(size)):
-            row = bytearray(mask_stride)
-            for x in range(size):
-                if rows[y * stride + x * 4 + 3] == 0:
-                    row[x // 8] |= 0x80 >> (x % 8)
-            mask += row
-        header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask), 0, 0, 0, 0)
-        images.append((size, header + pixels + bytes(mask)))
+    """An icon file with one PNG-compressed image per size (read by every Windows since Vista, and by Wine):
+    a tenth of the bytes of uncompressed images, which the program's file carries."""
+    images = [(size, png(render(layers, size), size)) for size in SIZES]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries, data = b"", b""

@@ -1,10 +1,10 @@
 #include "platform/win32/dialog_base.h"
 
+#include "platform/win32/last_error.h"
 #include "platform/win32/window_base.h"
 
 #include <algorithm>
 #include <exception>
-#include <system_error>
 #include <vector>
 
 namespace flickmark::win32 {
@@ -37,8 +37,7 @@ void DialogBase::create(int templateId, HWND owner) {
     const HWND created = ::CreateDialogParamW(moduleInstance(), MAKEINTRESOURCEW(templateId), owner,
                                               &DialogBase::dialogProc, reinterpret_cast<LPARAM>(this));
     if (!created)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateDialogParamW");
+        throwLastError("CreateDialogParamW");
     try {
         openDialogs().push_back(created);
     } catch (...) {

@@ -26,7 +26,7 @@ protected:
     virtual ~DialogBase();
 
     // Creates the dialog, hidden unless its template says WS_VISIBLE. `owner` may be null. Throws
-    // std::system_error on failure.
+    // Win32Error on failure.
     void create(int templateId, HWND owner);
 
     // Handles one message: a value is the dialog procedure's result (TRUE for handled), nothing gives the

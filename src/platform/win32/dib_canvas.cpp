@@ -1,6 +1,6 @@
 #include "platform/win32/dib_canvas.h"
 
-#include <system_error>
+#include "platform/win32/last_error.h"
 
 namespace flickmark::win32 {
 
@@ -15,13 +15,11 @@ DibCanvas::DibCanvas(int width, int height) : width_(width), height_(height) {
     void* bits = nullptr;
     bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap_ || !bits)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateDIBSection");
+        throwLastError("CreateDIBSection");
     pixels_ = static_cast<std::uint32_t*>(bits);
     dc_.reset(::CreateCompatibleDC(nullptr));
     if (!dc_)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateCompatibleDC");
+        throwLastError("CreateCompatibleDC");
     previousBitmap_ = ::SelectObject(dc_.get(), bitmap_.get());
 }
 

@@ -13,7 +13,7 @@ namespace flickmark::win32 {
 
 class DibCanvas {
 public:
-    // Throws std::system_error when the bitmap or the DC cannot be created.
+    // Throws Win32Error when the bitmap or the DC cannot be created.
     DibCanvas(int width, int height);
     ~DibCanvas();
     DibCanvas(const DibCanvas&) = delete;

@@ -1,10 +1,10 @@
 #include "platform/win32/win32_popup_menu.h"
 
+#include "platform/win32/last_error.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
 #include <string>
-#include <system_error>
 
 namespace flickmark {
 namespace {
@@ -18,10 +18,6 @@ std::wstring menuText(const std::string& caption) {
             text += L'&';
     }
     return text;
-}
-
-[[noreturn]] void throwLastError(const char* what) {
-    throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(), what);
 }
 
 void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
@@ -41,7 +37,7 @@ void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
         case MenuItem::Kind::Submenu: {
             win32::UniqueMenu submenu(::CreatePopupMenu());
             if (!submenu)
-                throwLastError("CreatePopupMenu");
+                win32::throwLastError("CreatePopupMenu");
             appendItems(submenu.get(), item.items);
             added = ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()),
                                   menuText(item.caption).c_str());
@@ -51,7 +47,7 @@ void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
         }
         }
         if (!added)
-            throwLastError("AppendMenuW");
+            win32::throwLastError("AppendMenuW");
     }
 }
 
@@ -87,7 +83,7 @@ std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Poi
                                          MenuHighlightListener* listener) {
     win32::UniqueMenu menu(::CreatePopupMenu());
     if (!menu)
-        throwLastError("CreatePopupMenu");
+        win32::throwLastError("CreatePopupMenu");
     appendItems(menu.get(), items);
 
     // The caller normally shares the foreground program's input, which lets the menu close on a click

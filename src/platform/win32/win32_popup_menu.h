@@ -9,11 +9,11 @@ namespace flickmark {
 
 class Win32PopupMenu final : public PopupMenu, private win32::WindowBase {
 public:
-    // Creates the hidden owner window. Throws std::system_error when that fails.
+    // Creates the hidden owner window. Throws Win32Error when that fails.
     Win32PopupMenu();
     ~Win32PopupMenu() override = default;
 
-    // Throws std::system_error when the menu cannot be built.
+    // Throws Win32Error when the menu cannot be built.
     std::optional<int> track(const std::vector<MenuItem>& items, Point at,
                              MenuHighlightListener* listener) override;
 

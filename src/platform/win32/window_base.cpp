@@ -1,8 +1,9 @@
 #include "platform/win32/window_base.h"
 
+#include "platform/win32/last_error.h"
+
 #include <exception>
 #include <string>
-#include <system_error>
 
 namespace flickmark::win32 {
 
@@ -50,15 +51,13 @@ void WindowBase::create(const WindowClassSpec& windowClass, const WindowCreateSp
         wc.hbrBackground = windowClass.background;
         wc.lpszClassName = windowClass.name;
         if (!::RegisterClassExW(&wc) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-            throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                    "RegisterClassExW");
+            throwLastError("RegisterClassExW");
     }
     const HWND created =
         ::CreateWindowExW(window.exStyle, windowClass.name, window.title, window.style, window.x, window.y,
                           window.width, window.height, window.owner, nullptr, instance, this);
     if (!created)
-        throw std::system_error(static_cast<int>(::GetLastError()), std::system_category(),
-                                "CreateWindowExW");
+        throwLastError("CreateWindowExW");
 }
 
 LRESULT WindowBase::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -43,7 +43,7 @@ protected:
     // handling, because the derived part of the object is already gone.
     virtual ~WindowBase();
 
-    // Registers the class on first use and creates the window. Throws std::system_error on failure.
+    // Registers the class on first use and creates the window. Throws Win32Error on failure.
     void create(const WindowClassSpec& windowClass, const WindowCreateSpec& window);
     // Destroys the window now (for a derived class that must outlive its window's messages); no effect
     // when it is already gone.
