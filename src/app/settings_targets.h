@@ -9,12 +9,15 @@
 
 namespace flickmark {
 
-class RecognizerSettingsTarget final : public RecognizerSettingsConsumer {
+// The settings file's recognition values as the recognizer takes them.
+RecognizerSettings recognizerSettingsFrom(const RecognitionSettings& settings);
+
+class RecognizerSettingsTarget final : public RecognitionSettingsConsumer {
 public:
     explicit RecognizerSettingsTarget(Recognizer& recognizer) : recognizer_(recognizer) {}
 
-    void applyRecognizerSettings(const RecognizerSettings& settings) override {
-        recognizer_.applySettings(settings);
+    void applyRecognitionSettings(const RecognitionSettings& settings) override {
+        recognizer_.applySettings(recognizerSettingsFrom(settings));
     }
     void setPauseTime(int milliseconds) override { recognizer_.setPauseTime(milliseconds); }
 

@@ -18,6 +18,8 @@ struct RecognizerSettings {
     // Gestures from the whole path of the press at release instead of the tick-by-tick codes, and a pause
     // for help that a few pixels of jitter do not end.
     bool preciseRecognition = false;
+
+    bool operator==(const RecognizerSettings&) const = default;
 };
 
 } // namespace flickmark

@@ -1,14 +1,14 @@
 // Where loaded settings go. Load is the only way settings take effect: it pushes every value to these.
 #pragma once
 
-#include "recognizer/recognizer_settings.h"
+#include "settings/recognition_settings.h"
 
 namespace flickmark {
 
-class RecognizerSettingsConsumer {
+class RecognitionSettingsConsumer {
 public:
-    virtual ~RecognizerSettingsConsumer() = default;
-    virtual void applyRecognizerSettings(const RecognizerSettings& settings) = 0;
+    virtual ~RecognitionSettingsConsumer() = default;
+    virtual void applyRecognitionSettings(const RecognitionSettings& settings) = 0;
     // The pause trigger's delay (tbHelpPause), pushed on its own after the settings.
     virtual void setPauseTime(int milliseconds) = 0;
 };
@@ -30,7 +30,7 @@ public:
 
 // A consumer that does not exist (yet) is null and gets nothing.
 struct SettingsConsumers {
-    RecognizerSettingsConsumer* recognizer = nullptr;
+    RecognitionSettingsConsumer* recognition = nullptr;
     ScratchpadSettingsConsumer* scratchpad = nullptr;
     LibrarySettingsConsumer* library = nullptr;
 };

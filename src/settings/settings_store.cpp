@@ -80,9 +80,9 @@ bool SettingsStore::apply(LoadedIniFile& file, bool changed) {
 }
 
 void SettingsStore::push() const {
-    if (consumers_.recognizer) {
-        consumers_.recognizer->applyRecognizerSettings(current_.recognizer);
-        consumers_.recognizer->setPauseTime(current_.recognizer.helpPause);
+    if (consumers_.recognition) {
+        consumers_.recognition->applyRecognitionSettings(current_.recognition);
+        consumers_.recognition->setPauseTime(current_.recognition.helpPause);
     }
     if (consumers_.scratchpad) {
         consumers_.scratchpad->setFadeTime(current_.fadeTime);

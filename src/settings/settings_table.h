@@ -3,7 +3,7 @@
 // consumer.
 #pragma once
 
-#include "recognizer/recognizer_settings.h"
+#include "settings/recognition_settings.h"
 
 #include <array>
 #include <cstddef>
@@ -29,7 +29,7 @@ enum class SettingControl {
 
 // Everything Load hands to the consumers.
 struct SettingsSnapshot {
-    RecognizerSettings recognizer;
+    RecognitionSettings recognition;
     int fadeTime = 800; // scratchpad auto-close delay, milliseconds
     bool scratchpadEnabled = true;
     bool suggestionsEnabled = true;

@@ -7,7 +7,7 @@ namespace {
 
 TEST(SettingKeys, ReadEachTypeWithTheSettingsFileRulesAndAreNotClamped) {
     SettingsSnapshot snapshot;
-    const RecognizerSettings& s = snapshot.recognizer;
+    const RecognitionSettings& s = snapshot.recognition;
     EXPECT_TRUE(assignSetting(snapshot, "timethreshold", "200"));
     EXPECT_TRUE(assignSetting(snapshot, "XTHRESHOLD", "0x10"));
     EXPECT_TRUE(assignSetting(snapshot, "ythreshold", "-2"));
@@ -61,7 +61,7 @@ TEST(SettingKeys, UnknownKeysAndUnreadableValuesChangeNothing) {
     for (const auto& row : table) {
         SettingsSnapshot snapshot;
         EXPECT_FALSE(assignSetting(snapshot, row.key, row.value)) << row.key << "=" << row.value;
-        const RecognizerSettings& s = snapshot.recognizer;
+        const RecognitionSettings& s = snapshot.recognition;
         const RecognizerSettings defaults;
         EXPECT_EQ(s.xPixel, defaults.xPixel);
         EXPECT_EQ(s.deltaBias, defaults.deltaBias);

@@ -15,8 +15,8 @@ namespace {
 
 const std::string path = kTestDataFolder + "defaults.ini";
 
-struct RecordingConsumers : RecognizerSettingsConsumer, ScratchpadSettingsConsumer, LibrarySettingsConsumer {
-    void applyRecognizerSettings(const RecognizerSettings& s) override {
+struct RecordingConsumers : RecognitionSettingsConsumer, ScratchpadSettingsConsumer, LibrarySettingsConsumer {
+    void applyRecognitionSettings(const RecognitionSettings& s) override {
         recognizer = s;
         ++pushes;
     }
@@ -28,7 +28,7 @@ struct RecordingConsumers : RecognizerSettingsConsumer, ScratchpadSettingsConsum
 
     SettingsConsumers all() { return {this, this, this}; }
 
-    RecognizerSettings recognizer;
+    RecognitionSettings recognizer;
     int pushes = 0;
     int pauseTime = -1;
     int fadeTime = -1;
@@ -187,6 +187,13 @@ TEST_F(SettingsStoreTest, DecimalsReadBackAsTheValueWritten) {
     }
     EXPECT_EQ(formatSetting(SettingType::Decimal, 0.1234567), "0.1234567");
     EXPECT_EQ(formatSetting(SettingType::Decimal, 0.8), "0.8");
+    EXPECT_EQ(formatSetting(SettingType::Decimal, 1e-7), "1e-07");
+
+    // Only the decimal form of a number reads: none of what the C library would also take.
+    for (const char* text : {"0x1p-1", "inf", "nan", "1e", ".", "-", "1.5x", "1 5", "--1", "1e999", "1e-999"})
+        EXPECT_FALSE(parseSetting(SettingType::Decimal, text)) << text;
+    for (const auto& [text, value] : {std::pair{".5", 0.5}, {"5.", 5.0}, {"-0.25", -0.25}, {"2E2", 200.0}})
+        EXPECT_EQ(parseSetting(SettingType::Decimal, text), value) << text;
 }
 
 TEST_F(SettingsStoreTest, ContentTheStoreDoesNotOwnIsKept) {

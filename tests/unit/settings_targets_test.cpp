@@ -69,5 +69,26 @@ TEST_F(SettingsTargetsTest, LoadedDiagonalsSettingDecidesWhichLookupADrawnGestur
     EXPECT_TRUE(logHasLineStartingWith(rig.log, "no gesture 2 for this program"));
 }
 
+TEST(RecognizerSettingsFrom, EveryValueReachesTheRecognizerUnderItsOwnNameAndTheDefaultsAgree) {
+    EXPECT_EQ(recognizerSettingsFrom(RecognitionSettings{}), RecognizerSettings{});
+
+    // Every value distinct from every other and from its default, so a field mapped twice or swapped shows.
+    const RecognitionSettings file{161, 4, 5, 6, 0.25f, 0.5f, 31, 26, 801, false, true, true};
+    RecognizerSettings expected;
+    expected.timeThreshold = 161;
+    expected.xThreshold = 4;
+    expected.yThreshold = 5;
+    expected.directionThreshold = 6;
+    expected.deltaBias = 0.25f;
+    expected.distanceBias = 0.5f;
+    expected.xPixel = 31;
+    expected.yPixel = 26;
+    expected.helpPause = 801;
+    expected.enableHelpPopup = false;
+    expected.enableDiagonals = true;
+    expected.preciseRecognition = true;
+    EXPECT_EQ(recognizerSettingsFrom(file), expected);
+}
+
 } // namespace
 } // namespace flickmark

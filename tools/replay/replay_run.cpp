@@ -1,5 +1,6 @@
 #include "replay_run.h"
 
+#include "app/settings_targets.h"
 #include "fakes/dispatch_rig.h"
 #include "fakes/trace_runner.h"
 #include "replay_output.h"
@@ -108,7 +109,7 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
                         rig->input.cursor = s.cursor;
                     runner.tick(s.timeMs, s.buttonDown, s.cursor);
                 } else if constexpr (std::is_same_v<T, SettingsSnapshot>) {
-                    runner.recognizer.applySettings(s.recognizer);
+                    runner.recognizer.applySettings(recognizerSettingsFrom(s.recognition));
                     if (rig)
                         rig->dispatcher.setOptions({s.suggestionsEnabled, s.correctionsEnabled});
                 } else {
