@@ -20,7 +20,6 @@ struct LookupFixture {
         rig.addFile("Gestures.ini", bench::gestureFile({gestures.begin(), gestures.begin() + 50}));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
-        rig.dispatcher.setStrokeAngleSource([](std::size_t) { return 100; });
         rig.dispatcher.setOptions({true, true});
         last = gestures.back();
     }
@@ -32,6 +31,7 @@ struct LookupFixture {
 
     DispatchRig rig;
     std::string last;
+    std::vector<int> strokeAngles = std::vector<int>(20, 100);
 };
 
 void BM_LookupFound(benchmark::State& state) {
@@ -62,7 +62,7 @@ void BM_LookupNotFoundWithSuggestions(benchmark::State& state) {
     LookupFixture f;
     const std::string missing = "0707070707"; // longer than any gesture in the file
     for (auto _ : state) {
-        f.rig.dispatcher.lookupAndRun(missing);
+        f.rig.dispatcher.lookupAndRun(missing, f.strokeAngles);
         f.forget();
     }
 }
@@ -72,7 +72,7 @@ void BM_NearGesturesOfALongGesture(benchmark::State& state) {
     LookupFixture f;
     const std::string drawn = f.last.substr(0, f.last.size() - 1) + (f.last.back() == '0' ? '1' : '0');
     for (auto _ : state) {
-        f.rig.dispatcher.lookupAndRun(drawn);
+        f.rig.dispatcher.lookupAndRun(drawn, f.strokeAngles);
         f.forget();
     }
 }

@@ -43,14 +43,10 @@ Application::Application(const ReachableDataFolder& dataFolder)
     mouseMonitor_ = std::make_unique<MouseMonitor>(
         MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *dispatcher_, log_});
     menuRelay_.target = mouseMonitor_.get();
-    dispatcher_->setStrokeAngleSource(
-        [this](std::size_t index) { return mouseMonitor_->recognizer().stepAngle(index); });
     createGestureMenus();
 
-    dummyUnicodeTooltip_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDummyUnicodeTooltip", L"Flickmark");
     createTray();
     about_ = std::make_unique<AboutWindow>(version_);
-    drawGesture_ = std::make_unique<PlaceholderWindow>(L"FlickmarkDrawGesture", L"Flickmark");
     createScratchpad();
     config_ = std::make_unique<ConfigurationWindow>(
         ConfigurationWindow::Dependencies{settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK});
@@ -237,13 +233,11 @@ Application::~Application() {
     scratchpadTrail_.pad = nullptr;
     scratchpadVisibility_.pad = nullptr;
     scratchPad_.reset();
-    drawGesture_.reset();
     about_.reset();
     trayNotice_.target = nullptr;
     sysTrayMenu_.reset();
     noRightClickList_.reset();
     disabledList_.reset();
-    dummyUnicodeTooltip_.reset();
     menuRelay_.target = nullptr;
     if (dispatcher_)
         dispatcher_->setMenus(nullptr);

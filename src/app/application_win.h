@@ -10,7 +10,6 @@
 #include "app/about_window_win.h"
 #include "app/configuration_window_pages_win.h"
 #include "app/line_list_file.h"
-#include "app/placeholder_window_win.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
@@ -179,13 +178,11 @@ private:
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
-    std::unique_ptr<PlaceholderWindow> dummyUnicodeTooltip_;
     win32::ImageList popupIcons_;
     std::unique_ptr<LineListFile> disabledList_;
     std::unique_ptr<LineListFile> noRightClickList_;
     std::unique_ptr<TrayWindow> sysTrayMenu_;
     std::unique_ptr<AboutWindow> about_;
-    std::unique_ptr<PlaceholderWindow> drawGesture_;
     std::unique_ptr<ScratchpadWindow> scratchPad_;
     std::unique_ptr<ConfigurationWindow> config_;
     std::unique_ptr<KeystrokeDialog> keystrokeEdit_;

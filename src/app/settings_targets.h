@@ -50,6 +50,11 @@ public:
         options.corrections = enabled;
         dispatcher_.setOptions(options);
     }
+    void setDiagonalsEnabled(bool enabled) override {
+        LookupOptions options = dispatcher_.options();
+        options.diagonals = enabled;
+        dispatcher_.setOptions(options);
+    }
 
 private:
     GestureDispatcher& dispatcher_;

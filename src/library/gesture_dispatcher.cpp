@@ -120,7 +120,15 @@ void GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
     ports_.scratchpad.setVisible(scratchpadWasVisible);
 }
 
-void GestureDispatcher::lookupAndRun(const std::string& gesture) {
+void GestureDispatcher::gestureFinished(const FinishedGesture& gesture) {
+    if (options_.diagonals)
+        lookupAndRun(gesture.codes, gesture.strokeAngles);
+    else
+        runGesture(gesture.codes, false);
+}
+
+void GestureDispatcher::lookupAndRun(const std::string& gesture,
+                                     const std::optional<std::vector<int>>& strokeAngles) {
     const std::string displayName = gestureDisplayName(gesture);
     ports_.log.append("gesture " + gesture + " " + displayName);
     chooseSets();
@@ -151,8 +159,11 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture) {
     const GestureList global = ports_.store.global().gestureStrings();
     NearCandidates candidates = collectNearGestures(gesture, program, global);
 
-    if (options_.corrections && strokeAngle_) {
-        if (const auto corrected = findCorrection(gesture, candidates, strokeAngle_)) {
+    if (options_.corrections && strokeAngles) {
+        const auto strokeAngle = [&angles = *strokeAngles](std::size_t index) {
+            return index < angles.size() ? angles[index] : 0;
+        };
+        if (const auto corrected = findCorrection(gesture, candidates, strokeAngle)) {
             ports_.log.append("corrected " + gesture + " to " + *corrected);
             execute(*corrected);
             ports_.clock.waitWithMessages(kShortWaitMs);

@@ -19,7 +19,6 @@
 #include "recognizer/gesture_library.h"
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +46,7 @@ struct DispatcherPorts {
 struct LookupOptions {
     bool suggestions = true;  // near gestures are searched when a gesture is not found
     bool corrections = false; // a near gesture may run by itself
+    bool diagonals = false;   // a drawn gesture gets the full lookup (near gestures), else the plain one
 };
 
 // Observes what a lookup decided; used by the replay tool and tests.
@@ -70,17 +70,19 @@ public:
 
     void setOptions(const LookupOptions& options) { options_ = options; }
     const LookupOptions& options() const { return options_; }
-    // The angle the recognizer recorded for stroke i of the gesture just drawn.
-    void setStrokeAngleSource(std::function<int(std::size_t)> strokeAngle) {
-        strokeAngle_ = std::move(strokeAngle);
-    }
     void setListener(DispatchListener* listener) { listener_ = listener; }
     // The help and suggestions menus; without them help and suggestions are only logged.
     void setMenus(GestureMenus* menus) { menus_ = menus; }
 
-    void runGesture(const std::string& gesture, bool quiet) override;
-    void lookupAndRun(const std::string& gesture) override;
+    // GestureLibrary: the full lookup with diagonals enabled, else the plain one.
+    void gestureFinished(const FinishedGesture& gesture) override;
     void showHelp(Direction firstCode) override;
+
+    // Plain lookup: program set, then global set. quiet suppresses the gesture-name popup.
+    void runGesture(const std::string& gesture, bool quiet);
+    // Full lookup with near gestures, auto-correction and suggestions. Auto-correction needs the angles
+    // recorded for the strokes drawn; without them no near gesture runs by itself.
+    void lookupAndRun(const std::string& gesture, const std::optional<std::vector<int>>& strokeAngles = {});
 
     // Runs the action bound to a gesture: the program set's when it has a non-empty one, else the global
     // set's. Returns whether an action was found.
@@ -101,7 +103,6 @@ private:
 
     DispatcherPorts ports_;
     LookupOptions options_;
-    std::function<int(std::size_t)> strokeAngle_;
     DispatchListener* listener_ = nullptr;
     GestureMenus* menus_ = nullptr;
     std::vector<std::string> lastSuggestions_;

@@ -4,16 +4,25 @@
 #include "base/direction.h"
 
 #include <string>
+#include <vector>
 
 namespace flickmark {
+
+// A gesture the user finished by releasing the button: everything the library needs to look it up.
+struct FinishedGesture {
+    std::string codes;             // direction codes, never empty
+    std::vector<int> strokeAngles; // the angle recorded for each stroke, in order (fewer when not recorded)
+
+    // The angle recorded for stroke `index`, 0 when there is none.
+    int strokeAngle(std::size_t index) const { return index < strokeAngles.size() ? strokeAngles[index] : 0; }
+    bool operator==(const FinishedGesture&) const = default;
+};
 
 class GestureLibrary {
 public:
     virtual ~GestureLibrary() = default;
-    // Plain lookup: program set, then global set. quiet suppresses the gesture-name popup.
-    virtual void runGesture(const std::string& gesture, bool quiet) = 0;
-    // Full lookup with near gestures, auto-correction and suggestions (diagonals enabled).
-    virtual void lookupAndRun(const std::string& gesture) = 0;
+    // The button was released on a gesture; the library decides how to look it up and what runs.
+    virtual void gestureFinished(const FinishedGesture& gesture) = 0;
     // The pause trigger fired with the first direction held; returns after the button is released.
     virtual void showHelp(Direction firstCode) = 0;
 };

@@ -143,15 +143,13 @@ void Recognizer::releaseTick() {
     s.ignorePress = false;
     if (s.idle)
         return;
-    const std::string gesture = s.assembly.complete();
+    FinishedGesture gesture{s.assembly.complete(), {}};
     // Idle before the hand-over: the library may process messages, and with them further ticks.
     s.idle = true;
-    if (gesture.empty())
+    if (gesture.codes.empty())
         return;
-    if (s.settings.enableDiagonals)
-        ports_.library.lookupAndRun(gesture);
-    else
-        ports_.library.runGesture(gesture, false);
+    gesture.strokeAngles = s.assembly.angles();
+    ports_.library.gestureFinished(gesture);
 }
 
 void Recognizer::init(Point cursor) {

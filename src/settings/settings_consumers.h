@@ -26,6 +26,8 @@ public:
     virtual ~LibrarySettingsConsumer() = default;
     virtual void setSuggestionsEnabled(bool enabled) = 0;
     virtual void setCorrectionsEnabled(bool enabled) = 0;
+    // Whether a drawn gesture gets the full lookup (cbEnableDiagonals, which the recognizer reads too).
+    virtual void setDiagonalsEnabled(bool enabled) = 0;
 };
 
 // A consumer that does not exist (yet) is null and gets nothing.

@@ -91,6 +91,7 @@ void SettingsStore::push() const {
     if (consumers_.library) {
         consumers_.library->setSuggestionsEnabled(current_.suggestionsEnabled);
         consumers_.library->setCorrectionsEnabled(current_.correctionsEnabled);
+        consumers_.library->setDiagonalsEnabled(current_.recognition.enableDiagonals);
     }
 }
 

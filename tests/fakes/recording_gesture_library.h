@@ -15,10 +15,10 @@
 namespace flickmark {
 
 struct LibraryCall {
-    enum class Kind { RunGesture, LookupAndRun, ShowHelp };
+    enum class Kind { GestureFinished, ShowHelp };
     Kind kind;
-    std::string gesture; // empty for ShowHelp
-    bool quiet = false;
+    std::string gesture;             // empty for ShowHelp
+    std::vector<int> strokeAngles;   // GestureFinished only
     Direction firstCode = dir::None; // ShowHelp only
     std::int64_t timeMs = 0;
 };
@@ -27,17 +27,15 @@ class RecordingGestureLibrary final : public GestureLibrary {
 public:
     explicit RecordingGestureLibrary(const VirtualClock& clock) : clock_(clock) {}
 
-    void runGesture(const std::string& gesture, bool quiet) override {
-        add({LibraryCall::Kind::RunGesture, gesture, quiet, dir::None, clock_.now()});
-    }
-    void lookupAndRun(const std::string& gesture) override {
-        add({LibraryCall::Kind::LookupAndRun, gesture, false, dir::None, clock_.now()});
+    void gestureFinished(const FinishedGesture& gesture) override {
+        add({LibraryCall::Kind::GestureFinished, gesture.codes, gesture.strokeAngles, dir::None,
+             clock_.now()});
     }
     void showHelp(Direction firstCode) override {
-        add({LibraryCall::Kind::ShowHelp, {}, false, firstCode, clock_.now()});
+        add({LibraryCall::Kind::ShowHelp, {}, {}, firstCode, clock_.now()});
     }
 
-    // The gestures handed over for running, in order, whichever lookup was asked for.
+    // The gestures handed over for running, in order.
     std::vector<std::string> gestures() const {
         std::vector<std::string> out;
         for (const auto& call : calls)

@@ -25,8 +25,7 @@ public:
     explicit GestureLibraryRelay(GestureLibrary& target) : target_(&target) {}
     void setTarget(GestureLibrary& target) { target_ = &target; }
 
-    void runGesture(const std::string& gesture, bool quiet) override { target_->runGesture(gesture, quiet); }
-    void lookupAndRun(const std::string& gesture) override { target_->lookupAndRun(gesture); }
+    void gestureFinished(const FinishedGesture& gesture) override { target_->gestureFinished(gesture); }
     void showHelp(Direction firstCode) override { target_->showHelp(firstCode); }
 
 private:

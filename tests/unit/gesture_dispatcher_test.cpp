@@ -150,31 +150,44 @@ TEST_F(GestureDispatcherTest, AutoCorrectionRunsANearGestureWhenTheStrokeAngleAl
     rig.addFile("Gestures.ini", "");
     rig.store.loadShownSet("Gestures.ini");
     rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true});
-    int recordedAngle = 170;
-    rig.dispatcher.setStrokeAngleSource([&](std::size_t i) { return i == 1 ? recordedAngle : 90; });
-
-    rig.dispatcher.lookupAndRun("12");
+    rig.dispatcher.lookupAndRun("12", std::vector<int>{90, 170});
     EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x43}));
     ASSERT_EQ(rig.popup.shown.size(), 1u);
     EXPECT_EQ(rig.popup.shown[0].text, "DOWN+LEFT  ") << "the popup names the drawn gesture";
 
     rig.keyboard.events.clear();
-    recordedAngle = 190;
-    rig.dispatcher.lookupAndRun("12");
+    rig.dispatcher.lookupAndRun("12", std::vector<int>{90, 190});
     EXPECT_TRUE(rig.keyboard.events.empty());
     EXPECT_EQ(rig.dispatcher.lastSuggestions(), (std::vector<std::string>{"17"}));
     EXPECT_TRUE(logHas("suggestions for 12: 17"));
 }
 
+TEST_F(GestureDispatcherTest, AFinishedGestureGetsTheLookupTheDiagonalsOptionChoosesWithItsOwnStrokeAngles) {
+    rig.addFile("Gestures_probe.exe.ini", gestureSection("17", "Keystroke", "000043C"));
+    rig.addFile("Gestures.ini", "");
+    rig.store.loadShownSet("Gestures.ini");
+    const FinishedGesture drawn{"12", {90, 170}};
+
+    rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true, /*diagonals=*/false});
+    rig.dispatcher.gestureFinished(drawn);
+    EXPECT_TRUE(rig.keyboard.events.empty()) << "the plain lookup runs no near gesture";
+    EXPECT_TRUE(rig.dispatcher.lastSuggestions().empty());
+
+    rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true, /*diagonals=*/true});
+    rig.dispatcher.gestureFinished(drawn);
+    EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x43}))
+        << "corrected by the angle the gesture carries";
+}
+
 TEST_F(GestureDispatcherTest, FullLookupWithoutSuggestionsOrCorrectionsRunsNoNearGesture) {
-    rig.dispatcher.setStrokeAngleSource([](std::size_t) { return 170; });
+    const std::vector<int> angles{170, 170};
     rig.dispatcher.setOptions({/*suggestions=*/false, /*corrections=*/true});
-    rig.dispatcher.lookupAndRun("17");
+    rig.dispatcher.lookupAndRun("17", angles);
     EXPECT_TRUE(rig.keyboard.events.empty());
     EXPECT_TRUE(rig.dispatcher.lastSuggestions().empty());
 
     rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/false});
-    rig.dispatcher.lookupAndRun("17");
+    rig.dispatcher.lookupAndRun("17", angles);
     EXPECT_TRUE(rig.keyboard.events.empty());
     EXPECT_EQ(rig.dispatcher.lastSuggestions(), (std::vector<std::string>{"12"}));
 }

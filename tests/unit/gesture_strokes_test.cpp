@@ -14,9 +14,9 @@ TEST(GestureStrokes, UpThenRightIsHandedOverAs03) {
     TraceRunner run;
     StrokeScript(run).hold({{500, 500}, {500, 470}, {530, 470}}).release();
     ASSERT_EQ(run.library.calls.size(), 1u);
-    EXPECT_EQ(run.library.calls[0].kind, LibraryCall::Kind::RunGesture);
+    EXPECT_EQ(run.library.calls[0].kind, LibraryCall::Kind::GestureFinished);
     EXPECT_EQ(run.library.calls[0].gesture, "03");
-    EXPECT_FALSE(run.library.calls[0].quiet);
+    EXPECT_EQ(run.library.calls[0].strokeAngles, (std::vector<int>{270, 315}));
     EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0, 3}));
     EXPECT_EQ(run.recognizer.lengths(), (std::vector<int>{30, 42}));
     EXPECT_EQ(run.recognizer.angles(), (std::vector<int>{270, 315}));
@@ -25,13 +25,12 @@ TEST(GestureStrokes, UpThenRightIsHandedOverAs03) {
     EXPECT_EQ(run.log.lines().back(), "Direction RIGHT    len - 42    Angle - (315)");
 }
 
-TEST(GestureStrokes, WithDiagonalsTheFullLookupGetsTheGesture) {
+TEST(GestureStrokes, WithDiagonalsAFilteredDiagonalStillEndsInTheStrokeDrawn) {
     TraceRunner run(withDiagonals());
     // Right from the old anchor reads as NE here, which the filter refuses after Up; further right it is
     // Right.
     StrokeScript(run).hold({{500, 500}, {500, 470}, {530, 470}, {560, 470}}).release();
     ASSERT_EQ(run.library.calls.size(), 1u);
-    EXPECT_EQ(run.library.calls[0].kind, LibraryCall::Kind::LookupAndRun);
     EXPECT_EQ(run.library.calls[0].gesture, "03");
     EXPECT_TRUE(logHasLineStartingWith(run.log, " error combo x,y 500,470"));
 }

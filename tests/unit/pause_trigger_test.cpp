@@ -50,7 +50,7 @@ TEST(PauseTrigger, ADeadlineAtTheReleaseTickFiresBeforeTheRelease) {
     run.tick(980, false, {500, 470});
     ASSERT_EQ(run.library.calls.size(), 2u);
     EXPECT_EQ(run.library.calls[0].kind, Kind::ShowHelp);
-    EXPECT_EQ(run.library.calls[1].kind, Kind::RunGesture);
+    EXPECT_EQ(run.library.calls[1].kind, Kind::GestureFinished);
     EXPECT_EQ(run.library.calls[1].gesture, "0");
 
     TraceRunner early;

@@ -25,6 +25,7 @@ struct RecordingConsumers : RecognitionSettingsConsumer, ScratchpadSettingsConsu
     void setScratchpadEnabled(bool enabled) override { scratchpad = enabled; }
     void setSuggestionsEnabled(bool enabled) override { suggestions = enabled; }
     void setCorrectionsEnabled(bool enabled) override { corrections = enabled; }
+    void setDiagonalsEnabled(bool enabled) override { diagonals = enabled; }
 
     SettingsConsumers all() { return {this, this, this}; }
 
@@ -35,6 +36,7 @@ struct RecordingConsumers : RecognitionSettingsConsumer, ScratchpadSettingsConsu
     bool scratchpad = false;
     bool suggestions = false;
     bool corrections = true;
+    bool diagonals = true;
 };
 
 class SettingsStoreTest : public ::testing::Test {
@@ -76,6 +78,7 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
     EXPECT_TRUE(consumers.scratchpad);
     EXPECT_TRUE(consumers.suggestions);
     EXPECT_FALSE(consumers.corrections);
+    EXPECT_FALSE(consumers.diagonals) << "the lookup learns the diagonals setting as the recognizer does";
     EXPECT_FALSE(consumers.recognizer.preciseRecognition);
 }
 
@@ -154,6 +157,7 @@ TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
     makeStore().load();
     EXPECT_EQ(consumers.recognizer.xPixel, 55);
     EXPECT_TRUE(consumers.recognizer.enableDiagonals);
+    EXPECT_TRUE(consumers.diagonals);
     EXPECT_EQ(files.files[path], utf16Bytes(u"[init]\r\n"
                                             u"tbXPixel=55\r\n"
                                             u"cbEnableDiagonals=1\r\n"

@@ -29,11 +29,8 @@ public:
     ReplayLibrary(const ReplayLibrary&) = delete;
     ReplayLibrary& operator=(const ReplayLibrary&) = delete;
 
-    void runGesture(const std::string& gesture, bool quiet) override {
-        dispatch(gesture, [&] { rig_->dispatcher.runGesture(gesture, quiet); });
-    }
-    void lookupAndRun(const std::string& gesture) override {
-        dispatch(gesture, [&] { rig_->dispatcher.lookupAndRun(gesture); });
+    void gestureFinished(const FinishedGesture& gesture) override {
+        dispatch(gesture.codes, [&] { rig_->dispatcher.gestureFinished(gesture); });
     }
     // The help menu needs a user; the replay only reports that it would open.
     void showHelp(Direction firstCode) override { output_.event("help " + std::to_string(firstCode)); }
@@ -93,8 +90,6 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
             rig->addFile(name, text);
         rig->store.loadShownSet("Gestures.ini");
         rig->setForeground(runner.desktop.foreground.exeName);
-        rig->dispatcher.setStrokeAngleSource(
-            [&runner](std::size_t i) { return runner.recognizer.stepAngle(i); });
         runner.log.clear(); // what loading the files logged is not part of the trace
     }
     ReplayLibrary library(output, rig.get());
@@ -111,7 +106,8 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
                 } else if constexpr (std::is_same_v<T, SettingsSnapshot>) {
                     runner.recognizer.applySettings(recognizerSettingsFrom(s.recognition));
                     if (rig)
-                        rig->dispatcher.setOptions({s.suggestionsEnabled, s.correctionsEnabled});
+                        rig->dispatcher.setOptions(
+                            {s.suggestionsEnabled, s.correctionsEnabled, s.recognition.enableDiagonals});
                 } else {
                     runner.desktop.foreground = s;
                     if (rig)
