@@ -8,7 +8,8 @@
 //                                         its standard input ends
 // Without a window manager, Wine's tray window waits 2 seconds to be withdrawn when its last icon goes; an
 // icon held by another program keeps it shown, as a desktop's notification area always is.
-// Exit code 0 when the step was done, 1 when the shell refused or a window was missing, 2 on bad usage.
+// Exit code 0 when the step was done, 10 when the shell refused or a window was missing, 2 on bad usage.
+// (Wine itself ends with 1 when it fails to start a program.)
 #include <windows.h>
 
 #include <shellapi.h> // after windows.h
@@ -30,13 +31,13 @@ int hold() {
     const HWND window = CreateWindowExA(0, "STATIC", "notification area holder", WS_POPUP, 0, 0, 0, 0,
                                         nullptr, nullptr, nullptr, nullptr);
     if (!window)
-        return 1;
+        return 10;
     NOTIFYICONDATAA icon = iconOf(window);
     icon.uFlags = NIF_ICON | NIF_TIP;
     icon.hIcon = LoadIconA(nullptr, IDI_INFORMATION);
     std::strcpy(icon.szTip, "holder");
     if (!Shell_NotifyIconA(NIM_ADD, &icon))
-        return 1;
+        return 10;
     std::puts("holding");
     std::fflush(stdout);
     char buffer[64];
@@ -55,7 +56,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (std::strcmp(verb, "delete") == 0) {
         const HWND tray = FindWindowA("FlickmarkTray", nullptr);
         if (!tray)
-            return 1;
+            return 10;
         NOTIFYICONDATAA icon = iconOf(tray);
         return Shell_NotifyIconA(NIM_DELETE, &icon) ? 0 : 1;
     }

@@ -3,7 +3,8 @@
 // Usage: window_query.exe text CLASS TITLE ID   the text of control ID (WM_GETTEXT, UTF-8)
 //        window_query.exe visible CLASS TITLE   1 when the top-level window is shown, else 0
 // CLASS and TITLE find the top-level window (FindWindowW); "-" for either matches any. Exit code 0 with an
-// answer, 1 when the window or control does not exist, 2 on bad usage.
+// answer, 10 when the window does not exist, 11 when the control does not exist or does not answer, 2 on bad
+// usage. (Wine itself ends with 1 when it fails to start a program.)
 #include <windows.h>
 
 #include <shellapi.h> // after windows.h
@@ -40,7 +41,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const std::wstring verb = arguments[1];
     const HWND window = FindWindowW(orAny(arguments[2]), orAny(arguments[3]));
     if (!window)
-        return 1;
+        return 10;
     if (verb == L"visible") {
         printUtf8(IsWindowVisible(window) ? L"1" : L"0");
         return 0;
@@ -48,15 +49,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (verb == L"text" && count >= 5) {
         const HWND control = GetDlgItem(window, static_cast<int>(std::wcstol(arguments[4], nullptr, 10)));
         if (!control)
-            return 1;
+            return 11;
         DWORD_PTR length = 0;
         if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
-            return 1;
+            return 11;
         std::wstring text(length + 1, L'\0');
         DWORD_PTR copied = 0;
         if (!SendMessageTimeoutW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                                  SMTO_ABORTIFHUNG, 2000, &copied))
-            return 1;
+            return 11;
         text.resize(copied);
         printUtf8(text);
         return 0;
