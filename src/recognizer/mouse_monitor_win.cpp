@@ -52,6 +52,7 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
         recognizer_->onMouseTimer();
         if (visible_)
             refreshLiveValues(false);
+        refreshSampledCursor();
     });
     pauseTimer_ =
         std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
@@ -118,6 +119,9 @@ void MouseMonitor::createControls() {
             ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, hwnd(), nullptr,
                               instance, nullptr);
     }
+    sampledCursorText_ = ::CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD, 0, 0, 0, 0, hwnd(),
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMouseMonitorSampledCursorId)), instance, nullptr);
     logEdit_ = ::CreateWindowExW(
         WS_EX_CLIENTEDGE, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0, hwnd(),
@@ -196,6 +200,15 @@ void MouseMonitor::refreshLiveValues(bool all) {
     if (all || shownValues_.directionText != now.directionText)
         ::SetWindowTextW(values_[DirectionName], win32::widen(now.directionText).c_str());
     shownValues_ = now;
+}
+
+// A changed text only: most ticks of a press, and every tick between presses, write nothing.
+void MouseMonitor::refreshSampledCursor() {
+    const Point cursor = recognizer_ ? recognizer_->sampledCursor() : Point{};
+    if (cursor.x == shownSampledCursor_.x && cursor.y == shownSampledCursor_.y)
+        return;
+    shownSampledCursor_ = cursor;
+    ::SetWindowTextW(sampledCursorText_, (number(cursor.x) + L"," + number(cursor.y)).c_str());
 }
 
 void MouseMonitor::lineStarted(std::string_view) {

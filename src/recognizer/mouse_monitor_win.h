@@ -29,6 +29,9 @@ namespace flickmark {
 inline constexpr wchar_t kMouseMonitorClassName[] = L"FlickmarkMouseMonitor";
 inline constexpr wchar_t kMouseMonitorTitle[] = L"Flickmark Monitor";
 inline constexpr int kMouseMonitorLogControlId = 1001;
+// A hidden text, "x,y": the cursor as the last tick of a press read it, so that another program (the
+// end-to-end tests) can tell which point the recognizer has seen.
+inline constexpr int kMouseMonitorSampledCursorId = 1002;
 
 class MouseMonitor final : public ContextMenuDismisser,
                            private win32::WindowBase,
@@ -80,6 +83,7 @@ private:
     void applyFont();
     void layout();
     void refreshLiveValues(bool all);
+    void refreshSampledCursor();
     void updateLogText();
 
     // DiagnosticLogListener
@@ -90,6 +94,8 @@ private:
 
     Dependencies deps_;
     HWND logEdit_ = nullptr;
+    HWND sampledCursorText_ = nullptr;
+    Point shownSampledCursor_;
     std::array<HWND, kValueCount> labels_{};
     std::array<HWND, kValueCount> values_{};
     win32::UniqueFont font_;

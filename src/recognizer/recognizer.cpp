@@ -40,6 +40,7 @@ struct Recognizer::State {
     bool ignorePress = false;
     bool inNestedLoop = false;
     bool resumeAfterLoop = false; // the sampling timer runs again when the nested loop ends
+    Point sampled;                // the cursor as the last tick of a press read it
 };
 
 namespace {
@@ -98,6 +99,7 @@ void Recognizer::pressTick() {
     ports_.mouseTimer.setInterval(kPressInterval);
     ports_.scratchpad.buttonDown();
     const Point cursor = clampToScreenRange(ports_.input.cursorPos());
+    s.sampled = cursor;
     if (s.idle) {
         ports_.log.clear();
         s.assembly.clearLists();
@@ -243,6 +245,10 @@ const std::vector<int>& Recognizer::angles() const {
 int Recognizer::stepAngle(std::size_t index) const {
     const auto& angles = state_->assembly.angles();
     return index < angles.size() ? angles[index] : 0;
+}
+
+Point Recognizer::sampledCursor() const {
+    return state_->sampled;
 }
 
 RecognizerLiveValues Recognizer::liveValues() const {

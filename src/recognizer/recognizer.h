@@ -84,6 +84,8 @@ public:
     // Angle recorded for the step at index, 0 when there is none.
     int stepAngle(std::size_t index) const;
     RecognizerLiveValues liveValues() const;
+    // The cursor as the last tick of a press read it (ignored presses included).
+    Point sampledCursor() const;
 
     // NestedLoopObserver
     void nestedLoopStarted() override;

@@ -53,6 +53,10 @@ RIGHT_STEPS = [(50, -1), (30, -1)]
 
 T = TypeVar("T")
 
+# Flickmark's recognizer window and its hidden text with the cursor as the recognizer last read it.
+RECOGNIZER_WINDOW = "FlickmarkMouseMonitor"
+SAMPLED_CURSOR_ID = 1002
+
 
 class HarnessError(Exception):
     """The environment could not be set up or a process did not behave (not a failed expectation)."""
@@ -939,11 +943,27 @@ class Session:
         for button in sorted(self._held_buttons):
             self.button_up(button)
 
-    def stroke(self, points: Iterable[tuple[int, int]], step_seconds: float = STEP_SECONDS) -> None:
-        """Moves through the points, pausing after each so every step is seen by a few recognizer ticks."""
+    def stroke(self, points: Iterable[tuple[int, int]], step_seconds: float = STEP_SECONDS,
+               sampled: bool = False) -> None:
+        """Moves through the points, pausing after each so every step is seen by a few recognizer ticks. With
+        `sampled` (a press the recognizer watches), each point is also waited for until the recognizer has
+        read it: on a busy machine its timer may not run for a while, and a point it never read would be a
+        step of the gesture it never saw."""
         for x, y in points:
             self.move(x, y)
+            if sampled:
+                wait_until(lambda: self.sampled_cursor() == (x, y), 5.0, f"the recognizer to read {x},{y}",
+                           lambda: f"it read {self.sampled_cursor()} last")
             time.sleep(step_seconds)  # input pacing, not a wait for a result
+
+    def sampled_cursor(self) -> tuple[int, int] | None:
+        """The cursor as the last tick of a press read it (Flickmark's recognizer window keeps it in a hidden
+        text)."""
+        text = self.controls.read(RECOGNIZER_WINDOW, SAMPLED_CURSOR_ID, "text")
+        if not text or "," not in text:
+            return None
+        x, _, y = text.strip().partition(",")
+        return int(x), int(y)
 
     def draw_gesture(self, log: FlickmarkLog, start: tuple[int, int],
                      steps: Iterable[tuple[int, int]]) -> tuple[int, int]:
@@ -954,7 +974,7 @@ class Session:
         since_us = now_us()
         self.button_down()
         log.wait_for("--------0", mark)
-        self.stroke(relative_path(start, steps))
+        self.stroke(relative_path(start, steps), sampled=True)
         self.button_up()
         return mark, since_us
 

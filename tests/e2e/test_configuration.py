@@ -136,7 +136,7 @@ class ConfigurationCase(harness.ProbeTestCase):
         since_us = harness.now_us()
         self.session.button_down()
         flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, RIGHT_100_STEPS))
+        self.session.stroke(relative_path(start, RIGHT_100_STEPS), sampled=True)
         self.session.button_up()
         flickmark.log.wait_for("int-------", mark)
         counted = flickmark.log.find("ADDING Right", mark) is not None

@@ -79,7 +79,7 @@ class HelpMenuCase(harness.ProbeTestCase):
         """Up, held still until the pause trigger fires, then the release; returns the menu's rectangle."""
         mark, since_us, start = self.press(flickmark)
         points = relative_path(start, UP_STEPS)
-        self.session.stroke(points)
+        self.session.stroke(points, sampled=True)
         flickmark.log.wait_for(" Pause Trigger ", mark)
         flickmark.log.wait_for("help UP: Help Popup", mark)
         cursor = points[-1]
@@ -97,7 +97,7 @@ class HelpMenuCase(harness.ProbeTestCase):
 
     def open_suggestions_menu(self, flickmark: harness.Flickmark, screenshot: str) -> tuple[int, int, harness.Box]:
         mark, since_us, start = self.press(flickmark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS), sampled=True)
         self.session.button_up()
         flickmark.log.wait_for("suggestions for 03", mark)
         return mark, since_us, self.wait_for_menu(flickmark, screenshot)
@@ -190,7 +190,7 @@ class HelpMenuEndToEnd(HelpMenuCase):
         self.assertEqual(key_downs(self.probe, since_us), [], self.probe.log.text())
 
         mark, since_us, start = self.press(flickmark)
-        self.session.stroke(relative_path(start, UP_STEPS))
+        self.session.stroke(relative_path(start, UP_STEPS), sampled=True)
         self.session.button_up()
         flickmark.log.wait_for("run keystrokes C", mark)
         self.probe.log.wait_for("key down vk=0x43", since_us)

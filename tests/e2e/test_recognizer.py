@@ -35,13 +35,13 @@ class RecognizerCase(harness.ProbeTestCase):
         mark, _ = self.press(start)
 
         up_points = relative_path(start, UP_STEPS)
-        self.session.stroke(up_points)
+        self.session.stroke(up_points, sampled=True)
         self.log.wait_for("ADDING Up", mark)
         # The Up arrow's top-left corner is 90 pixels left of and 5 below the cursor of the recording tick.
         near_start = Box(start[0] - 90 - 40, start[1] - 40 - 40, start[0] - 90 + arrow_size + 40,
                          start[1] + 5 + arrow_size + 40)
         up_arrow = self.session.screenshot("arrow-up")
-        self.session.stroke(relative_path(up_points[-1], RIGHT_STEPS))
+        self.session.stroke(relative_path(up_points[-1], RIGHT_STEPS), sampled=True)
         self.log.wait_for("ADDING Right", mark)
         right_arrow = self.session.screenshot("arrow-right")
         self.session.button_up()
@@ -67,7 +67,7 @@ class RecognizerEndToEnd(RecognizerCase):
     def test_up_then_right_hands_over_gesture_03(self):
         start = self.probe.point(0.5, 0.7)
         mark, _ = self.press(start)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS), sampled=True)
         self.session.button_up()
 
         self.log.wait_for("int-------", mark)

@@ -83,7 +83,7 @@ class ScratchpadCase(harness.ProbeTestCase):
         since_us = harness.now_us()
         self.session.button_down()
         flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS), sampled=True)
         self.session.button_up()
 
         flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)

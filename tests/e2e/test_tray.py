@@ -110,7 +110,7 @@ class TrayCase(harness.ProbeTestCase):
         self.session.button_down()
         if recognised:
             flickmark.log.wait_for("--------0", mark)
-        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS))
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS), sampled=recognised)
         self.session.button_up()
         return since_us
 
