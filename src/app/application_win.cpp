@@ -40,8 +40,11 @@ Application::Application(const ReachableDataFolder& dataFolder)
 
     arrows_ = std::make_unique<TooltipWindow>();
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
+    handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
+    handOver_ =
+        std::make_unique<GestureHandOverQueue>(*dispatcher_, [this] { return handOverWake_->post(); });
     mouseMonitor_ = std::make_unique<MouseMonitor>(
-        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *dispatcher_, log_});
+        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
     menuRelay_.target = mouseMonitor_.get();
     createGestureMenus();
 
@@ -247,6 +250,8 @@ Application::~Application() {
     clock_.setNestedLoops(nullptr);
     nestedLoops_.setObserver(nullptr);
     mouseMonitor_.reset();
+    handOverWake_.reset();
+    handOver_.reset();
     arrowsPort_.reset();
     arrows_.reset();
     if (gestures_)

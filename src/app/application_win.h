@@ -9,6 +9,7 @@
 #include "actions/launch.h"
 #include "app/about_window_win.h"
 #include "app/configuration_window_pages_win.h"
+#include "app/gesture_hand_over_queue.h"
 #include "app/line_list_file.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
@@ -32,6 +33,7 @@
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
 #include "platform/win32/keyboard_query.h"
+#include "platform/win32/posted_call_window.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_desktop.h"
@@ -174,6 +176,9 @@ private:
     std::unique_ptr<CoalescingTimer> helpConfigTimer_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
+    // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
+    std::unique_ptr<GestureHandOverQueue> handOver_;
+    std::unique_ptr<win32::PostedCallWindow> handOverWake_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;

@@ -12,6 +12,7 @@ void TraceRunner::advanceTo(std::int64_t timeMs) {
         clock.setNow(pauseTimer.deadline());
         pauseTimer.markFired();
         recognizer.onPauseTimer();
+        handOver.deliver();
     }
     clock.setNow(timeMs);
 }
@@ -21,12 +22,14 @@ void TraceRunner::tick(std::int64_t timeMs, bool buttonDown, Point cursor) {
     input.buttonDown = buttonDown;
     input.cursor = cursor;
     recognizer.onMouseTimer();
+    handOver.deliver();
 }
 
 void TraceRunner::releaseCheck(std::int64_t timeMs, bool buttonDown) {
     advanceTo(timeMs);
     input.buttonDown = buttonDown;
     recognizer.onReleaseCheckTimer();
+    handOver.deliver();
 }
 
 } // namespace flickmark

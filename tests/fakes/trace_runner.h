@@ -5,6 +5,7 @@
 // a deadline at or before a tick's time fires before that tick. Nothing fires after the last tick.
 #pragma once
 
+#include "app/gesture_hand_over_queue.h"
 #include "base/diagnostic_log.h"
 #include "fakes/fake_arrow_popup.h"
 #include "fakes/fake_desktop.h"
@@ -18,19 +19,6 @@
 #include <cstdint>
 
 namespace flickmark {
-
-// Passes the recognizer's calls on to a library that can be exchanged after construction.
-class GestureLibraryRelay final : public GestureLibrary {
-public:
-    explicit GestureLibraryRelay(GestureLibrary& target) : target_(&target) {}
-    void setTarget(GestureLibrary& target) { target_ = &target; }
-
-    void gestureFinished(const FinishedGesture& gesture) override { target_->gestureFinished(gesture); }
-    void showHelp(Direction firstCode) override { target_->showHelp(firstCode); }
-
-private:
-    GestureLibrary* target_;
-};
 
 class TraceRunner {
 public:
@@ -60,8 +48,9 @@ public:
     RecordingScratchpadTrail scratchpad;
     DiagnosticLog log;
     RecordingGestureLibrary library{clock};
-    // What the recognizer calls; passes on to `library` unless useLibrary() chose another.
-    GestureLibraryRelay handOver{library};
+    // What the recognizer hands over waits here, as in the program, and goes to `library` (unless
+    // useLibrary() chose another) when the timer call that handed it over has returned.
+    GestureHandOverQueue handOver{library, [] { return true; }};
     Recognizer recognizer;
 };
 

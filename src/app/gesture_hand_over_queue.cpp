@@ -1,0 +1,42 @@
+#include "app/gesture_hand_over_queue.h"
+
+#include <utility>
+
+namespace flickmark {
+
+GestureHandOverQueue::GestureHandOverQueue(GestureLibrary& target, std::function<bool()> wake)
+    : target_(&target), wake_(std::move(wake)) {}
+
+void GestureHandOverQueue::gestureFinished(const FinishedGesture& gesture) {
+    add(gesture);
+}
+
+void GestureHandOverQueue::showHelp(Direction firstCode) {
+    add(firstCode);
+}
+
+void GestureHandOverQueue::add(std::variant<FinishedGesture, Direction> handOver) {
+    pending_.push_back(std::move(handOver));
+    if (!wake_())
+        deliver();
+}
+
+void GestureHandOverQueue::deliver() {
+    if (delivering_)
+        return;
+    delivering_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{delivering_};
+    while (!pending_.empty()) {
+        const auto handOver = std::move(pending_.front());
+        pending_.pop_front();
+        if (const auto* gesture = std::get_if<FinishedGesture>(&handOver))
+            target_->gestureFinished(*gesture);
+        else
+            target_->showHelp(std::get<Direction>(handOver));
+    }
+}
+
+} // namespace flickmark

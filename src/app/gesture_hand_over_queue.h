@@ -1,0 +1,40 @@
+// Where the recognizer hands over finished gestures and help requests: they wait here until the main loop
+// delivers them to the library. So the tick that finished a gesture returns before anything of its lookup
+// runs, and no lookup, menu or wait (all of which may process messages) ever runs inside a tick.
+#pragma once
+
+#include "recognizer/gesture_library.h"
+
+#include <deque>
+#include <functional>
+#include <variant>
+
+namespace flickmark {
+
+class GestureHandOverQueue final : public GestureLibrary {
+public:
+    // `wake` asks the main loop to call deliver() once the running tick has returned; it returns false when
+    // it could not, and the hand-over is then delivered at once.
+    GestureHandOverQueue(GestureLibrary& target, std::function<bool()> wake);
+
+    void setTarget(GestureLibrary& target) { target_ = &target; }
+
+    // GestureLibrary
+    void gestureFinished(const FinishedGesture& gesture) override;
+    void showHelp(Direction firstCode) override;
+
+    // Hands everything waiting to the library, oldest first, also what arrives meanwhile. A call made while
+    // a delivery runs (from a loop inside the library) leaves the waiting hand-overs to that delivery.
+    void deliver();
+    bool empty() const { return pending_.empty(); }
+
+private:
+    void add(std::variant<FinishedGesture, Direction> handOver);
+
+    GestureLibrary* target_;
+    std::function<bool()> wake_;
+    std::deque<std::variant<FinishedGesture, Direction>> pending_;
+    bool delivering_ = false;
+};
+
+} // namespace flickmark
