@@ -36,16 +36,9 @@ Application::Application(const ReachableDataFolder& dataFolder)
         log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
                     "); opening some files and folders may fail");
     createGesturesWindow();
+    createMouseMonitor();
     createGestureLibrary();
-
-    arrows_ = std::make_unique<TooltipWindow>();
-    arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
-    handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
-    handOver_ =
-        std::make_unique<GestureHandOverQueue>(*dispatcher_, [this] { return handOverWake_->post(); });
-    mouseMonitor_ = std::make_unique<MouseMonitor>(
-        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
-    menuRelay_.target = mouseMonitor_.get();
+    handOver_->setTarget(dispatcher_.get());
     createGestureMenus();
 
     createTray();
@@ -82,6 +75,17 @@ void Application::createGesturesWindow() {
     exitClosers_.push_back([this] { gestures_->closeForExit(); });
 }
 
+// The recognizer with its arrows. What it hands over waits in a queue that the main loop delivers, once the
+// tick that handed it over has returned, to the dispatcher (connected when it exists).
+void Application::createMouseMonitor() {
+    arrows_ = std::make_unique<TooltipWindow>();
+    arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
+    handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
+    handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
+    mouseMonitor_ = std::make_unique<MouseMonitor>(
+        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
+}
+
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
 // dispatcher that looks gestures up and runs their actions.
 void Application::createGestureLibrary() {
@@ -104,7 +108,7 @@ void Application::createGestureLibrary() {
             helpConfigTimer_->onSystemTick();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(DispatcherPorts{
-        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, menuRelay_, scratchpadVisibility_,
+        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, *mouseMonitor_, scratchpadVisibility_,
         foreground_, keystrokes_, programs_, gestureStore_, log_, keyTargets_});
 }
 
@@ -124,7 +128,7 @@ void Application::createGestureMenus() {
     clock_.setNestedLoops(&nestedLoops_);
     gestureMenus_ = std::make_unique<GestureMenus>(
         GestureMenusPorts{*directionsMenu_, *namePopupPort_, keyboard_, clock_, *helpConfigTimer_,
-                          nestedLoops_, menuRelay_, desktop_, foreground_, gestureStore_, recognizer,
+                          nestedLoops_, *mouseMonitor_, desktop_, foreground_, gestureStore_, recognizer,
                           configurationPages_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
     // The highlighted entry's drawing shows beside the menu in a popup of its own.
@@ -241,7 +245,6 @@ Application::~Application() {
     sysTrayMenu_.reset();
     noRightClickList_.reset();
     disabledList_.reset();
-    menuRelay_.target = nullptr;
     if (dispatcher_)
         dispatcher_->setMenus(nullptr);
     gestureMenus_.reset();
@@ -249,11 +252,8 @@ Application::~Application() {
     menuPreviewPopup_.reset();
     clock_.setNestedLoops(nullptr);
     nestedLoops_.setObserver(nullptr);
-    mouseMonitor_.reset();
-    handOverWake_.reset();
-    handOver_.reset();
-    arrowsPort_.reset();
-    arrows_.reset();
+    if (handOver_)
+        handOver_->setTarget(nullptr);
     if (gestures_)
         gestures_->setTimerHandler({});
     helpConfigTimer_.reset();
@@ -264,6 +264,11 @@ Application::~Application() {
     closePopupSystemTimer_.reset();
     namePopupPort_.reset();
     namePopup_.reset();
+    mouseMonitor_.reset();
+    handOverWake_.reset();
+    handOver_.reset();
+    arrowsPort_.reset();
+    arrows_.reset();
     gestures_.reset();
 }
 

@@ -89,14 +89,6 @@ public:
 private:
     // The recognizer window closes context menus, but the dispatcher that asks for it exists before that
     // window does (the recognizer hands its gestures to the dispatcher).
-    class MenuDismissRelay final : public ContextMenuDismisser {
-    public:
-        void dismissContextMenu() override {
-            if (target)
-                target->dismissContextMenu();
-        }
-        ContextMenuDismisser* target = nullptr;
-    };
     // Notices come from the tray icon, whose window is created after the dispatcher that asks for them.
     class TrayNoticeRelay final : public TrayNotice {
     public:
@@ -108,6 +100,7 @@ private:
     };
 
     void createGesturesWindow();
+    void createMouseMonitor();
     void createGestureLibrary();
     // The help and suggestions menus ask the recognizer for resets, so they come after its window.
     void createGestureMenus();
@@ -155,7 +148,6 @@ private:
     SettingsStore settings_;
     ScratchpadTrailRelay scratchpadTrail_;
     ScratchpadVisibilityRelay scratchpadVisibility_;
-    MenuDismissRelay menuRelay_;
     NestedLoops nestedLoops_;
     ConfigurationWindowPages configurationPages_;
     Win32UserMessages messageBoxes_{nestedLoops_};
@@ -166,6 +158,12 @@ private:
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     std::unique_ptr<GesturesWindow> gestures_;
+    std::unique_ptr<TooltipWindow> arrows_;
+    std::unique_ptr<ArrowPopupWindow> arrowsPort_;
+    // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
+    std::unique_ptr<GestureHandOverQueue> handOver_;
+    std::unique_ptr<win32::PostedCallWindow> handOverWake_;
+    std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<TooltipWindow> namePopup_;
     std::unique_ptr<TextPopupWindow> namePopupPort_;
     std::unique_ptr<WindowTimer> closePopupSystemTimer_;
@@ -174,12 +172,6 @@ private:
     std::unique_ptr<Win32PopupMenu> directionsMenu_;
     std::unique_ptr<WindowTimer> helpConfigSystemTimer_;
     std::unique_ptr<CoalescingTimer> helpConfigTimer_;
-    std::unique_ptr<TooltipWindow> arrows_;
-    std::unique_ptr<ArrowPopupWindow> arrowsPort_;
-    // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
-    std::unique_ptr<GestureHandOverQueue> handOver_;
-    std::unique_ptr<win32::PostedCallWindow> handOverWake_;
-    std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;

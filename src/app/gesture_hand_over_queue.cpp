@@ -4,8 +4,8 @@
 
 namespace flickmark {
 
-GestureHandOverQueue::GestureHandOverQueue(GestureLibrary& target, std::function<bool()> wake)
-    : target_(&target), wake_(std::move(wake)) {}
+GestureHandOverQueue::GestureHandOverQueue(std::function<bool()> wake, GestureLibrary* target)
+    : wake_(std::move(wake)), target_(target) {}
 
 void GestureHandOverQueue::gestureFinished(const FinishedGesture& gesture) {
     add(gesture);
@@ -22,14 +22,14 @@ void GestureHandOverQueue::add(std::variant<FinishedGesture, Direction> handOver
 }
 
 void GestureHandOverQueue::deliver() {
-    if (delivering_)
+    if (delivering_ || !target_)
         return;
     delivering_ = true;
     struct Done {
         bool& flag;
         ~Done() { flag = false; }
     } done{delivering_};
-    while (!pending_.empty()) {
+    while (!pending_.empty() && target_) {
         const auto handOver = std::move(pending_.front());
         pending_.pop_front();
         if (const auto* gesture = std::get_if<FinishedGesture>(&handOver))

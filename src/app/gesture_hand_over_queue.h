@@ -14,16 +14,16 @@ namespace flickmark {
 class GestureHandOverQueue final : public GestureLibrary {
 public:
     // `wake` asks the main loop to call deliver() once the running tick has returned; it returns false when
-    // it could not, and the hand-over is then delivered at once.
-    GestureHandOverQueue(GestureLibrary& target, std::function<bool()> wake);
+    // it could not, and the hand-over is then delivered at once. Without a target hand-overs wait.
+    explicit GestureHandOverQueue(std::function<bool()> wake, GestureLibrary* target = nullptr);
 
-    void setTarget(GestureLibrary& target) { target_ = &target; }
+    void setTarget(GestureLibrary* target) { target_ = target; }
 
     // GestureLibrary
     void gestureFinished(const FinishedGesture& gesture) override;
     void showHelp(Direction firstCode) override;
 
-    // Hands everything waiting to the library, oldest first, also what arrives meanwhile. A call made while
+    // Hands everything waiting to the target, oldest first, also what arrives meanwhile. A call made while
     // a delivery runs (from a loop inside the library) leaves the waiting hand-overs to that delivery.
     void deliver();
     bool empty() const { return pending_.empty(); }
@@ -31,8 +31,8 @@ public:
 private:
     void add(std::variant<FinishedGesture, Direction> handOver);
 
-    GestureLibrary* target_;
     std::function<bool()> wake_;
+    GestureLibrary* target_;
     std::deque<std::variant<FinishedGesture, Direction>> pending_;
     bool delivering_ = false;
 };

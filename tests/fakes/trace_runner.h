@@ -28,7 +28,7 @@ public:
 
     // Hands finished gestures and help requests to `other` from now on instead of the recording `library`
     // (for example a real library working on this runner's clock).
-    void useLibrary(GestureLibrary& other) { handOver.setTarget(other); }
+    void useLibrary(GestureLibrary& other) { handOver.setTarget(&other); }
 
     // Advances to `timeMs` and delivers one mouse-timer tick with this button state and cursor.
     void tick(std::int64_t timeMs, bool buttonDown, Point cursor);
@@ -50,7 +50,7 @@ public:
     RecordingGestureLibrary library{clock};
     // What the recognizer hands over waits here, as in the program, and goes to `library` (unless
     // useLibrary() chose another) when the timer call that handed it over has returned.
-    GestureHandOverQueue handOver{library, [] { return true; }};
+    GestureHandOverQueue handOver{[] { return true; }, &library};
     Recognizer recognizer;
 };
 

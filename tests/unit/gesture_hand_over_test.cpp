@@ -1,0 +1,60 @@
+// A finished gesture reaches the library from the main loop, after the tick that finished it returned.
+#include "stroke_script.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace flickmark {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TEST(GestureHandOver, TheActionRunsAfterTheTickReturnedAndNoTickStartsInsideAnother) {
+    TraceRunner run;
+    int ticksOnStack = 0;
+    int deepest = 0;
+    std::vector<int> ticksOnStackAtHandOver;
+    std::int64_t time = 0;
+    // One turn of the main loop: a timer message, then the call posted meanwhile.
+    const auto turn = [&](bool buttonDown, Point cursor) {
+        run.clock.setNow(time += 80);
+        run.input.buttonDown = buttonDown;
+        run.input.cursor = cursor;
+        deepest = std::max(deepest, ++ticksOnStack);
+        run.recognizer.onMouseTimer();
+        --ticksOnStack;
+        run.handOver.deliver();
+    };
+    // The first action processes messages while it runs, as a wait for a window does, and a second gesture is
+    // drawn meanwhile: it runs once the first action has returned.
+    run.library.onCall = [&](const LibraryCall&) {
+        ticksOnStackAtHandOver.push_back(ticksOnStack);
+        if (ticksOnStackAtHandOver.size() == 1)
+            for (const auto& [down, cursor] : {std::pair{true, Point{500, 500}}, {true, Point{500, 400}},
+                                               {false, Point{500, 400}}})
+                turn(down, cursor);
+    };
+    turn(false, {500, 500});
+    turn(true, {500, 500});
+    turn(true, {600, 500});
+    turn(false, {600, 500});
+
+    EXPECT_EQ(run.library.gestures(), (Calls{"3", "0"}));
+    EXPECT_EQ(ticksOnStackAtHandOver, (std::vector<int>{0, 0}));
+    EXPECT_EQ(deepest, 1);
+}
+
+TEST(GestureHandOver, WhenTheMainLoopCannotBeWokenTheGestureIsHandedOverAtOnce) {
+    TraceRunner run;
+    GestureHandOverQueue unwakeable([] { return false; }, &run.library);
+    unwakeable.gestureFinished({"03", {270, 0}});
+    unwakeable.showHelp(dir::Up);
+    ASSERT_EQ(run.library.calls.size(), 2u);
+    EXPECT_EQ(run.library.calls[0].gesture, "03");
+    EXPECT_EQ(run.library.calls[1].firstCode, dir::Up);
+    EXPECT_TRUE(unwakeable.empty());
+}
+
+} // namespace
+} // namespace flickmark
