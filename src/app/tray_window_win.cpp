@@ -2,6 +2,7 @@
 
 #include "app/popup_icons_win.h"
 #include "app/tray_menu.h"
+#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/text_convert.h"
 
@@ -168,13 +169,8 @@ void TrayWindow::openMenu() {
     // The menu closes on a click elsewhere only while one of our windows is in front.
     ::SetForegroundWindow(deps_.gesturesWindow);
     deps_.log.append("tray menu opened");
-    UINT command = 0;
-    {
-        const NestedLoopGuard loop(deps_.loops);
-        command = static_cast<UINT>(
-            ::TrackPopupMenuEx(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-                               cursor.x + 2, cursor.y - 4, hwnd(), nullptr));
-    }
+    const UINT command =
+        win32::choosePopupMenuItem(deps_.loops, menu_.get(), hwnd(), POINT{cursor.x + 2, cursor.y - 4});
     // Without a message after it, the next menu of a hidden window may close at once (a known quirk).
     ::PostMessageW(deps_.gesturesWindow, WM_NULL, 0, 0);
     run(command);

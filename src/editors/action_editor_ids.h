@@ -28,9 +28,6 @@
 #define IDC_PROGRAM_PARAMETERS_LABEL 654
 #define IDC_PROGRAM_PARAMETERS 655
 
-// Menu commands of the editors' popup menus: the menu's item index is added to these.
-#define IDM_KEYSTROKE_EXAMPLE_FIRST 700
-#define IDM_KEYSTROKE_LIST_EXAMPLE_FIRST 720
+// Menu commands of the keystroke list's popup menu.
 #define IDM_KEYSTROKE_LIST_EDIT 740
 #define IDM_KEYSTROKE_LIST_DELETE 741
-#define IDM_PROGRAM_LOCATION_FIRST 760

@@ -2,6 +2,7 @@
 
 #include "editors/action_editor_ids.h"
 #include "platform/win32/controls/hints.h"
+#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
@@ -54,15 +55,6 @@ HeldModifiers heldModifiers() noexcept {
     held.shift = down(VK_SHIFT);
     held.alt = down(VK_MENU);
     return held;
-}
-
-POINT menuPosition(HWND button, POINT offset) noexcept {
-    POINT cursor{};
-    RECT bounds{};
-    ::GetWindowRect(button, &bounds);
-    if (::GetCursorPos(&cursor) && ::PtInRect(&bounds, cursor))
-        return POINT{cursor.x + offset.x, cursor.y + offset.y};
-    return POINT{bounds.left, bounds.bottom};
 }
 
 KeystrokeControls::KeystrokeControls(HWND window, KeystrokeEdit& model, NestedLoops& nestedLoops,
@@ -120,35 +112,28 @@ bool KeystrokeControls::onCommand(int id, int code) {
     return true;
 }
 
-win32::UniqueMenu examplesMenu(std::span<const ExampleMenuItem> examples, UINT firstId) {
-    win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu)
-        return menu;
+const ExampleMenuItem* chooseExample(NestedLoops& loops, HWND button, POINT offset,
+                                     std::span<const ExampleMenuItem> examples) {
+    constexpr UINT kFirstId = 1;
+    win32::PopupMenu menu;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (examples[i].kind == ExampleMenuItem::Kind::Separator)
-            ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+            menu.separator();
         else
-            ::AppendMenuW(menu.get(), MF_STRING, firstId + i, win32::widen(examples[i].caption).c_str());
+            menu.item(kFirstId + static_cast<UINT>(i), examples[i].caption);
     }
-    return menu;
+    const UINT chosen = menu.choose(loops, ::GetParent(button), win32::menuPositionFor(button, offset));
+    if (chosen < kFirstId || chosen - kFirstId >= examples.size())
+        return nullptr;
+    return &examples[chosen - kFirstId];
 }
 
 void KeystrokeControls::showExamples() {
-    const std::span<const ExampleMenuItem> examples = keystrokeExamples();
-    const win32::UniqueMenu menu = examplesMenu(examples, IDM_KEYSTROKE_EXAMPLE_FIRST);
-    if (!menu)
+    const ExampleMenuItem* example = chooseExample(nestedLoops_, ::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES),
+                                                   kExamplesMenuOffset, keystrokeExamples());
+    if (example == nullptr)
         return;
-    const POINT at = menuPosition(::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES), kExamplesMenuOffset);
-    int chosen = 0;
-    {
-        const NestedLoopGuard guard(nestedLoops_);
-        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                                  at.x, at.y, 0, window_, nullptr);
-    }
-    const int index = chosen - IDM_KEYSTROKE_EXAMPLE_FIRST;
-    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= examples.size())
-        return;
-    model_.choose(examples[static_cast<std::size_t>(index)]);
+    model_.choose(*example);
     refresh();
     changed_();
     focusKeyField();

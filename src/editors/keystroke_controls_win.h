@@ -8,7 +8,6 @@
 
 #include "editors/keystroke_edit.h"
 #include "platform/nested_loop.h"
-#include "platform/win32/unique_handle.h"
 
 #include <windows.h>
 
@@ -54,12 +53,11 @@ private:
 // The modifier keys down now, as the thread's keyboard state has them.
 HeldModifiers heldModifiers() noexcept;
 
-// Where a button's menu opens: at the cursor moved by `offset` when the cursor is over the button, else
-// below the button (it was pressed from the keyboard).
-POINT menuPosition(HWND button, POINT offset) noexcept;
 // The hint of the buttons that open a menu of examples.
 inline constexpr wchar_t kExamplesHint[] = L"Common Examples";
-// A popup menu of examples, item i with the command id firstId + i; empty when it cannot be made.
-win32::UniqueMenu examplesMenu(std::span<const ExampleMenuItem> examples, UINT firstId);
+// Shows the examples as a menu for the button that opens it, at the pointer moved by `offset` when the button
+// was clicked; returns the chosen example, or null when none was chosen.
+const ExampleMenuItem* chooseExample(NestedLoops& loops, HWND button, POINT offset,
+                                     std::span<const ExampleMenuItem> examples);
 
 } // namespace flickmark

@@ -3,6 +3,7 @@
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
 #include "platform/win32/controls/hints.h"
+#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -90,36 +91,22 @@ void KeystrokeListFrame::deleteSelected() {
     }
 }
 
-int KeystrokeListFrame::popupMenu(HMENU menu, POINT at) {
-    const NestedLoopGuard guard(nestedLoops_);
-    return ::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y,
-                            0, hwnd(), nullptr);
-}
-
 void KeystrokeListFrame::showExamples() {
-    const std::span<const ExampleMenuItem> examples = keystrokeListExamples();
-    const win32::UniqueMenu menu = examplesMenu(examples, IDM_KEYSTROKE_LIST_EXAMPLE_FIRST);
-    if (!menu)
+    const ExampleMenuItem* example = chooseExample(nestedLoops_, item(IDC_KEYSTROKE_LIST_EXAMPLES),
+                                                   kExamplesMenuOffset, keystrokeListExamples());
+    if (example == nullptr)
         return;
-    const int chosen =
-        popupMenu(menu.get(), menuPosition(item(IDC_KEYSTROKE_LIST_EXAMPLES), kExamplesMenuOffset));
-    const int index = chosen - IDM_KEYSTROKE_LIST_EXAMPLE_FIRST;
-    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= examples.size())
-        return;
-    model_.choose(examples[static_cast<std::size_t>(index)]);
+    model_.choose(*example);
     refresh();
 }
 
 void KeystrokeListFrame::showEditMenu(POINT at) {
     const int row = list_.selectedRow();
     at = list_.contextMenuPoint(at);
-    const win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu)
-        return;
-    const UINT state = row >= 0 ? MF_ENABLED : MF_GRAYED;
-    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_KEYSTROKE_LIST_EDIT, L"Edit");
-    ::AppendMenuW(menu.get(), MF_STRING | state, IDM_KEYSTROKE_LIST_DELETE, L"Delete");
-    switch (popupMenu(menu.get(), at)) {
+    const bool enabled = row >= 0;
+    win32::PopupMenu menu;
+    menu.item(IDM_KEYSTROKE_LIST_EDIT, "Edit", enabled).item(IDM_KEYSTROKE_LIST_DELETE, "Delete", enabled);
+    switch (menu.choose(nestedLoops_, hwnd(), at)) {
     case IDM_KEYSTROKE_LIST_EDIT:
         editSelected();
         break;

@@ -30,7 +30,6 @@ private:
     void deleteSelected();
     void showExamples();
     void showEditMenu(POINT at);
-    int popupMenu(HMENU menu, POINT at);
     void fitColumn();
     void refreshSelecting(int row);
 

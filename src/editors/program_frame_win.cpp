@@ -2,6 +2,7 @@
 
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
+#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -74,24 +75,16 @@ void ProgramFrame::showCheck() {
 }
 
 void ProgramFrame::browse() {
+    constexpr UINT kFirstId = 1;
     const std::span<const ProgramLocation> locations = programLocations();
-    const win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu)
-        return;
+    win32::PopupMenu menu;
     for (std::size_t i = 0; i < locations.size(); ++i)
-        ::AppendMenuW(menu.get(), MF_STRING, IDM_PROGRAM_LOCATION_FIRST + i,
-                      win32::widen(locations[i].caption).c_str());
-    const POINT at = menuPosition(item(IDC_PROGRAM_BROWSE), kBrowseMenuOffset);
-    int chosen = 0;
-    {
-        const NestedLoopGuard guard(nestedLoops_);
-        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                                  at.x, at.y, 0, hwnd(), nullptr);
-    }
-    const int index = chosen - IDM_PROGRAM_LOCATION_FIRST;
-    if (chosen == 0 || index < 0 || static_cast<std::size_t>(index) >= locations.size())
+        menu.item(kFirstId + static_cast<UINT>(i), locations[i].caption);
+    const UINT chosen =
+        menu.choose(nestedLoops_, hwnd(), win32::menuPositionFor(item(IDC_PROGRAM_BROWSE), kBrowseMenuOffset));
+    if (chosen < kFirstId || chosen - kFirstId >= locations.size())
         return;
-    chooseFileIn(ProgramEdit::startFolder(folders_, locations[static_cast<std::size_t>(index)]));
+    chooseFileIn(ProgramEdit::startFolder(folders_, locations[chosen - kFirstId]));
 }
 
 void ProgramFrame::chooseFileIn(const std::string& folder) {

@@ -5,6 +5,7 @@
 #include "overlays/gesture_preview.h"
 #include "overlays/gesture_preview_win.h"
 #include "platform/win32/controls/button.h"
+#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/show_in_front.h"
@@ -320,23 +321,15 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         return;
     const int row = list_.selectedRow();
     at = list_.contextMenuPoint(at);
-    const win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu) {
+    win32::PopupMenu menu;
+    if (!menu.created()) {
         deps_.log.append("gestures window: the menu could not be built");
         return;
     }
-    const UINT deleteState = row >= 0 ? MF_ENABLED : MF_GRAYED;
-    const UINT editState = row >= 0 && editing_ ? MF_ENABLED : MF_GRAYED;
-    ::AppendMenuW(menu.get(), MF_STRING | editState, EditGesture, L"Edit Gesture");
-    ::AppendMenuW(menu.get(), MF_STRING | editState, EditAction, L"Edit Action");
-    ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuW(menu.get(), MF_STRING | deleteState, Delete, L"Delete");
-    int chosen = 0;
-    {
-        const NestedLoopGuard guard(deps_.nestedLoops);
-        chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                  at.x, at.y, 0, hwnd(), nullptr);
-    }
+    const bool editable = row >= 0 && editing_;
+    menu.item(EditGesture, "Edit Gesture", editable).item(EditAction, "Edit Action", editable).separator();
+    menu.item(Delete, "Delete", row >= 0);
+    const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
     if (chosen == Delete)
         deleteSelectedRow();
     else if (chosen == EditGesture)
