@@ -129,8 +129,9 @@ const ExampleMenuItem* chooseExample(NestedLoops& loops, HWND button, POINT offs
 }
 
 void KeystrokeControls::showExamples() {
-    const ExampleMenuItem* example = chooseExample(nestedLoops_, ::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES),
-                                                   kExamplesMenuOffset, keystrokeExamples());
+    const ExampleMenuItem* example =
+        chooseExample(nestedLoops_, ::GetDlgItem(window_, IDC_KEYSTROKE_EXAMPLES), kExamplesMenuOffset,
+                      keystrokeExamples());
     if (example == nullptr)
         return;
     model_.choose(*example);

@@ -80,8 +80,8 @@ void ProgramFrame::browse() {
     win32::PopupMenu menu;
     for (std::size_t i = 0; i < locations.size(); ++i)
         menu.item(kFirstId + static_cast<UINT>(i), locations[i].caption);
-    const UINT chosen =
-        menu.choose(nestedLoops_, hwnd(), win32::menuPositionFor(item(IDC_PROGRAM_BROWSE), kBrowseMenuOffset));
+    const UINT chosen = menu.choose(nestedLoops_, hwnd(),
+                                    win32::menuPositionFor(item(IDC_PROGRAM_BROWSE), kBrowseMenuOffset));
     if (chosen < kFirstId || chosen - kFirstId >= locations.size())
         return;
     chooseFileIn(ProgramEdit::startFolder(folders_, locations[chosen - kFirstId]));

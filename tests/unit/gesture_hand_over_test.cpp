@@ -31,8 +31,8 @@ TEST(GestureHandOver, TheActionRunsAfterTheTickReturnedAndNoTickStartsInsideAnot
     run.library.onCall = [&](const LibraryCall&) {
         ticksOnStackAtHandOver.push_back(ticksOnStack);
         if (ticksOnStackAtHandOver.size() == 1)
-            for (const auto& [down, cursor] : {std::pair{true, Point{500, 500}}, {true, Point{500, 400}},
-                                               {false, Point{500, 400}}})
+            for (const auto& [down, cursor] :
+                 {std::pair{true, Point{500, 500}}, {true, Point{500, 400}}, {false, Point{500, 400}}})
                 turn(down, cursor);
     };
     turn(false, {500, 500});

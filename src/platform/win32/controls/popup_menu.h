@@ -1,5 +1,5 @@
-// A popup menu, owned: built item by item, then shown until the user chooses an item or dismisses it. The menu's
-// own message loop runs inside a guard that pauses the recognizer.
+// A popup menu, owned: built item by item, then shown until the user chooses an item or dismisses it. The
+// menu's own message loop runs inside a guard that pauses the recognizer.
 #pragma once
 
 #include "platform/nested_loop.h"
@@ -12,16 +12,16 @@
 
 namespace flickmark::win32 {
 
-// Shows `menu` with its top-left corner at `at` (screen coordinates) for `owner`; returns the chosen item's id,
-// 0 when none was chosen.
+// Shows `menu` with its top-left corner at `at` (screen coordinates) for `owner`; returns the chosen item's
+// id, 0 when none was chosen.
 inline UINT choosePopupMenuItem(NestedLoops& loops, HMENU menu, HWND owner, POINT at) {
     const NestedLoopGuard guard(loops);
-    return static_cast<UINT>(::TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                                at.x, at.y, owner, nullptr));
+    return static_cast<UINT>(::TrackPopupMenuEx(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, owner, nullptr));
 }
 
-// Where a menu that a button opens goes: at the pointer (moved by `offset`) when the button was clicked, under
-// the button when it was pressed from the keyboard.
+// Where a menu that a button opens goes: at the pointer (moved by `offset`) when the button was clicked,
+// under the button when it was pressed from the keyboard.
 inline POINT menuPositionFor(HWND button, POINT offset) noexcept {
     POINT cursor{};
     RECT bounds{};
@@ -40,7 +40,8 @@ public:
     HMENU handle() const noexcept { return menu_.get(); }
 
     PopupMenu& item(UINT id, std::string_view caption, bool enabled = true) {
-        ::AppendMenuW(menu_.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, widen(caption).c_str());
+        ::AppendMenuW(menu_.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id,
+                      widen(caption).c_str());
         return *this;
     }
     PopupMenu& separator() {
