@@ -107,6 +107,13 @@ std::string dataFolderFromCommandLine(std::string_view exeFolder, std::span<cons
     return normalizedFolder(resolve(chosen, currentDirectory));
 }
 
+bool namesDataFolder(std::span<const std::string> arguments) {
+    for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
+        if (isDataOption(arguments[i]) && !arguments[i + 1].empty())
+            return true;
+    return false;
+}
+
 ReachableDataFolder reachableDataFolder(const DataFolderForms& forms) {
     if (forms.ansi)
         return {*forms.ansi, {}};

@@ -18,6 +18,8 @@ namespace flickmark {
 // Every piece of text is passed through unchanged byte for byte, so UTF-8 works as well as the code page.
 std::string dataFolderFromCommandLine(std::string_view exeFolder, std::span<const std::string> arguments,
                                       std::string_view currentDirectory);
+// Whether the arguments choose the data folder (a "-data DIR" that dataFolderFromCommandLine takes).
+bool namesDataFolder(std::span<const std::string> arguments);
 
 // The forms of a chosen data folder for the program's file calls, which take paths in the system (ANSI)
 // code page: a folder named with characters outside it cannot be reached by its own name.

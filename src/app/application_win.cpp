@@ -8,6 +8,7 @@
 
 #include <charconv>
 #include <exception>
+#include <utility>
 
 namespace flickmark {
 namespace {
@@ -23,13 +24,14 @@ std::string hex(unsigned long value) {
 
 } // namespace
 
-Application::Application(const ReachableDataFolder& dataFolder)
+Application::Application(const ReachableDataFolder& dataFolder, std::string signInCommand)
     : dataFolder_(dataFolder.path.value_or(std::string())),
       dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
       keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
                   log_, dataFolder_),
       gestureStore_(dataFiles_, codePage_, log_, dataFolder_),
-      settings_(dataFiles_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)) {
+      settings_(dataFiles_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)),
+      signInStartChoice_(signInStart_, std::move(signInCommand)) {
     if (!dataFolder.notice.empty())
         log_.append(dataFolder.notice);
     if (!com_.initialised())
@@ -44,8 +46,8 @@ Application::Application(const ReachableDataFolder& dataFolder)
     createTray();
     about_ = std::make_unique<AboutWindow>(version_);
     createScratchpad();
-    config_ = std::make_unique<ConfigurationWindow>(
-        ConfigurationWindow::Dependencies{settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK});
+    config_ = std::make_unique<ConfigurationWindow>(ConfigurationWindow::Dependencies{
+        settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK, &signInStartChoice_});
     configurationPages_.window = config_.get();
     exitClosers_.push_back([this] { config_->closeForExit(); });
     loadSettings();
@@ -108,8 +110,8 @@ void Application::createGestureLibrary() {
             helpConfigTimer_->onSystemTick();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(DispatcherPorts{
-        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, *mouseMonitor_, scratchpadVisibility_,
-        foreground_, keystrokes_, programs_, gestureStore_, log_, keyTargets_});
+        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, *mouseMonitor_,
+        scratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_, keyTargets_});
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the

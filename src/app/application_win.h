@@ -43,6 +43,7 @@
 #include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
 #include "platform/win32/win32_process_integrity.h"
+#include "platform/win32/win32_sign_in_start.h"
 #include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_user_messages.h"
 #include "platform/win32/win32_wall_clock.h"
@@ -52,6 +53,7 @@
 #include "recognizer/mouse_monitor_win.h"
 #include "settings/configuration_window_win.h"
 #include "settings/settings_store.h"
+#include "settings/sign_in_start_choice.h"
 
 #include <functional>
 #include <memory>
@@ -66,7 +68,8 @@ public:
     // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
     // written. Its notice is the first line of the log. Creates everything; throws win32::Win32Error when a
     // window cannot be created.
-    explicit Application(const ReachableDataFolder& dataFolder);
+    // `signInCommand` starts this copy the same way when the user signs in ("Start with Windows").
+    Application(const ReachableDataFolder& dataFolder, std::string signInCommand);
     ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -146,6 +149,8 @@ private:
     KeyTargetCheck keyTargets_{KeyTargetPorts{integrity_, desktop_, trayNotice_, log_}};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
+    Win32SignInStart signInStart_;
+    SignInStartChoice signInStartChoice_;
     ScratchpadTrailRelay scratchpadTrail_;
     ScratchpadVisibilityRelay scratchpadVisibility_;
     NestedLoops nestedLoops_;

@@ -5,11 +5,13 @@
 #include "app/single_instance_win.h"
 #include "platform/win32/process_paths.h"
 #include "platform/win32/text_convert.h"
+#include "settings/sign_in_start_choice.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,21 +25,31 @@ std::wstring folderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
 }
 
+struct CommandLine {
+    flickmark::ReachableDataFolder dataFolder;
+    std::string signInCommand; // what starts this copy the same way when the user signs in
+};
+
 // The folder is chosen in UTF-8, so no character is lost before it is known whether the code page (the
 // form every data-file call takes) can name it.
-flickmark::ReachableDataFolder chooseDataFolder() {
+CommandLine readCommandLine() {
     using namespace flickmark::win32;
     std::vector<std::string> arguments;
     for (const std::wstring& argument : commandLineArguments())
         arguments.push_back(toUtf8(argument));
-    const std::wstring folder = fromUtf8(flickmark::dataFolderFromCommandLine(
-        toUtf8(folderOf(executablePath())), arguments, toUtf8(currentDirectory())));
+    const std::wstring program = executablePath();
+    const std::string chosen = flickmark::dataFolderFromCommandLine(toUtf8(folderOf(program)), arguments,
+                                                                    toUtf8(currentDirectory()));
+    const std::wstring folder = fromUtf8(chosen);
 
     flickmark::DataFolderForms forms{narrow(folder), narrowExactly(folder), std::nullopt};
     if (!forms.ansi)
         if (const auto shortName = shortPathName(folder))
             forms.ansiShortName = narrowExactly(*shortName);
-    return flickmark::reachableDataFolder(forms);
+    const bool dataFolderNamed = flickmark::namesDataFolder(arguments);
+    return {flickmark::reachableDataFolder(forms),
+            flickmark::signInCommand(
+                toUtf8(program), dataFolderNamed ? std::optional<std::string_view>(chosen) : std::nullopt)};
 }
 
 } // namespace
@@ -55,7 +67,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     controls.dwICC = ICC_STANDARD_CLASSES;
     ::InitCommonControlsEx(&controls);
     try {
-        flickmark::Application application(chooseDataFolder());
+        const CommandLine commandLine = readCommandLine();
+        flickmark::Application application(commandLine.dataFolder, commandLine.signInCommand);
         return application.run();
     } catch (const std::exception& e) {
         const std::wstring text = L"Flickmark could not start:\n" + flickmark::win32::widen(e.what());

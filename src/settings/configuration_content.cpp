@@ -80,6 +80,12 @@ constexpr PageItem kMiscItems[] = {
     {IDC_SCROLL_LOCK_NOTE, Kind::Text,
      "To disable the Right-Click monitoring temporarily, press the Scroll Lock key on the keyboard. Press it "
      "again to  re-enabled monitoring."},
+    {IDC_SIGN_IN_HEADING, Kind::Text, "Start with Windows:"},
+    {IDC_SIGN_IN_NOTE, Kind::Text,
+     "Flickmark can start by itself each time you sign in to Windows. Windows keeps this choice for your "
+     "user "
+     "account; the settings file does not."},
+    {IDC_START_WITH_WINDOWS, Kind::Text, "Start Flickmark when I sign in"},
 };
 
 // Node pictures: 5 gestures, 6 help popup, 3 scratchpad, 2 diagonals, 1 edit gestures.

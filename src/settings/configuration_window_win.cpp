@@ -215,6 +215,40 @@ void ConfigurationWindow::showSettings() {
         }
     if (const HWND preview = previewControl())
         ::InvalidateRect(preview, nullptr, FALSE);
+    showSignInStart();
+}
+
+// What the entry holds now, not a remembered choice: an installer may have changed it meanwhile.
+void ConfigurationWindow::showSignInStart() {
+    const HWND box = pages_[configuration_page::kMisc]->item(IDC_START_WITH_WINDOWS);
+    ::EnableWindow(box, deps_.signInStart != nullptr);
+    win32::CheckBox(box).setChecked(deps_.signInStart && deps_.signInStart->read());
+}
+
+// Makes the entry follow the box; a refusal is told at once, as the change was asked for now.
+void ConfigurationWindow::applySignInStart(bool programEnding) {
+    if (!deps_.signInStart)
+        return;
+    const bool checked =
+        win32::CheckBox(pages_[configuration_page::kMisc]->item(IDC_START_WITH_WINDOWS)).checked();
+    switch (deps_.signInStart->apply(checked)) {
+    case SignInStartChoice::Outcome::Unchanged:
+        return;
+    case SignInStartChoice::Outcome::Added:
+        deps_.log.append("start with Windows: on");
+        return;
+    case SignInStartChoice::Outcome::Removed:
+        deps_.log.append("start with Windows: off");
+        return;
+    case SignInStartChoice::Outcome::Refused:
+        deps_.log.append(std::string("start with Windows: Windows refused to turn it ") +
+                         (checked ? "on" : "off"));
+        if (!programEnding)
+            deps_.messages.warn(
+                std::string("Windows refused to change whether Flickmark starts when you sign in.\n\n") +
+                (checked ? "Flickmark will not start by itself." : "Flickmark will still start by itself."));
+        return;
+    }
 }
 
 // Controls -> settings model.
@@ -258,6 +292,7 @@ void ConfigurationWindow::close(bool programEnding) {
     takeSettings();
     if (!programEnding)
         ::ShowWindow(hwnd(), SW_HIDE);
+    applySignInStart(programEnding);
     const bool saved = deps_.settings.save();
     deps_.log.append("configuration window closed");
     if (saved || programEnding)

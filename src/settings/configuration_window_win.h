@@ -13,6 +13,7 @@
 #include "settings/configuration_content.h"
 #include "settings/configuration_page_selection.h"
 #include "settings/settings_store.h"
+#include "settings/sign_in_start_choice.h"
 
 #include <windows.h>
 
@@ -32,8 +33,9 @@ public:
         SettingsStore& settings;
         UserMessages& messages; // tells the user once when the settings file refuses a write
         DiagnosticLog& log;
-        HIMAGELIST pictures = nullptr; // the tree's node pictures; not owned, may be null
-        int iconId = 0;                // the program's icon resource, 0 for none
+        HIMAGELIST pictures = nullptr;            // the tree's node pictures; not owned, may be null
+        int iconId = 0;                           // the program's icon resource, 0 for none
+        SignInStartChoice* signInStart = nullptr; // the Misc page's "Start with Windows"; null: box disabled
     };
 
     // Creates the window hidden, on the first page. Throws win32::Win32Error when that fails.
@@ -63,6 +65,8 @@ private:
     void keepFocusOnAShownControl();
     void showSettings();
     void takeSettings();
+    void showSignInStart();
+    void applySignInStart(bool programEnding);
     void close(bool programEnding);
     void reportRefusedWrite();
 

@@ -4,6 +4,7 @@ refused write warns once and still applies them. Screenshots of every page at 10
 
 from __future__ import annotations
 
+import re
 import subprocess
 import time
 import unittest
@@ -18,6 +19,9 @@ PAGE_NAMES = ["gestures", "help-popup", "scratchpad", "diagonals", "misc"]
 FIRST_PAGE_ID = 211  # the page dialogs, in tree order
 X_PIXEL_ID = 224
 ENABLE_SCRATCHPAD_ID = 251
+START_WITH_WINDOWS_ID = 274
+MISC_PAGE = 4
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 SCRATCHPAD_PAGE = 2
 # A stroke 100 pixels to the right: Right with the default minimum of 30 pixels, nothing with 150.
 RIGHT_100_STEPS = [(50, -1), (50, -1)]
@@ -199,6 +203,42 @@ class ConfigurationEndToEnd(ConfigurationCase):
                            lambda: settings.read_text())
         harness.wait_until(lambda: pad_rect(self.session) is None, WINDOW_TIMEOUT, "the scratchpad to go")
         self.assertFalse(self.right_stroke_counts(flickmark), "a 100-pixel stroke still counts with 150")
+
+
+    def sign_in_entry(self) -> str | None:
+        """The data of the current user's "Flickmark" sign-in value, or None when there is none."""
+        result = subprocess.run(["wine", "reg", "query", RUN_KEY, "/v", "Flickmark"], env=self.session.env,
+                                capture_output=True, text=True, timeout=60, check=False)
+        found = re.search(r"^ {4}Flickmark {4}REG_\w+ {4}(.*)$", result.stdout, re.MULTILINE)
+        return found.group(1).rstrip("\r") if result.returncode == 0 and found else None
+
+    def set_start_with_windows(self, checked: bool) -> None:
+        """Opens the window, End in the tree shows the last page, Tab reaches the box, Space flips it."""
+        self.open_from_the_scratchpad()
+        self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
+        self.wait_for_control(START_WITH_WINDOWS_ID, "the box showing the entry", lambda c: c.check == (not checked))
+        self.session.key("Tab")
+        self.session.key("space")
+        self.wait_for_control(START_WITH_WINDOWS_ID, "the box flipped", lambda c: c.check == checked)
+        self.close_with("Escape")
+
+    def test_start_with_windows_adds_and_removes_the_sign_in_entry(self):
+        subprocess.run(["wine", "reg", "delete", RUN_KEY, "/v", "Flickmark", "/f"], env=self.session.env,
+                       capture_output=True, timeout=60, check=False)
+        self.addCleanup(subprocess.run, ["wine", "reg", "delete", RUN_KEY, "/v", "Flickmark", "/f"],
+                        env=self.session.env, capture_output=True, timeout=60, check=False)
+        flickmark = self.start_flickmark()
+        expected = f'"{harness.windows_path(self.session.programs.flickmark)}" -data "{harness.windows_path(self.data_dir)}"'
+
+        mark = flickmark.log.mark()
+        self.set_start_with_windows(True)
+        flickmark.log.wait_for("start with Windows: on", mark)
+        self.assertEqual(self.sign_in_entry(), expected)
+
+        mark = flickmark.log.mark()
+        self.set_start_with_windows(False)
+        flickmark.log.wait_for("start with Windows: off", mark)
+        self.assertIsNone(self.sign_in_entry())
 
 
 class ConfigurationAt150Percent(ConfigurationCase):
