@@ -29,7 +29,9 @@ RequestExecutionLevel user
 ; How long a running Flickmark is given to exit: steps of 100 ms.
 !define EXIT_WAIT_STEPS 100
 
-Name "Flickmark" "Flickmark ${VERSION}"
+Name "Flickmark ${VERSION}"
+Caption "Flickmark ${VERSION} Setup"
+UninstallCaption "Flickmark ${VERSION} Uninstall"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Flickmark"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
@@ -49,6 +51,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup will install Flickmark ${VERSION} for you alone, in your user folder: no administrator rights are needed.$\r$\n$\r$\nA running Flickmark is asked to exit first. Your gestures and settings are kept.$\r$\n$\r$\nClick Next to continue."
 !define MUI_COMPONENTSPAGE_SMALLDESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\flickmark.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Flickmark"
