@@ -52,7 +52,9 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Flickmark ${VERSION} for you alone, in your user folder: no administrator rights are needed.$\r$\n$\r$\nA running Flickmark is asked to exit first. Your gestures and settings are kept.$\r$\n$\r$\nClick Next to continue."
-!define MUI_COMPONENTSPAGE_SMALLDESC
+; Without descriptions: under Wine's fonts the small description box runs into the branding line, and the
+; two components' names say what they do.
+!define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\flickmark.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Flickmark"
 
@@ -165,11 +167,6 @@ Section "-Finish"
     IntOp $0 $0 + 2 ; README.txt and LICENSE.txt
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
-
-!insertmacro MUI_FUNCTION_DESCRIPTION_BEGIN
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecProgram} "Flickmark, its README and license, a Start menu entry."
-    !insertmacro MUI_DESCRIPTION_TEXT ${SecStartAtSignIn} "Starts Flickmark each time you sign in to Windows."
-!insertmacro MUI_FUNCTION_DESCRIPTION_END
 
 Section "Uninstall"
     !insertmacro WAIT_FOR_FLICKMARK_TO_EXIT "un."

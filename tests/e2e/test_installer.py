@@ -94,9 +94,13 @@ class PagesCase(InstallerCase):
     def controls(self) -> dict[int, tuple[Box, str, int]]:
         """(rectangle, text, check state) of each control of the installer's window, by id."""
         # The caption names the page after the product ("...Setup: Installation Options"): taken from X.
-        titles = [title for title, _ in self.session.visible_windows(installer().name.lower())
-                  if title.startswith(f"Flickmark {project_version()} Setup")]
-        dump = self.session.controls.dump(titles[0]) if titles else None
+        # The X window shows the client area only (no window manager draws a title bar): its box is the one to
+        # photograph.
+        windows = [(title, box) for title, box in self.session.visible_windows(installer().name.lower())
+                   if title.startswith(f"Flickmark {project_version()} Setup")]
+        dump = self.session.controls.dump(windows[0][0]) if windows else None
+        if dump:
+            self.window = windows[0][1]
         controls = {}
         for line in (dump or "").splitlines():
             fields = line.split("\t")
@@ -114,7 +118,6 @@ class PagesCase(InstallerCase):
     def wait_for_page(self, title: str, screenshot: str) -> dict[int, tuple[Box, str, int]]:
         controls = harness.wait_until(lambda: self.page_shows(title), 20, f"the page '{title}'",
                                       lambda: f"controls: {self.controls()}")
-        self.window = controls[0][0]
         self.session.settled_screenshot(screenshot, self.window)
         return controls
 
