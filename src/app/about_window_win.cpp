@@ -6,6 +6,7 @@
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
+#include "platform/win32/window_messages.h"
 
 #include <string>
 #include <string_view>
@@ -16,23 +17,15 @@ namespace {
 
 constexpr int kNamePoints = 14;
 constexpr int kIconPixels = 32; // at 100 %
-constexpr UINT kApplyDpiMessage = WM_APP + 1;
-
-std::wstring textOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // The width of a static control's text in its own font.
 int textWidth(HWND control) {
     const win32::WindowDc dc(control);
     if (!dc)
         return 0;
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const auto font = win32::fontOf(control);
     const win32::SelectionScope selected(dc.get(), font);
-    const std::wstring text = textOf(control);
+    const std::wstring text = win32::windowText(control);
     SIZE size{};
     ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
@@ -89,7 +82,7 @@ void AboutWindow::applyDpi() {
     std::wstring_view(L"Verdana").copy(name.lfFaceName, LF_FACESIZE - 1);
     win32::UniqueFont font(::CreateFontIndirectW(&name));
     if (font) {
-        ::SendDlgItemMessageW(window, IDC_ABOUT_NAME, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        win32::setFont(item(IDC_ABOUT_NAME), font.get(), true);
         nameFont_ = std::move(font); // the old font is deleted only once the control has let it go
     }
 
@@ -119,13 +112,6 @@ std::optional<INT_PTR> AboutWindow::handleMessage(UINT message, WPARAM wParam, L
     switch (message) {
     case WM_INITDIALOG:
         initialise();
-        return TRUE;
-    case WM_DPICHANGED:
-        // The system scales the template's controls and font in its own handling; ours follow after it.
-        ::PostMessageW(hwnd(), kApplyDpiMessage, 0, 0);
-        return std::nullopt;
-    case kApplyDpiMessage:
-        applyDpi();
         return TRUE;
     case WM_COMMAND:
         if (LOWORD(wParam) == IDCANCEL) {

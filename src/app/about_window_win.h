@@ -26,7 +26,10 @@ private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void initialise();
     // Fonts and the program icon at the window's DPI, and the version line laid out after its label.
+    // The name's font, the icon and the version line for the window's DPI (the system has scaled the
+    // template's controls and font already).
     void applyDpi();
+    void afterDpiChange() override { applyDpi(); }
 
     std::optional<VersionText> version_;
     win32::UniqueFont nameFont_;

@@ -3,7 +3,7 @@
 #include "app/file_version_win.h"
 #include "app/popup_icons_win.h"
 #include "app/resource_ids.h"
-#include "platform/win32/dialog_base.h"
+#include "platform/win32/message_loop.h"
 #include "settings/settings_table.h"
 
 #include <charconv>
@@ -275,20 +275,12 @@ Application::~Application() {
 }
 
 int Application::run() {
-    MSG msg{};
-    for (;;) {
-        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0)
-            break; // WM_QUIT
-        if (got == -1)
-            return 1;
-        if (win32::routeToModelessDialog(msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    const bool forever = true;
+    const std::optional<int> quit = win32::runMessageLoop(forever);
+    if (!quit)
+        return 1; // the message queue failed
     finishBeforeExit();
-    return static_cast<int>(msg.wParam);
+    return *quit;
 }
 
 } // namespace flickmark

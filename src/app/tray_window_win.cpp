@@ -2,8 +2,8 @@
 
 #include "app/popup_icons_win.h"
 #include "app/tray_menu.h"
-#include "platform/win32/controls/popup_menu.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/text_convert.h"
 
 #include <string>

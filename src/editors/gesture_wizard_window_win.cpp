@@ -5,9 +5,12 @@
 #include "platform/win32/controls/scrolling_text.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/message_loop.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
+#include "platform/win32/window_messages.h"
+#include "platform/win32/window_placement.h"
 
 #include <array>
 #include <initializer_list>
@@ -42,24 +45,6 @@ constexpr std::array<std::pair<int, ActionType>, 3> kTypeButtons = {{
     {IDC_WIZARD_TYPE_RUN, ActionType::RunProgram},
 }};
 
-void registerWindowClass() {
-    // The dialog template names this class, so the window can be found by it; dialogs need DefDlgProc as
-    // the class procedure and the dialog manager's extra bytes.
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (::GetClassInfoExW(win32::moduleInstance(), kWizardClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = ::DefDlgProcW;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = win32::moduleInstance();
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kWizardClassName;
-    if (!::RegisterClassExW(&windowClass))
-        win32::throwLastError("RegisterClassExW");
-}
-
 RECT rectInParent(HWND control) {
     RECT bounds{};
     ::GetWindowRect(control, &bounds);
@@ -80,7 +65,7 @@ std::wstring joinLines(const std::vector<std::string>& lines) {
 } // namespace
 
 GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std::move(dependencies)) {
-    registerWindowClass();
+    win32::registerDialogClass(kWizardClassName);
     create(IDD_GESTURE_WIZARD, deps_.owner);
 }
 
@@ -153,21 +138,7 @@ std::optional<WizardResult> GestureWizardWindow::run() {
     running_ = true;
     showPage();
 
-    RECT area{};
-    if (owner && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
-        ::GetWindowRect(owner, &area);
-    } else {
-        POINT cursor{};
-        ::GetCursorPos(&cursor);
-        area = win32::workAreaAtPoint(cursor);
-    }
-    RECT own{};
-    ::GetWindowRect(hwnd(), &own);
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    ::SetWindowPos(hwnd(), nullptr, area.left + ((area.right - area.left) - width) / 2,
-                   area.top + ((area.bottom - area.top) - height) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    win32::centreOnOwner(hwnd(), owner);
 
     const NestedLoopGuard guard(deps_.nestedLoops);
     const bool reenableOwner = owner && ::IsWindowEnabled(owner);
@@ -176,20 +147,8 @@ std::optional<WizardResult> GestureWizardWindow::run() {
     win32::showInFront(hwnd());
     placeFocus();
 
-    MSG message{};
-    while (running_) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (got == -1)
-            break;
-        if (!win32::routeToModelessDialog(message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
+    if (const std::optional<int> quit = win32::runMessageLoop(running_))
+        ::PostQuitMessage(*quit); // the program is ending: the main loop ends too
     running_ = false;
     // The owner is enabled before the wizard hides, so that the system activates it again.
     if (reenableOwner)
@@ -250,15 +209,11 @@ void GestureWizardWindow::showPage() {
     // Enter presses Next, and Finish on the last page.
     const int defaultButton = model_.canFinish() ? IDC_WIZARD_FINISH : IDC_WIZARD_NEXT;
     const int otherButton = model_.canFinish() ? IDC_WIZARD_NEXT : IDC_WIZARD_FINISH;
-    ::SendMessageW(hwnd(), DM_SETDEFID, static_cast<WPARAM>(defaultButton), 0);
-    ::SendMessageW(item(otherButton), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    ::SendMessageW(item(defaultButton), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    setDefaultButton(defaultButton, otherButton);
 }
 
 void GestureWizardWindow::placeFocus() {
-    const auto focusOn = [this](HWND control) {
-        ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    };
+    const auto focusOn = [this](HWND control) { focusControl(control); };
     switch (model_.page()) {
     case WizardPage::Gesture:
         if (gesturePage_)
@@ -332,7 +287,7 @@ void GestureWizardWindow::drawSidePanel(const DRAWITEMSTRUCT& item) {
     const UINT dpi = win32::dpiOfWindow(hwnd());
     if (!titleFont_ || titleFontDpi_ != dpi) {
         LOGFONTW face{};
-        if (const auto dialogFont = reinterpret_cast<HFONT>(::SendMessageW(hwnd(), WM_GETFONT, 0, 0)))
+        if (const auto dialogFont = win32::fontOf(hwnd()))
             ::GetObjectW(dialogFont, sizeof face, &face);
         face.lfHeight = -::MulDiv(kTitlePoints, static_cast<int>(dpi), 72);
         face.lfWidth = 0;
@@ -394,12 +349,9 @@ std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM w
             return TRUE;
         }
         return std::nullopt;
-    case WM_DPICHANGED: {
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        win32::moveToSuggestedRect(hwnd(), lParam);
         return TRUE;
-    }
     case WM_CLOSE:
         end(false);
         return TRUE;

@@ -1,8 +1,10 @@
 #include "editors/keystroke_controls_win.h"
 
 #include "editors/action_editor_ids.h"
+#include "platform/win32/controls/edit.h"
 #include "platform/win32/controls/hints.h"
-#include "platform/win32/controls/popup_menu.h"
+#include "platform/win32/dialog_base.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
@@ -73,10 +75,8 @@ KeystrokeControls::~KeystrokeControls() {
 
 void KeystrokeControls::refresh() {
     ::SetWindowTextW(field_, win32::widen(model_.fieldText()).c_str());
-    if (::GetFocus() == field_) {
-        const int end = ::GetWindowTextLengthW(field_);
-        ::SendMessageW(field_, EM_SETSEL, end, end);
-    }
+    if (::GetFocus() == field_)
+        win32::Edit(field_).placeCaretAtEnd();
 }
 
 void KeystrokeControls::focusKeyField() {
@@ -84,7 +84,7 @@ void KeystrokeControls::focusKeyField() {
         return;
     // A dialog keeps its default button right when the focus moves through it; any other host is told
     // directly.
-    ::SendMessageW(::GetAncestor(field_, GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field_), TRUE);
+    win32::focusDialogControl(::GetAncestor(field_, GA_ROOT), field_);
     if (::GetFocus() != field_)
         ::SetFocus(field_);
 }
@@ -167,8 +167,8 @@ LRESULT KeystrokeControls::handleField(UINT message, WPARAM wParam, LPARAM lPara
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
         if (!model_.keyDown(keyPress(wParam, lParam), heldModifiers())) {
-            const HWND dialog = ::GetAncestor(field_, GA_ROOT);
-            ::SendMessageW(dialog, WM_NEXTDLGCTL, (::GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, FALSE);
+            win32::focusNextDialogControl(::GetAncestor(field_, GA_ROOT),
+                                          (::GetKeyState(VK_SHIFT) & 0x8000) != 0);
             return 0;
         }
         refresh();
@@ -196,8 +196,7 @@ LRESULT KeystrokeControls::handleField(UINT message, WPARAM wParam, LPARAM lPara
         return 0; // nothing is typed, pasted or edited into the field
     case WM_SETFOCUS: {
         const LRESULT result = ::DefSubclassProc(field_, message, wParam, lParam);
-        const int end = ::GetWindowTextLengthW(field_);
-        ::SendMessageW(field_, EM_SETSEL, end, end);
+        win32::Edit(field_).placeCaretAtEnd();
         return result;
     }
     default:

@@ -5,6 +5,7 @@
 #include "actions/keystroke.h"
 #include "editors/keystroke_edit.h"
 #include "platform/nested_loop.h"
+#include "platform/win32/dialog_base.h"
 
 #include <windows.h>
 
@@ -15,12 +16,10 @@ namespace flickmark {
 
 class KeystrokeControls;
 
-class KeystrokeDialog {
+class KeystrokeDialog final : private win32::DialogBase {
 public:
     explicit KeystrokeDialog(NestedLoops& nestedLoops);
-    ~KeystrokeDialog();
-    KeystrokeDialog(const KeystrokeDialog&) = delete;
-    KeystrokeDialog& operator=(const KeystrokeDialog&) = delete;
+    ~KeystrokeDialog() override;
 
     // Runs the dialog centred on `owner` (which it disables meanwhile), the focus in the key field. The
     // captured keystroke, its display text built afresh, when Set ended it; nothing for Cancel or when the
@@ -28,14 +27,12 @@ public:
     std::optional<KeystrokeData> edit(HWND owner);
 
 private:
-    static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void onInit(HWND hwnd);
+    std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void onInit();
     void updateSet();
 
     NestedLoops& nestedLoops_;
     KeystrokeEdit model_;
-    HWND hwnd_ = nullptr;
     std::unique_ptr<KeystrokeControls> controls_; // while the dialog runs
 };
 

@@ -3,7 +3,7 @@
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
 #include "platform/win32/controls/hints.h"
-#include "platform/win32/controls/popup_menu.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -37,20 +37,14 @@ void KeystrokeListFrame::refresh() {
 }
 
 void KeystrokeListFrame::refreshSelecting(int row) {
-    ::SendMessageW(list_.hwnd(), WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(list_.hwnd(), LVM_DELETEALLITEMS, 0, 0);
+    list_.setRedraw(false);
+    list_.removeAllRows();
     const auto& entries = model_.entries();
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        std::wstring caption = win32::widen(entries[i].caption);
-        LVITEMW entry{};
-        entry.mask = LVIF_TEXT;
-        entry.iItem = static_cast<int>(i);
-        entry.pszText = caption.data();
-        ::SendMessageW(list_.hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&entry));
-    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        list_.insertRow(static_cast<int>(i), win32::widen(entries[i].caption).c_str());
     // Fitted once the list redraws again: only then does it show or hide its vertical scroll bar, which
     // takes its width from the client area.
-    ::SendMessageW(list_.hwnd(), WM_SETREDRAW, TRUE, 0);
+    list_.setRedraw(true);
     fitColumn();
     ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
     if (row >= 0 && row < list_.rowCount())
@@ -61,8 +55,7 @@ void KeystrokeListFrame::fitColumn() {
     RECT client{};
     ::GetClientRect(list_.hwnd(), &client);
     list_.setColumnWidth(0, LVSCW_AUTOSIZE);
-    const int fitted = static_cast<int>(::SendMessageW(list_.hwnd(), LVM_GETCOLUMNWIDTH, 0, 0));
-    if (fitted < client.right)
+    if (list_.columnWidth(0) < client.right)
         list_.setColumnWidth(0, client.right); // a row is selectable across the whole list
 }
 

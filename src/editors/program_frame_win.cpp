@@ -2,9 +2,10 @@
 
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
-#include "platform/win32/controls/popup_menu.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_messages.h"
 
 #include <commdlg.h>
 
@@ -22,13 +23,6 @@ constexpr DWORD kChosenPathLength = 32768;
 // The gesture file holds text in the system code page; what it cannot hold is stored as '?'.
 constexpr const wchar_t* kInexactMessage =
     L"Some characters cannot be stored in the gesture file and will be replaced by \"?\".";
-
-std::wstring windowText(HWND window) {
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 } // namespace
 
@@ -51,7 +45,7 @@ void ProgramFrame::refresh() {
 void ProgramFrame::onFieldChanged(int id) {
     if (refreshing_)
         return;
-    const std::wstring typed = windowText(item(id));
+    const std::wstring typed = win32::windowText(item(id));
     const std::optional<std::string> exact = win32::narrowExactly(typed);
     std::string text = exact ? *exact : win32::narrow(typed);
     (id == IDC_PROGRAM_PATH ? programInexact_ : parametersInexact_) = !exact;

@@ -5,9 +5,10 @@
 #include "overlays/gesture_preview.h"
 #include "overlays/gesture_preview_win.h"
 #include "platform/win32/controls/button.h"
-#include "platform/win32/controls/popup_menu.h"
+#include "platform/win32/controls/tooltip.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
@@ -55,26 +56,6 @@ constexpr int kKeepCurrentPage = -1;
 // The commands of the list's menu.
 enum MenuCommand : UINT { EditGesture = 1, EditAction, Delete };
 
-void registerWindowClass(HICON icon, HICON smallIcon) {
-    // The dialog template names this class, so the window can be found by it; dialogs need DefDlgProc as
-    // the class procedure and the dialog manager's extra bytes.
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    if (::GetClassInfoExW(win32::moduleInstance(), kGesturesWindowClassName, &windowClass))
-        return;
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = ::DefDlgProcW;
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = win32::moduleInstance();
-    windowClass.hIcon = icon;
-    windowClass.hIconSm = smallIcon;
-    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kGesturesWindowClassName;
-    if (!::RegisterClassExW(&windowClass))
-        win32::throwLastError("RegisterClassExW");
-}
-
 std::string formatMilliseconds(double ms) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f", ms);
@@ -107,7 +88,7 @@ GesturesWindow::GesturesWindow(Dependencies dependencies)
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES;
     ::InitCommonControlsEx(&controls);
-    registerWindowClass(deps_.icon, deps_.smallIcon);
+    win32::registerDialogClass(kGesturesWindowClassName, deps_.icon, deps_.smallIcon);
     create(IDD_GESTURES, nullptr);
 }
 
@@ -127,13 +108,7 @@ void GesturesWindow::initialise() {
                                  0, hwnd(), nullptr, win32::moduleInstance(), nullptr);
     if (tooltip_) {
         for (const HWND control : {selector_.comboControl(), list_.hwnd()}) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-            tool.hwnd = hwnd();
-            tool.uId = reinterpret_cast<UINT_PTR>(control);
-            tool.lpszText = const_cast<wchar_t*>(kListHint);
-            ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+            win32::Tooltip(tooltip_).addControlTool(hwnd(), control, kListHint);
         }
     }
     layoutForDpi();
@@ -207,12 +182,8 @@ void GesturesWindow::fillSelector() {
     selector_.select(static_cast<int>(model_.selectedItem()));
     if (tooltip_) {
         const std::wstring hint = win32::widen(model_.hint());
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(selector_.comboControl());
-        tool.lpszText = const_cast<wchar_t*>(hint.c_str());
-        ::SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        win32::Tooltip(tooltip_).setText(hwnd(), reinterpret_cast<UINT_PTR>(selector_.comboControl()),
+                                         hint.c_str());
     }
 }
 
@@ -421,13 +392,10 @@ std::optional<INT_PTR> GesturesWindow::handleMessage(UINT message, WPARAM wParam
         if ((wParam & MK_SHIFT) && deps_.showRecognizer)
             deps_.showRecognizer();
         return TRUE;
-    case WM_DPICHANGED: {
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        ::SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                       suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        win32::moveToSuggestedRect(hwnd(), lParam);
         layoutForDpi();
         return TRUE;
-    }
     case WM_TIMER:
         if (onTimer_)
             onTimer_(wParam);

@@ -1,5 +1,6 @@
 #include "overlays/scratchpad_window_win.h"
 
+#include "platform/win32/controls/tooltip.h"
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/gdi_paint.h"
@@ -135,13 +136,7 @@ void ScratchpadWindow::createTooltip() {
     // The pad is never active, so its tips must show for an inactive window (TTS_ALWAYSTIP).
     for (const auto& [id, text] :
          {std::pair{kGesturesToolId, kGesturesHint}, std::pair{kHelpToolId, kHelpHint}}) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = id;
-        tool.lpszText = const_cast<wchar_t*>(text);
-        ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        win32::Tooltip(tooltip_).addTool(hwnd(), id, RECT{}, text);
     }
 }
 
@@ -199,12 +194,7 @@ void ScratchpadWindow::updateLayout(int width, int height, int dpi) {
     if (tooltip_) {
         for (const auto& [id, rect] :
              {std::pair{kGesturesToolId, l.gesturesButton}, std::pair{kHelpToolId, l.helpButton}}) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof tool;
-            tool.hwnd = hwnd();
-            tool.uId = id;
-            tool.rect = rect;
-            ::SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+            win32::Tooltip(tooltip_).moveTool(hwnd(), id, rect);
         }
     }
 }
@@ -383,7 +373,7 @@ void ScratchpadWindow::onLeftButtonUp(POINT p) {
 
 void ScratchpadWindow::choose(Button button) {
     if (tooltip_)
-        ::SendMessageW(tooltip_, TTM_POP, 0, 0);
+        win32::Tooltip(tooltip_).hide();
     hot_ = Button::None;
     model_->commandChosen();
     const auto& command = button == Button::Gestures ? deps_.editGestures : deps_.configure;

@@ -1,5 +1,7 @@
 #include "recognizer/context_menu_closer_win.h"
 
+#include "platform/win32/popup_menu_choice.h"
+
 #include <string_view>
 
 namespace flickmark {
@@ -121,8 +123,7 @@ void ContextMenuCloser::openOwnMenuAttached(DWORD foregroundThread) {
     ::SetFocus(owner_);
     // The cancel waits in our queue, so our empty menu closes as soon as its loop starts.
     ::PostMessageW(owner_, WM_CANCELMODE, 0, 0);
-    ::TrackPopupMenu(dummy_.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN | TPM_TOPALIGN, 0, 0, 0,
-                     owner_, nullptr);
+    win32::trackPopupMenu(dummy_.get(), owner_, POINT{0, 0}, TPM_NONOTIFY);
     MSG leftover{};
     ::PeekMessageW(&leftover, owner_, WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE); // when no loop ran
     // The program gets its focus window back: keystrokes must go there, not to our hidden window.

@@ -1,7 +1,9 @@
 #include "recognizer/mouse_monitor_win.h"
 
+#include "platform/win32/controls/edit.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/text_convert.h"
+#include "platform/win32/window_messages.h"
 
 #include <algorithm>
 #include <string>
@@ -126,7 +128,7 @@ void MouseMonitor::createControls() {
         WS_EX_CLIENTEDGE, L"EDIT", L"",
         WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0, 0, hwnd(),
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMouseMonitorLogControlId)), instance, nullptr);
-    ::SendMessageW(logEdit_, EM_SETLIMITTEXT, 0, 0); // no limit beyond the system's
+    win32::Edit(logEdit_).removeTextLimit();
 
     const UINT dpi = win32::dpiOfWindow(hwnd());
     RECT frame{0, 0, win32::scaleToDpi(kClientWidth, dpi), win32::scaleToDpi(kClientHeight, dpi)};
@@ -152,10 +154,10 @@ void MouseMonitor::applyFont() {
         font.reset(::CreateFontIndirectW(&metrics.lfMessageFont));
     const HFONT shown = font ? font.get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     for (std::size_t i = 0; i < kValueCount; ++i) {
-        ::SendMessageW(labels_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-        ::SendMessageW(values_[i], WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+        win32::setFont(labels_[i], shown, false);
+        win32::setFont(values_[i], shown, false);
     }
-    ::SendMessageW(logEdit_, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    win32::setFont(logEdit_, shown, false);
     font_ = std::move(font); // the old font is deleted only after no control uses it
 }
 
@@ -233,9 +235,9 @@ void MouseMonitor::scheduleLogUpdate() {
 void MouseMonitor::updateLogText() {
     logUpdatePending_ = false;
     ::SetWindowTextW(logEdit_, win32::widen(deps_.log.text()).c_str());
-    const LRESULT length = ::GetWindowTextLengthW(logEdit_);
-    ::SendMessageW(logEdit_, EM_SETSEL, static_cast<WPARAM>(length), length);
-    ::SendMessageW(logEdit_, EM_SCROLLCARET, 0, 0);
+    const win32::Edit log(logEdit_);
+    log.placeCaretAtEnd();
+    log.scrollCaretIntoView();
 }
 
 LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -260,14 +262,11 @@ LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (logEdit_)
             layout();
         return 0;
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        win32::moveToSuggestedRect(hwnd(), lParam);
         applyFont();
         layout();
         return 0;
-    }
     case WM_CLOSE:
         // Closing only hides the diagnostic view; the recognizer keeps running.
         ::ShowWindow(hwnd(), SW_HIDE);

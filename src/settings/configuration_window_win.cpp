@@ -8,6 +8,7 @@
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
+#include "platform/win32/window_messages.h"
 #include "settings/configuration_dialog_ids.h"
 #include "settings/length_cross.h"
 
@@ -18,9 +19,8 @@ namespace flickmark {
 namespace {
 
 // Sent to the window by itself once the system has rescaled it for a new DPI.
-constexpr UINT kRescaledMessage = WM_APP + 1;
 // Sent to the window by itself once its activation has given the focus back to a control.
-constexpr UINT kActivatedMessage = WM_APP + 2;
+constexpr UINT kActivatedMessage = WM_APP + 1;
 
 // Where the pages go, in dialog units of the window's template: right of the tree, to the margins.
 constexpr RECT kPageArea{124, 7, 464, 246};
@@ -49,10 +49,8 @@ void drawNote(const DRAWITEMSTRUCT& draw) {
         background = ::GetSysColorBrush(COLOR_BTNFACE);
     ::FillRect(dc, &draw.rcItem, background);
 
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    const std::wstring text = win32::windowText(control);
+    const HFONT font = win32::fontOf(control);
     const win32::SelectionScope selectFont(dc, font);
     ::SetBkMode(dc, TRANSPARENT);
     RECT wrap = draw.rcItem;
@@ -122,11 +120,10 @@ void ConfigurationWindow::setIcons() {
         return;
     const auto load = [this](int sizeMetric) {
         const int size = ::GetSystemMetrics(sizeMetric);
-        return reinterpret_cast<LPARAM>(::LoadImageW(win32::moduleInstance(), MAKEINTRESOURCEW(deps_.iconId),
-                                                     IMAGE_ICON, size, size, LR_SHARED));
+        return static_cast<HICON>(::LoadImageW(win32::moduleInstance(), MAKEINTRESOURCEW(deps_.iconId),
+                                               IMAGE_ICON, size, size, LR_SHARED));
     };
-    ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, load(SM_CXICON));
-    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, load(SM_CXSMICON));
+    win32::setIcons(hwnd(), load(SM_CXICON), load(SM_CXSMICON));
 }
 
 // Puts the texts into the pages' controls and sets every track bar up from its settings row.
@@ -185,7 +182,7 @@ void ConfigurationWindow::showCurrentPage() {
             continue;
         // A control that keeps the focus while its page goes would take the keys unseen.
         if (focus && ::IsChild(page, focus))
-            ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_CONFIG_TREE)), TRUE);
+            focusControl(item(IDC_CONFIG_TREE));
         ::ShowWindow(page, SW_HIDE);
     }
     ::ShowWindow(pages_[current]->hwnd(), SW_SHOW);
@@ -198,7 +195,7 @@ void ConfigurationWindow::keepFocusOnAShownControl() {
         return;
     const HWND focus = ::GetFocus();
     if (!focus || !::IsChild(hwnd(), focus) || !::IsWindowVisible(focus))
-        ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(item(IDC_CONFIG_TREE)), TRUE);
+        focusControl(item(IDC_CONFIG_TREE));
 }
 
 // Settings model -> controls.
@@ -310,6 +307,11 @@ void ConfigurationWindow::reportRefusedWrite() {
                         "\n\nThe changes apply until Flickmark ends; the file keeps its old values.");
 }
 
+void ConfigurationWindow::afterDpiChange() {
+    placePages();
+    sizePreview();
+}
+
 std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NOTIFY: {
@@ -339,14 +341,6 @@ std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM w
         return std::nullopt;
     case kActivatedMessage:
         keepFocusOnAShownControl();
-        return TRUE;
-    case WM_DPICHANGED:
-        // The system rescales the window and its template's controls; the pages and the preview follow.
-        ::PostMessageW(hwnd(), kRescaledMessage, 0, 0);
-        return std::nullopt;
-    case kRescaledMessage:
-        placePages();
-        sizePreview();
         return TRUE;
     default:
         return std::nullopt;

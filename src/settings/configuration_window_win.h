@@ -56,6 +56,8 @@ private:
     class Page;
 
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The system has rescaled the window and its template's controls; the pages and the preview follow.
+    void afterDpiChange() override;
 
     void setIcons();
     void createPages();

@@ -21,7 +21,37 @@ void forget(HWND dialog) noexcept {
     dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
 }
 
+// Kept clear of the WM_APP messages the dialogs use themselves.
+constexpr UINT kAfterDpiChangeMessage = WM_APP + 0x3FF0;
+
 } // namespace
+
+void registerDialogClass(const wchar_t* name, HICON icon, HICON smallIcon) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (::GetClassInfoExW(moduleInstance(), name, &windowClass))
+        return;
+    // Dialogs need the dialog manager's procedure as their class procedure and its extra bytes.
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = ::DefDlgProcW;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = moduleInstance();
+    windowClass.hIcon = icon;
+    windowClass.hIconSm = smallIcon;
+    windowClass.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = name;
+    if (!::RegisterClassExW(&windowClass))
+        throwLastError("RegisterClassExW");
+}
+
+void focusDialogControl(HWND dialog, HWND control) noexcept {
+    ::SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+}
+
+void focusNextDialogControl(HWND dialog, bool backwards) noexcept {
+    ::SendMessageW(dialog, WM_NEXTDLGCTL, backwards ? 1 : 0, FALSE);
+}
 
 DialogBase::~DialogBase() {
     if (hwnd_) {
@@ -46,6 +76,22 @@ void DialogBase::create(int templateId, HWND owner) {
     }
 }
 
+INT_PTR DialogBase::runModal(NestedLoops& loops, int templateId, HWND owner) {
+    const NestedLoopGuard guard(loops);
+    return ::DialogBoxParamW(moduleInstance(), MAKEINTRESOURCEW(templateId), owner, &DialogBase::dialogProc,
+                             reinterpret_cast<LPARAM>(this));
+}
+
+void DialogBase::focusControl(HWND control) const noexcept {
+    focusDialogControl(hwnd_, control);
+}
+
+void DialogBase::setDefaultButton(int id, int formerId) const noexcept {
+    ::SendMessageW(hwnd_, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+    ::SendMessageW(item(formerId), BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    ::SendMessageW(item(id), BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
 INT_PTR CALLBACK DialogBase::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     DialogBase* self = nullptr;
     if (message == WM_INITDIALOG) {
@@ -60,10 +106,16 @@ INT_PTR CALLBACK DialogBase::dialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 
     INT_PTR result = FALSE;
     try {
+        if (message == kAfterDpiChangeMessage) {
+            self->afterDpiChange();
+            return TRUE;
+        }
         if (const std::optional<INT_PTR> handled = self->handleMessage(message, wParam, lParam))
             result = *handled;
         else if (message == WM_INITDIALOG)
             result = TRUE; // let the system give the first control the focus
+        else if (message == WM_DPICHANGED)
+            ::PostMessageW(hwnd, kAfterDpiChangeMessage, 0, 0); // the system's own handling comes first
     } catch (const std::exception& e) {
         reportUnexpected("dialog procedure", e.what());
     } catch (...) {

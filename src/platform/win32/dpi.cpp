@@ -55,4 +55,10 @@ RECT workAreaAtPoint(POINT p) noexcept {
     return area;
 }
 
+void moveToSuggestedRect(HWND window, LPARAM suggestedRect) noexcept {
+    const RECT& suggested = *reinterpret_cast<const RECT*>(suggestedRect);
+    ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 } // namespace flickmark::win32

@@ -14,6 +14,9 @@ UINT dpiAtPoint(POINT p) noexcept;
 UINT dpiOfWindow(HWND window) noexcept;
 // Logical pixels (at 96 DPI) to physical pixels at `dpi`, rounded.
 int scaleToDpi(int logical, UINT dpi) noexcept;
+// WM_DPICHANGED for a window that lays itself out: moves and sizes it to the rectangle the message suggests
+// (its lParam), after which the window lays out its content for the new DPI.
+void moveToSuggestedRect(HWND window, LPARAM suggestedRect) noexcept;
 // The work area (screen minus taskbars) of the monitor nearest to a point.
 RECT workAreaAtPoint(POINT p) noexcept;
 

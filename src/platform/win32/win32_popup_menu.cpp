@@ -1,6 +1,7 @@
 #include "platform/win32/win32_popup_menu.h"
 
 #include "platform/win32/last_error.h"
+#include "platform/win32/popup_menu_choice.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -99,9 +100,8 @@ std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Poi
         ::SetForegroundWindow(hwnd());
 
     listener_ = listener;
-    const int chosen =
-        ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
-                         at.y, 0, hwnd(), nullptr);
+    // The library's menus hold the nested-loop guard around the whole menu, its waits included.
+    const auto chosen = static_cast<int>(win32::trackPopupMenu(menu.get(), hwnd(), POINT{at.x, at.y}));
     listener_ = nullptr;
     if (listener != nullptr)
         listener->menuClosed();

@@ -28,6 +28,23 @@ public:
     void setColumnWidth(int index, int width) const noexcept {
         ::SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(index), MAKELPARAM(width, 0));
     }
+    int columnWidth(int index) const noexcept {
+        return static_cast<int>(::SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index), 0));
+    }
+    // Rows that hold their own texts (a list without LVS_OWNERDATA).
+    void removeAllRows() const noexcept { ::SendMessageW(hwnd_, LVM_DELETEALLITEMS, 0, 0); }
+    // Returns the new row's index, or -1 on failure. The control copies `text`.
+    int insertRow(int index, const wchar_t* text) const noexcept {
+        LVITEMW row{};
+        row.mask = LVIF_TEXT;
+        row.iItem = index;
+        row.pszText = const_cast<wchar_t*>(text);
+        return static_cast<int>(::SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
+    }
+    // Off while many rows change, so that the list draws once after.
+    void setRedraw(bool redraw) const noexcept {
+        ::SendMessageW(hwnd_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
+    }
     // Widens or narrows the last column to end at the right edge of the client area, never narrower than
     // `narrowest`: the header then shows no empty part past it. The client area loses the vertical scroll
     // bar's width while the bar shows, so call it again whenever the rows or the size change.
@@ -38,11 +55,11 @@ public:
             return;
         int others = 0;
         for (int i = 0; i + 1 < columns; ++i)
-            others += static_cast<int>(::SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+            others += columnWidth(i);
         RECT client{};
         ::GetClientRect(hwnd_, &client);
         const int width = client.right - others > narrowest ? client.right - others : narrowest;
-        if (width != static_cast<int>(::SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, columns - 1, 0)))
+        if (width != columnWidth(columns - 1))
             setColumnWidth(columns - 1, width);
     }
     // A list with LVS_OWNERDATA asks its parent for the texts of these rows (LVN_GETDISPINFO) as it shows
