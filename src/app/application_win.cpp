@@ -13,9 +13,6 @@
 namespace flickmark {
 namespace {
 
-constexpr UINT_PTR kClosePopupTimerId = 1;
-constexpr UINT_PTR kHelpConfigTimerId = 2;
-
 std::string hex(unsigned long value) {
     char digits[16] = {};
     const auto end = std::to_chars(std::begin(digits), std::end(digits), value, 16).ptr;
@@ -26,12 +23,13 @@ std::string hex(unsigned long value) {
 
 Application::Application(const ReachableDataFolder& dataFolder, std::string signInCommand)
     : dataFolder_(dataFolder.path.value_or(std::string())),
-      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(files_) : noFiles_),
-      keystrokes_(KeystrokeSenderPorts{keyboardOut_, clock_, clipboard_, wallClock_, dataFiles_}, programs_,
-                  log_, dataFolder_),
-      gestureStore_(dataFiles_, codePage_, log_, dataFolder_),
-      settings_(dataFiles_, codePage_, log_, dataFolder_ + std::string(kSettingsFileName)),
-      signInStartChoice_(signInStart_, std::move(signInCommand)) {
+      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(platform_.files) : noFiles_),
+      keystrokes_(KeystrokeSenderPorts{platform_.keyboardOut, platform_.clock, platform_.clipboard,
+                                       platform_.wallClock, dataFiles_},
+                  programs_, log_, dataFolder_),
+      gestureStore_(dataFiles_, platform_.codePage, log_, dataFolder_),
+      settings_(dataFiles_, platform_.codePage, log_, dataFolder_ + std::string(kSettingsFileName)),
+      signInStartChoice_(platform_.signInStart, std::move(signInCommand)) {
     if (!dataFolder.notice.empty())
         log_.append(dataFolder.notice);
     if (!com_.initialised())
@@ -53,7 +51,7 @@ Application::Application(const ReachableDataFolder& dataFolder, std::string sign
     loadSettings();
     keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
-        nestedLoops_, log_, *keystrokeEdit_, knownFolders_,
+        nestedLoops_, log_, *keystrokeEdit_, platform_.knownFolders,
         [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
     gestures_->setEditing(gestureWizard_.get());
 }
@@ -68,9 +66,9 @@ void Application::createGesturesWindow() {
             ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FLICKMARK), IMAGE_ICON, size, size, LR_SHARED));
     };
     gestures_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
-        gestureStore_, desktop_, windowFocus_, nestedLoops_, userMessages_, configurationPages_, log_,
-        popupIcons_.get(), icon(::GetSystemMetrics(SM_CXICON)), icon(::GetSystemMetrics(SM_CXSMICON)),
-        [this] {
+        gestureStore_, platform_.desktop, platform_.windowFocus, nestedLoops_, userMessages_,
+        configurationPages_, log_, popupIcons_.get(), icon(::GetSystemMetrics(SM_CXICON)),
+        icon(::GetSystemMetrics(SM_CXSMICON)), [this] {
             if (mouseMonitor_)
                 mouseMonitor_->show();
         }});
@@ -84,8 +82,8 @@ void Application::createMouseMonitor() {
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
     handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
     handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
-    mouseMonitor_ = std::make_unique<MouseMonitor>(
-        MouseMonitor::Dependencies{keyboard_, desktop_, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
+    mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
+        platform_.keyboard, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
 }
 
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
@@ -94,32 +92,25 @@ void Application::createGestureLibrary() {
     programs_.setOwnerWindow(reinterpret_cast<WindowId>(gestures_->hwnd()));
     namePopup_ = std::make_unique<TooltipWindow>();
     namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
-    closePopupSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kClosePopupTimerId);
-    closePopupTimer_ = std::make_unique<CoalescingTimer>(*closePopupSystemTimer_,
-                                                         [this] { dispatcher_->onClosePopupTimer(); });
+    closePopupTimer_ =
+        std::make_unique<win32::MessageWindowTimer>([this] { dispatcher_->onClosePopupTimer(); });
     directionsMenu_ = std::make_unique<Win32PopupMenu>();
-    helpConfigSystemTimer_ = std::make_unique<WindowTimer>(gestures_->hwnd(), kHelpConfigTimerId);
-    helpConfigTimer_ = std::make_unique<CoalescingTimer>(*helpConfigSystemTimer_, [this] {
+    helpConfigTimer_ = std::make_unique<win32::MessageWindowTimer>([this] {
         if (gestureMenus_)
             gestureMenus_->onHelpConfigTimer();
     });
-    gestures_->setTimerHandler([this](UINT_PTR id) {
-        if (id == kClosePopupTimerId && closePopupTimer_)
-            closePopupTimer_->onSystemTick();
-        else if (id == kHelpConfigTimerId && helpConfigTimer_)
-            helpConfigTimer_->onSystemTick();
-    });
-    dispatcher_ = std::make_unique<GestureDispatcher>(DispatcherPorts{
-        desktop_, keyboard_, clock_, *closePopupTimer_, *namePopupPort_, *mouseMonitor_,
-        scratchpadVisibility_, foreground_, keystrokes_, programs_, gestureStore_, log_, keyTargets_});
+    dispatcher_ = std::make_unique<GestureDispatcher>(
+        DispatcherPorts{platform_.desktop, platform_.keyboard, platform_.clock, *closePopupTimer_,
+                        *namePopupPort_, *mouseMonitor_, scratchpadVisibility_, foreground_, keystrokes_,
+                        programs_, gestureStore_, log_, keyTargets_});
 }
 
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
 // configuration window at the scratchpad's page.
 void Application::createScratchpad() {
-    scratchPad_ = std::make_unique<ScratchpadWindow>(
-        ScratchpadWindow::Dependencies{keyboard_, desktop_, windowFocus_, log_, [this] { gestures_->show(); },
-                                       [this] { config_->showPage(configuration_page::kScratchpad); }});
+    scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
+        platform_.keyboard, platform_.desktop, platform_.windowFocus, log_, [this] { gestures_->show(); },
+        [this] { config_->showPage(configuration_page::kScratchpad); }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
 }
@@ -127,11 +118,11 @@ void Application::createScratchpad() {
 void Application::createGestureMenus() {
     Recognizer& recognizer = mouseMonitor_->recognizer();
     nestedLoops_.setObserver(&recognizer);
-    clock_.setNestedLoops(&nestedLoops_);
+    platform_.clock.setNestedLoops(&nestedLoops_);
     gestureMenus_ = std::make_unique<GestureMenus>(
-        GestureMenusPorts{*directionsMenu_, *namePopupPort_, keyboard_, clock_, *helpConfigTimer_,
-                          nestedLoops_, *mouseMonitor_, desktop_, foreground_, gestureStore_, recognizer,
-                          configurationPages_, log_},
+        GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.keyboard, platform_.clock,
+                          *helpConfigTimer_, nestedLoops_, *mouseMonitor_, platform_.desktop, foreground_,
+                          gestureStore_, recognizer, configurationPages_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
     // The highlighted entry's drawing shows beside the menu in a popup of its own.
     menuPreviewPopup_ = std::make_unique<TooltipWindow>();
@@ -149,7 +140,7 @@ void Application::createTray() {
         std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kNoRightClickListFileName);
     Recognizer& recognizer = mouseMonitor_->recognizer();
     sysTrayMenu_ = std::make_unique<TrayWindow>(
-        TrayWindow::Dependencies{*this, nestedLoops_, keyboard_, log_,
+        TrayWindow::Dependencies{*this, nestedLoops_, platform_.keyboard, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
                                  gestures_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));
@@ -184,7 +175,7 @@ void Application::finishBeforeExit() {
         return;
     exiting_ = true;
     userMessages_.programEnding();
-    clock_.markShuttingDown();
+    platform_.clock.markShuttingDown();
     if (mouseMonitor_)
         mouseMonitor_->stop();
     if (sysTrayMenu_)
@@ -252,18 +243,14 @@ Application::~Application() {
     gestureMenus_.reset();
     menuPreview_.reset();
     menuPreviewPopup_.reset();
-    clock_.setNestedLoops(nullptr);
+    platform_.clock.setNestedLoops(nullptr);
     nestedLoops_.setObserver(nullptr);
     if (handOver_)
         handOver_->setTarget(nullptr);
-    if (gestures_)
-        gestures_->setTimerHandler({});
     helpConfigTimer_.reset();
-    helpConfigSystemTimer_.reset();
     directionsMenu_.reset();
     dispatcher_.reset();
     closePopupTimer_.reset();
-    closePopupSystemTimer_.reset();
     namePopupPort_.reset();
     namePopup_.reset();
     mouseMonitor_.reset();

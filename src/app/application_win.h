@@ -11,6 +11,7 @@
 #include "app/configuration_window_pages_win.h"
 #include "app/gesture_hand_over_queue.h"
 #include "app/line_list_file.h"
+#include "app/platform_adapters_win.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
@@ -21,34 +22,20 @@
 #include "base/diagnostic_log.h"
 #include "editors/gesture_wizard_window_win.h"
 #include "library/gesture_dispatcher.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/gesture_menus.h"
 #include "library/gestures_window_win.h"
 #include "overlays/scratchpad_window_win.h"
-#include "platform/coalescing_timer.h"
 #include "platform/menus.h"
 #include "platform/nested_loop.h"
 #include "platform/tray_notice.h"
 #include "platform/unreachable_file_system.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
-#include "platform/win32/keyboard_query.h"
+#include "platform/win32/message_window_timer.h"
 #include "platform/win32/posted_call_window.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_keyboard_out.h"
-#include "platform/win32/win32_known_folders.h"
-#include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_popup_menu.h"
-#include "platform/win32/win32_process_integrity.h"
-#include "platform/win32/win32_sign_in_start.h"
-#include "platform/win32/win32_text_code_page.h"
 #include "platform/win32/win32_user_messages.h"
-#include "platform/win32/win32_wall_clock.h"
-#include "platform/win32/win32_window_focus.h"
-#include "platform/win32/window_timer.h"
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
 #include "settings/configuration_window_win.h"
@@ -128,28 +115,16 @@ private:
 
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
-    Win32Clock clock_;
-    Win32FileSystem files_{&log_};
+    PlatformAdapters platform_{log_};
     UnreachableFileSystem noFiles_;
-    FileSystem& dataFiles_; // files_, or noFiles_ when the data folder cannot be reached
-    Win32TextCodePage codePage_;
-    KeyboardQuery keyboard_;
-    Win32KeyboardOut keyboardOut_;
-    Win32Clipboard clipboard_;
-    Win32WallClock wallClock_;
-    Win32Launcher launcher_;
-    Win32KnownFolders knownFolders_;
-    ProgramLauncher programs_{launcher_, log_};
+    FileSystem& dataFiles_; // platform_.files, or noFiles_ when the data folder cannot be reached
+    ProgramLauncher programs_{platform_.launcher, log_};
     KeystrokeSender keystrokes_;
-    Win32Desktop desktop_;
-    Win32WindowFocus windowFocus_;
-    ForegroundHandoff foreground_{desktop_, windowFocus_};
-    Win32ProcessIntegrity integrity_;
+    ForegroundHandoff foreground_{platform_.desktop, platform_.windowFocus};
     TrayNoticeRelay trayNotice_;
-    KeyTargetCheck keyTargets_{KeyTargetPorts{integrity_, desktop_, trayNotice_, log_}};
+    KeyTargetCheck keyTargets_{KeyTargetPorts{platform_.integrity, platform_.desktop, trayNotice_, log_}};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
-    Win32SignInStart signInStart_;
     SignInStartChoice signInStartChoice_;
     ScratchpadTrailRelay scratchpadTrail_;
     ScratchpadVisibilityRelay scratchpadVisibility_;
@@ -171,12 +146,10 @@ private:
     std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<TooltipWindow> namePopup_;
     std::unique_ptr<TextPopupWindow> namePopupPort_;
-    std::unique_ptr<WindowTimer> closePopupSystemTimer_;
-    std::unique_ptr<CoalescingTimer> closePopupTimer_;
+    std::unique_ptr<win32::MessageWindowTimer> closePopupTimer_;
     std::unique_ptr<GestureDispatcher> dispatcher_;
     std::unique_ptr<Win32PopupMenu> directionsMenu_;
-    std::unique_ptr<WindowTimer> helpConfigSystemTimer_;
-    std::unique_ptr<CoalescingTimer> helpConfigTimer_;
+    std::unique_ptr<win32::MessageWindowTimer> helpConfigTimer_;
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;

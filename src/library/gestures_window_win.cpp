@@ -396,10 +396,6 @@ std::optional<INT_PTR> GesturesWindow::handleMessage(UINT message, WPARAM wParam
         win32::moveToSuggestedRect(hwnd(), lParam);
         layoutForDpi();
         return TRUE;
-    case WM_TIMER:
-        if (onTimer_)
-            onTimer_(wParam);
-        return TRUE;
     case WM_CLOSE:
         close();
         return TRUE;

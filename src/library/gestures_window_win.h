@@ -7,8 +7,8 @@
 
 #include "base/diagnostic_log.h"
 #include "library/configuration_pages.h"
-#include "library/gesture_editing.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_editing.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/gestures_window_model.h"
 #include "platform/desktop.h"
 #include "platform/nested_loop.h"
@@ -69,9 +69,6 @@ public:
     // owned; must outlive the window or be replaced first.
     void setEditing(GestureEditing* editing);
 
-    // Receives the ids of the timers set on this window (SetTimer with this window and no callback).
-    void setTimerHandler(std::function<void(UINT_PTR id)> handler) { onTimer_ = std::move(handler); }
-
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void initialise();
@@ -98,7 +95,6 @@ private:
     HWND preview_ = nullptr;
     HWND tooltip_ = nullptr; // destroyed with the window, which owns it
     std::string previewGesture_;
-    std::function<void(UINT_PTR)> onTimer_;
     GestureEditing* editing_ = nullptr;
 };
 
