@@ -1,5 +1,5 @@
 # One static library per area of src/, linked only along the allowed directions:
-#   base -> platform (ports) -> feature areas -> library and dispatch -> app
+#   base -> platform (ports) -> feature areas -> gesture sets -> library, editors -> app
 # An area sees the headers of its own folder and of the areas it links, nothing else: each area publishes
 # its headers through a folder of links in the build tree, so an include against the direction of the
 # layers fails to compile instead of quietly building.

@@ -14,7 +14,7 @@
 #include "editors/keystroke_edit.h"
 #include "editors/keystroke_list_edit.h"
 #include "editors/program_edit.h"
-#include "library/gesture_editing.h"
+#include "gesture_sets/gesture_editing.h"
 
 #include <array>
 #include <cstddef>

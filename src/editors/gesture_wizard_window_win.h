@@ -14,7 +14,7 @@
 #include "editors/keystroke_frame_win.h"
 #include "editors/keystroke_list_frame_win.h"
 #include "editors/program_frame_win.h"
-#include "library/gesture_editing.h"
+#include "gesture_sets/gesture_editing.h"
 #include "platform/known_folders.h"
 #include "platform/nested_loop.h"
 #include "platform/win32/dialog_base.h"

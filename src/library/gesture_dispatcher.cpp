@@ -2,7 +2,7 @@
 
 #include "actions/keystroke.h"
 #include "base/direction.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 #include "library/gesture_menus.h"
 #include "library/near_gestures.h"
 

@@ -8,7 +8,7 @@
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
 #include "base/diagnostic_log.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/scratchpad_visibility.h"
 #include "library/text_popup.h"
 #include "platform/clock.h"

@@ -13,7 +13,7 @@
 #include "base/diagnostic_log.h"
 #include "base/direction.h"
 #include "library/configuration_pages.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/menu_entries.h"
 #include "library/menu_preview.h"
 #include "library/text_popup.h"

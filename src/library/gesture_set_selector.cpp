@@ -1,7 +1,7 @@
 #include "library/gesture_set_selector.h"
 
 #include "base/ascii_text.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 #include <algorithm>
 

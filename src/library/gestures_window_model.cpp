@@ -1,7 +1,7 @@
 #include "library/gestures_window_model.h"
 
 #include "base/direction.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 #include <utility>
 

@@ -7,8 +7,8 @@
 // chosen, and saved again at the next occasion, so no edit is lost while the program runs.
 #pragma once
 
-#include "library/gesture_editing.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_editing.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/gesture_set_selector.h"
 
 #include <cstddef>

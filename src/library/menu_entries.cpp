@@ -1,7 +1,7 @@
 #include "library/menu_entries.h"
 
 #include "actions/keystroke.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 namespace flickmark {
 namespace {

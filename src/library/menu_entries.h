@@ -7,7 +7,7 @@
 #pragma once
 
 #include "base/direction.h"
-#include "library/gesture_set.h"
+#include "gesture_sets/gesture_set.h"
 #include "platform/menus.h"
 
 #include <optional>

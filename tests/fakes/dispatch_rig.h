@@ -18,7 +18,7 @@
 #include "fakes/virtual_clock.h"
 #include "fakes/windows_1252_code_page.h"
 #include "library/gesture_dispatcher.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_library_store.h"
 #include "library/scratchpad_visibility.h"
 #include "library/text_popup.h"
 #include "platform/menus.h"

@@ -1,5 +1,5 @@
-#include "library/gesture_files.h"
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_files.h"
+#include "gesture_sets/gesture_library_store.h"
 
 #include "base/direction.h"
 #include "fakes/fake_file_system.h"

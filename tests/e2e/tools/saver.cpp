@@ -14,7 +14,7 @@
 //
 // Every printed line is flushed at once. Exit code 2 on a usage or I/O error.
 #include "base/diagnostic_log.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_text_code_page.h"

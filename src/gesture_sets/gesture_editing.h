@@ -2,7 +2,7 @@
 // The application wires the wizard behind it.
 #pragma once
 
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "library/gesture_library_store.h"
+#include "gesture_sets/gesture_library_store.h"
 
 #include <optional>
 #include <utility>

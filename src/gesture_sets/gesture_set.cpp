@@ -1,7 +1,7 @@
-#include "library/gesture_set.h"
+#include "gesture_sets/gesture_set.h"
 
 #include "base/direction.h"
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "library/gesture_files.h"
+#include "gesture_sets/gesture_files.h"
 
 #include "actions/keystroke.h"
 #include "base/direction.h"

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "library/gesture_files.h"
-#include "library/gesture_set.h"
+#include "gesture_sets/gesture_files.h"
+#include "gesture_sets/gesture_set.h"
 #include "platform/file_system.h"
 #include "platform/text_code_page.h"
 

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "library/gesture_set.h"
+#include "gesture_sets/gesture_set.h"
 #include "platform/file_system.h"
 #include "platform/text_code_page.h"
 
