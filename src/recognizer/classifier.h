@@ -37,12 +37,12 @@ public:
     Point previous() const { return previous_; }
     int avgX() const { return avgX_; }
     int avgY() const { return avgY_; }
-    int accumulator(Direction d) const { return accumulators_[d]; }
+    int accumulator(Direction d) const { return accumulators_[toIndex(d)]; }
     int smoothedAngle() const { return smoothedAngle_; }
     // The last cardinal direction or None shown; diagonals leave it. Empty (an invalid code) after init.
     Direction displayedDirection() const { return displayed_; }
 
-    static constexpr Direction kNothingDisplayed = 0xFF;
+    static constexpr Direction kNothingDisplayed = directionFromIndex(0xFF);
 
 private:
     void updateSpeed(Point cursor);
@@ -70,11 +70,11 @@ private:
     std::array<int, 8> accumulators_{};
     AngleCandidates candidates_;
     // Speed candidates of this tick: y (Up/Down), x (Left/Right), east (NE/SE), west (NW/SW).
-    Direction speedY_ = dir::None;
-    Direction speedX_ = dir::None;
-    Direction speedEast_ = dir::None;
-    Direction speedWest_ = dir::None;
-    Direction current_ = dir::None;
+    Direction speedY_ = Direction::None;
+    Direction speedX_ = Direction::None;
+    Direction speedEast_ = Direction::None;
+    Direction speedWest_ = Direction::None;
+    Direction current_ = Direction::None;
     int lastAngle_ = 0;
     int smoothedAngle_ = 0;
     Direction displayed_ = kNothingDisplayed;

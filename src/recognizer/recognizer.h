@@ -78,7 +78,7 @@ public:
     bool idle() const;
     bool suspended() const;
     // Codes, lengths and angles of the last recorded gesture (kept until the next press).
-    const std::vector<int>& codes() const;
+    const std::vector<Direction>& codes() const;
     const std::vector<int>& lengths() const;
     const std::vector<int>& angles() const;
     // Angle recorded for the step at index, 0 when there is none.
