@@ -35,12 +35,12 @@ namespace flickmark {
 struct GestureMenusPorts {
     PopupMenu& menu;
     TextPopup& popup;
-    InputPort& input;
+    Input& input;
     Clock& clock;
     Timer& helpConfigTimer; // one tick after a help menu's "Configure"
     NestedLoops& loops;
     ContextMenuDismisser& contextMenus;
-    DesktopPort& desktop;
+    Desktop& desktop;
     ForegroundHandoff& foreground;
     GestureLibraryStore& store; // its lookup set is the foreground program's when a menu is asked for
     RecognizerControl& recognizer;

@@ -35,8 +35,8 @@ class GesturesWindow final : private win32::DialogBase {
 public:
     struct Dependencies {
         GestureLibraryStore& store;
-        DesktopPort& desktop;
-        WindowFocusPort& focus;
+        Desktop& desktop;
+        WindowFocus& focus;
         NestedLoops& nestedLoops;
         UserMessages& messages;
         ConfigurationPages& configuration;

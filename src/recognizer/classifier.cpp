@@ -33,7 +33,7 @@ void extendRun(std::array<int, 8>& runs, Direction extended, Direction ended) {
 
 } // namespace
 
-DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, DesktopPort& desktop,
+DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, Desktop& desktop,
                                          DiagnosticLog& log)
     : settings_(settings), desktop_(desktop), log_(log) {}
 

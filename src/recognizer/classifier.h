@@ -18,7 +18,7 @@ namespace flickmark {
 class DirectionClassifier {
 public:
     // Reads the settings at every step, so later changes to them take effect at once.
-    DirectionClassifier(const RecognizerSettings& settings, DesktopPort& desktop, DiagnosticLog& log);
+    DirectionClassifier(const RecognizerSettings& settings, Desktop& desktop, DiagnosticLog& log);
 
     // Start of a press: forgets the movement; the previous point becomes the cursor and there is no anchor.
     void init(Point cursor);
@@ -54,7 +54,7 @@ private:
     void combine();
 
     const RecognizerSettings& settings_;
-    DesktopPort& desktop_;
+    Desktop& desktop_;
     DiagnosticLog& log_;
 
     Point previous_;

@@ -29,7 +29,7 @@ struct AssemblyPorts {
     Timer& pauseTimer;
     GestureLibrary& library;
     DiagnosticLog& log;
-    DesktopPort& desktop;
+    Desktop& desktop;
 };
 
 class GestureAssembly {

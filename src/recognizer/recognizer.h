@@ -30,8 +30,8 @@
 namespace flickmark {
 
 struct RecognizerPorts {
-    InputPort& input;
-    DesktopPort& desktop;
+    Input& input;
+    Desktop& desktop;
     Timer& mouseTimer; // 100 ms while the button is up, 80 ms while it is down
     Timer& pauseTimer; // the pause trigger
     // Runs every 10 ms while a gesture is in progress, between the ticks, and looks only at the button: a
