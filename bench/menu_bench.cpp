@@ -62,11 +62,11 @@ struct MenuFixture {
 void BM_HelpMenuOf1000Gestures(benchmark::State& state) {
     MenuFixture f;
     for (auto _ : state) {
-        f.rig.dispatcher.showHelp(dir::Up);
+        f.rig.dispatcher.showHelp(Direction::Up);
         f.forget();
     }
     state.counters["entries"] =
-        static_cast<double>(helpEntries(dir::Up, f.rig.store.lookupSet(), f.rig.store.global()).size());
+        static_cast<double>(helpEntries(Direction::Up, f.rig.store.lookupSet(), f.rig.store.global()).size());
 }
 BENCHMARK(BM_HelpMenuOf1000Gestures)->Unit(benchmark::kMicrosecond);
 
@@ -74,7 +74,7 @@ void BM_HelpEntriesAndCaptions(benchmark::State& state) {
     MenuFixture f;
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            helpMenuItems(helpEntries(dir::Up, f.rig.store.lookupSet(), f.rig.store.global())));
+            helpMenuItems(helpEntries(Direction::Up, f.rig.store.lookupSet(), f.rig.store.global())));
 }
 BENCHMARK(BM_HelpEntriesAndCaptions)->Unit(benchmark::kMicrosecond);
 

@@ -6,7 +6,7 @@
 
 namespace flickmark {
 
-ForegroundHandoff::ForegroundHandoff(DesktopPort& desktop, WindowFocusPort& focus, std::string ownExeName)
+ForegroundHandoff::ForegroundHandoff(Desktop& desktop, WindowFocus& focus, std::string ownExeName)
     : desktop_(desktop), focus_(focus), ownExeName_(std::move(ownExeName)) {}
 
 WindowId ForegroundHandoff::nextVisibleWindow(WindowId window) {

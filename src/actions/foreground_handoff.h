@@ -13,7 +13,7 @@ namespace flickmark {
 class ForegroundHandoff {
 public:
     // `ownExeName` is compared ignoring case with the process names of windows.
-    ForegroundHandoff(DesktopPort& desktop, WindowFocusPort& focus, std::string ownExeName = "flickmark.exe");
+    ForegroundHandoff(Desktop& desktop, WindowFocus& focus, std::string ownExeName = "flickmark.exe");
 
     // The first visible window below `window` (below the foreground window when 0); 0 when there is none.
     WindowId nextVisibleWindow(WindowId window);
@@ -35,8 +35,8 @@ public:
     void focusPreviousWindow();
 
 private:
-    DesktopPort& desktop_;
-    WindowFocusPort& focus_;
+    Desktop& desktop_;
+    WindowFocus& focus_;
     std::string ownExeName_;
     ThreadId windowThread_ = 0;
     ThreadId ownThread_ = 0;

@@ -16,7 +16,7 @@ namespace flickmark {
 
 struct KeyTargetPorts {
     ProcessIntegrity& integrity;
-    DesktopPort& desktop; // the name of the window's program
+    Desktop& desktop; // the name of the window's program
     TrayNotice& notice;
     DiagnosticLog& log;
 };

@@ -83,7 +83,7 @@ void Application::createMouseMonitor() {
     handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
     handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
     mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
-        platform_.keyboard, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
+        platform_.input, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
 }
 
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
@@ -100,7 +100,7 @@ void Application::createGestureLibrary() {
             gestureMenus_->onHelpConfigTimer();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
-        DispatcherPorts{platform_.desktop, platform_.keyboard, platform_.clock, *closePopupTimer_,
+        DispatcherPorts{platform_.desktop, platform_.input, platform_.clock, *closePopupTimer_,
                         *namePopupPort_, *mouseMonitor_, scratchpadVisibility_, foreground_, keystrokes_,
                         programs_, gestureStore_, log_, keyTargets_});
 }
@@ -109,7 +109,7 @@ void Application::createGestureLibrary() {
 // configuration window at the scratchpad's page.
 void Application::createScratchpad() {
     scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
-        platform_.keyboard, platform_.desktop, platform_.windowFocus, log_, [this] { gestures_->show(); },
+        platform_.input, platform_.desktop, platform_.windowFocus, log_, [this] { gestures_->show(); },
         [this] { config_->showPage(configuration_page::kScratchpad); }});
     scratchpadTrail_.pad = &scratchPad_->model();
     scratchpadVisibility_.pad = &scratchPad_->model();
@@ -120,7 +120,7 @@ void Application::createGestureMenus() {
     nestedLoops_.setObserver(&recognizer);
     platform_.clock.setNestedLoops(&nestedLoops_);
     gestureMenus_ = std::make_unique<GestureMenus>(
-        GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.keyboard, platform_.clock,
+        GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.input, platform_.clock,
                           *helpConfigTimer_, nestedLoops_, *mouseMonitor_, platform_.desktop, foreground_,
                           gestureStore_, recognizer, configurationPages_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
@@ -140,7 +140,7 @@ void Application::createTray() {
         std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kNoRightClickListFileName);
     Recognizer& recognizer = mouseMonitor_->recognizer();
     sysTrayMenu_ = std::make_unique<TrayWindow>(
-        TrayWindow::Dependencies{*this, nestedLoops_, platform_.keyboard, log_,
+        TrayWindow::Dependencies{*this, nestedLoops_, platform_.input, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
                                  gestures_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));

@@ -6,7 +6,7 @@
 
 namespace flickmark {
 
-MonitoringSwitch::MonitoringSwitch(InputPort& keys, Timer& watch, DiagnosticLog& log,
+MonitoringSwitch::MonitoringSwitch(Input& keys, Timer& watch, DiagnosticLog& log,
                                    std::function<void(bool on)> apply)
     : keys_(keys), watch_(watch), log_(log), apply_(std::move(apply)) {}
 

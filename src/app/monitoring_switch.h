@@ -19,7 +19,7 @@ public:
 
     // `apply` switches the recognizer and the icon picture; it runs at start() and at every change. The
     // references must outlive this object.
-    MonitoringSwitch(InputPort& keys, Timer& watch, DiagnosticLog& log, std::function<void(bool on)> apply);
+    MonitoringSwitch(Input& keys, Timer& watch, DiagnosticLog& log, std::function<void(bool on)> apply);
 
     // Reads Scroll Lock, applies the state and starts the watch.
     void start();
@@ -36,7 +36,7 @@ public:
 private:
     void update();
 
-    InputPort& keys_;
+    Input& keys_;
     Timer& watch_;
     DiagnosticLog& log_;
     std::function<void(bool)> apply_;

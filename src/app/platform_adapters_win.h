@@ -3,19 +3,19 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "platform/win32/keyboard_query.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_desktop.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_keyboard_out.h"
-#include "platform/win32/win32_known_folders.h"
-#include "platform/win32/win32_launcher.h"
-#include "platform/win32/win32_process_integrity.h"
-#include "platform/win32/win32_sign_in_start.h"
-#include "platform/win32/win32_text_code_page.h"
-#include "platform/win32/win32_wall_clock.h"
-#include "platform/win32/win32_window_focus.h"
+#include "platform/win32/clipboard.h"
+#include "platform/win32/clock.h"
+#include "platform/win32/desktop.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/input.h"
+#include "platform/win32/keyboard_out.h"
+#include "platform/win32/known_folders.h"
+#include "platform/win32/launcher.h"
+#include "platform/win32/process_integrity.h"
+#include "platform/win32/sign_in_start.h"
+#include "platform/win32/text_code_page.h"
+#include "platform/win32/wall_clock.h"
+#include "platform/win32/window_focus.h"
 
 namespace flickmark {
 
@@ -27,7 +27,7 @@ struct PlatformAdapters {
     Win32Clock clock;
     Win32FileSystem files;
     Win32TextCodePage codePage;
-    KeyboardQuery keyboard;
+    Win32Input input;
     Win32KeyboardOut keyboardOut;
     Win32Clipboard clipboard;
     Win32WallClock wallClock;

@@ -35,7 +35,7 @@ public:
     struct Dependencies {
         TrayActions& actions;
         NestedLoops& loops;
-        InputPort& keys;
+        Input& keys;
         DiagnosticLog& log;
         // Switches the recognizer's monitoring (the icon picture follows by itself).
         std::function<void(bool on)> setMonitoring;

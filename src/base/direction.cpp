@@ -16,16 +16,16 @@ constexpr std::array<int, 8> kAngles = {270, 90, 180, 0, 315, 225, 45, 135};
 } // namespace
 
 std::string_view directionName(Direction d) {
-    return d < kNames.size() ? kNames[d] : std::string_view{};
+    return toIndex(d) < kNames.size() ? kNames[toIndex(d)] : std::string_view{};
 }
 
 std::string_view directionUpperName(Direction d) {
-    return d < kUpperNames.size() ? kUpperNames[d] : std::string_view{};
+    return toIndex(d) < kUpperNames.size() ? kUpperNames[toIndex(d)] : std::string_view{};
 }
 
 std::optional<int> directionAngle(Direction d) {
-    if (d < kAngles.size())
-        return kAngles[d];
+    if (toIndex(d) < kAngles.size())
+        return kAngles[toIndex(d)];
     return std::nullopt;
 }
 
@@ -35,14 +35,14 @@ bool areAdjacent(Direction a, Direction b) {
     if (!isCardinal(a) || !isDiagonal(b))
         return false;
     switch (a) {
-    case dir::Up:
-        return b == dir::NE || b == dir::NW;
-    case dir::Down:
-        return b == dir::SE || b == dir::SW;
-    case dir::Left:
-        return b == dir::NW || b == dir::SW;
+    case Direction::Up:
+        return b == Direction::NE || b == Direction::NW;
+    case Direction::Down:
+        return b == Direction::SE || b == Direction::SW;
+    case Direction::Left:
+        return b == Direction::NW || b == Direction::SW;
     default: // Right
-        return b == dir::NE || b == dir::SE;
+        return b == Direction::NE || b == Direction::SE;
     }
 }
 
@@ -57,11 +57,12 @@ bool angleBetween(Direction a, Direction b, int angle) {
 std::string gestureDisplayName(std::string_view gesture) {
     std::string name;
     for (char c : gesture) {
-        if (c < '0' || c > '7')
+        const Direction d = directionFromDigit(c);
+        if (d == Direction::None)
             continue;
         if (!name.empty())
             name += '+';
-        name += directionUpperName(static_cast<Direction>(c - '0'));
+        name += directionUpperName(d);
     }
     return name;
 }

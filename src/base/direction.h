@@ -4,6 +4,8 @@
 // ("03" is Up then Right), never two equal digits in a row and never '8'.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -11,25 +13,38 @@
 
 namespace flickmark {
 
-using Direction = std::uint8_t;
+// The values are the codes gesture strings store as digits: Up 0 ... SW 7, None 8.
+enum class Direction : std::uint8_t { Up, Down, Left, Right, NE, NW, SE, SW, None };
 
-namespace dir {
-inline constexpr Direction Up = 0;
-inline constexpr Direction Down = 1;
-inline constexpr Direction Left = 2;
-inline constexpr Direction Right = 3;
-inline constexpr Direction NE = 4;
-inline constexpr Direction NW = 5;
-inline constexpr Direction SE = 6;
-inline constexpr Direction SW = 7;
-inline constexpr Direction None = 8;
-} // namespace dir
+// The eight directions a gesture can hold, in code order.
+inline constexpr std::array<Direction, 8> kGestureDirections = {
+    Direction::Up, Direction::Down, Direction::Left, Direction::Right,
+    Direction::NE, Direction::NW,   Direction::SE,   Direction::SW,
+};
+
+// The direction's code, for tables indexed by direction (None is 8).
+inline constexpr std::size_t toIndex(Direction d) {
+    return static_cast<std::size_t>(d);
+}
+// The direction of a code (0..8); another code below 256 gives a value that is no direction, which every
+// function of this header treats as unknown.
+inline constexpr Direction directionFromIndex(std::size_t code) {
+    return static_cast<Direction>(code);
+}
+// The digit a gesture string holds for d: '0'..'7' ('8' for None).
+inline constexpr char directionDigit(Direction d) {
+    return static_cast<char>('0' + toIndex(d));
+}
+// The direction of a gesture-string digit; None for any character other than '0'..'7'.
+inline constexpr Direction directionFromDigit(char c) {
+    return c >= '0' && c <= '7' ? directionFromIndex(static_cast<std::size_t>(c - '0')) : Direction::None;
+}
 
 inline constexpr bool isDiagonal(Direction d) {
-    return d >= dir::NE && d <= dir::SW;
+    return d >= Direction::NE && d <= Direction::SW;
 }
 inline constexpr bool isCardinal(Direction d) {
-    return d <= dir::Right;
+    return d <= Direction::Right;
 }
 
 // "Up", "Down", "Left", "Right", "NE", "NW", "SE", "SW", "None"; empty for any other value.

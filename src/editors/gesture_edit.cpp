@@ -14,7 +14,7 @@ void GestureEdit::setDiagonalsEnabled(bool enabled) {
 bool GestureEdit::click(Direction d) {
     if (!buttonEnabled(d) || !buttonVisible(d))
         return false;
-    gesture_ += static_cast<char>('0' + d);
+    gesture_ += directionDigit(d);
     updateButtons();
     return true;
 }
@@ -38,7 +38,7 @@ bool GestureEdit::setGesture(std::string_view gesture) {
 }
 
 bool GestureEdit::buttonEnabled(Direction d) const {
-    return d < enabled_.size() && enabled_[d];
+    return toIndex(d) < enabled_.size() && enabled_[toIndex(d)];
 }
 
 bool GestureEdit::buttonVisible(Direction d) const {
@@ -50,10 +50,10 @@ void GestureEdit::updateButtons() {
     if (gesture_.empty())
         return;
     // The last direction, and every direction 45 degrees from it, cannot follow it.
-    const auto last = static_cast<Direction>(gesture_.back() - '0');
-    for (Direction d = 0; d < enabled_.size(); ++d)
+    const Direction last = directionFromDigit(gesture_.back());
+    for (const Direction d : kGestureDirections)
         if (d == last || areAdjacent(d, last))
-            enabled_[d] = false;
+            enabled_[toIndex(d)] = false;
 }
 
 } // namespace flickmark

@@ -40,7 +40,7 @@ private:
 
     bool diagonals_;
     std::string gesture_;
-    std::array<bool, 8> enabled_{};
+    std::array<bool, kGestureDirections.size()> enabled_{};
 };
 
 } // namespace flickmark

@@ -11,10 +11,10 @@
 namespace flickmark {
 namespace {
 
-constexpr int kDirectionCount = 8;
+constexpr int kDirectionCount = static_cast<int>(kGestureDirections.size());
 
 int buttonId(Direction d) {
-    return IDC_GESTURE_EDITOR_DIRECTION + d;
+    return IDC_GESTURE_EDITOR_DIRECTION + static_cast<int>(toIndex(d));
 }
 
 // Clockwise from the positive x axis, y growing downwards, as screen angles go.
@@ -22,10 +22,10 @@ constexpr std::array<double, kDirectionCount> kArrowDegrees = {270, 90, 180, 0, 
 
 // The diagonal buttons name their direction when the pointer rests on them.
 constexpr std::array<std::pair<Direction, const wchar_t*>, 4> kDiagonalHints = {{
-    {dir::NE, L"NorthEast"},
-    {dir::NW, L"NorthWest"},
-    {dir::SE, L"SouthEast"},
-    {dir::SW, L"SouthWest"},
+    {Direction::NE, L"NorthEast"},
+    {Direction::NW, L"NorthWest"},
+    {Direction::SE, L"SouthEast"},
+    {Direction::SW, L"SouthWest"},
 }};
 
 } // namespace
@@ -36,7 +36,7 @@ GestureEditorPage::GestureEditorPage(HWND parent, GestureEdit& model) : model_(m
 
 void GestureEditorPage::refresh() {
     ::SetDlgItemTextW(hwnd(), IDC_GESTURE_EDITOR_NAME, win32::widen(model_.displayName()).c_str());
-    for (Direction d = 0; d < kDirectionCount; ++d) {
+    for (const Direction d : kGestureDirections) {
         const HWND button = item(buttonId(d));
         ::ShowWindow(button, model_.buttonVisible(d) ? SW_SHOWNA : SW_HIDE);
         ::EnableWindow(button, model_.buttonEnabled(d) ? TRUE : FALSE);
@@ -48,7 +48,7 @@ void GestureEditorPage::refresh() {
 }
 
 void GestureEditorPage::focusButtons() {
-    for (Direction d = 0; d < kDirectionCount; ++d) {
+    for (const Direction d : kGestureDirections) {
         if (model_.buttonVisible(d) && model_.buttonEnabled(d)) {
             ::SetFocus(item(buttonId(d)));
             return;
@@ -60,7 +60,7 @@ void GestureEditorPage::focusButtons() {
 // A push button's frame with an arrow drawn in the text colour, grey while the button is disabled: the
 // arrows need no symbol font, and they scale with the button.
 void GestureEditorPage::drawButton(const DRAWITEMSTRUCT& item) const {
-    const Direction d = static_cast<Direction>(item.CtlID - IDC_GESTURE_EDITOR_DIRECTION);
+    const Direction d = directionFromIndex(item.CtlID - IDC_GESTURE_EDITOR_DIRECTION);
     RECT frame = item.rcItem;
     UINT state = DFCS_BUTTONPUSH;
     if (item.itemState & ODS_SELECTED)
@@ -73,7 +73,7 @@ void GestureEditorPage::drawButton(const DRAWITEMSTRUCT& item) const {
     if (state & DFCS_PUSHED)
         ::OffsetRect(&arrow, 1, 1);
     const int colour = (item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT;
-    drawArrowGlyph(item.hDC, arrow, kArrowDegrees[d], ::GetSysColor(colour));
+    drawArrowGlyph(item.hDC, arrow, kArrowDegrees[toIndex(d)], ::GetSysColor(colour));
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = item.rcItem;
@@ -102,7 +102,7 @@ std::optional<INT_PTR> GestureEditorPage::handleMessage(UINT message, WPARAM wPa
             return TRUE;
         }
         if (id >= IDC_GESTURE_EDITOR_DIRECTION && id < IDC_GESTURE_EDITOR_DIRECTION + kDirectionCount) {
-            if (model_.click(static_cast<Direction>(id - IDC_GESTURE_EDITOR_DIRECTION)))
+            if (model_.click(directionFromIndex(static_cast<std::size_t>(id - IDC_GESTURE_EDITOR_DIRECTION))))
                 refresh();
             return TRUE;
         }

@@ -193,7 +193,7 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture,
 
 void GestureDispatcher::showHelp(Direction firstCode) {
     if (!menus_) {
-        ports_.log.append("help " + std::to_string(firstCode));
+        ports_.log.append("help " + std::to_string(toIndex(firstCode)));
         return;
     }
     chooseSets();

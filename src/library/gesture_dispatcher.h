@@ -28,8 +28,8 @@ namespace flickmark {
 class GestureMenus;
 
 struct DispatcherPorts {
-    DesktopPort& desktop;
-    InputPort& input;
+    Desktop& desktop;
+    Input& input;
     Clock& clock;
     Timer& closePopupTimer; // hides the gesture-name popup after 500 ms
     TextPopup& namePopup;

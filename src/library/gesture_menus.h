@@ -12,8 +12,8 @@
 #include "actions/foreground_handoff.h"
 #include "base/diagnostic_log.h"
 #include "base/direction.h"
-#include "library/configuration_pages.h"
 #include "gesture_sets/gesture_library_store.h"
+#include "library/configuration_pages.h"
 #include "library/menu_entries.h"
 #include "library/menu_preview.h"
 #include "library/text_popup.h"
@@ -35,12 +35,12 @@ namespace flickmark {
 struct GestureMenusPorts {
     PopupMenu& menu;
     TextPopup& popup;
-    InputPort& input;
+    Input& input;
     Clock& clock;
     Timer& helpConfigTimer; // one tick after a help menu's "Configure"
     NestedLoops& loops;
     ContextMenuDismisser& contextMenus;
-    DesktopPort& desktop;
+    Desktop& desktop;
     ForegroundHandoff& foreground;
     GestureLibraryStore& store; // its lookup set is the foreground program's when a menu is asked for
     RecognizerControl& recognizer;

@@ -35,7 +35,7 @@ void addFile(std::vector<SetSelectorItem>& items, std::string_view fileName) {
 
 } // namespace
 
-std::vector<std::string> openProgramNames(DesktopPort& desktop, WindowFocusPort& focus) {
+std::vector<std::string> openProgramNames(Desktop& desktop, WindowFocus& focus) {
     std::vector<std::string> names;
     WindowId window = desktop.foregroundWindow();
     for (int walked = 0; window != 0 && walked < kMaxWindowsWalked; ++walked) {

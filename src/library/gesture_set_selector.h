@@ -26,7 +26,7 @@ struct SetSelectorItem {
 // Executable names of the programs with a visible top-level window, from the foreground window down the
 // window order, each once. Left out: the program's own windows ("flickmark.exe", any case) and windows
 // whose process is unknown. Nothing when no window is in front.
-std::vector<std::string> openProgramNames(DesktopPort& desktop, WindowFocusPort& focus);
+std::vector<std::string> openProgramNames(Desktop& desktop, WindowFocus& focus);
 
 // Adds to `items` what is missing: "Gestures.ini" first, each of `folderFiles` (giving an item that is
 // already there the file picture), then the file of each program in `programNames`. Items stay where they

@@ -6,9 +6,9 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "library/configuration_pages.h"
 #include "gesture_sets/gesture_editing.h"
 #include "gesture_sets/gesture_library_store.h"
+#include "library/configuration_pages.h"
 #include "library/gestures_window_model.h"
 #include "platform/desktop.h"
 #include "platform/nested_loop.h"
@@ -35,8 +35,8 @@ class GesturesWindow final : private win32::DialogBase {
 public:
     struct Dependencies {
         GestureLibraryStore& store;
-        DesktopPort& desktop;
-        WindowFocusPort& focus;
+        Desktop& desktop;
+        WindowFocus& focus;
         NestedLoops& nestedLoops;
         UserMessages& messages;
         ConfigurationPages& configuration;

@@ -74,7 +74,7 @@ std::vector<MenuEntry> helpEntries(Direction direction, const GestureSet& progra
     std::vector<MenuEntry> entries;
     if (!isDiagonal(direction) && !isCardinal(direction))
         return entries;
-    const char digit = static_cast<char>('0' + direction);
+    const char digit = directionDigit(direction);
     const auto beginsWithDirection = [digit](const std::string& gesture) {
         return !gesture.empty() && gesture.front() == digit;
     };

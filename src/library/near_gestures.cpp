@@ -16,7 +16,7 @@ std::size_t requiredMatches(std::size_t length) {
 }
 
 Direction directionAt(std::string_view gesture, std::size_t i) {
-    return static_cast<Direction>(gesture[i] - '0');
+    return directionFromDigit(gesture[i]);
 }
 
 bool correctsStroke(Direction candidate, Direction drawn, int angle) {

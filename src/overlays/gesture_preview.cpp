@@ -45,11 +45,11 @@ constexpr std::array<Move, 8> kMoves = {
     {{0, -1}, {0, 1}, {-1, 0}, {1, 0}, {1, -1}, {-1, -1}, {1, 1}, {-1, 1}}};
 
 bool isVertical(Direction d) {
-    return d == dir::Up || d == dir::Down;
+    return d == Direction::Up || d == Direction::Down;
 }
 
 bool isHorizontal(Direction d) {
-    return d == dir::Left || d == dir::Right;
+    return d == Direction::Left || d == Direction::Right;
 }
 
 // Nearest integer; halves go to the even neighbour in the default rounding mode, which the program keeps.
@@ -73,8 +73,8 @@ struct Vertex {
 std::vector<Direction> directionCodes(std::string_view gesture) {
     std::vector<Direction> codes;
     for (const char c : gesture) {
-        if (c >= '0' && c <= '7')
-            codes.push_back(static_cast<Direction>(c - '0'));
+        if (const Direction d = directionFromDigit(c); d != Direction::None)
+            codes.push_back(d);
     }
     return codes;
 }
@@ -82,7 +82,7 @@ std::vector<Direction> directionCodes(std::string_view gesture) {
 // The start, then per code an optional joining corner and the segment's end.
 std::vector<Vertex> walk(std::span<const Direction> codes) {
     std::vector<Vertex> path(1);
-    Direction previous = dir::None;
+    Direction previous = Direction::None;
     for (const Direction code : codes) {
         Vertex next = path.back();
         if (isVertical(previous) && isVertical(code)) {
@@ -94,8 +94,8 @@ std::vector<Vertex> walk(std::span<const Direction> codes) {
             next.segmentEnd = false;
             path.push_back(next);
         }
-        next.x.steps += kMoves[code].dx;
-        next.y.steps += kMoves[code].dy;
+        next.x.steps += kMoves[toIndex(code)].dx;
+        next.y.steps += kMoves[toIndex(code)].dy;
         next.segmentEnd = true;
         path.push_back(next);
         previous = code;

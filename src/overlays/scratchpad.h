@@ -62,9 +62,9 @@ public:
 struct ScratchpadPorts {
     ScratchpadView& view;
     Timer& closeTimer;
-    InputPort& input;
-    DesktopPort& desktop;
-    WindowFocusPort& focus;
+    Input& input;
+    Desktop& desktop;
+    WindowFocus& focus;
 };
 
 class Scratchpad {

@@ -24,9 +24,9 @@ inline constexpr wchar_t kScratchpadTitle[] = L"Flickmark Scratchpad";
 class ScratchpadWindow final : private win32::WindowBase, private ScratchpadView {
 public:
     struct Dependencies {
-        InputPort& input;
-        DesktopPort& desktop;
-        WindowFocusPort& focus;
+        Input& input;
+        Desktop& desktop;
+        WindowFocus& focus;
         DiagnosticLog& log;
         // What the two buttons open; each runs after the pad has collapsed.
         std::function<void()> editGestures;

@@ -28,7 +28,7 @@ long long overlapArea(const Rect& a, const Rect& b) {
 
 } // namespace
 
-std::optional<Rect> DesktopPort::monitorNearest(Point p) {
+std::optional<Rect> Desktop::monitorNearest(Point p) {
     return nearestMonitor(monitors(), p);
 }
 

@@ -15,9 +15,9 @@ using WindowId = std::uintptr_t;
 
 enum class ShowState { Normal, Maximized, Minimized };
 
-class DesktopPort {
+class Desktop {
 public:
-    virtual ~DesktopPort() = default;
+    virtual ~Desktop() = default;
     // Bounds of every monitor, primary first.
     virtual std::vector<Rect> monitors() = 0;
     virtual WindowId foregroundWindow() = 0;

@@ -5,9 +5,9 @@
 
 namespace flickmark {
 
-class InputPort {
+class Input {
 public:
-    virtual ~InputPort() = default;
+    virtual ~Input() = default;
     // The logical right button (the one that opens context menus), seen whatever program has the focus.
     virtual bool gestureButtonDown() = 0;
     // Cursor position in screen coordinates.

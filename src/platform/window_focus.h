@@ -1,5 +1,5 @@
 // Window focus port: the window order and the calls needed to hand the foreground to another program.
-// The foreground window itself and the process name of a window come from DesktopPort.
+// The foreground window itself and the process name of a window come from Desktop.
 #pragma once
 
 #include "platform/desktop.h"
@@ -10,9 +10,9 @@ namespace flickmark {
 
 using ThreadId = std::uint32_t;
 
-class WindowFocusPort {
+class WindowFocus {
 public:
-    virtual ~WindowFocusPort() = default;
+    virtual ~WindowFocus() = default;
     // The window below `window` in the z-order; 0 at the end of the chain.
     virtual WindowId nextWindow(WindowId window) = 0;
     virtual bool isVisible(WindowId window) = 0;

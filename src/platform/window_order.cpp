@@ -11,7 +11,7 @@ constexpr int kMaxOwnWindowsSkipped = 3;
 
 } // namespace
 
-WindowId nextVisibleWindow(DesktopPort& desktop, WindowFocusPort& focus, WindowId window) {
+WindowId nextVisibleWindow(Desktop& desktop, WindowFocus& focus, WindowId window) {
     WindowId w = window != 0 ? window : desktop.foregroundWindow();
     for (int walked = 0; w != 0 && walked < kMaxWindowsWalked; ++walked) {
         w = focus.nextWindow(w);
@@ -21,7 +21,7 @@ WindowId nextVisibleWindow(DesktopPort& desktop, WindowFocusPort& focus, WindowI
     return 0;
 }
 
-WindowId windowBelowOwn(DesktopPort& desktop, WindowFocusPort& focus, std::string_view ownExeName) {
+WindowId windowBelowOwn(Desktop& desktop, WindowFocus& focus, std::string_view ownExeName) {
     const auto isOwn = [&](WindowId w) {
         return w != 0 && equalsIgnoringAsciiCase(desktop.processNameOfWindow(w), ownExeName);
     };

@@ -10,11 +10,11 @@
 namespace flickmark {
 
 // The first visible window below `window` (below the foreground window when 0); 0 when there is none.
-WindowId nextVisibleWindow(DesktopPort& desktop, WindowFocusPort& focus, WindowId window);
+WindowId nextVisibleWindow(Desktop& desktop, WindowFocus& focus, WindowId window);
 
 // The foreground window, or, while a window of the process `ownExeName` (compared ignoring case) is in
 // front, the first visible window below it; at most three own windows are stepped over. 0 when there is
 // none.
-WindowId windowBelowOwn(DesktopPort& desktop, WindowFocusPort& focus, std::string_view ownExeName);
+WindowId windowBelowOwn(Desktop& desktop, WindowFocus& focus, std::string_view ownExeName);
 
 } // namespace flickmark

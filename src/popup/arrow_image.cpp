@@ -56,21 +56,21 @@ bool insideRoundedSquare(double x, double y, double lo, double hi, double radius
 Vec toUpFrame(Direction direction, Vec p) {
     constexpr double kHalfRoot2 = 0.70710678118654752440;
     switch (direction) {
-    case dir::Up:
+    case Direction::Up:
         return p;
-    case dir::Down:
+    case Direction::Down:
         return {p.x, 1.0 - p.y};
-    case dir::Left: // the up arrow turned a quarter anticlockwise
+    case Direction::Left: // the up arrow turned a quarter anticlockwise
         return {1.0 - p.y, p.x};
-    case dir::Right: // turned a quarter clockwise
+    case Direction::Right: // turned a quarter clockwise
         return {p.y, 1.0 - p.x};
-    case dir::NW:
-        return toUpFrame(dir::NE, {1.0 - p.x, p.y});
-    case dir::SE:
-        return toUpFrame(dir::NE, {p.x, 1.0 - p.y});
-    case dir::SW:
-        return toUpFrame(dir::NE, {1.0 - p.x, 1.0 - p.y});
-    case dir::NE: { // turned an eighth clockwise: turn the point an eighth back
+    case Direction::NW:
+        return toUpFrame(Direction::NE, {1.0 - p.x, p.y});
+    case Direction::SE:
+        return toUpFrame(Direction::NE, {p.x, 1.0 - p.y});
+    case Direction::SW:
+        return toUpFrame(Direction::NE, {1.0 - p.x, 1.0 - p.y});
+    case Direction::NE: { // turned an eighth clockwise: turn the point an eighth back
         const double dx = p.x - 0.5;
         const double dy = p.y - 0.5;
         return {0.5 + (dx + dy) * kHalfRoot2, 0.5 + (dy - dx) * kHalfRoot2};

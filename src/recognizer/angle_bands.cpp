@@ -7,34 +7,34 @@ namespace flickmark {
 bool classifyAngle(int angle, bool diagonals, bool deadZone, AngleCandidates& c) {
     const int a = angle;
     if (a >= 315 || a < 45)
-        c.horizontal = dir::Right;
+        c.horizontal = Direction::Right;
     else if (a < 135)
-        c.vertical = dir::Down;
+        c.vertical = Direction::Down;
     else if (a < 225)
-        c.horizontal = dir::Left;
+        c.horizontal = Direction::Left;
     else
-        c.vertical = dir::Up;
+        c.vertical = Direction::Up;
 
     if (!diagonals)
         return false;
-    c.east = dir::None;
-    c.west = dir::None;
+    c.east = Direction::None;
+    c.west = Direction::None;
     if (a >= 295 && a < 335) {
-        c.east = dir::NE;
-        c.horizontal = dir::Right;
-        c.vertical = dir::Up;
+        c.east = Direction::NE;
+        c.horizontal = Direction::Right;
+        c.vertical = Direction::Up;
     } else if (a >= 25 && a < 65) {
-        c.east = dir::SE;
-        c.horizontal = dir::Right;
-        c.vertical = dir::Down;
+        c.east = Direction::SE;
+        c.horizontal = Direction::Right;
+        c.vertical = Direction::Down;
     } else if (a >= 205 && a < 245) {
-        c.west = dir::NW;
-        c.horizontal = dir::Left;
-        c.vertical = dir::Up;
+        c.west = Direction::NW;
+        c.horizontal = Direction::Left;
+        c.vertical = Direction::Up;
     } else if (a >= 115 && a < 155) {
-        c.west = dir::SW;
-        c.horizontal = dir::Left;
-        c.vertical = dir::Down;
+        c.west = Direction::SW;
+        c.horizontal = Direction::Left;
+        c.vertical = Direction::Down;
     }
 
     if (!deadZone)
@@ -48,12 +48,12 @@ bool classifyAngle(int angle, bool diagonals, bool deadZone, AngleCandidates& c)
 }
 
 Direction combineCandidates(const AngleCandidates& c, bool diagonals, int avgX, int avgY) {
-    if (c.vertical != dir::None && c.horizontal != dir::None) {
+    if (c.vertical != Direction::None && c.horizontal != Direction::None) {
         if (diagonals)
-            return c.east != dir::None ? c.east : c.west;
+            return c.east != Direction::None ? c.east : c.west;
         return std::llabs(avgX) > std::llabs(avgY) ? c.horizontal : c.vertical;
     }
-    return c.vertical != dir::None ? c.vertical : c.horizontal;
+    return c.vertical != Direction::None ? c.vertical : c.horizontal;
 }
 
 } // namespace flickmark

@@ -7,10 +7,10 @@ namespace flickmark {
 
 // What the angle classification of one tick proposes; None where nothing is proposed.
 struct AngleCandidates {
-    Direction vertical = dir::None;   // Up or Down
-    Direction horizontal = dir::None; // Left or Right
-    Direction east = dir::None;       // NE or SE
-    Direction west = dir::None;       // NW or SW
+    Direction vertical = Direction::None;   // Up or Down
+    Direction horizontal = Direction::None; // Left or Right
+    Direction east = Direction::None;       // NE or SE
+    Direction west = Direction::None;       // NW or SW
 };
 
 // Sets the candidates of the bands `angle` (0..360) falls in and keeps the others: one cardinal band of

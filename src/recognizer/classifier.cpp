@@ -27,13 +27,13 @@ bool updateSign(int average, int& sign) {
 
 // A run continues in one direction and ends its opposite.
 void extendRun(std::array<int, 8>& runs, Direction extended, Direction ended) {
-    ++runs[extended];
-    runs[ended] = 0;
+    ++runs[toIndex(extended)];
+    runs[toIndex(ended)] = 0;
 }
 
 } // namespace
 
-DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, DesktopPort& desktop,
+DirectionClassifier::DirectionClassifier(const RecognizerSettings& settings, Desktop& desktop,
                                          DiagnosticLog& log)
     : settings_(settings), desktop_(desktop), log_(log) {}
 
@@ -47,7 +47,7 @@ void DirectionClassifier::init(Point cursor) {
     xSign_ = ySign_ = 0;
     xReversed_ = yReversed_ = false;
     anchor_ = {};
-    current_ = dir::None;
+    current_ = Direction::None;
     displayed_ = kNothingDisplayed;
 }
 
@@ -80,7 +80,7 @@ void DirectionClassifier::step(Point cursor, Direction firstCode) {
     }
 
     // Far from the anchor but in a dead-zone strip: trust the plain bands rather than report nothing.
-    if (anchor_.x != 0 && anchor_.y != 0 && current_ == dir::None &&
+    if (anchor_.x != 0 && anchor_.y != 0 && current_ == Direction::None &&
         (absDiff(anchor_.x, cursor.x) > roundHalfEven(1.5 * settings_.xPixel) ||
          absDiff(anchor_.y, cursor.y) > roundHalfEven(1.5 * settings_.yPixel))) {
         classify(cursor, false);
@@ -88,7 +88,7 @@ void DirectionClassifier::step(Point cursor, Direction firstCode) {
         log_.append((LogText() << "long dead zone override " << directionName(current_)).view());
     }
 
-    if (isCardinal(current_) || current_ == dir::None)
+    if (isCardinal(current_) || current_ == Direction::None)
         displayed_ = current_;
 }
 
@@ -111,55 +111,57 @@ void DirectionClassifier::updateSpeed(Point cursor) {
 }
 
 void DirectionClassifier::updateRuns() {
-    speedY_ = speedX_ = speedEast_ = speedWest_ = dir::None;
+    speedY_ = speedX_ = speedEast_ = speedWest_ = Direction::None;
     const bool xMoving = std::llabs(avgX_) > settings_.xThreshold;
     const bool yMoving = std::llabs(avgY_) > settings_.yThreshold;
     if (xMoving) {
         if (avgX_ > 0) {
-            extendRun(runs_, dir::Right, dir::Left);
-            speedX_ = dir::Right;
+            extendRun(runs_, Direction::Right, Direction::Left);
+            speedX_ = Direction::Right;
         } else {
-            extendRun(runs_, dir::Left, dir::Right);
-            speedX_ = dir::Left;
+            extendRun(runs_, Direction::Left, Direction::Right);
+            speedX_ = Direction::Left;
         }
     }
     if (yMoving) {
         if (avgY_ < 0) {
-            extendRun(runs_, dir::Up, dir::Down);
-            speedY_ = dir::Up;
+            extendRun(runs_, Direction::Up, Direction::Down);
+            speedY_ = Direction::Up;
         } else {
-            extendRun(runs_, dir::Down, dir::Up);
-            speedY_ = dir::Down;
+            extendRun(runs_, Direction::Down, Direction::Up);
+            speedY_ = Direction::Down;
         }
     }
     if (xMoving && yMoving) {
         if (avgX_ > 0 && avgY_ > 0) {
-            extendRun(runs_, dir::SE, dir::NE);
-            speedEast_ = dir::SE;
+            extendRun(runs_, Direction::SE, Direction::NE);
+            speedEast_ = Direction::SE;
         } else if (avgX_ > 0) {
-            extendRun(runs_, dir::NE, dir::SE);
-            speedEast_ = dir::NE;
+            extendRun(runs_, Direction::NE, Direction::SE);
+            speedEast_ = Direction::NE;
         } else if (avgX_ < 0 && avgY_ > 0) {
-            extendRun(runs_, dir::SW, dir::NW);
-            speedWest_ = dir::SW;
+            extendRun(runs_, Direction::SW, Direction::NW);
+            speedWest_ = Direction::SW;
         } else if (avgX_ < 0) {
-            extendRun(runs_, dir::NW, dir::SW);
-            speedWest_ = dir::NW;
+            extendRun(runs_, Direction::NW, Direction::SW);
+            speedWest_ = Direction::NW;
         }
     }
 }
 
 void DirectionClassifier::updateAccumulators() {
     const double weight = settings_.distanceBias;
-    auto accumulate = [&](Direction d) { accumulators_[d] = blend(runs_[d], accumulators_[d], weight); };
-    if (speedY_ != dir::None)
+    auto accumulate = [&](Direction d) {
+        accumulators_[toIndex(d)] = blend(runs_[toIndex(d)], accumulators_[toIndex(d)], weight);
+    };
+    if (speedY_ != Direction::None)
         accumulate(speedY_);
-    if (speedX_ != dir::None)
+    if (speedX_ != Direction::None)
         accumulate(speedX_);
     if (settings_.enableDiagonals) {
-        if (speedEast_ != dir::None)
+        if (speedEast_ != Direction::None)
             accumulate(speedEast_);
-        if (speedWest_ != dir::None)
+        if (speedWest_ != Direction::None)
             accumulate(speedWest_);
     }
 }
@@ -174,7 +176,7 @@ void DirectionClassifier::reanchor(Direction firstCode) {
     if (!xReversed_ && !yReversed_)
         return;
     // Before the first accepted code, a turn close to the anchor is a wobble of the press, not a new stroke.
-    const bool wobbleNearStart = firstCode == dir::None && anchor_.x != 0 && anchor_.y != 0 &&
+    const bool wobbleNearStart = firstCode == Direction::None && anchor_.x != 0 && anchor_.y != 0 &&
                                  absDiff(anchor_.y, previous_.y) <= settings_.yPixel &&
                                  absDiff(anchor_.x, previous_.x) <= settings_.xPixel;
     if (wobbleNearStart)

@@ -18,7 +18,7 @@ namespace flickmark {
 class DirectionClassifier {
 public:
     // Reads the settings at every step, so later changes to them take effect at once.
-    DirectionClassifier(const RecognizerSettings& settings, DesktopPort& desktop, DiagnosticLog& log);
+    DirectionClassifier(const RecognizerSettings& settings, Desktop& desktop, DiagnosticLog& log);
 
     // Start of a press: forgets the movement; the previous point becomes the cursor and there is no anchor.
     void init(Point cursor);
@@ -37,12 +37,12 @@ public:
     Point previous() const { return previous_; }
     int avgX() const { return avgX_; }
     int avgY() const { return avgY_; }
-    int accumulator(Direction d) const { return accumulators_[d]; }
+    int accumulator(Direction d) const { return accumulators_[toIndex(d)]; }
     int smoothedAngle() const { return smoothedAngle_; }
     // The last cardinal direction or None shown; diagonals leave it. Empty (an invalid code) after init.
     Direction displayedDirection() const { return displayed_; }
 
-    static constexpr Direction kNothingDisplayed = 0xFF;
+    static constexpr Direction kNothingDisplayed = directionFromIndex(0xFF);
 
 private:
     void updateSpeed(Point cursor);
@@ -54,7 +54,7 @@ private:
     void combine();
 
     const RecognizerSettings& settings_;
-    DesktopPort& desktop_;
+    Desktop& desktop_;
     DiagnosticLog& log_;
 
     Point previous_;
@@ -70,11 +70,11 @@ private:
     std::array<int, 8> accumulators_{};
     AngleCandidates candidates_;
     // Speed candidates of this tick: y (Up/Down), x (Left/Right), east (NE/SE), west (NW/SW).
-    Direction speedY_ = dir::None;
-    Direction speedX_ = dir::None;
-    Direction speedEast_ = dir::None;
-    Direction speedWest_ = dir::None;
-    Direction current_ = dir::None;
+    Direction speedY_ = Direction::None;
+    Direction speedX_ = Direction::None;
+    Direction speedEast_ = Direction::None;
+    Direction speedWest_ = Direction::None;
+    Direction current_ = Direction::None;
     int lastAngle_ = 0;
     int smoothedAngle_ = 0;
     Direction displayed_ = kNothingDisplayed;

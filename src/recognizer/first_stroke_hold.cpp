@@ -17,7 +17,7 @@ double distance(Point a, Point b) {
 
 void FirstStrokeHold::reset() {
     phase_ = Phase::BeforePress;
-    direction_ = dir::None;
+    direction_ = Direction::None;
 }
 
 FirstStrokeHold::Change FirstStrokeHold::follow(Point cursor, const StrokeRules& rules) {

@@ -38,7 +38,7 @@ private:
     Point tip_;   // how far the first stroke has got
     Point restPoint_;
     bool resting_ = false;
-    Direction direction_ = dir::None;
+    Direction direction_ = Direction::None;
 };
 
 } // namespace flickmark

@@ -4,7 +4,7 @@
 
 namespace flickmark {
 
-bool foregroundIsFullScreen(DesktopPort& desktop) {
+bool foregroundIsFullScreen(Desktop& desktop) {
     const WindowId window = desktop.foregroundWindow();
     // With no window in front (the front program just closed) nothing covers the screen; treating the failed
     // rectangle read as full-screen would ignore every press until some window is activated.

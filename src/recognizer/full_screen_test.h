@@ -8,6 +8,6 @@ namespace flickmark {
 // True when the foreground window covers at least its whole monitor without being maximized. The desktop
 // shell ("explorer.exe", in any letter case) is never full-screen; a window whose rectangle cannot be read,
 // or that lies on no monitor, counts as full-screen; an unreadable placement counts as maximized.
-bool foregroundIsFullScreen(DesktopPort& desktop);
+bool foregroundIsFullScreen(Desktop& desktop);
 
 } // namespace flickmark

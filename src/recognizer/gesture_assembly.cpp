@@ -12,9 +12,9 @@ constexpr std::size_t kReservedSteps = 256;
 
 // Where the first arrow of a gesture appears relative to the cursor: clear of the stroke just drawn.
 Point firstArrowPosition(Direction code, Point cursor) {
-    if (code == dir::Up)
+    if (code == Direction::Up)
         return {cursor.x - 90, cursor.y + 5};
-    if (code == dir::Down)
+    if (code == Direction::Down)
         return {cursor.x - 90, cursor.y - 40};
     return {cursor.x - 90, cursor.y + 30};
 }
@@ -38,9 +38,9 @@ GestureAssembly::GestureAssembly(const RecognizerSettings& settings, DirectionCl
 }
 
 void GestureAssembly::init() {
-    firstCode_ = dir::None;
-    lastAppended_ = dir::None;
-    shownArrow_ = dir::None;
+    firstCode_ = Direction::None;
+    lastAppended_ = Direction::None;
+    shownArrow_ = Direction::None;
     path_.clear();
     firstStrokeHold_.reset();
 }
@@ -55,7 +55,7 @@ void GestureAssembly::step(Point cursor) {
     if (settings_.preciseRecognition)
         path_.add(cursor);
     const Direction accepted = accept(cursor);
-    if (accepted != dir::None)
+    if (accepted != Direction::None)
         record(accepted, cursor);
     lastDetected_ = classifier_.current();
     lastAccepted_ = accepted;
@@ -68,26 +68,26 @@ Direction GestureAssembly::accept(Point cursor) {
     const Point anchor = classifier_.anchor();
     const long long distanceX = absDiff(anchor.x, cursor.x);
     const long long distanceY = absDiff(anchor.y, cursor.y);
-    if (code == dir::Up || code == dir::Down) {
+    if (code == Direction::Up || code == Direction::Down) {
         if (distanceY < settings_.yPixel) {
             ports_.log.append(" Pixel Failed ");
-            code = dir::None;
+            code = Direction::None;
         }
-    } else if (code == dir::Left || code == dir::Right) {
+    } else if (code == Direction::Left || code == Direction::Right) {
         if (distanceX < settings_.xPixel) {
             ports_.log.append(" Pixel Failed ");
-            code = dir::None;
+            code = Direction::None;
         }
     } else if (isDiagonal(code)) {
         if (distanceX + distanceY < roundHalfEven(1.3 * settings_.yPixel)) {
             ports_.log.append(" Diagonal Pixel Failed ");
-            code = dir::None;
+            code = Direction::None;
         }
     }
 
     // A diagonal right after its neighbouring cardinal (or the reverse) is the tail of the same stroke.
-    if (lastAppended_ != dir::None && areAdjacent(code, lastAppended_)) {
-        code = dir::None;
+    if (lastAppended_ != Direction::None && areAdjacent(code, lastAppended_)) {
+        code = Direction::None;
         const Point previous = classifier_.previous();
         classifier_.setAnchor(previous);
         ports_.log.append((LogText() << " error combo x,y " << previous).view());
@@ -116,7 +116,7 @@ void GestureAssembly::record(Direction code, Point cursor) {
 }
 
 void GestureAssembly::showArrow(Direction code, Point cursor) {
-    if (shownArrow_ == dir::None) {
+    if (shownArrow_ == Direction::None) {
         shownArrow_ = code;
         ports_.arrows.showArrow(code, firstArrowPosition(code, cursor));
     } else if (shownArrow_ != code) {
@@ -133,18 +133,18 @@ void GestureAssembly::updatePauseTrigger(Direction accepted, Point cursor) {
     }
     // Armed once, by the first accepted code; any tick that does not accept that code again disarms it for
     // good.
-    if (firstCode_ == dir::None && accepted != dir::None) {
+    if (firstCode_ == Direction::None && accepted != Direction::None) {
         firstCode_ = accepted;
         ports_.pauseTimer.setEnabled(false);
         if (settings_.enableHelpPopup)
             ports_.pauseTimer.setEnabled(true);
-    } else if (firstCode_ != dir::None && accepted != firstCode_) {
+    } else if (firstCode_ != Direction::None && accepted != firstCode_) {
         ports_.pauseTimer.setEnabled(false);
     }
 }
 
 void GestureAssembly::followFirstStroke(Direction accepted, Point cursor) {
-    if (firstCode_ == dir::None)
+    if (firstCode_ == Direction::None)
         firstCode_ = accepted; // still steers the classifier's anchor
     switch (firstStrokeHold_.follow(cursor, strokeRules())) {
     case FirstStrokeHold::Change::Rests:
@@ -177,13 +177,13 @@ std::string GestureAssembly::complete() {
     if (settings_.preciseRecognition)
         replaceStepsByPathStrokes();
     std::string gesture;
-    Direction previous = dir::None;
+    Direction previous = Direction::None;
     for (std::size_t i = 0; i < codes_.size(); ++i) {
-        const auto code = static_cast<Direction>(codes_[i]);
+        const Direction code = codes_[i];
         if (code == previous)
             continue;
-        if (code != dir::None) {
-            gesture += static_cast<char>('0' + code);
+        if (code != Direction::None) {
+            gesture += directionDigit(code);
             previous = code;
         }
         ports_.log.append((LogText() << "Direction " << directionUpperName(code) << "    len - "

@@ -29,7 +29,7 @@ struct AssemblyPorts {
     Timer& pauseTimer;
     GestureLibrary& library;
     DiagnosticLog& log;
-    DesktopPort& desktop;
+    Desktop& desktop;
 };
 
 class GestureAssembly {
@@ -49,7 +49,7 @@ public:
     std::string complete();
 
     Direction firstCode() const { return firstCode_; }
-    const std::vector<int>& codes() const { return codes_; }
+    const std::vector<Direction>& codes() const { return codes_; }
     const std::vector<int>& lengths() const { return lengths_; }
     const std::vector<int>& angles() const { return angles_; }
 
@@ -67,15 +67,15 @@ private:
     AssemblyPorts ports_;
 
     // Parallel lists, one entry per recorded step; kept after completion until the next press.
-    std::vector<int> codes_;
+    std::vector<Direction> codes_;
     std::vector<int> lengths_;
     std::vector<int> angles_;
-    Direction firstCode_ = dir::None;
-    Direction lastAppended_ = dir::None;
-    Direction lastAccepted_ = dir::None;
-    Direction lastDetected_ = dir::None;
-    Direction shownArrow_ = dir::None; // None: no arrow shown in this gesture yet
-    PressPath path_;                   // kept with precise recognition only
+    Direction firstCode_ = Direction::None;
+    Direction lastAppended_ = Direction::None;
+    Direction lastAccepted_ = Direction::None;
+    Direction lastDetected_ = Direction::None;
+    Direction shownArrow_ = Direction::None; // None: no arrow shown in this gesture yet
+    PressPath path_;                         // kept with precise recognition only
     FirstStrokeHold firstStrokeHold_;
 };
 

@@ -38,8 +38,8 @@ class MouseMonitor final : public ContextMenuDismisser,
                            private DiagnosticLogListener {
 public:
     struct Dependencies {
-        InputPort& input;
-        DesktopPort& desktop;
+        Input& input;
+        Desktop& desktop;
         ArrowPopup& arrows;
         ScratchpadTrail& scratchpad;
         GestureLibrary& library;

@@ -30,15 +30,15 @@ constexpr unsigned kBottomSide = 8;
 Direction directionInto(unsigned side) {
     switch (side) {
     case kLeftSide:
-        return dir::Left;
+        return Direction::Left;
     case kRightSide:
-        return dir::Right;
+        return Direction::Right;
     case kTopSide:
-        return dir::Up;
+        return Direction::Up;
     case kBottomSide:
-        return dir::Down;
+        return Direction::Down;
     default:
-        return dir::None;
+        return Direction::None;
     }
 }
 
@@ -68,21 +68,21 @@ unsigned outerEdgesAt(Point p, std::span<const Rect> monitors) {
 // The sides a stroke in that direction runs into.
 unsigned sidesAhead(Direction direction) {
     switch (direction) {
-    case dir::Up:
+    case Direction::Up:
         return kTopSide;
-    case dir::Down:
+    case Direction::Down:
         return kBottomSide;
-    case dir::Left:
+    case Direction::Left:
         return kLeftSide;
-    case dir::Right:
+    case Direction::Right:
         return kRightSide;
-    case dir::NE:
+    case Direction::NE:
         return kTopSide | kRightSide;
-    case dir::NW:
+    case Direction::NW:
         return kTopSide | kLeftSide;
-    case dir::SE:
+    case Direction::SE:
         return kBottomSide | kRightSide;
-    case dir::SW:
+    case Direction::SW:
         return kBottomSide | kLeftSide;
     default:
         return 0;
@@ -135,7 +135,7 @@ std::vector<std::size_t> splitPoints(std::span<const Point> path) {
 struct Piece {
     std::size_t from = 0; // path indices of the piece's ends
     std::size_t to = 0;
-    Direction code = dir::None;
+    Direction code = Direction::None;
     double length = 0;
     bool drawnAgainstEdge = false; // a stroke seen only by its slide along the edge; its code is given
 };
@@ -213,7 +213,7 @@ private:
                 pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(i));
                 --i;
             } else if (const Direction against = directionInto(reached);
-                       against != dir::None && slide.length >= kEdgeCutMinimum) {
+                       against != Direction::None && slide.length >= kEdgeCutMinimum) {
                 slide.code = against;
                 slide.drawnAgainstEdge = true;
             }
@@ -221,7 +221,7 @@ private:
     }
 
     double minimumLength(Direction code) const {
-        return code == dir::Left || code == dir::Right ? rules_.xPixel : rules_.yPixel;
+        return code == Direction::Left || code == Direction::Right ? rules_.xPixel : rules_.yPixel;
     }
 
     // A piece that runs from inside the desktop into its outer edge: the hand went on where the cursor
@@ -313,9 +313,9 @@ Direction strokeDirection(Point from, Point to, bool diagonals) {
 bool isLongEnough(Direction direction, Point from, Point to, const StrokeRules& rules) {
     const long long dx = absDiff(from.x, to.x);
     const long long dy = absDiff(from.y, to.y);
-    if (direction == dir::Up || direction == dir::Down)
+    if (direction == Direction::Up || direction == Direction::Down)
         return dy >= rules.yPixel;
-    if (direction == dir::Left || direction == dir::Right)
+    if (direction == Direction::Left || direction == Direction::Right)
         return dx >= rules.xPixel;
     return dx + dy >= roundHalfEven(1.3 * rules.yPixel);
 }

@@ -13,7 +13,7 @@
 namespace flickmark {
 
 struct Stroke {
-    Direction code = dir::None;
+    Direction code = Direction::None;
     int length = 0; // straight distance from the stroke's start to its end, rounded
     int angle = 0;  // from its start to its end: whole degrees clockwise, 0 right, 90 down
 };

@@ -230,7 +230,7 @@ bool Recognizer::suspended() const {
     return state_->suspended;
 }
 
-const std::vector<int>& Recognizer::codes() const {
+const std::vector<Direction>& Recognizer::codes() const {
     return state_->assembly.codes();
 }
 
@@ -256,10 +256,10 @@ RecognizerLiveValues Recognizer::liveValues() const {
     RecognizerLiveValues values;
     values.avgX = c.avgX();
     values.avgY = c.avgY();
-    values.accUp = c.accumulator(dir::Up);
-    values.accDown = c.accumulator(dir::Down);
-    values.accLeft = c.accumulator(dir::Left);
-    values.accRight = c.accumulator(dir::Right);
+    values.accUp = c.accumulator(Direction::Up);
+    values.accDown = c.accumulator(Direction::Down);
+    values.accLeft = c.accumulator(Direction::Left);
+    values.accRight = c.accumulator(Direction::Right);
     values.anchor = c.anchor();
     values.cursor = c.previous();
     values.smoothedAngle = c.smoothedAngle();

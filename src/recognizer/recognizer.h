@@ -30,8 +30,8 @@
 namespace flickmark {
 
 struct RecognizerPorts {
-    InputPort& input;
-    DesktopPort& desktop;
+    Input& input;
+    Desktop& desktop;
     Timer& mouseTimer; // 100 ms while the button is up, 80 ms while it is down
     Timer& pauseTimer; // the pause trigger
     // Runs every 10 ms while a gesture is in progress, between the ticks, and looks only at the button: a
@@ -78,7 +78,7 @@ public:
     bool idle() const;
     bool suspended() const;
     // Codes, lengths and angles of the last recorded gesture (kept until the next press).
-    const std::vector<int>& codes() const;
+    const std::vector<Direction>& codes() const;
     const std::vector<int>& lengths() const;
     const std::vector<int>& angles() const;
     // Angle recorded for the step at index, 0 when there is none.

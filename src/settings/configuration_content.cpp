@@ -19,22 +19,22 @@ constexpr PageItem kGesturesItems[] = {
     {IDC_LENGTH_PANEL, Kind::Panel, "Minimum length required to move per gesture direction (in pixels)"},
     {IDC_LENGTH_PREVIEW, Kind::Preview},
     {IDC_X_PIXEL_LABEL, Kind::Text, "Horizontal"},
-    {IDC_X_PIXEL, Kind::TrackBar, {}, setting::tbXPixel, kFineTicks},
+    {IDC_X_PIXEL, Kind::TrackBar, {}, index(SettingId::tbXPixel), kFineTicks},
     {IDC_X_PIXEL_LOW, Kind::Text, "Shorter"},
     {IDC_X_PIXEL_HIGH, Kind::Text, "Longer"},
     {IDC_Y_PIXEL_LABEL, Kind::Text, "Vertical"},
-    {IDC_Y_PIXEL, Kind::TrackBar, {}, setting::tbYPixel, kFineTicks},
+    {IDC_Y_PIXEL, Kind::TrackBar, {}, index(SettingId::tbYPixel), kFineTicks},
     {IDC_Y_PIXEL_LOW, Kind::Text, "Shorter"},
     {IDC_Y_PIXEL_HIGH, Kind::Text, "Longer"},
     {IDC_SPEED_PANEL, Kind::Panel, "Speed required moving per gesture direction"},
-    {IDC_DELTA_BIAS, Kind::TrackBar, {}, setting::tbDeltaBias, kFineTicks},
+    {IDC_DELTA_BIAS, Kind::TrackBar, {}, index(SettingId::tbDeltaBias), kFineTicks},
     {IDC_DELTA_BIAS_LOW, Kind::Text, "Slower"},
     {IDC_DELTA_BIAS_HIGH, Kind::Text, "Faster"},
     {IDC_DISTANCE_PANEL, Kind::Panel, "Distance required to moving per gesture direction"},
-    {IDC_DISTANCE_BIAS, Kind::TrackBar, {}, setting::tbDistanceBias, kFineTicks},
+    {IDC_DISTANCE_BIAS, Kind::TrackBar, {}, index(SettingId::tbDistanceBias), kFineTicks},
     {IDC_DISTANCE_BIAS_LOW, Kind::Text, "Shorter"},
     {IDC_DISTANCE_BIAS_HIGH, Kind::Text, "Longer"},
-    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "Precise recognition", setting::cbPreciseRecognition},
+    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "Precise recognition", index(SettingId::cbPreciseRecognition)},
     {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text, "Reads the whole path at release; best for rounded corners."},
 };
 
@@ -42,9 +42,9 @@ constexpr PageItem kHelpPopupItems[] = {
     {IDC_HELP_POPUP_NOTE, Kind::Text,
      "After moving the mouse in a direction and pausing, with right-click held, a popup will be displayed "
      "showing all mouse gestures that start with that motion."},
-    {IDC_ENABLE_HELP_POPUP, Kind::CheckBox, "Enable the Help Popup", setting::cbEnableHelpPoup},
+    {IDC_ENABLE_HELP_POPUP, Kind::CheckBox, "Enable the Help Popup", index(SettingId::cbEnableHelpPoup)},
     {IDC_HELP_PAUSE_PANEL, Kind::Panel, "Time required to show the popup, when pausing"},
-    {IDC_HELP_PAUSE, Kind::TrackBar, {}, setting::tbHelpPause, kTimeTicks},
+    {IDC_HELP_PAUSE, Kind::TrackBar, {}, index(SettingId::tbHelpPause), kTimeTicks},
     {IDC_HELP_PAUSE_LOW, Kind::Text, "Shorter"},
     {IDC_HELP_PAUSE_HIGH, Kind::Text, "Longer"},
 };
@@ -54,9 +54,9 @@ constexpr PageItem kScratchpadItems[] = {
      "The Scratchpad is a small window that  is slightly visible on the side of the screen. Moving the mouse "
      "over it will show the window and allows for an area to draw gestures. This can be used when drawing a "
      "gesture on the target program doesn't work well."},
-    {IDC_ENABLE_SCRATCHPAD, Kind::CheckBox, "Enable the Scratchpad", setting::cbEnableScratchpad},
+    {IDC_ENABLE_SCRATCHPAD, Kind::CheckBox, "Enable the Scratchpad", index(SettingId::cbEnableScratchpad)},
     {IDC_FADE_TIME_PANEL, Kind::Panel, "Time to wait before auto-closing"},
-    {IDC_FADE_TIME, Kind::TrackBar, {}, setting::tbFadeTime, kTimeTicks},
+    {IDC_FADE_TIME, Kind::TrackBar, {}, index(SettingId::tbFadeTime), kTimeTicks},
     {IDC_FADE_TIME_LOW, Kind::Text, "Shorter"},
     {IDC_FADE_TIME_HIGH, Kind::Text, "Longer"},
 };
@@ -66,13 +66,15 @@ constexpr PageItem kDiagonalsItems[] = {
      "Diagonal movements allow for more variety of gesture types, but can also be harder to perform. When "
      "enabled, the cardinal directions [NorthEast, NorthWest, SouthEast, SouthWest] will also be dected and "
      "shown on the Edit Gesture window."},
-    {IDC_ENABLE_DIAGONALS, Kind::CheckBox, "Enable Diagonal Movements", setting::cbEnableDiagonals},
+    {IDC_ENABLE_DIAGONALS, Kind::CheckBox, "Enable Diagonal Movements", index(SettingId::cbEnableDiagonals)},
     {IDC_SUGGESTIONS_NOTE, Kind::Text,
      "When diagonals are enabled, the program can make suggestions for incorrect gestures"},
-    {IDC_ENABLE_SUGGESTIONS, Kind::CheckBox, "Enabled Suggestions Popup", setting::cbEnabledSuggestions},
+    {IDC_ENABLE_SUGGESTIONS, Kind::CheckBox, "Enabled Suggestions Popup",
+     index(SettingId::cbEnabledSuggestions)},
     {IDC_CORRECTIONS_NOTE, Kind::Text,
      "When diagonals are enabled, the program can execute a very similar gestures automatically"},
-    {IDC_ENABLE_CORRECTIONS, Kind::CheckBox, "Enable Auto-Corrections", setting::cbEnableCorrections},
+    {IDC_ENABLE_CORRECTIONS, Kind::CheckBox, "Enable Auto-Corrections",
+     index(SettingId::cbEnableCorrections)},
 };
 
 constexpr PageItem kMiscItems[] = {

@@ -53,22 +53,22 @@ constexpr std::array<SettingDefinition, kSettingCount> kTable = {{
      [](SettingsSnapshot& s, double v) { s.recognition.preciseRecognition = v != 0; }},
 }};
 
-static_assert(kTable[setting::timethreshold].key == "timethreshold");
-static_assert(kTable[setting::xThreshold].key == "xThreshold");
-static_assert(kTable[setting::yThreshold].key == "yThreshold");
-static_assert(kTable[setting::directionThreshold].key == "directionThreshold");
-static_assert(kTable[setting::tbDeltaBias].key == "tbDeltaBias");
-static_assert(kTable[setting::tbDistanceBias].key == "tbDistanceBias");
-static_assert(kTable[setting::tbXPixel].key == "tbXPixel");
-static_assert(kTable[setting::tbYPixel].key == "tbYPixel");
-static_assert(kTable[setting::tbHelpPause].key == "tbHelpPause");
-static_assert(kTable[setting::cbEnableHelpPoup].key == "cbEnableHelpPoup");
-static_assert(kTable[setting::cbEnableDiagonals].key == "cbEnableDiagonals");
-static_assert(kTable[setting::tbFadeTime].key == "tbFadeTime");
-static_assert(kTable[setting::cbEnableScratchpad].key == "cbEnableScratchpad");
-static_assert(kTable[setting::cbEnabledSuggestions].key == "cbEnabledSuggestions");
-static_assert(kTable[setting::cbEnableCorrections].key == "cbEnableCorrections");
-static_assert(kTable[setting::cbPreciseRecognition].key == "cbPreciseRecognition");
+static_assert(kTable[index(SettingId::timethreshold)].key == "timethreshold");
+static_assert(kTable[index(SettingId::xThreshold)].key == "xThreshold");
+static_assert(kTable[index(SettingId::yThreshold)].key == "yThreshold");
+static_assert(kTable[index(SettingId::directionThreshold)].key == "directionThreshold");
+static_assert(kTable[index(SettingId::tbDeltaBias)].key == "tbDeltaBias");
+static_assert(kTable[index(SettingId::tbDistanceBias)].key == "tbDistanceBias");
+static_assert(kTable[index(SettingId::tbXPixel)].key == "tbXPixel");
+static_assert(kTable[index(SettingId::tbYPixel)].key == "tbYPixel");
+static_assert(kTable[index(SettingId::tbHelpPause)].key == "tbHelpPause");
+static_assert(kTable[index(SettingId::cbEnableHelpPoup)].key == "cbEnableHelpPoup");
+static_assert(kTable[index(SettingId::cbEnableDiagonals)].key == "cbEnableDiagonals");
+static_assert(kTable[index(SettingId::tbFadeTime)].key == "tbFadeTime");
+static_assert(kTable[index(SettingId::cbEnableScratchpad)].key == "cbEnableScratchpad");
+static_assert(kTable[index(SettingId::cbEnabledSuggestions)].key == "cbEnabledSuggestions");
+static_assert(kTable[index(SettingId::cbEnableCorrections)].key == "cbEnableCorrections");
+static_assert(kTable[index(SettingId::cbPreciseRecognition)].key == "cbPreciseRecognition");
 
 } // namespace
 

@@ -49,25 +49,31 @@ struct SettingDefinition {
 
 inline constexpr std::size_t kSettingCount = 16;
 
-// Row indices, named after the keys.
-namespace setting {
-inline constexpr std::size_t timethreshold = 0;
-inline constexpr std::size_t xThreshold = 1;
-inline constexpr std::size_t yThreshold = 2;
-inline constexpr std::size_t directionThreshold = 3;
-inline constexpr std::size_t tbDeltaBias = 4;
-inline constexpr std::size_t tbDistanceBias = 5;
-inline constexpr std::size_t tbXPixel = 6;
-inline constexpr std::size_t tbYPixel = 7;
-inline constexpr std::size_t tbHelpPause = 8;
-inline constexpr std::size_t cbEnableHelpPoup = 9;
-inline constexpr std::size_t cbEnableDiagonals = 10;
-inline constexpr std::size_t tbFadeTime = 11;
-inline constexpr std::size_t cbEnableScratchpad = 12;
-inline constexpr std::size_t cbEnabledSuggestions = 13;
-inline constexpr std::size_t cbEnableCorrections = 14;
-inline constexpr std::size_t cbPreciseRecognition = 15;
-} // namespace setting
+// The rows of the table in order, named after their keys.
+enum class SettingId {
+    timethreshold,
+    xThreshold,
+    yThreshold,
+    directionThreshold,
+    tbDeltaBias,
+    tbDistanceBias,
+    tbXPixel,
+    tbYPixel,
+    tbHelpPause,
+    cbEnableHelpPoup,
+    cbEnableDiagonals,
+    tbFadeTime,
+    cbEnableScratchpad,
+    cbEnabledSuggestions,
+    cbEnableCorrections,
+    cbPreciseRecognition,
+};
+
+// The row of a setting in settingsTable().
+inline constexpr std::size_t index(SettingId id) {
+    return static_cast<std::size_t>(id);
+}
+static_assert(index(SettingId::cbPreciseRecognition) + 1 == kSettingCount);
 
 const std::array<SettingDefinition, kSettingCount>& settingsTable();
 

@@ -9,7 +9,7 @@
 
 namespace flickmark {
 
-class FakeDesktop final : public DesktopPort {
+class FakeDesktop final : public Desktop {
 public:
     struct Window {
         std::string exeName = "probe.exe";

@@ -7,7 +7,7 @@
 
 namespace flickmark {
 
-class FakeInput final : public InputPort {
+class FakeInput final : public Input {
 public:
     bool gestureButtonDown() override { return buttonDown; }
     Point cursorPos() override { return cursor; }

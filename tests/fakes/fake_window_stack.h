@@ -10,7 +10,7 @@
 
 namespace flickmark {
 
-class FakeWindowStack final : public DesktopPort, public WindowFocusPort {
+class FakeWindowStack final : public Desktop, public WindowFocus {
 public:
     struct Window {
         WindowId id = 0;
@@ -25,14 +25,14 @@ public:
         friend bool operator==(const AttachCall&, const AttachCall&) = default;
     };
 
-    // DesktopPort
+    // Desktop
     std::vector<Rect> monitors() override { return {Rect{0, 0, 1920, 1080}}; }
     WindowId foregroundWindow() override { return foreground; }
     std::string processNameOfWindow(WindowId window) override;
     std::optional<Rect> windowRect(WindowId) override { return std::nullopt; }
     std::optional<ShowState> showState(WindowId) override { return ShowState::Normal; }
 
-    // WindowFocusPort
+    // WindowFocus
     WindowId nextWindow(WindowId window) override;
     bool isVisible(WindowId window) override;
     bool setForeground(WindowId window) override;

@@ -17,9 +17,9 @@ namespace flickmark {
 struct LibraryCall {
     enum class Kind { GestureFinished, ShowHelp };
     Kind kind;
-    std::string gesture;             // empty for ShowHelp
-    std::vector<int> strokeAngles;   // GestureFinished only
-    Direction firstCode = dir::None; // ShowHelp only
+    std::string gesture;                   // empty for ShowHelp
+    std::vector<int> strokeAngles;         // GestureFinished only
+    Direction firstCode = Direction::None; // ShowHelp only
     std::int64_t timeMs = 0;
 };
 
@@ -28,7 +28,7 @@ public:
     explicit RecordingGestureLibrary(const VirtualClock& clock) : clock_(clock) {}
 
     void gestureFinished(const FinishedGesture& gesture) override {
-        add({LibraryCall::Kind::GestureFinished, gesture.codes, gesture.strokeAngles, dir::None,
+        add({LibraryCall::Kind::GestureFinished, gesture.codes, gesture.strokeAngles, Direction::None,
              clock_.now()});
     }
     void showHelp(Direction firstCode) override {

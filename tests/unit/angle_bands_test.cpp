@@ -5,7 +5,7 @@
 namespace flickmark {
 namespace {
 
-constexpr Direction N = dir::None;
+constexpr Direction N = Direction::None;
 
 AngleCandidates classified(int angle, bool diagonals, bool deadZone) {
     AngleCandidates c;
@@ -28,11 +28,11 @@ void expectBands(const BandRow& row, bool diagonals, bool deadZone) {
 
 TEST(AngleBands, CardinalQuadrantsWithoutDiagonals) {
     const BandRow table[] = {
-        {0, N, dir::Right, N, N},  {44, N, dir::Right, N, N},  {45, dir::Down, N, N, N},
-        {90, dir::Down, N, N, N},  {134, dir::Down, N, N, N},  {135, N, dir::Left, N, N},
-        {224, N, dir::Left, N, N}, {225, dir::Up, N, N, N},    {270, dir::Up, N, N, N},
-        {314, dir::Up, N, N, N},   {315, N, dir::Right, N, N}, {360, N, dir::Right, N, N},
-        {20, N, dir::Right, N, N}, // no dead zone without diagonals
+        {0, N, Direction::Right, N, N},  {44, N, Direction::Right, N, N},  {45, Direction::Down, N, N, N},
+        {90, Direction::Down, N, N, N},  {134, Direction::Down, N, N, N},  {135, N, Direction::Left, N, N},
+        {224, N, Direction::Left, N, N}, {225, Direction::Up, N, N, N},    {270, Direction::Up, N, N, N},
+        {314, Direction::Up, N, N, N},   {315, N, Direction::Right, N, N}, {360, N, Direction::Right, N, N},
+        {20, N, Direction::Right, N, N}, // no dead zone without diagonals
     };
     for (const auto& row : table) {
         expectBands(row, false, true);
@@ -42,24 +42,24 @@ TEST(AngleBands, CardinalQuadrantsWithoutDiagonals) {
 
 TEST(AngleBands, DiagonalBandsSetBothNeighbouringCardinals) {
     const BandRow table[] = {
-        {294, dir::Up, N, N, N},
-        {295, dir::Up, dir::Right, dir::NE, N},
-        {315, dir::Up, dir::Right, dir::NE, N},
-        {334, dir::Up, dir::Right, dir::NE, N},
-        {335, N, dir::Right, N, N},
-        {25, dir::Down, dir::Right, dir::SE, N},
-        {45, dir::Down, dir::Right, dir::SE, N},
-        {64, dir::Down, dir::Right, dir::SE, N},
-        {65, dir::Down, N, N, N},
-        {115, dir::Down, dir::Left, N, dir::SW},
-        {135, dir::Down, dir::Left, N, dir::SW},
-        {154, dir::Down, dir::Left, N, dir::SW},
-        {205, dir::Up, dir::Left, N, dir::NW},
-        {225, dir::Up, dir::Left, N, dir::NW},
-        {244, dir::Up, dir::Left, N, dir::NW},
-        {245, dir::Up, N, N, N},
-        {0, N, dir::Right, N, N},
-        {360, N, dir::Right, N, N},
+        {294, Direction::Up, N, N, N},
+        {295, Direction::Up, Direction::Right, Direction::NE, N},
+        {315, Direction::Up, Direction::Right, Direction::NE, N},
+        {334, Direction::Up, Direction::Right, Direction::NE, N},
+        {335, N, Direction::Right, N, N},
+        {25, Direction::Down, Direction::Right, Direction::SE, N},
+        {45, Direction::Down, Direction::Right, Direction::SE, N},
+        {64, Direction::Down, Direction::Right, Direction::SE, N},
+        {65, Direction::Down, N, N, N},
+        {115, Direction::Down, Direction::Left, N, Direction::SW},
+        {135, Direction::Down, Direction::Left, N, Direction::SW},
+        {154, Direction::Down, Direction::Left, N, Direction::SW},
+        {205, Direction::Up, Direction::Left, N, Direction::NW},
+        {225, Direction::Up, Direction::Left, N, Direction::NW},
+        {244, Direction::Up, Direction::Left, N, Direction::NW},
+        {245, Direction::Up, N, N, N},
+        {0, N, Direction::Right, N, N},
+        {360, N, Direction::Right, N, N},
     };
     for (const auto& row : table)
         expectBands(row, true, false);
@@ -90,15 +90,15 @@ TEST(AngleBands, LaterClassificationKeepsEarlierCardinalsButClearsDiagonals) {
     AngleCandidates c;
     classifyAngle(10, true, true, c);  // Right
     classifyAngle(270, true, true, c); // Up: the Right from before stays
-    EXPECT_EQ(c.horizontal, dir::Right);
-    EXPECT_EQ(c.vertical, dir::Up);
+    EXPECT_EQ(c.horizontal, Direction::Right);
+    EXPECT_EQ(c.vertical, Direction::Up);
 
     c = {};
     classifyAngle(315, true, true, c); // NE
     classifyAngle(270, true, true, c); // no diagonal band: NE is dropped
     EXPECT_EQ(c.east, N);
-    EXPECT_EQ(c.vertical, dir::Up);
-    EXPECT_EQ(c.horizontal, dir::Right);
+    EXPECT_EQ(c.vertical, Direction::Up);
+    EXPECT_EQ(c.horizontal, Direction::Right);
 }
 
 TEST(CombineCandidates, PicksOneDirection) {
@@ -109,18 +109,18 @@ TEST(CombineCandidates, PicksOneDirection) {
         Direction expected;
     } table[] = {
         {{N, N, N, N}, false, 0, 0, N},
-        {{dir::Up, N, N, N}, false, 50, 0, dir::Up},
-        {{N, dir::Left, N, N}, false, 0, 50, dir::Left},
+        {{Direction::Up, N, N, N}, false, 50, 0, Direction::Up},
+        {{N, Direction::Left, N, N}, false, 0, 50, Direction::Left},
         // Both cardinals without diagonals: the faster axis, a tie to vertical.
-        {{dir::Up, dir::Right, N, N}, false, 10, -9, dir::Right},
-        {{dir::Up, dir::Right, N, N}, false, -9, 10, dir::Up},
-        {{dir::Up, dir::Right, N, N}, false, 10, -10, dir::Up},
+        {{Direction::Up, Direction::Right, N, N}, false, 10, -9, Direction::Right},
+        {{Direction::Up, Direction::Right, N, N}, false, -9, 10, Direction::Up},
+        {{Direction::Up, Direction::Right, N, N}, false, 10, -10, Direction::Up},
         // With diagonals the diagonal candidate decides, east first, even when it is None.
-        {{dir::Up, dir::Right, dir::NE, N}, true, 50, 0, dir::NE},
-        {{dir::Down, dir::Left, N, dir::SW}, true, 0, 0, dir::SW},
-        {{dir::Up, dir::Left, dir::SE, dir::NW}, true, 0, 0, dir::SE},
-        {{dir::Up, dir::Right, N, N}, true, 50, 0, N},
-        {{N, dir::Right, dir::NE, N}, true, 0, 0, dir::Right},
+        {{Direction::Up, Direction::Right, Direction::NE, N}, true, 50, 0, Direction::NE},
+        {{Direction::Down, Direction::Left, N, Direction::SW}, true, 0, 0, Direction::SW},
+        {{Direction::Up, Direction::Left, Direction::SE, Direction::NW}, true, 0, 0, Direction::SE},
+        {{Direction::Up, Direction::Right, N, N}, true, 50, 0, N},
+        {{N, Direction::Right, Direction::NE, N}, true, 0, 0, Direction::Right},
     };
     for (const auto& row : table)
         EXPECT_EQ(combineCandidates(row.c, row.diagonals, row.avgX, row.avgY), row.expected)

@@ -34,19 +34,19 @@ struct Axis {
 Axis axisOf(Direction d) {
     const double h = std::sqrt(0.5);
     switch (d) {
-    case dir::Up:
+    case Direction::Up:
         return {0, -1};
-    case dir::Down:
+    case Direction::Down:
         return {0, 1};
-    case dir::Left:
+    case Direction::Left:
         return {-1, 0};
-    case dir::Right:
+    case Direction::Right:
         return {1, 0};
-    case dir::NE:
+    case Direction::NE:
         return {h, -h};
-    case dir::NW:
+    case Direction::NW:
         return {-h, -h};
-    case dir::SE:
+    case Direction::SE:
         return {h, h};
     default:
         return {-h, h};
@@ -68,7 +68,7 @@ double inkAcross(const ArgbImage& image, Axis axis, double offset) {
 }
 
 TEST(ArrowImage, EveryArrowPointsItsWay) {
-    for (Direction d = dir::Up; d <= dir::SW; ++d) {
+    for (const Direction d : kGestureDirections) {
         const ArgbImage image = renderArrowTile(d, 96, 1, kColors);
         ASSERT_EQ(image.width, 96);
         ASSERT_EQ(image.height, 96);
@@ -99,7 +99,7 @@ TEST(ArrowImage, EveryArrowPointsItsWay) {
 }
 
 TEST(ArrowImage, TileHasTransparentRoundedCornersAndAnOpaqueInside) {
-    const ArgbImage image = renderArrowTile(dir::Up, 48, 1, kColors);
+    const ArgbImage image = renderArrowTile(Direction::Up, 48, 1, kColors);
     for (const auto& [x, y] : {std::pair{0, 0}, {47, 0}, {0, 47}, {47, 47}})
         EXPECT_EQ(image.pixel(x, y), 0u) << x << "," << y;
     EXPECT_EQ(alphaOf(image.pixel(24, 2)), 1.0);
@@ -108,7 +108,8 @@ TEST(ArrowImage, TileHasTransparentRoundedCornersAndAnOpaqueInside) {
 }
 
 TEST(ArrowImage, PixelsArePremultipliedAndTheUpArrowIsSymmetric) {
-    const ArgbImage image = renderArrowTile(dir::Up, 61, 2, ArrowTileColors{0x2050F0, 0xF0F0F0, 0xFFFFFF});
+    const ArgbImage image =
+        renderArrowTile(Direction::Up, 61, 2, ArrowTileColors{0x2050F0, 0xF0F0F0, 0xFFFFFF});
     for (int y = 0; y < 61; ++y) {
         for (int x = 0; x < 61; ++x) {
             const std::uint32_t p = image.pixel(x, y);
@@ -122,12 +123,12 @@ TEST(ArrowImage, PixelsArePremultipliedAndTheUpArrowIsSymmetric) {
 }
 
 TEST(ArrowImage, NoneGivesAnEmptyTileAndTinySizesStillWork) {
-    const ArgbImage none = renderArrowTile(dir::None, 48, 1, kColors);
+    const ArgbImage none = renderArrowTile(Direction::None, 48, 1, kColors);
     for (int y = 0; y < 48; ++y)
         for (int x = 0; x < 48; ++x)
             EXPECT_EQ(inkOf(none, x, y), 0.0);
-    EXPECT_EQ(renderArrowTile(dir::Up, 0, 1, kColors).pixels.size(), 0u);
-    EXPECT_EQ(renderArrowTile(dir::Up, 1, 1, kColors).pixels.size(), 1u);
+    EXPECT_EQ(renderArrowTile(Direction::Up, 0, 1, kColors).pixels.size(), 0u);
+    EXPECT_EQ(renderArrowTile(Direction::Up, 1, 1, kColors).pixels.size(), 1u);
 }
 
 TEST(ArrowImage, MixColorsBlendsEachChannel) {

@@ -29,8 +29,9 @@ TEST(ConfigurationContent, PagesFollowTheTreeWithTheirPictures) {
 // claims a row; ranges and defaults then come from the table alone.
 TEST(ConfigurationContent, EverySettingWithAControlIsBoundOnceToAControlOfItsKind) {
     const std::map<std::size_t, int> expectedTicks = {
-        {setting::tbXPixel, 10},       {setting::tbYPixel, 10},     {setting::tbDeltaBias, 10},
-        {setting::tbDistanceBias, 10}, {setting::tbHelpPause, 200}, {setting::tbFadeTime, 200},
+        {index(SettingId::tbXPixel), 10},     {index(SettingId::tbYPixel), 10},
+        {index(SettingId::tbDeltaBias), 10},  {index(SettingId::tbDistanceBias), 10},
+        {index(SettingId::tbHelpPause), 200}, {index(SettingId::tbFadeTime), 200},
     };
     std::map<std::size_t, int> bindings;
     std::set<int> ids;

@@ -16,7 +16,7 @@ struct ClassifierRun {
         desktop.monitorList = {Rect{0, 0, 2200, 2200}};
     }
 
-    void follow(const std::vector<Point>& path, Direction firstCode = dir::None) {
+    void follow(const std::vector<Point>& path, Direction firstCode = Direction::None) {
         classifier.init(path.front());
         for (const Point p : path) {
             classifier.step(p, firstCode);
@@ -47,45 +47,45 @@ TEST(ClassifierThresholds, EachThresholdIsExceededOnlyAboveItsValue) {
     } table[] = {
         // Inside the pixel box only the accumulators classify, and they grow only while an average
         // exceeds its speed threshold (3): 3, 4 and 5 pixels give the averages 2, 3 and 4.
-        {"x speed below", kDefaults, {{500, 500}, {503, 501}}, dir::None},
-        {"x speed at", kDefaults, {{500, 500}, {504, 501}}, dir::None},
-        {"x speed above", kDefaults, {{500, 500}, {505, 501}}, dir::Right},
-        {"y speed below", kDefaults, {{500, 500}, {501, 503}}, dir::None},
-        {"y speed at", kDefaults, {{500, 500}, {501, 504}}, dir::None},
-        {"y speed above", kDefaults, {{500, 500}, {501, 505}}, dir::Down},
+        {"x speed below", kDefaults, {{500, 500}, {503, 501}}, Direction::None},
+        {"x speed at", kDefaults, {{500, 500}, {504, 501}}, Direction::None},
+        {"x speed above", kDefaults, {{500, 500}, {505, 501}}, Direction::Right},
+        {"y speed below", kDefaults, {{500, 500}, {501, 503}}, Direction::None},
+        {"y speed at", kDefaults, {{500, 500}, {501, 504}}, Direction::None},
+        {"y speed above", kDefaults, {{500, 500}, {501, 505}}, Direction::Down},
         {"x speed threshold 10, average 10",
          with([](RecognizerSettings& s) { s.xThreshold = 10; }),
          {{500, 500}, {512, 501}},
-         dir::None},
+         Direction::None},
         {"x speed threshold 10, average 11",
          with([](RecognizerSettings& s) { s.xThreshold = 10; }),
          {{500, 500}, {514, 501}},
-         dir::Right},
+         Direction::Right},
         // One tick of speed leaves the accumulator at 1.
-        {"accumulator above the direction threshold", kDefaults, {{500, 500}, {505, 501}}, dir::Right},
+        {"accumulator above the direction threshold", kDefaults, {{500, 500}, {505, 501}}, Direction::Right},
         {"accumulator at the direction threshold",
          with([](RecognizerSettings& s) { s.directionThreshold = 1; }),
          {{500, 500}, {505, 501}},
-         dir::None},
+         Direction::None},
         {"accumulator below the direction threshold",
          with([](RecognizerSettings& s) { s.directionThreshold = 2; }),
          {{500, 500}, {505, 501}},
-         dir::None},
+         Direction::None},
         // Moving on one axis only keeps the averages at 0: the distance from the anchor alone classifies.
-        {"x distance below", kDefaults, {{500, 500}, {529, 500}}, dir::None},
-        {"x distance at", kDefaults, {{500, 500}, {530, 500}}, dir::None},
-        {"x distance above", kDefaults, {{500, 500}, {531, 500}}, dir::Right},
-        {"y distance below", kDefaults, {{500, 500}, {500, 524}}, dir::None},
-        {"y distance at", kDefaults, {{500, 500}, {500, 525}}, dir::None},
-        {"y distance above", kDefaults, {{500, 500}, {500, 526}}, dir::Down},
+        {"x distance below", kDefaults, {{500, 500}, {529, 500}}, Direction::None},
+        {"x distance at", kDefaults, {{500, 500}, {530, 500}}, Direction::None},
+        {"x distance above", kDefaults, {{500, 500}, {531, 500}}, Direction::Right},
+        {"y distance below", kDefaults, {{500, 500}, {500, 524}}, Direction::None},
+        {"y distance at", kDefaults, {{500, 500}, {500, 525}}, Direction::None},
+        {"y distance above", kDefaults, {{500, 500}, {500, 526}}, Direction::Down},
         {"x distance 40 at tbXPixel 40",
          with([](RecognizerSettings& s) { s.xPixel = 40; }),
          {{500, 500}, {540, 500}},
-         dir::None},
+         Direction::None},
         {"x distance 41 at tbXPixel 40",
          with([](RecognizerSettings& s) { s.xPixel = 40; }),
          {{500, 500}, {541, 500}},
-         dir::Right},
+         Direction::Right},
     };
     for (const auto& row : table) {
         ClassifierRun run(row.settings);
@@ -121,7 +121,7 @@ TEST(ClassifierThresholds, TheSmoothedAngleLeansOnTheNewAngle) {
     ClassifierRun run(kDefaults);
     run.follow({{500, 500}, {505, 501}});
     EXPECT_EQ(run.classifier.smoothedAngle(), 11);
-    run.classifier.step({510, 506}, dir::None);
+    run.classifier.step({510, 506}, Direction::None);
     EXPECT_EQ(run.classifier.smoothedAngle(), 24);
 }
 

@@ -9,29 +9,30 @@ TEST(Direction, AdjacencyIsSymmetricAndOnlyBetweenCardinalAndDiagonal) {
     const struct {
         Direction cardinal;
         Direction a, b;
-    } table[] = {{dir::Up, dir::NE, dir::NW},
-                 {dir::Down, dir::SE, dir::SW},
-                 {dir::Left, dir::NW, dir::SW},
-                 {dir::Right, dir::NE, dir::SE}};
+    } table[] = {{Direction::Up, Direction::NE, Direction::NW},
+                 {Direction::Down, Direction::SE, Direction::SW},
+                 {Direction::Left, Direction::NW, Direction::SW},
+                 {Direction::Right, Direction::NE, Direction::SE}};
     for (const auto& row : table) {
-        for (Direction d = 0; d <= dir::None; ++d) {
+        for (std::size_t code = 0; code <= toIndex(Direction::None); ++code) {
+            const Direction d = directionFromIndex(code);
             const bool expected = d == row.a || d == row.b;
             EXPECT_EQ(areAdjacent(row.cardinal, d), expected) << int(row.cardinal) << " " << int(d);
             EXPECT_EQ(areAdjacent(d, row.cardinal), expected) << int(d) << " " << int(row.cardinal);
         }
     }
-    EXPECT_FALSE(areAdjacent(dir::NE, dir::SE));
-    EXPECT_FALSE(areAdjacent(dir::Up, dir::Down));
+    EXPECT_FALSE(areAdjacent(Direction::NE, Direction::SE));
+    EXPECT_FALSE(areAdjacent(Direction::Up, Direction::Down));
 }
 
 TEST(Direction, AngleBetweenComparesPlainNumbersWithBothEndsIncluded) {
-    EXPECT_TRUE(angleBetween(dir::Up, dir::NE, 300));
-    EXPECT_FALSE(angleBetween(dir::Up, dir::SE, 300));   // not adjacent
-    EXPECT_TRUE(angleBetween(dir::Right, dir::NE, 300)); // 0..315, no wrap-around
-    EXPECT_FALSE(angleBetween(dir::NE, dir::Right, 330));
-    EXPECT_TRUE(angleBetween(dir::SW, dir::Left, 135));
-    EXPECT_TRUE(angleBetween(dir::SW, dir::Left, 180));
-    EXPECT_FALSE(angleBetween(dir::SW, dir::Left, 190));
+    EXPECT_TRUE(angleBetween(Direction::Up, Direction::NE, 300));
+    EXPECT_FALSE(angleBetween(Direction::Up, Direction::SE, 300));   // not adjacent
+    EXPECT_TRUE(angleBetween(Direction::Right, Direction::NE, 300)); // 0..315, no wrap-around
+    EXPECT_FALSE(angleBetween(Direction::NE, Direction::Right, 330));
+    EXPECT_TRUE(angleBetween(Direction::SW, Direction::Left, 135));
+    EXPECT_TRUE(angleBetween(Direction::SW, Direction::Left, 180));
+    EXPECT_FALSE(angleBetween(Direction::SW, Direction::Left, 190));
 }
 
 TEST(Direction, GestureStringsAndDisplayNames) {

@@ -14,9 +14,9 @@ namespace {
 // The enabled buttons as a string of codes, e.g. "1245".
 std::string enabledButtons(const GestureEdit& edit) {
     std::string codes;
-    for (Direction d = 0; d < 8; ++d)
+    for (const Direction d : kGestureDirections)
         if (edit.buttonEnabled(d))
-            codes += static_cast<char>('0' + d);
+            codes += directionDigit(d);
     return codes;
 }
 
@@ -25,9 +25,10 @@ TEST(GestureEdit, AfterEachDirectionItsOwnAndNeighbouringButtonsAreDisabled) {
         Direction clicked;
         const char* enabledAfter;
     } table[] = {
-        {dir::Up, "12367"}, // Up, NE, NW disabled
-        {dir::Down, "02345"}, {dir::Left, "01346"}, {dir::Right, "01257"}, {dir::NE, "12567"},
-        {dir::NW, "13467"},   {dir::SE, "02457"},   {dir::SW, "03456"},
+        {Direction::Up, "12367"}, // Up, NE, NW disabled
+        {Direction::Down, "02345"}, {Direction::Left, "01346"}, {Direction::Right, "01257"},
+        {Direction::NE, "12567"},   {Direction::NW, "13467"},   {Direction::SE, "02457"},
+        {Direction::SW, "03456"},
     };
     for (const auto& row : table) {
         GestureEdit edit(true);
@@ -36,36 +37,36 @@ TEST(GestureEdit, AfterEachDirectionItsOwnAndNeighbouringButtonsAreDisabled) {
         EXPECT_EQ(enabledButtons(edit), row.enabledAfter) << int(row.clicked);
         // Set gesture leaves the buttons as if its last direction had been clicked.
         GestureEdit loaded(true);
-        const char before = row.clicked == dir::Up ? '1' : '0';
-        ASSERT_TRUE(loaded.setGesture(std::string{before, static_cast<char>('0' + row.clicked)}));
+        const char before = row.clicked == Direction::Up ? '1' : '0';
+        ASSERT_TRUE(loaded.setGesture(std::string{before, directionDigit(row.clicked)}));
         EXPECT_EQ(enabledButtons(loaded), row.enabledAfter) << int(row.clicked);
     }
 }
 
 TEST(GestureEdit, ComposesTheGestureAndItsName) {
     GestureEdit edit(false);
-    EXPECT_FALSE(edit.buttonVisible(dir::NE));
-    EXPECT_FALSE(edit.click(dir::NE));
-    EXPECT_TRUE(edit.click(dir::Up));
-    EXPECT_FALSE(edit.click(dir::Up));
-    EXPECT_TRUE(edit.click(dir::Right));
+    EXPECT_FALSE(edit.buttonVisible(Direction::NE));
+    EXPECT_FALSE(edit.click(Direction::NE));
+    EXPECT_TRUE(edit.click(Direction::Up));
+    EXPECT_FALSE(edit.click(Direction::Up));
+    EXPECT_TRUE(edit.click(Direction::Right));
     EXPECT_EQ(edit.gesture(), "03");
     EXPECT_EQ(edit.displayName(), "UP+RIGHT");
     edit.removeLastDirection();
     EXPECT_EQ(edit.displayName(), "UP");
-    EXPECT_FALSE(edit.buttonEnabled(dir::Up));
+    EXPECT_FALSE(edit.buttonEnabled(Direction::Up));
     edit.clear();
     EXPECT_EQ(edit.displayName(), "");
 
     edit.setDiagonalsEnabled(true);
-    EXPECT_TRUE(edit.click(dir::NE));
-    EXPECT_TRUE(edit.click(dir::SW));
+    EXPECT_TRUE(edit.click(Direction::NE));
+    EXPECT_TRUE(edit.click(Direction::SW));
     EXPECT_EQ(edit.gesture(), "47");
     EXPECT_EQ(edit.displayName(), "NE+SW");
 
     EXPECT_TRUE(edit.setGesture("12"));
     EXPECT_EQ(edit.displayName(), "DOWN+LEFT");
-    EXPECT_FALSE(edit.click(dir::Left)); // no "122"
+    EXPECT_FALSE(edit.click(Direction::Left)); // no "122"
     for (const char* text : {"", "033", "18", "x"}) {
         EXPECT_FALSE(edit.setGesture(text)) << text;
         EXPECT_EQ(edit.gesture(), "") << text;
@@ -103,7 +104,7 @@ TEST(GestureWizard, PagesFollowTheActionType) {
     GestureWizard wizard;
     for (const auto& row : table) {
         wizard.startNew({}, false);
-        wizard.gestureEditor().click(dir::Up);
+        wizard.gestureEditor().click(Direction::Up);
         wizard.selectActionType(row.type);
         std::string forward = pageDigit(wizard) + buttons(wizard);
         while (wizard.canGoNext()) {
@@ -156,8 +157,8 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
     GestureWizard wizard;
     for (const auto& row : table) {
         wizard.startNew({"1"}, false);
-        wizard.gestureEditor().click(dir::Up);
-        wizard.gestureEditor().click(dir::Right);
+        wizard.gestureEditor().click(Direction::Up);
+        wizard.gestureEditor().click(Direction::Right);
         wizard.selectActionType(row.type);
         wizard.next();
         wizard.next();
@@ -180,17 +181,25 @@ TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
         std::optional<std::string> refusal;
         std::optional<std::string> renamedFrom;
     } table[] = {
-        {"new duplicate", {}, {dir::Up, dir::Right}, "Cannot use UP+RIGHT. Gesture already exists.", {}},
+        {"new duplicate",
+         {},
+         {Direction::Up, Direction::Right},
+         "Cannot use UP+RIGHT. Gesture already exists.",
+         {}},
         {"new empty", {}, {}, "Click the direction buttons to define the gesture.", {}},
-        {"new", {}, {dir::Down, dir::Left}, {}, {}},
+        {"new", {}, {Direction::Down, Direction::Left}, {}, {}},
         {"edit unchanged", upRight, {}, {}, {}},
         {"edit into another",
          upRight,
-         {dir::Up, dir::Left},
+         {Direction::Up, Direction::Left},
          "Cannot use UP+LEFT. Gesture already exists.",
          {}},
-        {"edit renamed", upRight, {dir::Down}, {}, "03"},
-        {"edit emptied", upRight, {dir::None}, "Click the direction buttons to define the gesture.", {}},
+        {"edit renamed", upRight, {Direction::Down}, {}, "03"},
+        {"edit emptied",
+         upRight,
+         {Direction::None},
+         "Click the direction buttons to define the gesture.",
+         {}},
     };
     GestureWizard wizard;
     for (const auto& row : table) {
@@ -240,7 +249,7 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     wizard.back();
     wizard.gestureEditor().setGesture("12");
     EXPECT_TRUE(wizard.next());
-    wizard.gestureEditor().click(dir::Up);
+    wizard.gestureEditor().click(Direction::Up);
     EXPECT_EQ(wizard.next(), std::nullopt);
     wizard.next();
     wizard.next();

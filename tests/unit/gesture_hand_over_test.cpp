@@ -49,10 +49,10 @@ TEST(GestureHandOver, WhenTheMainLoopCannotBeWokenTheGestureIsHandedOverAtOnce) 
     TraceRunner run;
     GestureHandOverQueue unwakeable([] { return false; }, &run.library);
     unwakeable.gestureFinished({"03", {270, 0}});
-    unwakeable.showHelp(dir::Up);
+    unwakeable.showHelp(Direction::Up);
     ASSERT_EQ(run.library.calls.size(), 2u);
     EXPECT_EQ(run.library.calls[0].gesture, "03");
-    EXPECT_EQ(run.library.calls[1].firstCode, dir::Up);
+    EXPECT_EQ(run.library.calls[1].firstCode, Direction::Up);
     EXPECT_TRUE(unwakeable.empty());
 }
 

@@ -161,7 +161,7 @@ TEST_F(GestureMenusTest, TheWaitEndsAtTheReleaseWhenMonitoringIsSwitchedOffAndAt
         chooseSetsForProbe();
         run.input.buttonDown = true;
         waits = 0;
-        menus.showHelp(dir::Up);
+        menus.showHelp(Direction::Up);
         EXPECT_EQ(waits, 4) << row.name;
         EXPECT_EQ(menu.shown.size(), row.menuShown ? 1u : 0u) << row.name;
         EXPECT_EQ(run.mouseTimer.enabled(), row.samplingAfter) << row.name;
@@ -222,7 +222,7 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     menu.answers = {Answer{kConfigureId, 500}};
     run.input.buttonDown = false;
     chooseSetsForProbe();
-    menus.showHelp(dir::Up);
+    menus.showHelp(Direction::Up);
     EXPECT_EQ(configuration.pages.size(), 1u) << "the help menu's page opens a moment later";
     EXPECT_TRUE(helpConfigTimer.enabled());
     EXPECT_EQ(helpConfigTimer.interval(), 300);

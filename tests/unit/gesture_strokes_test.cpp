@@ -17,7 +17,7 @@ TEST(GestureStrokes, UpThenRightIsHandedOverAs03) {
     EXPECT_EQ(run.library.calls[0].kind, LibraryCall::Kind::GestureFinished);
     EXPECT_EQ(run.library.calls[0].gesture, "03");
     EXPECT_EQ(run.library.calls[0].strokeAngles, (std::vector<int>{270, 315}));
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0, 3}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up, Direction::Right}));
     EXPECT_EQ(run.recognizer.lengths(), (std::vector<int>{30, 42}));
     EXPECT_EQ(run.recognizer.angles(), (std::vector<int>{270, 315}));
     EXPECT_EQ(run.recognizer.stepAngle(1), 315);
@@ -46,7 +46,7 @@ TEST(GestureStrokes, AClickWithoutMovementHandsNothingOver) {
 TEST(GestureStrokes, HoldingOneDirectionExtendsOneStep) {
     TraceRunner run;
     StrokeScript(run).hold({{500, 500}, {500, 470}, {500, 440}, {500, 400}}).release();
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up}));
     EXPECT_EQ(run.recognizer.lengths(), (std::vector<int>{100}));
     EXPECT_EQ(run.library.gestures(), Calls{"0"});
 }
@@ -55,7 +55,7 @@ TEST(GestureStrokes, ATickWithoutCodeSplitsTheStepButNotTheGesture) {
     TraceRunner run;
     // Up, back within the minimum distance (no code), Up again.
     StrokeScript(run).hold({{500, 500}, {500, 470}, {500, 490}, {500, 460}}).release();
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up, Direction::Up}));
     EXPECT_EQ(run.library.gestures(), Calls{"0"});
     int directionLines = 0;
     for (const auto& line : run.log.lines())
@@ -175,7 +175,7 @@ TEST(GestureReanchoring, AfterTheFirstCodeATurnMovesTheAnchorEvenInsideThePixelB
     TraceRunner run;
     // Up is accepted 25 px above the press; then the cursor turns left, still inside the box.
     StrokeScript(run).hold({{500, 500}, {502, 475}, {498, 474}});
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up}));
     EXPECT_TRUE(logHasLineStartingWith(run.log, " direction reversed x,y 502,475"));
     EXPECT_EQ(run.recognizer.liveValues().anchor, (Point{502, 475}));
 }
@@ -195,7 +195,7 @@ TEST(GestureReanchoring, AnAnchorOnTheScreenEdgeClassifiesNothingUntilATurnMoves
 TEST(GestureReanchoring, AStepEndingOnTheScreenEdgeHasLengthZero) {
     TraceRunner run;
     StrokeScript(run).hold({{500, 40}, {500, 0}}).release();
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up}));
     EXPECT_EQ(run.recognizer.lengths(), (std::vector<int>{0}));
     EXPECT_EQ(run.recognizer.angles(), (std::vector<int>{270}));
 }
@@ -255,10 +255,10 @@ TEST(GestureArrows, FirstArrowBesideTheCursorThenEachNewDirectionInItsPlace) {
         Direction code;
         Point at;
     } table[] = {
-        {{500, 470}, dir::Up, {410, 475}},
-        {{500, 530}, dir::Down, {410, 490}},
-        {{540, 500}, dir::Right, {450, 530}},
-        {{460, 500}, dir::Left, {370, 530}},
+        {{500, 470}, Direction::Up, {410, 475}},
+        {{500, 530}, Direction::Down, {410, 490}},
+        {{540, 500}, Direction::Right, {450, 530}},
+        {{460, 500}, Direction::Left, {370, 530}},
     };
     for (const auto& row : table) {
         TraceRunner run;
@@ -269,7 +269,8 @@ TEST(GestureArrows, FirstArrowBesideTheCursorThenEachNewDirectionInItsPlace) {
 
     TraceRunner run;
     StrokeScript(run).hold({{500, 500}, {500, 470}, {500, 440}, {530, 440}, {560, 440}}).release();
-    const std::vector<FakeArrowPopup::Shown> expected = {{dir::Up, {410, 475}}, {dir::Right, {410, 475}}};
+    const std::vector<FakeArrowPopup::Shown> expected = {{Direction::Up, {410, 475}},
+                                                         {Direction::Right, {410, 475}}};
     EXPECT_EQ(run.arrows.shown, expected);
     EXPECT_FALSE(run.arrows.isShowing());
     EXPECT_EQ(run.scratchpad.points.size(), 4u); // one per recorded code

@@ -63,17 +63,17 @@ TEST(MenuEntries, HelpListsTheGesturesBeginningWithTheDirectionProgramSetFirst) 
         std::vector<std::string> gestures;
     };
     const Row rows[] = {
-        {dir::Up, {"0", "03", "0312", "01", "03"}},
-        {dir::Right, {"30"}},
-        {dir::Down, {"1"}},
-        {dir::Left, {}},
-        {dir::None, {}},
+        {Direction::Up, {"0", "03", "0312", "01", "03"}},
+        {Direction::Right, {"30"}},
+        {Direction::Down, {"1"}},
+        {Direction::Left, {}},
+        {Direction::None, {}},
     };
     for (const Row& row : rows)
         EXPECT_EQ(gesturesOf(helpEntries(row.direction, program, global)), row.gestures)
             << int(row.direction);
 
-    const auto entries = helpEntries(dir::Up, program, global);
+    const auto entries = helpEntries(Direction::Up, program, global);
     EXPECT_EQ(entries[1].caption, "UP+RIGHT\t   (CTRL+C | F5)");
     EXPECT_EQ(entries[4].caption, "UP+RIGHT\t   (X)") << "the global set's own action";
 }

@@ -23,7 +23,7 @@ TEST(PauseTrigger, FiresWhenTheFirstDirectionIsHeld) {
     script.stay(2); // 980: the deadline fires before this tick
     ASSERT_EQ(run.library.calls.size(), 1u);
     EXPECT_EQ(run.library.calls[0].kind, Kind::ShowHelp);
-    EXPECT_EQ(run.library.calls[0].firstCode, dir::Up);
+    EXPECT_EQ(run.library.calls[0].firstCode, Direction::Up);
     EXPECT_EQ(run.library.calls[0].timeMs, 980);
     EXPECT_FALSE(run.pauseTimer.enabled());
     EXPECT_FALSE(run.arrows.isShowing());

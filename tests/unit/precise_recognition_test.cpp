@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -230,13 +231,12 @@ TEST(PreciseRecognition, AStrokeAlongTheEdgeOntoAMonitorThatReachesFurtherStaysO
 TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
     std::vector<std::pair<std::string, bool>> gestures;
     for (const bool diagonals : {false, true}) {
-        const int codes = diagonals ? 8 : 4;
-        for (int a = 0; a < codes; ++a) {
-            gestures.push_back({std::string(1, static_cast<char>('0' + a)), diagonals});
-            for (int b = 0; b < codes; ++b)
-                if (a != b && !areAdjacent(static_cast<Direction>(a), static_cast<Direction>(b)))
-                    gestures.push_back(
-                        {std::string{static_cast<char>('0' + a), static_cast<char>('0' + b)}, diagonals});
+        const std::size_t codes = diagonals ? 8 : 4;
+        for (const Direction a : std::span(kGestureDirections).first(codes)) {
+            gestures.push_back({std::string(1, directionDigit(a)), diagonals});
+            for (const Direction b : std::span(kGestureDirections).first(codes))
+                if (a != b && !areAdjacent(a, b))
+                    gestures.push_back({std::string{directionDigit(a), directionDigit(b)}, diagonals});
         }
     }
     for (const char* longer : {"0312", "2130", "301", "1023"})
@@ -253,7 +253,7 @@ TEST(PreciseRecognition, CleanStrokesGiveTheSameGestureInBothModes) {
         // One recorded step per stroke, so the angle of stroke i is the step angle i.
         ASSERT_EQ(run.recognizer.codes().size(), gesture.size()) << gesture;
         for (std::size_t i = 0; i < gesture.size(); ++i)
-            EXPECT_EQ(run.recognizer.stepAngle(i), directionAngle(static_cast<Direction>(gesture[i] - '0')))
+            EXPECT_EQ(run.recognizer.stepAngle(i), directionAngle(directionFromDigit(gesture[i])))
                 << gesture << " stroke " << i;
     }
 }
@@ -363,7 +363,7 @@ TEST(PreciseRecognition, HelpOpensWhenTheHandRestsOnTheFirstStrokeForThePause) {
             !run.library.calls.empty() && run.library.calls.front().kind == LibraryCall::Kind::ShowHelp;
         EXPECT_EQ(helped, row.help) << row.after;
         if (helped) {
-            EXPECT_EQ(run.library.calls.front().firstCode, dir::Up) << row.after;
+            EXPECT_EQ(run.library.calls.front().firstCode, Direction::Up) << row.after;
         }
     }
 }
@@ -376,8 +376,8 @@ TEST(PressPath, KeepsTheShapeOfAPressOfAnyLengthInBoundedRoom) {
     EXPECT_EQ(path.points().front(), (Point{1000, 5000}));
     const std::vector<Stroke> strokes = segmentPath(path.points(), StrokeRules{});
     ASSERT_EQ(strokes.size(), 2u);
-    EXPECT_EQ(strokes[0].code, dir::Up);
-    EXPECT_EQ(strokes[1].code, dir::Right);
+    EXPECT_EQ(strokes[0].code, Direction::Up);
+    EXPECT_EQ(strokes[1].code, Direction::Right);
 }
 
 // A slow Right of 3 pixels a point, then a quick Up and Down whose top is the newest point when the store is
@@ -409,7 +409,7 @@ TEST(PressPath, ThinningKeepsTheFirstPointAnEvenGrainAndTheNewestPoint) {
         const std::vector<Stroke> strokes = segmentPath(kept, StrokeRules{});
         std::string codes;
         for (const Stroke& stroke : strokes)
-            codes += static_cast<char>('0' + stroke.code);
+            codes += directionDigit(stroke.code);
         EXPECT_EQ(codes, "301") << thinnings << " thinnings";
     }
 }

@@ -87,7 +87,7 @@ TEST(ProgramEdit, FieldsRefuseABarTypedIntoThem) {
 TEST(ProgramEdit, WizardStaysOnTheProgramPageWhileTheParametersHoldATypedBar) {
     GestureWizard wizard;
     wizard.startNew({}, false);
-    wizard.gestureEditor().click(dir::Up);
+    wizard.gestureEditor().click(Direction::Up);
     wizard.next();
     wizard.selectActionType(ActionType::RunProgram);
     wizard.next();

@@ -140,7 +140,7 @@ TEST(RecognizerTicks, APortThatThrowsEndsOnlyItsTickAndTheNextGestureIsRecognize
             EXPECT_THROW(script.hold({{500, 470}}), Failure) << row.what;
             EXPECT_TRUE(run.mouseTimer.enabled()) << row.what;
             // The gesture in progress keeps what it had recorded.
-            EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0})) << row.what;
+            EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up})) << row.what;
             script.release();
         }
 
@@ -159,12 +159,12 @@ TEST(RecognizerTicks, AResetRequestOnlyResetsAndDiscardsTheGestureInProgress) {
     run.recognizer.requestReset();
     script.hold({{530, 470}}); // this tick only resets
     EXPECT_TRUE(run.recognizer.idle());
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up}));
     EXPECT_EQ(run.log.lines().back(), " - Init - ");
     // Still pressed: recording starts afresh at the next tick.
     script.hold({{530, 470}, {530, 440}}).release();
     EXPECT_EQ(run.library.gestures(), Calls{"0"});
-    EXPECT_EQ(run.recognizer.codes(), (std::vector<int>{0}));
+    EXPECT_EQ(run.recognizer.codes(), (std::vector{Direction::Up}));
 
     // A reset after the button went up leaves nothing to hand over.
     TraceRunner released;

@@ -91,7 +91,8 @@ TEST_F(SettingsStoreTest, LoadingAnUnchangedFileWritesNothing) {
 }
 
 TEST_F(SettingsStoreTest, OpeningAndClosingTheWindowLeavesEveryDecimalPositionUnchanged) {
-    for (std::size_t row : {setting::tbDeltaBias, setting::tbDistanceBias}) {
+    for (const SettingId id : {SettingId::tbDeltaBias, SettingId::tbDistanceBias}) {
+        const std::size_t row = index(id);
         const SettingDefinition& definition = settingsTable()[row];
         for (int p = definition.minPosition; p <= definition.maxPosition; ++p) {
             SettingsStore first = makeStore();
@@ -119,7 +120,7 @@ TEST_F(SettingsStoreTest, OutOfRangeValueReachesTheRecognizerUntilTheNextSave) {
     store.load();
     EXPECT_EQ(consumers.recognizer.xPixel, 500);
     EXPECT_EQ(fileValue("tbXPixel"), "500");
-    EXPECT_EQ(store.model().position(setting::tbXPixel), 150);
+    EXPECT_EQ(store.model().position(index(SettingId::tbXPixel)), 150);
     store.save();
     EXPECT_EQ(fileValue("tbXPixel"), "150");
     EXPECT_EQ(consumers.recognizer.xPixel, 150);
@@ -215,8 +216,8 @@ TEST_F(SettingsStoreTest, ContentTheStoreDoesNotOwnIsKept) {
 TEST_F(SettingsStoreTest, SavedControlsBecomeTheDefaultsOfLaterLoads) {
     SettingsStore store = makeStore();
     store.load();
-    store.model().setChecked(setting::cbEnableDiagonals, true);
-    store.model().setPosition(setting::tbHelpPause, 5000); // clamped like the track bar
+    store.model().setChecked(index(SettingId::cbEnableDiagonals), true);
+    store.model().setPosition(index(SettingId::tbHelpPause), 5000); // clamped like the track bar
     store.save();
     EXPECT_TRUE(consumers.recognizer.enableDiagonals);
     EXPECT_EQ(consumers.pauseTime, 2000);
@@ -238,11 +239,11 @@ TEST_F(SettingsStoreTest, RefusedWriteIsLoggedAndTheValuesStillTakeEffect) {
     ASSERT_FALSE(log.lines().empty());
     EXPECT_EQ(log.lines().back(), "Unable to write to " + path);
 
-    store.model().setPosition(setting::tbYPixel, 60);
+    store.model().setPosition(index(SettingId::tbYPixel), 60);
     EXPECT_FALSE(store.save());
     EXPECT_EQ(files.files[path], "[init]\r\ntbXPixel=40\r\n");
     EXPECT_EQ(consumers.recognizer.yPixel, 60);
-    EXPECT_EQ(store.model().position(setting::tbYPixel), 60);
+    EXPECT_EQ(store.model().position(index(SettingId::tbYPixel)), 60);
 }
 
 TEST_F(SettingsStoreTest, FileThatCannotBeReadIsNeverOverwritten) {

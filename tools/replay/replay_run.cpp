@@ -33,7 +33,9 @@ public:
         dispatch(gesture.codes, [&] { rig_->dispatcher.gestureFinished(gesture); });
     }
     // The help menu needs a user; the replay only reports that it would open.
-    void showHelp(Direction firstCode) override { output_.event("help " + std::to_string(firstCode)); }
+    void showHelp(Direction firstCode) override {
+        output_.event("help " + std::to_string(toIndex(firstCode)));
+    }
 
 private:
     template <typename Lookup> void dispatch(const std::string& gesture, Lookup lookup) {

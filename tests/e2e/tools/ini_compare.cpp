@@ -13,7 +13,7 @@
 // IniDocument::setValue are read back with the platform, also in files written back as UTF-8 and UTF-16,
 // next to the report. Exit code: 0 when nothing unexpected differs, 1 when something does, 2 on a usage or
 // I/O error.
-#include "platform/win32/win32_text_code_page.h"
+#include "platform/win32/text_code_page.h"
 #include "settings/ini_document.h"
 #include "settings/ini_encoding.h"
 

@@ -15,9 +15,9 @@
 // Every printed line is flushed at once. Exit code 2 on a usage or I/O error.
 #include "base/diagnostic_log.h"
 #include "gesture_sets/gesture_files.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/text_code_page.h"
 #include "platform/win32/unique_handle.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_text_code_page.h"
 #include "settings/data_file.h"
 #include "settings/settings_table.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_keyboard_out.h"
+#include "platform/win32/keyboard_out.h"
 
 #include <windows.h>
 

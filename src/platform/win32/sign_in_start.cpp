@@ -1,4 +1,4 @@
-#include "platform/win32/win32_sign_in_start.h"
+#include "platform/win32/sign_in_start.h"
 
 #include "platform/win32/text_convert.h"
 

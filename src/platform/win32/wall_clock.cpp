@@ -1,4 +1,4 @@
-#include "platform/win32/win32_wall_clock.h"
+#include "platform/win32/wall_clock.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_process_integrity.h"
+#include "platform/win32/process_integrity.h"
 
 #include "platform/win32/unique_handle.h"
 

@@ -3,8 +3,8 @@
 
 #include "base/diagnostic_log.h"
 #include "platform/file_system.h"
+#include "platform/win32/clock.h"
 #include "platform/win32/unique_handle.h"
-#include "platform/win32/win32_clock.h"
 
 namespace flickmark {
 

@@ -1,11 +1,11 @@
-// WindowFocusPort over the Win32 window order, foreground and thread-input calls.
+// WindowFocus over the Win32 window order, foreground and thread-input calls.
 #pragma once
 
 #include "platform/window_focus.h"
 
 namespace flickmark {
 
-class Win32WindowFocus final : public WindowFocusPort {
+class Win32WindowFocus final : public WindowFocus {
 public:
     WindowId nextWindow(WindowId window) override;
     bool isVisible(WindowId window) override;

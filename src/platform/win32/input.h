@@ -5,7 +5,7 @@
 
 namespace flickmark {
 
-class KeyboardQuery final : public InputPort {
+class Win32Input final : public Input {
 public:
     bool gestureButtonDown() override;
     // Keeps the last known position when the cursor cannot be read (for example while a secure desktop

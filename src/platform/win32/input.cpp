@@ -1,10 +1,10 @@
-#include "platform/win32/keyboard_query.h"
+#include "platform/win32/input.h"
 
 #include <windows.h>
 
 namespace flickmark {
 
-bool KeyboardQuery::gestureButtonDown() {
+bool Win32Input::gestureButtonDown() {
     // The gesture button is the logical right button, the one that opens context menus.
     // GetKeyState cannot serve here: it reflects only the input this thread has received, so a background
     // program never sees the button go down over another program's window. GetAsyncKeyState sees every
@@ -15,14 +15,14 @@ bool KeyboardQuery::gestureButtonDown() {
     return (static_cast<unsigned short>(::GetAsyncKeyState(physicalKey)) & 0x8000u) != 0;
 }
 
-Point KeyboardQuery::cursorPos() {
+Point Win32Input::cursorPos() {
     POINT p{};
     if (::GetCursorPos(&p))
         lastCursor_ = Point{p.x, p.y};
     return lastCursor_;
 }
 
-bool KeyboardQuery::keyToggled(int virtualKey) {
+bool Win32Input::keyToggled(int virtualKey) {
     // The toggle state (bit 0) is shared by the whole system, so GetKeyState serves for it.
     return (static_cast<unsigned short>(::GetKeyState(virtualKey)) & 0x0001u) != 0;
 }

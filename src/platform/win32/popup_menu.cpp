@@ -1,4 +1,4 @@
-#include "platform/win32/win32_popup_menu.h"
+#include "platform/win32/popup_menu.h"
 
 #include "platform/win32/last_error.h"
 #include "platform/win32/popup_menu_choice.h"

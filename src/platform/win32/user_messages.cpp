@@ -1,4 +1,4 @@
-#include "platform/win32/win32_user_messages.h"
+#include "platform/win32/user_messages.h"
 
 #include "platform/win32/text_convert.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_file_system.h"
+#include "platform/win32/file_system.h"
 
 #include "platform/busy_retry.h"
 #include "platform/wildcard.h"

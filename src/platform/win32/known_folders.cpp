@@ -1,4 +1,4 @@
-#include "platform/win32/win32_known_folders.h"
+#include "platform/win32/known_folders.h"
 
 #include "platform/win32/text_convert.h"
 

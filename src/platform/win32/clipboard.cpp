@@ -1,4 +1,4 @@
-#include "platform/win32/win32_clipboard.h"
+#include "platform/win32/clipboard.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_text_code_page.h"
+#include "platform/win32/text_code_page.h"
 
 #include "platform/win32/text_convert.h"
 

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_desktop.h"
+#include "platform/win32/desktop.h"
 
 #include "platform/win32/unique_handle.h"
 

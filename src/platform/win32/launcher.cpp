@@ -1,4 +1,4 @@
-#include "platform/win32/win32_launcher.h"
+#include "platform/win32/launcher.h"
 
 #include "platform/win32/unique_handle.h"
 

@@ -5,7 +5,7 @@
 
 namespace flickmark {
 
-class Win32Desktop final : public DesktopPort {
+class Win32Desktop final : public Desktop {
 public:
     std::vector<Rect> monitors() override;
     WindowId foregroundWindow() override;

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_window_focus.h"
+#include "platform/win32/window_focus.h"
 
 #include <windows.h>
 
