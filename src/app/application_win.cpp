@@ -38,7 +38,8 @@ Application::Application(const ReachableDataFolder& dataFolder, std::string sign
     createGesturesWindow();
     createMouseMonitor();
     createGestureLibrary();
-    handOver_->setTarget(dispatcher_.get());
+    links_.link([this] { handOver_->setTarget(dispatcher_.get()); },
+                [this] { handOver_->setTarget(nullptr); });
     createGestureMenus();
 
     createTray();
@@ -46,14 +47,16 @@ Application::Application(const ReachableDataFolder& dataFolder, std::string sign
     createScratchpad();
     config_ = std::make_unique<ConfigurationWindow>(ConfigurationWindow::Dependencies{
         settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK, &signInStartChoice_});
-    configurationPages_.window = config_.get();
+    links_.link([this] { configurationPages_.window = config_.get(); },
+                [this] { configurationPages_.window = nullptr; });
     exitClosers_.push_back([this] { config_->closeForExit(); });
     loadSettings();
     keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
         nestedLoops_, log_, *keystrokeEdit_, platform_.knownFolders,
         [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
-    gestures_->setEditing(gestureWizard_.get());
+    links_.link([this] { gestures_->setEditing(gestureWizard_.get()); },
+                [this] { gestures_->setEditing(nullptr); });
 }
 
 // The first window: it loads the global gesture set, and is the hidden main window. Its set selector shows
@@ -111,14 +114,28 @@ void Application::createScratchpad() {
     scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
         platform_.input, platform_.desktop, platform_.windowFocus, log_, [this] { gestures_->show(); },
         [this] { config_->showPage(configuration_page::kScratchpad); }});
-    scratchpadTrail_.pad = &scratchPad_->model();
-    scratchpadVisibility_.pad = &scratchPad_->model();
+    links_.link(
+        [this] {
+            scratchpadTrail_.pad = &scratchPad_->model();
+            scratchpadVisibility_.pad = &scratchPad_->model();
+        },
+        [this] {
+            scratchpadTrail_.pad = nullptr;
+            scratchpadVisibility_.pad = nullptr;
+        });
 }
 
 void Application::createGestureMenus() {
     Recognizer& recognizer = mouseMonitor_->recognizer();
-    nestedLoops_.setObserver(&recognizer);
-    platform_.clock.setNestedLoops(&nestedLoops_);
+    links_.link(
+        [this, &recognizer] {
+            nestedLoops_.setObserver(&recognizer);
+            platform_.clock.setNestedLoops(&nestedLoops_);
+        },
+        [this] {
+            platform_.clock.setNestedLoops(nullptr);
+            nestedLoops_.setObserver(nullptr);
+        });
     gestureMenus_ = std::make_unique<GestureMenus>(
         GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.input, platform_.clock,
                           *helpConfigTimer_, nestedLoops_, *mouseMonitor_, platform_.desktop, foreground_,
@@ -128,7 +145,8 @@ void Application::createGestureMenus() {
     menuPreviewPopup_ = std::make_unique<TooltipWindow>();
     menuPreview_ = std::make_unique<MenuPreviewWindow>(*menuPreviewPopup_);
     gestureMenus_->setPreview(menuPreview_.get());
-    dispatcher_->setMenus(gestureMenus_.get());
+    links_.link([this] { dispatcher_->setMenus(gestureMenus_.get()); },
+                [this] { dispatcher_->setMenus(nullptr); });
 }
 
 // The tray window keeps the icon, its menu and the Scroll Lock watch, which switches the recognizer at once
@@ -144,7 +162,8 @@ void Application::createTray() {
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
                                  gestures_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));
-    trayNotice_.target = sysTrayMenu_.get();
+    links_.link([this] { trayNotice_.target = sysTrayMenu_.get(); },
+                [this] { trayNotice_.target = nullptr; });
 }
 
 void Application::showConfiguration() {
@@ -211,54 +230,21 @@ void Application::loadSettings() {
     recognizerSettings_ = std::make_unique<RecognizerSettingsTarget>(mouseMonitor_->recognizer());
     scratchpadSettings_ = std::make_unique<ScratchpadSettingsTarget>(scratchPad_->model());
     lookupSettings_ = std::make_unique<LookupSettingsTarget>(*dispatcher_);
-    settings_.setConsumers(
-        SettingsConsumers{recognizerSettings_.get(), scratchpadSettings_.get(), lookupSettings_.get()});
+    links_.link(
+        [this] {
+            settings_.setConsumers(SettingsConsumers{recognizerSettings_.get(), scratchpadSettings_.get(),
+                                                     lookupSettings_.get()});
+        },
+        [this] { settings_.setConsumers({}); });
     settings_.load();
 }
 
+// The parts go in the reverse order of their making (the members' order), after the links between them.
 Application::~Application() {
     // Stop sampling first, so no tick runs while the windows go away one by one.
     if (mouseMonitor_)
         mouseMonitor_->stop();
-    settings_.setConsumers({});
-    lookupSettings_.reset();
-    scratchpadSettings_.reset();
-    recognizerSettings_.reset();
-    if (gestures_)
-        gestures_->setEditing(nullptr);
-    gestureWizard_.reset();
-    keystrokeEdit_.reset();
-    configurationPages_.window = nullptr;
-    config_.reset();
-    scratchpadTrail_.pad = nullptr;
-    scratchpadVisibility_.pad = nullptr;
-    scratchPad_.reset();
-    about_.reset();
-    trayNotice_.target = nullptr;
-    sysTrayMenu_.reset();
-    noRightClickList_.reset();
-    disabledList_.reset();
-    if (dispatcher_)
-        dispatcher_->setMenus(nullptr);
-    gestureMenus_.reset();
-    menuPreview_.reset();
-    menuPreviewPopup_.reset();
-    platform_.clock.setNestedLoops(nullptr);
-    nestedLoops_.setObserver(nullptr);
-    if (handOver_)
-        handOver_->setTarget(nullptr);
-    helpConfigTimer_.reset();
-    directionsMenu_.reset();
-    dispatcher_.reset();
-    closePopupTimer_.reset();
-    namePopupPort_.reset();
-    namePopup_.reset();
-    mouseMonitor_.reset();
-    handOverWake_.reset();
-    handOver_.reset();
-    arrowsPort_.reset();
-    arrows_.reset();
-    gestures_.reset();
+    links_.undoAll();
 }
 
 int Application::run() {

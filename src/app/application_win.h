@@ -11,6 +11,7 @@
 #include "app/configuration_window_pages_win.h"
 #include "app/gesture_hand_over_queue.h"
 #include "app/line_list_file.h"
+#include "app/link_list.h"
 #include "app/platform_adapters_win.h"
 #include "app/popup_ports_win.h"
 #include "app/scratchpad_ports.h"
@@ -137,6 +138,7 @@ private:
     bool exiting_ = false;
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
+    win32::ImageList popupIcons_; // the shared pictures, which outlive every window that shows them
     std::unique_ptr<GesturesWindow> gestures_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
@@ -153,7 +155,6 @@ private:
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
-    win32::ImageList popupIcons_;
     std::unique_ptr<LineListFile> disabledList_;
     std::unique_ptr<LineListFile> noRightClickList_;
     std::unique_ptr<TrayWindow> sysTrayMenu_;
@@ -166,6 +167,9 @@ private:
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;
     std::unique_ptr<ScratchpadSettingsTarget> scratchpadSettings_;
     std::unique_ptr<LookupSettingsTarget> lookupSettings_;
+
+    // Undone first when the application goes.
+    LinkList links_;
 };
 
 } // namespace flickmark
