@@ -77,6 +77,9 @@ TEST(GestureFileNames, WildcardsMatchLikeTheFileSearch) {
         {"ac", "a?c", false},
         {"aXbYbc", "a*b*c", true},
         {"", "*", true},
+        {"\xCE\x95\xCE\xBB.ini", "??.ini", true}, // one '?' for each letter, whatever its length
+        {"\xCE\x95.ini", "??.ini", false},
+        {"\xE5\xB7\xA5\xE5\x85\xB7x", "*?x", true},
     };
     for (const auto& row : table)
         EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " " << row.pattern;
