@@ -1,12 +1,16 @@
-// INI round trip: a document is read, edited by a short script taken from the input, written and read
-// again. Every value written reads back as written, every key the edits did not touch keeps its answer,
-// an edit reports a change exactly when the text changed, and the re-read document has the same answers
-// and writes the same text.
+// INI round trip: a file is read, its document edited by a short script taken from the input, written in
+// the file's encoding and read again. Every value written reads back as written, every key the edits did
+// not touch keeps its answer, an edit reports a change exactly when the text changed, and the re-read
+// document has the same answers and writes the same bytes. 8-bit text stays 8-bit text unless it must hold a
+// character the code page cannot, and then becomes UTF-8.
 //
-// Input: the document text, optionally followed by a NUL byte and the edit script.
+// Input: the file's bytes, optionally followed by a NUL byte and the edit script. Names and values the
+// script writes are the program's text: UTF-8, broken sequences read as U+FFFD.
 
+#include "base/unicode_text.h"
 #include "fakes/windows_1252_code_page.h"
 #include "fuzz_check.h"
+#include "platform/text_code_page.h"
 #include "settings/ini_document.h"
 #include "settings/ini_encoding.h"
 
@@ -40,6 +44,11 @@ std::string folded(std::string_view name) {
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c + ('a' - 'A'));
     return out;
+}
+
+// The program's text: what the input gives, as UTF-8.
+std::string programText(const std::string& bytes) {
+    return utf8FromUtf16(utf16FromUtf8(bytes));
 }
 
 std::string shown(const std::optional<std::string>& value) {
@@ -104,7 +113,7 @@ std::vector<std::string> entryNamesOf(const IniDocument& document, std::string_v
 std::string pickName(FuzzedDataProvider& input, const std::vector<std::string>& known) {
     const auto choice = input.ConsumeIntegral<std::uint8_t>();
     if (known.empty() || (choice & 0x80) != 0)
-        return input.ConsumeRandomLengthString(kMaxNameLength);
+        return programText(input.ConsumeRandomLengthString(kMaxNameLength));
     std::string name = known[choice % known.size()];
     if ((choice & 0x40) != 0)
         for (char& c : name)
@@ -134,7 +143,7 @@ void applyEdit(IniDocument& document, FuzzedDataProvider& input, Touched& touche
     switch (input.ConsumeIntegralInRange(0, 3)) {
     case 0:
     case 1: {
-        const std::string value = input.ConsumeRandomLengthString(kMaxValueLength);
+        const std::string value = programText(input.ConsumeRandomLengthString(kMaxValueLength));
         const bool changed = document.setValue(section, key, value);
         check(changed == (document.text() != before), "setValue reports whether the text changed");
         const auto found = document.find(section, key);
@@ -176,7 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view script =
         split == std::string_view::npos ? std::string_view() : bytes.substr(split + 1);
 
-    IniDocument document(text);
+    const Windows1252CodePage codePage;
+    const DecodedIni read = decodeIni(text, codePage);
+    IniDocument document = read.document;
     const Answers original = answersOf(document);
 
     FuzzedDataProvider input(reinterpret_cast<const std::uint8_t*>(script.data()), script.size());
@@ -184,11 +195,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int edit = 0; edit < kMaxEdits && input.remaining_bytes() > 0; ++edit)
         applyEdit(document, input, touched);
 
-    // Written to a file as 8-bit text and read back the way the program reads its files.
-    const Windows1252CodePage codePage;
-    const std::string written = encodeIni(document, FileEncoding{}, codePage);
+    // Written in the file's encoding and read back the way the program reads its files.
+    const std::string written = encodeIni(document, read.encoding, codePage);
     const DecodedIni decoded = decodeIni(written, codePage);
-    check(decoded.encoding.encoding == TextEncoding::Ansi, "8-bit text is read back as 8-bit text");
+    const bool becameUtf8 =
+        read.encoding.encoding == TextEncoding::Ansi && decoded.encoding.encoding == TextEncoding::Utf8;
+    check(decoded.encoding.encoding == read.encoding.encoding || becameUtf8,
+          "a file is read back in the encoding it was written in");
+    if (becameUtf8) {
+        bool outsideCodePage = false;
+        for (std::size_t i = 0; i < document.lineCount(); ++i)
+            outsideCodePage = outsideCodePage || !codePageFromUtf8Exactly(document.lineText(i), codePage);
+        check(outsideCodePage, "8-bit text becomes UTF-8 only for a character the code page cannot hold");
+    }
     const IniDocument& reread = decoded.document;
     const std::string rewritten = encodeIni(reread, decoded.encoding, codePage);
     check(rewritten == written, "a re-read document writes the same text", written, rewritten);

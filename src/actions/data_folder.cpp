@@ -114,18 +114,4 @@ bool namesDataFolder(std::span<const std::string> arguments) {
     return false;
 }
 
-ReachableDataFolder reachableDataFolder(const DataFolderForms& forms) {
-    if (forms.ansi)
-        return {*forms.ansi, {}};
-    const std::string problem = "Data folder " + forms.shown + " has characters outside the system code page";
-    if (forms.ansiShortName && !forms.ansiShortName->empty()) {
-        std::string shortName = *forms.ansiShortName;
-        if (!isDelimiter(shortName.back()))
-            shortName += '\\';
-        return {shortName, problem + "; using its short name " + shortName};
-    }
-    return {std::nullopt, problem + ", so no gestures or settings are read or saved; start Flickmark with "
-                                    "-data FOLDER, naming a folder whose path has none"};
-}
-
 } // namespace flickmark

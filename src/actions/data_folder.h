@@ -4,7 +4,6 @@
 // directory, nor in whatever the current directory becomes later (file dialogs change it).
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,25 +19,5 @@ std::string dataFolderFromCommandLine(std::string_view exeFolder, std::span<cons
                                       std::string_view currentDirectory);
 // Whether the arguments choose the data folder (a "-data DIR" that dataFolderFromCommandLine takes).
 bool namesDataFolder(std::span<const std::string> arguments);
-
-// The forms of a chosen data folder for the program's file calls, which take paths in the system (ANSI)
-// code page: a folder named with characters outside it cannot be reached by its own name.
-struct DataFolderForms {
-    std::string shown;               // for the log: characters outside the code page as '?'
-    std::optional<std::string> ansi; // when every character has its own form in the code page
-    std::optional<std::string>
-        ansiShortName; // the short (8.3) name, when there is one and it has such a form
-};
-
-struct ReachableDataFolder {
-    // Where the data files are opened, ending in a path delimiter; none when the folder cannot be reached,
-    // and then no data file may be read or written anywhere else in its place.
-    std::optional<std::string> path;
-    std::string notice; // one line for the diagnostic log; empty when the folder is reached by its name
-};
-
-// The folder by its own name, else by its short name; else none, with a line that names the folder and
-// tells the user how to choose another one.
-ReachableDataFolder reachableDataFolder(const DataFolderForms& forms);
 
 } // namespace flickmark

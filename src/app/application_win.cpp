@@ -21,17 +21,14 @@ std::string hex(unsigned long value) {
 
 } // namespace
 
-Application::Application(const ReachableDataFolder& dataFolder, std::string signInCommand)
-    : dataFolder_(dataFolder.path.value_or(std::string())),
-      dataFiles_(dataFolder.path ? static_cast<FileSystem&>(platform_.files) : noFiles_),
+Application::Application(std::string dataFolder, std::string signInCommand)
+    : dataFolder_(std::move(dataFolder)),
       keystrokes_(KeystrokeSenderPorts{platform_.keyboardOut, platform_.clock, platform_.clipboard,
                                        platform_.wallClock, dataFiles_},
                   programs_, log_, dataFolder_),
       gestureStore_(dataFiles_, platform_.codePage, log_, dataFolder_),
       settings_(dataFiles_, platform_.codePage, log_, dataFolder_ + std::string(kSettingsFileName)),
       signInStartChoice_(platform_.signInStart, std::move(signInCommand)) {
-    if (!dataFolder.notice.empty())
-        log_.append(dataFolder.notice);
     if (!com_.initialised())
         log_.append("COM could not be initialised (" + hex(static_cast<unsigned long>(com_.result())) +
                     "); opening some files and folders may fail");
@@ -53,7 +50,7 @@ Application::Application(const ReachableDataFolder& dataFolder, std::string sign
     loadSettings();
     keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
-        nestedLoops_, log_, *keystrokeEdit_, platform_.knownFolders,
+        nestedLoops_, log_, *keystrokeEdit_, platform_.knownFolders, platform_.codePage,
         [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
     links_.link([this] { gestures_->setEditing(gestureWizard_.get()); },
                 [this] { gestures_->setEditing(nullptr); });

@@ -2,7 +2,6 @@
 // their fixed order at start-up and runs the one message loop.
 #pragma once
 
-#include "actions/data_folder.h"
 #include "actions/foreground_handoff.h"
 #include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
@@ -30,7 +29,6 @@
 #include "platform/menus.h"
 #include "platform/nested_loop.h"
 #include "platform/tray_notice.h"
-#include "platform/unreachable_file_system.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
 #include "platform/win32/message_window_timer.h"
@@ -53,11 +51,10 @@ namespace flickmark {
 
 class Application final : private TrayActions {
 public:
-    // The data folder's path is absolute and ends in a path delimiter; without one, no data file is read or
-    // written. Its notice is the first line of the log. Creates everything; throws win32::Win32Error when a
-    // window cannot be created.
+    // The data folder's path is absolute and ends in a path delimiter. Creates everything; throws
+    // win32::Win32Error when a window cannot be created.
     // `signInCommand` starts this copy the same way when the user signs in ("Start with Windows").
-    Application(const ReachableDataFolder& dataFolder, std::string signInCommand);
+    Application(std::string dataFolder, std::string signInCommand);
     ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -117,8 +114,7 @@ private:
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
     PlatformAdapters platform_{log_};
-    UnreachableFileSystem noFiles_;
-    FileSystem& dataFiles_; // platform_.files, or noFiles_ when the data folder cannot be reached
+    FileSystem& dataFiles_ = platform_.files;
     ProgramLauncher programs_{platform_.launcher, log_};
     KeystrokeSender keystrokes_;
     ForegroundHandoff foreground_{platform_.desktop, platform_.windowFocus};

@@ -13,6 +13,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,30 +27,22 @@ std::wstring folderOf(const std::wstring& path) {
 }
 
 struct CommandLine {
-    flickmark::ReachableDataFolder dataFolder;
+    std::string dataFolder;
     std::string signInCommand; // what starts this copy the same way when the user signs in
 };
 
-// The folder is chosen in UTF-8, so no character is lost before it is known whether the code page (the
-// form every data-file call takes) can name it.
 CommandLine readCommandLine() {
     using namespace flickmark::win32;
     std::vector<std::string> arguments;
     for (const std::wstring& argument : commandLineArguments())
-        arguments.push_back(toUtf8(argument));
+        arguments.push_back(narrow(argument));
     const std::wstring program = executablePath();
-    const std::string chosen = flickmark::dataFolderFromCommandLine(toUtf8(folderOf(program)), arguments,
-                                                                    toUtf8(currentDirectory()));
-    const std::wstring folder = fromUtf8(chosen);
-
-    flickmark::DataFolderForms forms{narrow(folder), narrowExactly(folder), std::nullopt};
-    if (!forms.ansi)
-        if (const auto shortName = shortPathName(folder))
-            forms.ansiShortName = narrowExactly(*shortName);
+    std::string folder = flickmark::dataFolderFromCommandLine(narrow(folderOf(program)), arguments,
+                                                              narrow(currentDirectory()));
     const bool dataFolderNamed = flickmark::namesDataFolder(arguments);
-    return {flickmark::reachableDataFolder(forms),
-            flickmark::signInCommand(
-                toUtf8(program), dataFolderNamed ? std::optional<std::string_view>(chosen) : std::nullopt)};
+    std::string signIn = flickmark::signInCommand(
+        narrow(program), dataFolderNamed ? std::optional<std::string_view>(folder) : std::nullopt);
+    return {std::move(folder), std::move(signIn)};
 }
 
 } // namespace

@@ -83,7 +83,7 @@ void GestureWizardWindow::initialise() {
     });
     editors_.make("program", [this] {
         programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
-                                                       deps_.nestedLoops, deps_.log);
+                                                       deps_.codePage, deps_.nestedLoops, deps_.log);
     });
     if (!editors_.complete())
         return;

@@ -17,6 +17,7 @@
 #include "gesture_sets/gesture_editing.h"
 #include "platform/known_folders.h"
 #include "platform/nested_loop.h"
+#include "platform/text_code_page.h"
 #include "platform/win32/dialog_base.h"
 #include "platform/win32/unique_handle.h"
 
@@ -37,6 +38,7 @@ public:
         DiagnosticLog& log;
         KeystrokeDialog& keystrokeDialog;       // Add and Edit of the keystroke list
         KnownFolders& folders;                  // the program's Browse menu
+        const TextCodePage& codePage;           // what the gesture file can hold as 8-bit text
         std::function<bool()> diagonalsEnabled; // the recognizer's setting at the start of each run
         HWND owner = nullptr;                   // disabled while the wizard runs
     };

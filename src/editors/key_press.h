@@ -12,7 +12,7 @@ struct KeyPress {
     std::uint8_t scanCode = 0;
     bool extended = false;    // the key's scan code has the extended prefix (E0)
     std::uint32_t timeMs = 0; // the message's time
-    // The layout's own name for the key, in the program's 8-bit text; "" when it has none or the press
+    // The layout's own name for the key, in the program's text (UTF-8); "" when it has none or the press
     // was simulated (a button, an example).
     std::string layoutName;
 };

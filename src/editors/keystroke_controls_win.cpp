@@ -27,7 +27,7 @@ bool down(int key) noexcept {
 }
 
 // The layout's name for the key of a key message: the character itself for a character key, the name
-// spelled out for a dead key. "" when it has none or the system code page cannot hold it.
+// spelled out for a dead key. "" when it has none.
 std::string layoutKeyName(LPARAM lParam) {
     constexpr LPARAM kScanCodeAndExtendedBit = 0x01FF0000; // without the "either side" bit
     wchar_t name[64] = {};
@@ -35,7 +35,7 @@ std::string layoutKeyName(LPARAM lParam) {
     if (length <= 0)
         return "";
     ::CharUpperBuffW(name, static_cast<DWORD>(length));
-    return win32::narrowExactly(std::wstring_view(name, static_cast<std::size_t>(length))).value_or("");
+    return win32::narrow(std::wstring_view(name, static_cast<std::size_t>(length)));
 }
 
 KeyPress keyPress(WPARAM wParam, LPARAM lParam) {

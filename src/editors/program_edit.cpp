@@ -61,4 +61,11 @@ FieldCheck ProgramEdit::check() const {
     return checkParameters();
 }
 
+std::string ProgramEdit::encodingNote(const TextCodePage& codePage) const {
+    if (codePageFromUtf8Exactly(program_, codePage) && codePageFromUtf8Exactly(parameters_, codePage))
+        return {};
+    return "The gesture file will be saved as Unicode text, since the system's code page cannot hold some of "
+           "these characters.";
+}
+
 } // namespace flickmark

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/known_folders.h"
+#include "platform/text_code_page.h"
 
 #include <optional>
 #include <span>
@@ -46,6 +47,9 @@ public:
     FieldCheck checkParameters() const;
     // Both fields, the program's first: what the page shows under them, and whether the text can be stored.
     FieldCheck check() const;
+    // What the page shows under the fields while the check has nothing to say: that the gesture file will be
+    // saved as Unicode when a field holds a character the code page cannot (see ini_encoding.h); else "".
+    std::string encodingNote(const TextCodePage& codePage) const;
 
     // The folder a Browse menu item starts the file chooser in; "" when the system cannot name it (the
     // chooser then starts where it likes).

@@ -20,22 +20,18 @@ namespace {
 constexpr POINT kBrowseMenuOffset{-30, 20};
 // Long enough for any path the chooser can return in its classic form.
 constexpr DWORD kChosenPathLength = 32768;
-// The gesture file holds text in the system code page; what it cannot hold is stored as '?'.
-constexpr const wchar_t* kInexactMessage =
-    L"Some characters cannot be stored in the gesture file and will be replaced by \"?\".";
 
 } // namespace
 
-ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders, NestedLoops& nestedLoops,
-                           DiagnosticLog& log)
-    : model_(model), folders_(folders), nestedLoops_(nestedLoops), log_(log) {
+ProgramFrame::ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders,
+                           const TextCodePage& codePage, NestedLoops& nestedLoops, DiagnosticLog& log)
+    : model_(model), folders_(folders), codePage_(codePage), nestedLoops_(nestedLoops), log_(log) {
     create(IDD_PROGRAM_FRAME, parent);
     refresh();
 }
 
 void ProgramFrame::refresh() {
     refreshing_ = true;
-    programInexact_ = parametersInexact_ = false;
     ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PATH, win32::widen(model_.program()).c_str());
     ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_PARAMETERS, win32::widen(model_.parameters()).c_str());
     refreshing_ = false;
@@ -45,27 +41,18 @@ void ProgramFrame::refresh() {
 void ProgramFrame::onFieldChanged(int id) {
     if (refreshing_)
         return;
-    const std::wstring typed = win32::windowText(item(id));
-    const std::optional<std::string> exact = win32::narrowExactly(typed);
-    std::string text = exact ? *exact : win32::narrow(typed);
-    (id == IDC_PROGRAM_PATH ? programInexact_ : parametersInexact_) = !exact;
-    if (id == IDC_PROGRAM_PATH) {
+    std::string text = win32::narrow(win32::windowText(item(id)));
+    if (id == IDC_PROGRAM_PATH)
         model_.setProgram(std::move(text));
-        showCheck();
-    } else {
+    else
         model_.setParameters(std::move(text));
-        showCheck();
-    }
+    showCheck();
 }
 
 void ProgramFrame::showCheck() {
     const FieldCheck check = model_.check();
-    std::wstring message;
-    if (!check.message.empty())
-        message = win32::widen(check.message);
-    else if (programInexact_ || parametersInexact_)
-        message = kInexactMessage;
-    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_CHECK, message.c_str());
+    const std::string message = check.message.empty() ? model_.encodingNote(codePage_) : check.message;
+    ::SetDlgItemTextW(hwnd(), IDC_PROGRAM_CHECK, win32::widen(message).c_str());
 }
 
 void ProgramFrame::browse() {
@@ -104,13 +91,7 @@ void ProgramFrame::chooseFileIn(const std::string& folder) {
             log_.append("program editor: the file chooser failed (error " + std::to_string(error) + ")");
         return;
     }
-    const std::optional<std::string> path = win32::narrowExactly(chosen.data());
-    if (!path) {
-        log_.append("program editor: the chosen file's name has characters the system code page cannot hold; "
-                    "the program was left unchanged");
-        return;
-    }
-    model_.chooseFile(*path);
+    model_.chooseFile(win32::narrow(chosen.data()));
     refresh();
 }
 

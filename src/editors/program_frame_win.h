@@ -7,14 +7,15 @@
 #include "editors/program_edit.h"
 #include "platform/known_folders.h"
 #include "platform/nested_loop.h"
+#include "platform/text_code_page.h"
 #include "platform/win32/dialog_base.h"
 
 namespace flickmark {
 
 class ProgramFrame final : public win32::DialogBase {
 public:
-    ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders, NestedLoops& nestedLoops,
-                 DiagnosticLog& log);
+    ProgramFrame(HWND parent, ProgramEdit& model, KnownFolders& folders, const TextCodePage& codePage,
+                 NestedLoops& nestedLoops, DiagnosticLog& log);
 
     using DialogBase::hwnd;
     // Model -> fields, after the owner changed the model (loaded an action text).
@@ -31,11 +32,10 @@ private:
 
     ProgramEdit& model_;
     KnownFolders& folders_;
+    const TextCodePage& codePage_;
     NestedLoops& nestedLoops_;
     DiagnosticLog& log_;
     bool refreshing_ = false;
-    bool programInexact_ = false; // typed text that the system code page cannot hold
-    bool parametersInexact_ = false;
 };
 
 } // namespace flickmark

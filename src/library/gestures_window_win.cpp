@@ -277,7 +277,7 @@ void GesturesWindow::storeEdited(const GestureDefinition& definition, const std:
 void GesturesWindow::tell(const ShownSetSave& saved) {
     if (saved.warning.empty())
         return;
-    deps_.messages.warn(win32::toUtf8(win32::widen(saved.warning)));
+    deps_.messages.warn(saved.warning);
 }
 
 void GesturesWindow::drawPreview(const DRAWITEMSTRUCT& item) const {

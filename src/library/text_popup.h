@@ -10,7 +10,7 @@ namespace flickmark {
 class TextPopup {
 public:
     virtual ~TextPopup() = default;
-    // Shows 8-bit text near `at`; does nothing while a text is already showing.
+    // Shows text near `at`; does nothing while a text is already showing.
     virtual void showText(std::string_view text, Point at) = 0;
     virtual void hide() = 0;
     virtual bool isShowing() const = 0;

@@ -8,7 +8,7 @@ namespace flickmark {
 class Clipboard {
 public:
     virtual ~Clipboard() = default;
-    // The clipboard's text in the system code page; "" when it holds none or cannot be opened.
+    // The clipboard's text; "" when it holds none or cannot be opened.
     virtual std::string readText() = 0;
     // Returns false when the clipboard could not be opened or emptied.
     virtual bool clear() = 0;

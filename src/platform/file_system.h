@@ -1,5 +1,5 @@
 // File system port: whole-file reads and atomic whole-file writes, so a crash or a full disk never
-// leaves a half-written file. Paths are 8-bit text in the system code page.
+// leaves a half-written file. Paths are UTF-8 text.
 #pragma once
 
 #include <optional>

@@ -15,7 +15,7 @@ enum class KnownFolder {
 class KnownFolders {
 public:
     virtual ~KnownFolders() = default;
-    // The folder's path in the system code page; "" when the system cannot name it.
+    // The folder's path; "" when the system cannot name it.
     virtual std::string path(KnownFolder folder) = 0;
 };
 

@@ -17,7 +17,7 @@ public:
     virtual void dismissContextMenu() = 0;
 };
 
-// One item of a popup menu. A caption is 8-bit text in the system code page; a tab in it starts the
+// One item of a popup menu. A caption is UTF-8 text; a tab in it starts the
 // right-aligned column, and it is shown as written (an '&' is no mnemonic marker).
 struct MenuItem {
     enum class Kind { Command, Disabled, Separator, Submenu };

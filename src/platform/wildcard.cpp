@@ -9,6 +9,18 @@ char foldAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Where the UTF-8 character after the one starting at `at` starts.
+std::size_t nextCharacter(std::string_view text, std::size_t at) {
+    do
+        ++at;
+    while (at < text.size() && isContinuationByte(text[at]));
+    return at;
+}
+
 } // namespace
 
 bool matchesWildcard(std::string_view name, std::string_view pattern) {
@@ -19,12 +31,15 @@ bool matchesWildcard(std::string_view name, std::string_view pattern) {
         if (p < pattern.size() && pattern[p] == '*') {
             starPattern = p++;
             starName = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || foldAscii(pattern[p]) == foldAscii(name[n]))) {
+        } else if (p < pattern.size() && pattern[p] == '?') {
+            ++p;
+            n = nextCharacter(name, n);
+        } else if (p < pattern.size() && foldAscii(pattern[p]) == foldAscii(name[n])) {
             ++p;
             ++n;
         } else if (starPattern != std::string_view::npos) {
             p = starPattern + 1;
-            n = ++starName;
+            n = starName = nextCharacter(name, starName);
         } else {
             return false;
         }

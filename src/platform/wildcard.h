@@ -1,5 +1,5 @@
 // File-name patterns as the file search of the platform reads them: '*' stands for any run of characters,
-// '?' for any one character, and letters compare ignoring ASCII case.
+// '?' for any one character (of UTF-8, however many bytes it takes), and letters compare ignoring ASCII case.
 #pragma once
 
 #include <string_view>

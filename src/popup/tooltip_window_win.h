@@ -31,7 +31,7 @@ public:
     // The top-left corner of the last show, after placement.
     Point position() const { return position_; }
 
-    // Text in the system code page, without header; see showWideText.
+    // UTF-8 text, without header; see showWideText.
     void showText(std::string_view text, Point at);
     void showText(std::string_view text, Point at, std::string_view extra, bool hint);
     // Text near `at`: the body below an optional header band that holds the hint line (`hint`) and the

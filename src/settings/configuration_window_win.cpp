@@ -135,7 +135,7 @@ void ConfigurationWindow::createPages() {
         for (const PageItem& item : pages[i].items) {
             const HWND control = pages_[i]->item(item.controlId);
             if (!item.text.empty()) {
-                std::wstring text = win32::fromUtf8(item.text);
+                std::wstring text = win32::widen(item.text);
                 // The frame line starts right after a panel's caption; a blank keeps it off the last letter
                 // where the drawn text runs wider than measured.
                 if (item.kind == PageItemKind::Panel)
@@ -159,8 +159,8 @@ void ConfigurationWindow::fillTree() {
     tree.setImageList(deps_.pictures);
     const auto& pages = configurationPages();
     for (std::size_t i = 0; i < pages.size(); ++i)
-        nodes_[i] = tree.appendRoot(win32::fromUtf8(pages[i].nodeText),
-                                    deps_.pictures ? pages[i].nodeImage : -1, static_cast<LPARAM>(i));
+        nodes_[i] = tree.appendRoot(win32::widen(pages[i].nodeText), deps_.pictures ? pages[i].nodeImage : -1,
+                                    static_cast<LPARAM>(i));
     tree.select(nodes_[static_cast<std::size_t>(selection_.current())]);
     showCurrentPage();
 }
@@ -302,7 +302,7 @@ void ConfigurationWindow::reportRefusedWrite() {
     if (refusedWriteReported_)
         return;
     refusedWriteReported_ = true;
-    const std::string file = win32::toUtf8(win32::widen(deps_.settings.path()));
+    const std::string file = deps_.settings.path();
     deps_.messages.warn("The settings could not be saved to this file:\n\n" + file +
                         "\n\nThe changes apply until Flickmark ends; the file keeps its old values.");
 }

@@ -1,8 +1,9 @@
 // INI text read the way the platform's profile functions read it (GetPrivateProfileStringA), and edited
 // so that every line that is not changed stays byte for byte as it was.
 //
-// The text is 8-bit text in the ANSI code page; a file saved as UTF-8 or UTF-16 is decoded into it first
-// (ini_encoding.h).
+// The text is UTF-8, the program's text; a file saved as 8-bit text in the ANSI code page or as UTF-16 is
+// decoded into it first (ini_encoding.h). UTF-8 has no byte of '[', ']', '=', ';', a blank or a line break
+// inside another character, so the rules below read it as the platform's wide functions read the file.
 //
 // Reading rules:
 //  - A line ends at CR, LF or CR LF. Blanks are tab, LF, VT, FF, CR, space and Ctrl+Z (0x1A); they are
@@ -26,9 +27,7 @@
 //    (' or ") reads without that pair of quotes.
 // Nothing is limited in length: values, lines, sections and the section list.
 // Where we differ on purpose: the platform lists an empty key name (of "=v" or "\0k=v"), which ends its
-// zero-separated list early for every reader; we leave it out. A name from a UTF-8 or UTF-16 file holding a
-// character the code page cannot hold is listed with '?' by both, but the platform then never finds it by
-// that name (it compares the UTF-16 text); we do.
+// zero-separated list early for every reader; we leave it out.
 #pragma once
 
 #include <cstddef>
@@ -47,7 +46,6 @@ public:
     explicit IniDocument(std::string_view text);
 
     // The whole text: untouched lines exactly as read, new lines with the line break the text used first.
-    // When the first line starts with the bytes of a UTF-8 byte-order mark, a mark goes in front of it.
     std::string text() const;
 
     // Non-empty section names in file order, duplicates included (as the platform lists them).

@@ -1,6 +1,8 @@
 #include "settings/ini_encoding.h"
 
-#include <cstdint>
+#include "base/unicode_text.h"
+
+#include <optional>
 
 namespace flickmark {
 namespace {
@@ -8,7 +10,6 @@ namespace {
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
 constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
-constexpr char32_t kReplacement = 0xFFFD;
 
 std::string_view byteOrderMark(TextEncoding encoding) {
     switch (encoding) {
@@ -42,16 +43,6 @@ unsigned char byteAt(std::string_view bytes, std::size_t index) {
     return static_cast<unsigned char>(bytes[index]);
 }
 
-void appendCodePoint(std::u16string& out, char32_t c) {
-    if (c > 0xFFFF) {
-        c -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (c >> 10));
-        out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(c);
-    }
-}
-
 char16_t utf16UnitAt(std::string_view text, std::size_t at, TextEncoding encoding) {
     const unsigned first = byteAt(text, at);
     const unsigned second = byteAt(text, at + 1);
@@ -59,112 +50,37 @@ char16_t utf16UnitAt(std::string_view text, std::size_t at, TextEncoding encodin
                                                                              : (first << 8 | second));
 }
 
-// One character of UTF-8 starting at `at` in a line ending at `lineEnd`, decoded as MultiByteToWideChar
-// (CP_UTF8) decodes it: a broken sequence gives U+FFFD and ends before the first byte that does not fit,
-// which starts the next character; a sequence cut off by the end of the file takes the rest of the line.
-char32_t decodeUtf8Character(std::string_view bytes, std::size_t& at, std::size_t lineEnd) {
-    const unsigned char lead = byteAt(bytes, at++);
-    if (lead < 0x80)
-        return lead;
-    const int continuations = lead >= 0xC2 && lead <= 0xDF   ? 1
-                              : lead >= 0xE0 && lead <= 0xEF ? 2
-                              : lead >= 0xF0 && lead <= 0xF4 ? 3
-                                                             : 0;
-    if (static_cast<std::size_t>(continuations) > bytes.size() - at) {
-        at = lineEnd;
-        return kReplacement;
-    }
-    if (continuations == 0)
-        return kReplacement;
-    constexpr unsigned char kLeadMasks[] = {0x7F, 0x1F, 0x0F, 0x07};
-    std::uint32_t value = lead & kLeadMasks[continuations];
-    const auto next = [&](std::uint32_t& bits) {
-        bits = static_cast<unsigned char>(byteAt(bytes, at) ^ 0x80);
-        return bits < 0x40;
-    };
-    std::uint32_t bits = 0;
-    if (continuations == 3) {
-        if (!next(bits))
-            return kReplacement;
-        value = value << 6 | bits;
-        ++at;
-        if (value < 0x10) // overlong
-            return kReplacement;
-    }
-    if (continuations >= 2) {
-        if (!next(bits))
-            return kReplacement;
-        value = value << 6 | bits;
-        if (value >= (0x110000 >> 6)) // beyond Unicode: the byte is not taken
-            return kReplacement;
-        ++at;
-        if (value < 0x20 || (value >= (0xD800 >> 6) && value <= (0xDFFF >> 6))) // overlong or surrogate
-            return kReplacement;
-    }
-    if (!next(bits))
-        return kReplacement;
-    value = value << 6 | bits;
-    ++at;
-    return value < 0x80 ? kReplacement : static_cast<char32_t>(value);
-}
-
-// The UTF-16 text of bytes [begin, end) of a file's text (after its byte-order mark).
-std::u16string decodeSpan(std::string_view text, std::size_t begin, std::size_t end, TextEncoding encoding) {
-    std::u16string out;
+// The UTF-8 text of bytes [begin, end) of a file's text (after its byte-order mark).
+std::string decodeSpan(std::string_view text, std::size_t begin, std::size_t end, TextEncoding encoding,
+                       const TextCodePage& codePage) {
+    if (encoding == TextEncoding::Ansi)
+        return utf8FromCodePage(text.substr(begin, end - begin), codePage);
+    std::string out;
     if (encoding == TextEncoding::Utf8) {
         std::size_t at = begin;
         while (at < end)
-            appendCodePoint(out, decodeUtf8Character(text, at, end));
+            appendUtf8(out, decodeUtf8Character(text, at, end));
         return out;
     }
+    std::u16string units;
     for (std::size_t at = begin; at + 2 <= end; at += 2)
-        out += utf16UnitAt(text, at, encoding);
-    return out;
+        units += utf16UnitAt(text, at, encoding);
+    return utf8FromUtf16(units);
 }
 
-void appendUtf8(std::string& out, std::u16string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
-            c = kReplacement; // half a pair has no UTF-8 form
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | c >> 6);
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | c >> 12);
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | c >> 18);
-            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
-            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-}
-
-void appendEncoded(std::string& out, std::u16string_view text, TextEncoding encoding) {
+// UTF-8 text as the bytes of a file in one of the Unicode encodings.
+void appendUnicode(std::string& out, std::string_view text, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8) {
-        appendUtf8(out, text);
+        out += text;
         return;
     }
     const bool little = encoding == TextEncoding::Utf16LittleEndian;
-    for (const char16_t c : text) {
+    for (const char16_t c : utf16FromUtf8(text)) {
         const char low = static_cast<char>(c & 0xFF);
         const char high = static_cast<char>(c >> 8);
         out += little ? low : high;
         out += little ? high : low;
     }
-}
-
-std::u16string asciiText(std::string_view text) {
-    return std::u16string(text.begin(), text.end());
 }
 
 // The line of a file's text (after its byte-order mark) that starts at byte `begin`: a line ends at CR, LF
@@ -224,16 +140,46 @@ template <typename Visit> void forEachLine(const IniDocument& document, Visit vi
     }
 }
 
+// A line of UTF-8 text as the bytes of a file in the encoding; characters the code page cannot hold become
+// '?' in 8-bit text.
+std::string encodeLine(std::string_view line, TextEncoding encoding, const TextCodePage& codePage) {
+    if (encoding == TextEncoding::Ansi)
+        return codePage.narrow(utf16FromUtf8(line));
+    std::string out;
+    appendUnicode(out, line, encoding);
+    return out;
+}
+
+// The document as 8-bit text in the code page; nothing when a line that is not held has a character the
+// code page cannot hold.
+std::optional<std::string> encodeAnsi(const IniDocument& document,
+                                      const std::vector<const std::string*>& held,
+                                      const TextCodePage& codePage) {
+    std::string text;
+    for (std::size_t i = 0; i < document.lineCount(); ++i) {
+        if (held[i]) {
+            text += *held[i];
+        } else if (const auto line = codePageFromUtf8Exactly(document.lineText(i), codePage)) {
+            text += *line;
+        } else {
+            return std::nullopt;
+        }
+        text += document.lineEnding(i);
+    }
+    // 8-bit text whose first line starts with the bytes of a byte-order mark (written by an edit, or moved
+    // up when the lines above it were removed) would be read as another encoding next time. A blank line in
+    // front keeps it 8-bit text and reads as nothing.
+    if (detectEncoding(text) != TextEncoding::Ansi)
+        text.insert(0, "\r\n");
+    return text;
+}
+
 } // namespace
 
 DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
     DecodedIni result;
     const TextEncoding encoding = detectEncoding(bytes);
     result.encoding.encoding = encoding;
-    if (encoding == TextEncoding::Ansi) {
-        result.document = IniDocument(bytes);
-        return result;
-    }
     std::string padded(bytes.substr(byteOrderMark(encoding).size()));
     if (isUtf16(encoding) && padded.size() % 2 != 0) // an odd last byte reads as the character of its value
         padded.insert(encoding == TextEncoding::Utf16LittleEndian ? padded.end() : padded.end() - 1, '\0');
@@ -243,14 +189,12 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
     std::vector<std::pair<std::size_t, std::string>> lossy; // line index, bytes read
     for (std::size_t begin = 0, index = 0; begin < text.size(); ++index) {
         const LineSpan span = lineAt(text, begin, encoding);
-        std::string line = codePage.narrow(decodeSpan(text, begin, span.end, encoding));
+        std::string line = decodeSpan(text, begin, span.end, encoding, codePage);
         for (char& c : line)
             if (c == '\r' || c == '\n') // no line may grow a line break
                 c = '?';
-        std::string reencoded;
-        appendEncoded(reencoded, codePage.widen(line), encoding);
         const std::string_view read = text.substr(begin, span.end - begin);
-        if (reencoded != read)
+        if (encodeLine(line, encoding, codePage) != read)
             lossy.emplace_back(index, std::string(read));
         decoded += line;
         decoded += span.ending;
@@ -270,35 +214,40 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
 
 std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
                       const TextCodePage& codePage) {
-    if (encoding.encoding == TextEncoding::Ansi) {
-        std::string text = document.text();
-        // 8-bit text whose first line starts with the bytes of a byte-order mark (written by an edit, or
-        // moved up when the lines above it were removed) would be read as another encoding next time. A blank
-        // line in front keeps it 8-bit text and reads as nothing.
-        if (detectEncoding(text) != TextEncoding::Ansi)
-            text.insert(0, "\r\n");
-        return text;
-    }
-    std::vector<std::string> lines(document.lineCount());
+    // Each line's bytes as they were read, while it reads the same.
+    std::vector<const std::string*> held(document.lineCount(), nullptr);
     std::map<std::string, std::size_t> used;
     forEachLine(document, [&](std::size_t index, const std::string& key) {
         if (const std::string* bytes = document.heldBytes(index)) {
-            lines[index] = *bytes;
+            held[index] = bytes;
             return;
         }
-        if (const auto held = encoding.heldLines.find(key); held != encoding.heldLines.end()) {
+        if (const auto found = encoding.heldLines.find(key); found != encoding.heldLines.end()) {
             std::size_t& taken = used[key];
-            if (taken < held->second.size()) {
-                lines[index] = held->second[taken++];
-                return;
-            }
+            if (taken < found->second.size())
+                held[index] = &found->second[taken++];
         }
-        appendEncoded(lines[index], codePage.widen(document.lineText(index)), encoding.encoding);
     });
+
+    if (encoding.encoding == TextEncoding::Ansi) {
+        if (std::optional<std::string> text = encodeAnsi(document, held, codePage))
+            return *std::move(text);
+        // A character the code page cannot hold: the whole file becomes UTF-8, which holds every one. The
+        // bytes held for lines of the 8-bit text mean nothing there, so every line is converted.
+        std::string out(kUtf8Mark);
+        for (std::size_t i = 0; i < document.lineCount(); ++i) {
+            out += document.lineText(i);
+            out += document.lineEnding(i);
+        }
+        return out;
+    }
     std::string out(byteOrderMark(encoding.encoding));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        out += lines[i];
-        appendEncoded(out, asciiText(document.lineEnding(i)), encoding.encoding);
+    for (std::size_t i = 0; i < document.lineCount(); ++i) {
+        if (held[i])
+            out += *held[i];
+        else
+            appendUnicode(out, document.lineText(i), encoding.encoding);
+        appendUnicode(out, document.lineEnding(i), encoding.encoding);
     }
     return out;
 }

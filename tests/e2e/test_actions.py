@@ -222,31 +222,6 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         unable = [line for _, lines in flickmark.log.history() for line in lines if line.startswith("Unable to ")]
         self.assertEqual(sorted(set(unable)), [failure], flickmark.log.describe())
 
-    def test_data_folder_named_outside_the_code_page_is_reached_by_its_short_name(self):
-        # Greek and CJK letters: outside Wine's ANSI code page 1252, so the folder's own name cannot be used.
-        folder = self.session.work_dir / "\u0394\u03b5\u03b4\u03bf\u03bc\u03ad\u03bd\u03b1 \u6570\u636e"
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir(parents=True)
-        self.addCleanup(shutil.rmtree, folder, True)
-        shutil.copy2(self.session.programs.flickmark, folder / "flickmark.exe")
-        harness.write_settings(folder, **harness.TEST_PACE_SETTINGS)
-        write_gestures(folder / "Gestures.ini", {"03": ("Keystroke", "000041A")})
-        flickmark = self.session.start_flickmark(executable=folder / "flickmark.exe")
-        self.addCleanup(self.session.stop_flickmark, flickmark)
-
-        shown = harness.windows_path(folder).encode("cp1252", errors="replace").decode("cp1252") + "\\"
-        notice = flickmark.log.wait_for(f"Data folder {shown} has characters outside the system code page; "
-                                        "using its short name ")
-        self.assertNotIn("?", notice.rpartition(" ")[2], notice)
-        # Files are read through the short name: the gesture runs ...
-        mark, since_us = self.draw_up_right(flickmark)
-        flickmark.log.wait_for("run keystrokes A", mark)
-        self.probe.log.wait_for("key down vk=0x41", since_us)
-        # ... and written: loading completed the settings file in place.
-        settings = folder / "defaults.ini"
-        harness.wait_until(lambda: settings.read_bytes().count(b"=") == DEFAULT_SETTINGS_FILE.count("="), 5.0,
-                           "defaults.ini completed in the folder", lambda: repr(settings.read_bytes()))
-
     def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
         settings = self.data_dir / "defaults.ini"
         settings.unlink(missing_ok=True)

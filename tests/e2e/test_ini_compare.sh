@@ -1,5 +1,5 @@
 #!/bin/sh
-# Compares our INI reader with the platform's profile functions (GetPrivateProfileStringA under Wine) on the
+# Compares our INI reader with the platform's profile functions (GetPrivateProfileStringW under Wine) on the
 # tricky files in ini_cases/ and on generated large ones (long values, a section list far above 16 KB).
 # Needs no display. A private Wine prefix is made under the work folder and removed afterwards; a work folder
 # the script made itself (under /tmp) is removed too when everything matched.

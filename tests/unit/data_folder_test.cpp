@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace flickmark {
@@ -45,34 +43,6 @@ TEST(DataFolder, ChosenFromTheCommandLineAndAlwaysAbsoluteWithATrailingDelimiter
     const std::vector<std::string> none;
     EXPECT_EQ(dataFolderFromCommandLine("C:\\Tools\\", none, "C:\\work"), "C:\\Tools\\");
     EXPECT_EQ(dataFolderFromCommandLine("", none, "C:\\work"), "C:\\work\\");
-}
-
-// A folder the code page cannot name is reached by its short name, or not at all: then no path is given, so
-// nothing can be read from or written to another folder in its place, and the log says how to choose one.
-TEST(DataFolder, ReachedByItsNameItsShortNameOrNotAtAll) {
-    const struct {
-        DataFolderForms forms;
-        std::optional<std::string> path;
-        const char* noticeStart;
-    } table[] = {
-        {{"C:\\Data\\", "C:\\Data\\", "C:\\Data\\"}, "C:\\Data\\", ""},
-        {{"C:\\D?ta\\", std::nullopt, "C:\\DATA~1\\"},
-         "C:\\DATA~1\\",
-         "Data folder C:\\D?ta\\ has characters outside the system code page; using its short name "
-         "C:\\DATA~1\\"},
-        {{"C:\\D?ta\\", std::nullopt, "C:\\DATA~1"}, "C:\\DATA~1\\", "Data folder C:\\D?ta\\"},
-        {{"C:\\D?ta\\", std::nullopt, std::nullopt}, std::nullopt, "Data folder C:\\D?ta\\"},
-        {{"C:\\D?ta\\", std::nullopt, ""}, std::nullopt, "Data folder C:\\D?ta\\"},
-    };
-    for (const auto& row : table) {
-        const ReachableDataFolder folder = reachableDataFolder(row.forms);
-        EXPECT_EQ(folder.path, row.path) << row.forms.shown;
-        EXPECT_TRUE(folder.notice.starts_with(row.noticeStart)) << folder.notice;
-        EXPECT_EQ(folder.notice.empty(), std::string_view(row.noticeStart).empty()) << folder.notice;
-        if (!folder.path) {
-            EXPECT_NE(folder.notice.find("-data"), std::string::npos) << folder.notice;
-        }
-    }
 }
 
 } // namespace

@@ -77,6 +77,9 @@ TEST(GestureFileNames, WildcardsMatchLikeTheFileSearch) {
         {"ac", "a?c", false},
         {"aXbYbc", "a*b*c", true},
         {"", "*", true},
+        {"\xCE\x95\xCE\xBB.ini", "??.ini", true}, // one '?' for each letter, whatever its length
+        {"\xCE\x95.ini", "??.ini", false},
+        {"\xE5\xB7\xA5\xE5\x85\xB7x", "*?x", true},
     };
     for (const auto& row : table)
         EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " " << row.pattern;
@@ -134,7 +137,7 @@ TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfIt
                    u"[03]\r\nActionType=Run Program / File\r\nAction=C:\\\u0416\\x.exe|\r\n"
                    u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n");
     GestureSet set = load("Gestures.ini");
-    EXPECT_EQ(set.actions.value("12"), "C:\\?\\x.exe|"); // what the platform's 8-bit functions give
+    EXPECT_EQ(set.actions.value("12"), "C:\\\xD0\x94\\x.exe|");
     set.removeGesture("03");
     set.storeGesture("2", "Keystroke", "000000");
     ASSERT_TRUE(save(set));
@@ -142,6 +145,42 @@ TEST_F(GestureFilesTest, FileSavedAsUtf16IsSavedBackAsUtf16WithTheCharactersOfIt
               utf16Bytes(u"; \u0416\r\n\r\n"
                          u"[12]\r\nActionType=Run Program / File\r\nAction = C:\\\u0414\\x.exe|\r\n"
                          u"[2]\r\nActionType=Keystroke\r\nAction=000000\r\n"));
+}
+
+// A program path goes into the file so that it reads back the same: a file in the code page stays so while
+// the code page holds the path, and becomes UTF-8 with a mark when it does not. Saved again unchanged, the
+// file is not written.
+TEST_F(GestureFilesTest, AProgramPathReadsBackTheSameWhateverItsLetters) {
+    const std::string ansiFile = "; caf\xE9\r\n[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
+    const std::string asUtf8 =
+        "\xEF\xBB\xBF; caf\xC3\xA9\r\n[03]\r\nActionType=Keystroke\r\nAction=000000\r\n";
+    const std::string added = "[12]\r\nActionType=Run Program / File\r\nAction=";
+    const struct {
+        std::string action;
+        std::string expected; // the file after the save
+    } table[] = {
+        {"C:\\Tools\\app.exe|-x", ansiFile + added + "C:\\Tools\\app.exe|-x\r\n"},
+        {"C:\\Users\\Zo\xC3\xAB\\app.exe|", ansiFile + added + "C:\\Users\\Zo\xEB\\app.exe|\r\n"},
+        {"C:\\Users\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\app.exe|", // Ελένη
+         asUtf8 + added + "C:\\Users\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\app.exe|\r\n"},
+        {"\"D:\\\xE5\xB7\xA5\xE5\x85\xB7\\probe dir\\t.exe\"|\xE6\x97\xA5\xE5\xBF\x97.log", // 工具, 日志
+         asUtf8 + added +
+             "\"D:\\\xE5\xB7\xA5\xE5\x85\xB7\\probe dir\\t.exe\"|\xE6\x97\xA5\xE5\xBF\x97.log\r\n"},
+    };
+    for (const auto& row : table) {
+        files.files[kTestDataFolder + "Gestures.ini"] = ansiFile;
+        GestureSet set = load("Gestures.ini");
+        set.storeGesture("12", "Run Program / File", row.action);
+        ASSERT_TRUE(save(set)) << row.action;
+        EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"], row.expected) << row.action;
+
+        const GestureSet reloaded = load("Gestures.ini");
+        EXPECT_EQ(reloaded.storedAction("12"), row.action);
+        EXPECT_EQ(reloaded.actions, set.actions) << row.action;
+        const int writes = files.writeCount;
+        EXPECT_TRUE(save(reloaded));
+        EXPECT_EQ(files.writeCount, writes) << row.action;
+    }
 }
 
 TEST_F(GestureFilesTest, NothingAUserStoredIsLostBySaving) {

@@ -1,5 +1,6 @@
 #include "editors/gesture_wizard.h"
 #include "editors/program_edit.h"
+#include "fakes/windows_1252_code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,33 @@ TEST(ProgramEdit, FieldsRefuseABarTypedIntoThem) {
     edit.clear();
     edit.setParameters("/c dir | more");
     EXPECT_FALSE(edit.check().ok);
+}
+
+// A field with a character the code page cannot hold gets a note that the file is saved as Unicode; one
+// that the code page holds (a look-alike does not count) gets none.
+TEST(ProgramEdit, NotesThatAFileIsSavedAsUnicodeForCharactersOutsideTheCodePage) {
+    const Windows1252CodePage codePage;
+    const struct {
+        const char* program;
+        const char* parameters;
+        bool noted;
+    } table[] = {
+        {"C:\\Tools\\app.exe", "-x", false},
+        {"C:\\Users\\Zo\xC3\xAB\\app.exe", "\xE2\x82\xAC", false},                  // ë, €
+        {"C:\\Users\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7\\app.exe", "", true}, // Ελένη
+        {"D:\\t.exe", "\xE6\x97\xA5\xE5\xBF\x97.log", true},                        // 日志
+        {"D:\\\xC4\x81.exe", "", true},                                             // a with a macron
+    };
+    for (const auto& row : table) {
+        ProgramEdit edit;
+        edit.setProgram(row.program);
+        edit.setParameters(row.parameters);
+        const std::string note = edit.encodingNote(codePage);
+        EXPECT_EQ(note.empty(), !row.noted) << row.program << " " << row.parameters;
+        if (row.noted) {
+            EXPECT_NE(note.find("Unicode"), std::string::npos) << note;
+        }
+    }
 }
 
 TEST(ProgramEdit, WizardStaysOnTheProgramPageWhileTheParametersHoldATypedBar) {

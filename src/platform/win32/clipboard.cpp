@@ -1,8 +1,10 @@
 #include "platform/win32/clipboard.h"
 
+#include "platform/win32/text_convert.h"
+
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 
 namespace flickmark {
 namespace {
@@ -36,15 +38,16 @@ std::string Win32Clipboard::readText() {
     OpenedClipboard clipboard;
     if (!clipboard)
         return "";
-    // GetClipboardData returns NULL when no text format is available; the system converts Unicode text.
-    HANDLE data = GetClipboardData(CF_TEXT);
+    // GetClipboardData returns NULL when no text format is available; the system converts 8-bit text.
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (!data)
         return "";
-    const auto* text = static_cast<const char*>(GlobalLock(data));
+    const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
     if (!text)
         return "";
     // The block may lack its terminating zero when another program put it there carelessly.
-    const std::string result(text, strnlen(text, GlobalSize(data)));
+    const std::string result =
+        win32::narrow(std::wstring_view(text, wcsnlen(text, GlobalSize(data) / sizeof(wchar_t))));
     GlobalUnlock(data);
     return result;
 }

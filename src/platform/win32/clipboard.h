@@ -1,4 +1,4 @@
-// Clipboard over the Win32 clipboard, text as CF_TEXT in the system code page.
+// Clipboard over the Win32 clipboard, text as CF_UNICODETEXT.
 #pragma once
 
 #include "platform/clipboard.h"

@@ -1,5 +1,6 @@
 #include "platform/win32/desktop.h"
 
+#include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
 #include <windows.h>
@@ -61,12 +62,12 @@ std::string Win32Desktop::processNameOfWindow(WindowId window) {
     const win32::UniqueHandle snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot)
         return "[error]";
-    PROCESSENTRY32 entry{};
+    PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32First(snapshot.get(), &entry); more;
-         more = ::Process32Next(snapshot.get(), &entry)) {
+    for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
+         more = ::Process32NextW(snapshot.get(), &entry)) {
         if (entry.th32ProcessID == processId)
-            return entry.szExeFile;
+            return win32::narrow(entry.szExeFile);
     }
     return "";
 }

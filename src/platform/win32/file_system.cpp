@@ -2,6 +2,7 @@
 
 #include "platform/busy_retry.h"
 #include "platform/wildcard.h"
+#include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
 #include <windows.h>
@@ -13,7 +14,7 @@
 namespace flickmark {
 namespace {
 
-// FindFirstFileA reports failure as INVALID_HANDLE_VALUE and its handle is closed with FindClose.
+// FindFirstFileW reports failure as INVALID_HANDLE_VALUE and its handle is closed with FindClose.
 struct FindHandleTraits {
     using Type = HANDLE;
     static Type invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -55,7 +56,7 @@ StepOutcome replaceOutcome(DWORD error, const std::string& target) {
         return StepOutcome::Busy;
     if (error != ERROR_ACCESS_DENIED)
         return StepOutcome::Failed;
-    const DWORD attributes = ::GetFileAttributesA(target.c_str());
+    const DWORD attributes = ::GetFileAttributesW(win32::widen(target).c_str());
     const bool lasting = attributes != INVALID_FILE_ATTRIBUTES &&
                          (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0;
     return lasting ? StepOutcome::Failed : StepOutcome::Busy;
@@ -80,13 +81,13 @@ void Win32FileSystem::logFailure(const char* call, const std::string& path, unsi
 }
 
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
-    win32::UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
+    win32::UniqueHandle file(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         const DWORD error = ::GetLastError();
         if (!isNotFound(error))
-            logFailure("CreateFileA", path, error);
+            logFailure("CreateFileW", path, error);
         return std::nullopt;
     }
     LARGE_INTEGER size{};
@@ -117,7 +118,7 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
 }
 
 bool Win32FileSystem::fileExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(win32::widen(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -129,25 +130,25 @@ win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& targ
     for (int attempt = 0; attempt < kMaxTemporaryNameTries; ++attempt) {
         std::snprintf(buffer.data(), buffer.size(), kTemporaryFormat, target.c_str(), nextTemporaryNumber());
         name = buffer.data();
-        win32::UniqueHandle file(::CreateFileA(name.c_str(), GENERIC_WRITE, kShareAll, nullptr, CREATE_NEW,
-                                               FILE_ATTRIBUTE_NORMAL, nullptr));
+        win32::UniqueHandle file(::CreateFileW(win32::widen(name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
+                                               CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
             return file;
         const DWORD error = ::GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            logFailure("CreateFileA", name, error);
+            logFailure("CreateFileW", name, error);
             return {};
         }
     }
-    logFailure("CreateFileA", name, ERROR_FILE_EXISTS);
+    logFailure("CreateFileW", name, ERROR_FILE_EXISTS);
     return {};
 }
 
 void Win32FileSystem::removeSaveLeftovers(const std::string& folder) {
     for (const std::string& name : listFiles(folder, kLeftoverPattern)) {
         // The exclusive open fails while a save in progress holds the file; closing deletes it.
-        win32::UniqueHandle leftover(::CreateFileA((folder + name).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
-                                                   FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+        win32::UniqueHandle leftover(::CreateFileW(win32::widen(folder + name).c_str(), DELETE, 0, nullptr,
+                                                   OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     }
 }
 
@@ -160,7 +161,7 @@ bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_v
     const auto fail = [&](const char* call, const std::string& subject, DWORD error) {
         logFailure(call, subject, error);
         temp.reset();
-        ::DeleteFileA(temporary.c_str());
+        ::DeleteFileW(win32::widen(temporary).c_str());
         return false;
     };
     if (!writeAll(temp.get(), contents))
@@ -168,41 +169,45 @@ bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_v
     if (!::FlushFileBuffers(temp.get()))
         return fail("FlushFileBuffers", temporary, ::GetLastError());
     DWORD error = ERROR_SUCCESS;
+    const std::wstring wideTemporary = win32::widen(temporary);
+    const std::wstring widePath = win32::widen(path);
     const StepOutcome replaced = retryWhileBusy(clock_, [&] {
-        if (::MoveFileExA(temporary.c_str(), path.c_str(),
+        if (::MoveFileExW(wideTemporary.c_str(), widePath.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return StepOutcome::Done;
         error = ::GetLastError();
         return replaceOutcome(error, path);
     });
     if (replaced != StepOutcome::Done)
-        return fail("MoveFileExA", path, error);
+        return fail("MoveFileExW", path, error);
     return true;
 }
 
 bool Win32FileSystem::removeFile(const std::string& path) {
-    if (::DeleteFileA(path.c_str()))
+    if (::DeleteFileW(win32::widen(path).c_str()))
         return true;
     const DWORD error = ::GetLastError();
     if (!isNotFound(error))
-        logFailure("DeleteFileA", path, error);
+        logFailure("DeleteFileW", path, error);
     return false;
 }
 
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
-    const std::string query = folder + std::string(pattern);
-    WIN32_FIND_DATAA entry{};
-    UniqueFindHandle search(::FindFirstFileA(query.c_str(), &entry));
+    const std::wstring query = win32::widen(folder + std::string(pattern));
+    WIN32_FIND_DATAW entry{};
+    UniqueFindHandle search(::FindFirstFileW(query.c_str(), &entry));
     if (!search)
         return names;
     do {
         // The search also matches the short 8.3 aliases ("*.ini" finds "a.ini_old" through "A~1.INI"), so
         // the long name is matched again.
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
-            matchesWildcard(entry.cFileName, pattern))
-            names.emplace_back(entry.cFileName);
-    } while (::FindNextFileA(search.get(), &entry));
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+            continue;
+        std::string name = win32::narrow(entry.cFileName);
+        if (matchesWildcard(name, pattern))
+            names.push_back(std::move(name));
+    } while (::FindNextFileW(search.get(), &entry));
     return names;
 }
 

@@ -1,4 +1,5 @@
-// The file system port over Win32 file calls. Paths are 8-bit text in the system code page.
+// The file system port over Win32 file calls. Paths reach the system as
+// UTF-16 (the wide calls), so any folder or file name works.
 #pragma once
 
 #include "base/diagnostic_log.h"

@@ -29,7 +29,7 @@ std::string Win32KnownFolders::path(KnownFolder folder) {
     wchar_t found[MAX_PATH] = {};
     if (FAILED(::SHGetFolderPathW(nullptr, csidlOf(folder), nullptr, SHGFP_TYPE_CURRENT, found)))
         return {};
-    return win32::narrowExactly(found).value_or(std::string{});
+    return win32::narrow(found);
 }
 
 } // namespace flickmark

@@ -7,7 +7,6 @@ namespace flickmark {
 
 class Win32KnownFolders final : public KnownFolders {
 public:
-    // "" also when the path has characters that the system code page cannot hold.
     std::string path(KnownFolder folder) override;
 };
 

@@ -1,4 +1,4 @@
-// Launcher over ExpandEnvironmentStringsA, CreateProcessA and ShellExecuteA.
+// Launcher over ExpandEnvironmentStringsW, CreateProcessW and ShellExecuteW.
 #pragma once
 
 #include "platform/launcher.h"

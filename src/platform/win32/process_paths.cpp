@@ -56,12 +56,4 @@ std::wstring currentDirectory() {
     return readGrowing([](wchar_t* buffer, DWORD size) { return ::GetCurrentDirectoryW(size, buffer); });
 }
 
-std::optional<std::wstring> shortPathName(const std::wstring& path) {
-    std::wstring shortName = readGrowing(
-        [&](wchar_t* buffer, DWORD size) { return ::GetShortPathNameW(path.c_str(), buffer, size); });
-    if (shortName.empty())
-        return std::nullopt;
-    return shortName;
-}
-
 } // namespace flickmark::win32

@@ -27,11 +27,11 @@ std::optional<std::string> Win32SignInStart::command() const {
                        &bytes) != ERROR_SUCCESS)
         return std::nullopt;
     text.resize(text.find(L'\0'));
-    return win32::toUtf8(text);
+    return win32::narrow(text);
 }
 
 bool Win32SignInStart::setCommand(const std::string& command) {
-    const std::wstring text = win32::fromUtf8(command);
+    const std::wstring text = win32::widen(command);
     const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
     return ::RegSetKeyValueW(HKEY_CURRENT_USER, kRunKey, kValueName, REG_SZ, text.c_str(), bytes) ==
            ERROR_SUCCESS;

@@ -8,7 +8,7 @@ namespace flickmark {
 
 // The program has no window of its own in front, so the box is owned by none and asks for the foreground.
 void Win32UserMessages::warn(const std::string& text) {
-    const std::wstring wide = win32::fromUtf8(text);
+    const std::wstring wide = win32::widen(text);
     const NestedLoopGuard guard(loops_);
     ::MessageBoxW(nullptr, wide.c_str(), L"Flickmark",
                   MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | MB_TOPMOST);

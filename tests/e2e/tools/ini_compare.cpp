@@ -3,17 +3,19 @@
 //
 //   ini_compare.exe --out REPORT FILE...
 //
-// For each FILE the sections come from GetPrivateProfileSectionNamesA, the keys of a section from
-// GetPrivateProfileStringA(section, NULL), each value from GetPrivateProfileStringA(section, key); our side
-// answers the same questions with sectionNames(), keyNames() and find(). Values are asked for the keys
-// either side lists, plus the extra "section<TAB>key" lines of FILE.probe (keys neither side lists: lines
-// without '=', comments, other spellings). A difference listed verbatim in FILE.known (one report line per
-// line) is a deliberate deviation and is not counted. Our side reads FILE as the program does: decoded
-// from UTF-8 or UTF-16 by its byte-order mark into the ANSI code page. Finally, values written with
-// IniDocument::setValue are read back with the platform, also in files written back as UTF-8 and UTF-16,
-// next to the report. Exit code: 0 when nothing unexpected differs, 1 when something does, 2 on a usage or
-// I/O error.
+// For each FILE the sections come from GetPrivateProfileSectionNamesW, the keys of a section from
+// GetPrivateProfileStringW(section, NULL), each value from GetPrivateProfileStringW(section, key), all
+// shown in UTF-8; our side answers the same questions with sectionNames(), keyNames() and find(). Values
+// are asked for the keys either side lists, plus the extra "section<TAB>key" lines of FILE.probe (keys
+// neither side lists: lines without '=', comments, other spellings; 8-bit text in the ANSI code page). A
+// difference listed verbatim in FILE.known (one report line per line) is a deliberate deviation and is not
+// counted. Our side reads FILE as the program does: decoded into UTF-8 from the ANSI code page, or from
+// UTF-8 or UTF-16 by its byte-order mark. Finally, values written with IniDocument::setValue are read back
+// with the platform, in a file written as 8-bit text, one that needs UTF-8, and files written back as UTF-8
+// and UTF-16, next to the report. Exit code: 0 when nothing unexpected differs, 1 when something does, 2 on
+// a usage or I/O error.
 #include "platform/win32/text_code_page.h"
+#include "platform/win32/text_convert.h"
 #include "settings/ini_document.h"
 #include "settings/ini_encoding.h"
 
@@ -35,6 +37,8 @@ using flickmark::FileEncoding;
 using flickmark::IniDocument;
 using flickmark::iniNamesEqual;
 using flickmark::TextEncoding;
+using flickmark::win32::narrow;
+using flickmark::win32::widen;
 using Strings = std::vector<std::string>;
 
 constexpr DWORD kMaxBufferSize = 64 * 1024 * 1024;
@@ -58,32 +62,34 @@ Strings splitDoubleNul(const std::string& list) {
 }
 
 // Calls `read(buffer, size)` with a buffer that grows until the answer fits: the profile functions cut an
-// answer that does not fit to size - 1 (a single value) or size - 2 (a list) characters.
+// answer that does not fit to size - 1 (a single value) or size - 2 (a list) characters. The answer in
+// UTF-8, zero characters included.
 template <typename Read> std::string readGrowing(Read read) {
     for (DWORD size = 64 * 1024;; size *= 4) {
-        std::vector<char> buffer(size);
+        std::vector<wchar_t> buffer(size);
         const DWORD length = read(buffer.data(), size);
         if (length + 2 < size || size >= kMaxBufferSize)
-            return std::string(buffer.data(), length);
+            return narrow(std::wstring_view(buffer.data(), length));
     }
 }
 
 Strings platformSections(const std::string& file) {
-    return splitDoubleNul(readGrowing([&](char* buffer, DWORD size) {
-        return GetPrivateProfileSectionNamesA(buffer, size, file.c_str());
+    return splitDoubleNul(readGrowing([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileSectionNamesW(buffer, size, widen(file).c_str());
     }));
 }
 
 Strings platformKeys(const std::string& file, const std::string& section) {
-    return splitDoubleNul(readGrowing([&](char* buffer, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), nullptr, "", buffer, size, file.c_str());
+    return splitDoubleNul(readGrowing([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileStringW(widen(section).c_str(), nullptr, L"", buffer, size,
+                                        widen(file).c_str());
     }));
 }
 
 std::string platformValue(const std::string& file, const std::string& section, const std::string& key) {
-    return readGrowing([&](char* buffer, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), kMissingMarker, buffer, size,
-                                        file.c_str());
+    return readGrowing([&](wchar_t* buffer, DWORD size) {
+        return GetPrivateProfileStringW(widen(section).c_str(), widen(key).c_str(),
+                                        widen(kMissingMarker).c_str(), buffer, size, widen(file).c_str());
     });
 }
 
@@ -138,6 +144,7 @@ std::set<std::string> readKnown(const std::string& path) {
 }
 
 std::vector<std::pair<std::string, std::string>> readProbes(const std::string& path) {
+    const flickmark::Win32TextCodePage codePage;
     std::vector<std::pair<std::string, std::string>> probes;
     std::ifstream in(path, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
@@ -145,7 +152,8 @@ std::vector<std::pair<std::string, std::string>> readProbes(const std::string& p
             line.pop_back();
         const std::size_t tab = line.find('\t');
         if (tab != std::string::npos)
-            probes.emplace_back(line.substr(0, tab), line.substr(tab + 1));
+            probes.emplace_back(flickmark::utf8FromCodePage(line.substr(0, tab), codePage),
+                                flickmark::utf8FromCodePage(line.substr(tab + 1), codePage));
     }
     return probes;
 }
@@ -243,7 +251,8 @@ int compareFile(const std::string& file, Report& report, std::ostream& out) {
 }
 
 // Values our writer stores must read back unchanged through the platform: blanks at the ends and pairs of
-// quotes are protected by the writer's own quotes.
+// quotes are protected by the writer's own quotes. Values the code page holds keep the file 8-bit text; a
+// value it cannot hold makes it UTF-8.
 void checkWrittenValues(const std::string& folder, Report& report, std::ostream& out) {
     const Strings values = {"plain",
                             "",
@@ -256,21 +265,37 @@ void checkWrittenValues(const std::string& folder, Report& report, std::ostream&
                             "'a\"",
                             "\"a\"b\"",
                             "a=b;c",
-                            "\xE9\x81",
+                            "\xC3\xA9\xC2\x81\xE2\x82\xAC",
                             "\tboth ",
                             "x\x1A",
                             "100046ALT+F|000053S",
                             "\"C:\\a b\\x.exe\"|\"p q\"",
                             std::string(5000, 'v')};
-    IniDocument document;
-    for (std::size_t i = 0; i < values.size(); ++i)
-        document.setValue("written", "v" + std::to_string(i), values[i]);
-    const std::string file = windowsPath(folder + "written_by_us.ini");
-    std::ofstream(file, std::ios::binary) << document.text();
-    out << "== values written by IniDocument, read by the platform\n";
-    for (std::size_t i = 0; i < values.size(); ++i)
-        report.compare("\"written\" v" + std::to_string(i),
-                       shown(platformValue(file, "written", "v" + std::to_string(i))), shown(values[i]), {});
+    const struct {
+        const char* name;
+        std::string extra; // a value of its own, and whether it needs UTF-8
+        bool utf8;
+    } files[] = {{"written_by_us", "caf\xC3\xA9", false},
+                 {"written_by_us_utf8",
+                  "D:\\\xE5\xB7\xA5\xE5\x85\xB7\\\xCE\x95\xCE\xBB\xCE\xAD\xCE\xBD\xCE\xB7", true}};
+    const flickmark::Win32TextCodePage codePage;
+    for (const auto& [name, extra, utf8] : files) {
+        Strings written = values;
+        written.push_back(extra);
+        IniDocument document;
+        for (std::size_t i = 0; i < written.size(); ++i)
+            document.setValue("written", "v" + std::to_string(i), written[i]);
+        const std::string file = windowsPath(folder + name + ".ini");
+        const std::string bytes = flickmark::encodeIni(document, FileEncoding{}, codePage);
+        std::ofstream(file, std::ios::binary) << bytes;
+        out << "== values written by IniDocument to " << name << ".ini, read by the platform\n";
+        report.compare(std::string(name) + " encoding", bytes.starts_with("\xEF\xBB\xBF") ? "UTF-8" : "8-bit",
+                       utf8 ? "UTF-8" : "8-bit", {});
+        for (std::size_t i = 0; i < written.size(); ++i)
+            report.compare("\"written\" v" + std::to_string(i),
+                           shown(platformValue(file, "written", "v" + std::to_string(i))), shown(written[i]),
+                           {});
+    }
 }
 
 // The bytes of UTF-16 text in a file of the given encoding, without a byte-order mark.
@@ -315,7 +340,7 @@ void checkWrittenBack(const std::string& folder, Report& report, std::ostream& o
 
         flickmark::DecodedIni decoded = flickmark::decodeIni(bytes, codePage);
         decoded.document.setValue("init", "tbXPixel", "31");
-        decoded.document.setValue("init", "name", " caf\xE9 \x80 ");
+        decoded.document.setValue("init", "name", " caf\xC3\xA9 \xE2\x82\xAC ");
         decoded.document.setValue("new", "k", "v");
         const std::string written = flickmark::encodeIni(decoded.document, decoded.encoding, codePage);
         std::ofstream(after, std::ios::binary) << written;
@@ -323,8 +348,8 @@ void checkWrittenBack(const std::string& folder, Report& report, std::ostream& o
         out << "== " << name << " file written back by IniDocument, read by the platform\n";
         const std::string prefix = std::string("\"") + name + "\" ";
         report.compare(prefix + "tbXPixel", shown(platformValue(after, "init", "tbXPixel")), shown("31"), {});
-        report.compare(prefix + "name", shown(platformValue(after, "init", "name")), shown(" caf\xE9 \x80 "),
-                       {});
+        report.compare(prefix + "name", shown(platformValue(after, "init", "name")),
+                       shown(" caf\xC3\xA9 \xE2\x82\xAC "), {});
         report.compare(prefix + "new k", shown(platformValue(after, "new", "k")), shown("v"), {});
         report.compare(prefix + "path", shown(platformValue(after, "init", "path")),
                        shown(platformValue(before, "init", "path")), {});
