@@ -11,13 +11,7 @@ constexpr UINT_PTR kTimerId = 1;
 } // namespace
 
 MessageWindowTimer::MessageWindowTimer(std::function<void()> onTick) {
-    WindowClassSpec windowClass;
-    windowClass.name = kClassName;
-    WindowCreateSpec window;
-    window.style = 0;
-    window.x = window.y = window.width = window.height = 0;
-    window.owner = HWND_MESSAGE;
-    create(windowClass, window);
+    createMessageOnly(kClassName);
     system_.emplace(hwnd(), kTimerId);
     timer_.emplace(*system_, std::move(onTick));
 }

@@ -11,13 +11,7 @@ constexpr UINT kCallMessage = WM_APP + 1;
 } // namespace
 
 PostedCallWindow::PostedCallWindow(std::function<void()> call) : call_(std::move(call)) {
-    WindowClassSpec windowClass;
-    windowClass.name = kClassName;
-    WindowCreateSpec window;
-    window.style = 0;
-    window.x = window.y = window.width = window.height = 0;
-    window.owner = HWND_MESSAGE;
-    create(windowClass, window);
+    createMessageOnly(kClassName);
 }
 
 bool PostedCallWindow::post() {

@@ -35,6 +35,16 @@ void WindowBase::destroyWindow() noexcept {
         ::DestroyWindow(hwnd_); // WM_NCDESTROY clears hwnd_
 }
 
+void WindowBase::createMessageOnly(const wchar_t* className) {
+    WindowClassSpec windowClass;
+    windowClass.name = className;
+    WindowCreateSpec window;
+    window.style = 0;
+    window.x = window.y = window.width = window.height = 0;
+    window.owner = HWND_MESSAGE;
+    create(windowClass, window);
+}
+
 void WindowBase::create(const WindowClassSpec& windowClass, const WindowCreateSpec& window) {
     const HINSTANCE instance = moduleInstance();
     WNDCLASSEXW existing{};

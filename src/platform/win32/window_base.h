@@ -45,6 +45,8 @@ protected:
 
     // Registers the class on first use and creates the window. Throws Win32Error on failure.
     void create(const WindowClassSpec& windowClass, const WindowCreateSpec& window);
+    // A window that only receives messages (posted ones, timers): never shown, not in any window list.
+    void createMessageOnly(const wchar_t* className);
     // Destroys the window now (for a derived class that must outlive its window's messages); no effect
     // when it is already gone.
     void destroyWindow() noexcept;
