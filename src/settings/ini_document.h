@@ -90,8 +90,8 @@ public:
     std::string_view lineEnding(std::size_t index) const { return lines_[index].ending; }
     // The name of an entry line, comments included; nullopt for blank lines and headers.
     std::optional<std::string> entryName(std::size_t index) const;
-    // Bytes a writer puts in place of a line while it is unchanged: what the line was read from when its
-    // text could not show it (ini_encoding.h). A line that is changed, or added, has none.
+    // Bytes a writer puts in place of a line while it is unchanged: what the line was read from
+    // (ini_encoding.h). A line that is changed, or added, has none.
     void holdBytes(std::size_t index, std::string bytes) { lines_[index].heldBytes = std::move(bytes); }
     const std::string* heldBytes(std::size_t index) const {
         return lines_[index].heldBytes.empty() ? nullptr : &lines_[index].heldBytes;

@@ -2,6 +2,7 @@
 
 #include "base/unicode_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace flickmark {
@@ -174,6 +175,59 @@ std::optional<std::string> encodeAnsi(const IniDocument& document,
     return text;
 }
 
+// A file's text (after its byte-order mark), line by line.
+struct ReadLine {
+    std::string text;        // UTF-8
+    std::string_view bytes;  // what it was read from, without its line break
+    std::string_view ending; // its line break
+};
+
+std::vector<ReadLine> readLines(std::string_view text, TextEncoding encoding, const TextCodePage& codePage) {
+    std::vector<ReadLine> lines;
+    for (std::size_t begin = 0; begin < text.size();) {
+        const LineSpan span = lineAt(text, begin, encoding);
+        std::string line = decodeSpan(text, begin, span.end, encoding, codePage);
+        for (char& c : line)
+            if (c == '\r' || c == '\n') // no line may grow a line break
+                c = '?';
+        lines.push_back({std::move(line), text.substr(begin, span.end - begin), span.ending});
+        begin = span.next;
+    }
+    return lines;
+}
+
+// The document in one of the Unicode encodings, held lines as their bytes.
+std::string encodeUnicode(const IniDocument& document, const std::vector<const std::string*>& held,
+                          TextEncoding encoding) {
+    std::string out(byteOrderMark(encoding));
+    for (std::size_t i = 0; i < document.lineCount(); ++i) {
+        if (held[i])
+            out += *held[i];
+        else
+            appendUnicode(out, document.lineText(i), encoding);
+        appendUnicode(out, document.lineEnding(i), encoding);
+    }
+    return out;
+}
+
+// Broken UTF-8 reads by what follows it: a sequence the end of the file cuts off swallows the rest of its
+// line, while the same bytes before more text end at the first byte that does not fit. So held bytes that
+// moved towards or away from the end may read otherwise there; those are let go, and the line is written
+// from its text. Returns whether any was.
+bool releaseHeldBytesReadOtherwise(std::string_view written, const IniDocument& document,
+                                   std::vector<const std::string*>& held, const TextCodePage& codePage) {
+    const std::vector<ReadLine> lines =
+        readLines(written.substr(kUtf8Mark.size()), TextEncoding::Utf8, codePage);
+    bool released = false;
+    for (std::size_t i = 0; i < std::min(lines.size(), held.size()); ++i) {
+        if (held[i] && lines[i].text != document.lineText(i)) {
+            held[i] = nullptr;
+            released = true;
+        }
+    }
+    return released;
+}
+
 } // namespace
 
 DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
@@ -185,29 +239,24 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
         padded.insert(encoding == TextEncoding::Utf16LittleEndian ? padded.end() : padded.end() - 1, '\0');
     const std::string_view text = padded;
 
+    std::vector<ReadLine> lines = readLines(text, encoding, codePage);
     std::string decoded;
-    std::vector<std::pair<std::size_t, std::string>> lossy; // line index, bytes read
-    for (std::size_t begin = 0, index = 0; begin < text.size(); ++index) {
-        const LineSpan span = lineAt(text, begin, encoding);
-        std::string line = decodeSpan(text, begin, span.end, encoding, codePage);
-        for (char& c : line)
-            if (c == '\r' || c == '\n') // no line may grow a line break
-                c = '?';
-        const std::string_view read = text.substr(begin, span.end - begin);
-        if (encodeLine(line, encoding, codePage) != read)
-            lossy.emplace_back(index, std::string(read));
-        decoded += line;
-        decoded += span.ending;
-        begin = span.next;
+    for (const ReadLine& line : lines) {
+        decoded += line.text;
+        decoded += line.ending;
     }
     result.document = IniDocument(decoded);
 
-    std::size_t nextLossy = 0;
-    forEachLine(result.document, [&](std::size_t index, std::string key) { // in line order
-        if (nextLossy < lossy.size() && lossy[nextLossy].first == index) {
-            result.document.holdBytes(index, lossy[nextLossy].second);
-            result.encoding.heldLines[std::move(key)].push_back(std::move(lossy[nextLossy++].second));
-        }
+    // Every line keeps the bytes it was read from while it is unchanged, also one that reads exactly: were
+    // it left to be found by its text, it could take the bytes of a broken line that reads the same.
+    forEachLine(result.document, [&](std::size_t index, std::string key) {
+        if (index >= lines.size())
+            return;
+        std::string lineBytes(lines[index].bytes);
+        if (encodeLine(lines[index].text, encoding, codePage) !=
+            lineBytes) // its text does not give them back
+            result.encoding.heldLines[std::move(key)].push_back(lineBytes);
+        result.document.holdBytes(index, std::move(lineBytes));
     });
     return result;
 }
@@ -241,14 +290,10 @@ std::string encodeIni(const IniDocument& document, const FileEncoding& encoding,
         }
         return out;
     }
-    std::string out(byteOrderMark(encoding.encoding));
-    for (std::size_t i = 0; i < document.lineCount(); ++i) {
-        if (held[i])
-            out += *held[i];
-        else
-            appendUnicode(out, document.lineText(i), encoding.encoding);
-        appendUnicode(out, document.lineEnding(i), encoding.encoding);
-    }
+    std::string out = encodeUnicode(document, held, encoding.encoding);
+    while (encoding.encoding == TextEncoding::Utf8 &&
+           releaseHeldBytesReadOtherwise(out, document, held, codePage))
+        out = encodeUnicode(document, held, encoding.encoding);
     return out;
 }
 

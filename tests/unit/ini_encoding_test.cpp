@@ -142,6 +142,19 @@ TEST_F(IniEncodingTest, HeldLinesFollowTheirSectionAndEntryWhenATextIsWrittenAfr
               "\xEF\xBB\xBF[ 2 ]\r\nAction=C:\\\xFE.exe|\r\n[3]\r\nAction=C:\\" + r + ".exe|\r\n");
 }
 
+// A replacement character written as such and a broken byte read the same; each keeps its own bytes, however
+// often the file is read and written again.
+TEST_F(IniEncodingTest, AnExactLineKeepsItsBytesBesideABrokenLineThatReadsTheSame) {
+    const std::string r(kReplaced);
+    for (const std::string& bytes : {"\xEF\xBB\xBF[s]\r\nk=|" + r + "|\r\nk=|\xFF|\r\n",
+                                     "\xEF\xBB\xBF[s]\r\nk=|\xFF|\r\nk=|" + r + "|\r\nk=|" + r + "|\r\n"}) {
+        std::string written = bytes;
+        for (int round = 0; round < 3; ++round)
+            written = encode(decode(written));
+        EXPECT_EQ(written, bytes);
+    }
+}
+
 // An edit of 8-bit text keeps it 8-bit text while the code page holds every character, byte for byte
 // elsewhere; a character it cannot hold (nor by a look-alike) turns the file into UTF-8 with a mark, which
 // reads back the same.
