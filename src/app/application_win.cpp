@@ -40,20 +40,20 @@ Application::Application(std::string dataFolder, std::string signInCommand)
     createGestureMenus();
 
     createTray();
-    about_ = std::make_unique<AboutWindow>(version_);
+    aboutWindow_ = std::make_unique<AboutWindow>(version_);
     createScratchpad();
-    config_ = std::make_unique<ConfigurationWindow>(ConfigurationWindow::Dependencies{
+    configurationWindow_ = std::make_unique<ConfigurationWindow>(ConfigurationWindow::Dependencies{
         settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK, &signInStartChoice_});
-    links_.link([this] { configurationPages_.window = config_.get(); },
+    links_.link([this] { configurationPages_.window = configurationWindow_.get(); },
                 [this] { configurationPages_.window = nullptr; });
-    exitClosers_.push_back([this] { config_->closeForExit(); });
+    exitClosers_.push_back([this] { configurationWindow_->closeForExit(); });
     loadSettings();
-    keystrokeEdit_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
+    keystrokeDialog_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
-        nestedLoops_, log_, *keystrokeEdit_, platform_.knownFolders, platform_.codePage,
-        [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gestures_->hwnd()});
-    links_.link([this] { gestures_->setEditing(gestureWizard_.get()); },
-                [this] { gestures_->setEditing(nullptr); });
+        nestedLoops_, log_, *keystrokeDialog_, platform_.knownFolders, platform_.codePage,
+        [this] { return mouseMonitor_->recognizer().settings().enableDiagonals; }, gesturesWindow_->hwnd()});
+    links_.link([this] { gesturesWindow_->setEditing(gestureWizard_.get()); },
+                [this] { gesturesWindow_->setEditing(nullptr); });
 }
 
 // The first window: it loads the global gesture set, and is the hidden main window. Its set selector shows
@@ -65,14 +65,14 @@ void Application::createGesturesWindow() {
         return static_cast<HICON>(
             ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FLICKMARK), IMAGE_ICON, size, size, LR_SHARED));
     };
-    gestures_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
+    gesturesWindow_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
         gestureStore_, platform_.desktop, platform_.windowFocus, nestedLoops_, userMessages_,
         configurationPages_, log_, popupIcons_.get(), icon(::GetSystemMetrics(SM_CXICON)),
         icon(::GetSystemMetrics(SM_CXSMICON)), [this] {
             if (mouseMonitor_)
                 mouseMonitor_->show();
         }});
-    exitClosers_.push_back([this] { gestures_->closeForExit(); });
+    exitClosers_.push_back([this] { gesturesWindow_->closeForExit(); });
 }
 
 // The recognizer with its arrows. What it hands over waits in a queue that the main loop delivers, once the
@@ -89,7 +89,7 @@ void Application::createMouseMonitor() {
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
 // dispatcher that looks gestures up and runs their actions.
 void Application::createGestureLibrary() {
-    programs_.setOwnerWindow(reinterpret_cast<WindowId>(gestures_->hwnd()));
+    programs_.setOwnerWindow(reinterpret_cast<WindowId>(gesturesWindow_->hwnd()));
     namePopup_ = std::make_unique<TooltipWindow>();
     namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
     closePopupTimer_ =
@@ -108,13 +108,13 @@ void Application::createGestureLibrary() {
 // The scratchpad stays hidden until the settings enable it. Its buttons open the gestures window and the
 // configuration window at the scratchpad's page.
 void Application::createScratchpad() {
-    scratchPad_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
-        platform_.input, platform_.desktop, platform_.windowFocus, log_, [this] { gestures_->show(); },
-        [this] { config_->showPage(configuration_page::kScratchpad); }});
+    scratchpadWindow_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
+        platform_.input, platform_.desktop, platform_.windowFocus, log_, [this] { gesturesWindow_->show(); },
+        [this] { configurationWindow_->showPage(configuration_page::kScratchpad); }});
     links_.link(
         [this] {
-            scratchpadTrail_.pad = &scratchPad_->model();
-            scratchpadVisibility_.pad = &scratchPad_->model();
+            scratchpadTrail_.pad = &scratchpadWindow_->model();
+            scratchpadVisibility_.pad = &scratchpadWindow_->model();
         },
         [this] {
             scratchpadTrail_.pad = nullptr;
@@ -154,25 +154,24 @@ void Application::createTray() {
     noRightClickList_ =
         std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kNoRightClickListFileName);
     Recognizer& recognizer = mouseMonitor_->recognizer();
-    sysTrayMenu_ = std::make_unique<TrayWindow>(
+    trayWindow_ = std::make_unique<TrayWindow>(
         TrayWindow::Dependencies{*this, nestedLoops_, platform_.input, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
-                                 gestures_->hwnd()},
+                                 gesturesWindow_->hwnd()},
         trayTipText(version_ ? version_->version : std::string()));
-    links_.link([this] { trayNotice_.target = sysTrayMenu_.get(); },
-                [this] { trayNotice_.target = nullptr; });
+    links_.link([this] { trayNotice_.target = trayWindow_.get(); }, [this] { trayNotice_.target = nullptr; });
 }
 
 void Application::showConfiguration() {
-    config_->showPage(configuration_page::kKeepPage);
+    configurationWindow_->showPage(configuration_page::kKeepPage);
 }
 
 void Application::showGestures() {
-    gestures_->show();
+    gesturesWindow_->show();
 }
 
 void Application::showAbout() {
-    about_->show();
+    aboutWindow_->show();
 }
 
 void Application::exitProgram() {
@@ -194,14 +193,14 @@ void Application::finishBeforeExit() {
     platform_.clock.markShuttingDown();
     if (mouseMonitor_)
         mouseMonitor_->stop();
-    if (sysTrayMenu_)
-        sysTrayMenu_->stopWatching();
+    if (trayWindow_)
+        trayWindow_->stopWatching();
     // A menu ends at once (the help menu's wait ends with the clock); a dialog or message box ends when its
     // loop sees the quit message.
     if (nestedLoops_.active())
         ::EndMenu();
-    if (about_)
-        about_->hide();
+    if (aboutWindow_)
+        aboutWindow_->hide();
     for (const auto& closer : exitClosers_) {
         try {
             closer();
@@ -216,8 +215,8 @@ void Application::finishBeforeExit() {
     if (noRightClickList_)
         noRightClickList_->save();
     keystrokes_.saveListFile();
-    if (sysTrayMenu_)
-        sysTrayMenu_->removeIcon();
+    if (trayWindow_)
+        trayWindow_->removeIcon();
     log_.append("Flickmark ends");
 }
 
@@ -225,7 +224,7 @@ void Application::finishBeforeExit() {
 // until then the recognizer works with the defaults, and no tick runs before the message loop.
 void Application::loadSettings() {
     recognizerSettings_ = std::make_unique<RecognizerSettingsTarget>(mouseMonitor_->recognizer());
-    scratchpadSettings_ = std::make_unique<ScratchpadSettingsTarget>(scratchPad_->model());
+    scratchpadSettings_ = std::make_unique<ScratchpadSettingsTarget>(scratchpadWindow_->model());
     lookupSettings_ = std::make_unique<LookupSettingsTarget>(*dispatcher_);
     links_.link(
         [this] {

@@ -135,7 +135,7 @@ private:
 
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     win32::ImageList popupIcons_; // the shared pictures, which outlive every window that shows them
-    std::unique_ptr<GesturesWindow> gestures_;
+    std::unique_ptr<GesturesWindow> gesturesWindow_;
     std::unique_ptr<TooltipWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
@@ -153,11 +153,11 @@ private:
     std::unique_ptr<GestureMenus> gestureMenus_;
     std::unique_ptr<LineListFile> disabledList_;
     std::unique_ptr<LineListFile> noRightClickList_;
-    std::unique_ptr<TrayWindow> sysTrayMenu_;
-    std::unique_ptr<AboutWindow> about_;
-    std::unique_ptr<ScratchpadWindow> scratchPad_;
-    std::unique_ptr<ConfigurationWindow> config_;
-    std::unique_ptr<KeystrokeDialog> keystrokeEdit_;
+    std::unique_ptr<TrayWindow> trayWindow_;
+    std::unique_ptr<AboutWindow> aboutWindow_;
+    std::unique_ptr<ScratchpadWindow> scratchpadWindow_;
+    std::unique_ptr<ConfigurationWindow> configurationWindow_;
+    std::unique_ptr<KeystrokeDialog> keystrokeDialog_;
     std::unique_ptr<GestureWizardWindow> gestureWizard_;
 
     std::unique_ptr<RecognizerSettingsTarget> recognizerSettings_;

@@ -57,7 +57,7 @@ public:
 
     // The editors the pages show.
     GestureEdit& gestureEditor() { return gesture_; }
-    KeystrokeEdit& keystrokeEditor() { return keystroke_; }
+    KeystrokeEdit& keystrokeEdit() { return keystroke_; }
     KeystrokeListEdit& keystrokeListEditor() { return list_; }
     ProgramEdit& programEditor() { return program_; }
 

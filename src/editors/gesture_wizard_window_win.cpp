@@ -74,8 +74,7 @@ void GestureWizardWindow::initialise() {
         gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
     });
     editors_.make("keystroke", [this] {
-        keystrokeFrame_ =
-            std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEditor(), deps_.nestedLoops);
+        keystrokeFrame_ = std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEdit(), deps_.nestedLoops);
     });
     editors_.make("keystroke list", [this] {
         listFrame_ = std::make_unique<KeystrokeListFrame>(hwnd(), model_.keystrokeListEditor(),

@@ -121,7 +121,7 @@ TEST_F(GestureEditRoundTrip, AnUnknownTypeIsReplacedWhollyWhenEditedIntoAnotherT
          [](GestureWizard& w) {
              w.selectActionType(ActionType::Keystroke);
              w.next();
-             w.keystrokeEditor().keyDown(0x74, {});
+             w.keystrokeEdit().keyDown(0x74, {});
          },
          "[03]\r\n; mine\r\nActionType=Keystroke\r\nAction=000074F5\r\n", "000074F5"},
         {"into a keystroke not given a key",

@@ -131,7 +131,7 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
     } table[] = {
         {"single keystroke",
          ActionType::Keystroke,
-         [](GestureWizard& w) { w.keystrokeEditor().keyDown(0x53, {.ctrl = true, .shift = true}); },
+         [](GestureWizard& w) { w.keystrokeEdit().keyDown(0x53, {.ctrl = true, .shift = true}); },
          {"Keystroke: ", "\tCTRL+SHIFT+S"},
          "011053CTRL+SHIFT+S"},
         {"list",
@@ -260,7 +260,7 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
                                false),
               Texts{"Gesture 1: the keystroke \"1000ZZ\" does not decode; it is kept as written"});
     EXPECT_EQ(wizard.page(), WizardPage::Keystroke);
-    EXPECT_EQ(wizard.keystrokeEditor().fieldText(), "1000ZZ");
+    EXPECT_EQ(wizard.keystrokeEdit().fieldText(), "1000ZZ");
     wizard.back();
     wizard.selectActionType(ActionType::RunProgram);
     wizard.next();
