@@ -253,8 +253,8 @@ DecodedIni decodeIni(std::string_view bytes, const TextCodePage& codePage) {
         if (index >= lines.size())
             return;
         std::string lineBytes(lines[index].bytes);
-        if (encodeLine(lines[index].text, encoding, codePage) !=
-            lineBytes) // its text does not give them back
+        // A line whose text does not give its bytes back is also found by its text (see encodeIni).
+        if (encodeLine(lines[index].text, encoding, codePage) != lineBytes)
             result.encoding.heldLines[std::move(key)].push_back(lineBytes);
         result.document.holdBytes(index, std::move(lineBytes));
     });

@@ -153,6 +153,13 @@ TEST_F(IniEncodingTest, AnExactLineKeepsItsBytesBesideABrokenLineThatReadsTheSam
             written = encode(decode(written));
         EXPECT_EQ(written, bytes);
     }
+
+    // A sequence cut off by the end of the file swallows the rest of its line; once a key follows it, the
+    // line is written from its text, so it reads the same.
+    DecodedIni cutOff = decode("\xEF\xBB\xBF[s]\r\nk=\xF2\x0F");
+    ASSERT_EQ(cutOff.document.find("s", "k"), r);
+    cutOff.document.setValue("s", "n", "1");
+    EXPECT_EQ(decode(encode(cutOff)).document.find("s", "k"), r);
 }
 
 // An edit of 8-bit text keeps it 8-bit text while the code page holds every character, byte for byte
