@@ -4,9 +4,12 @@
 ; by the installer; the uninstaller removes them only when the user says so.
 ;
 ; Built by scripts/package:
-;   makensis -DVERSION=x.y.z -DEXE=... -DREADME=... -DLICENSE=... -DICON=... -DOUTFILE=... installer.nsi
-; /S installs with the default components and does not start Flickmark. Exit codes: 0 done, 1 cancelled,
-; 2 aborted (in silent mode: a running Flickmark did not exit, so its exe was left alone).
+;   makensis -DVERSION=x.y.z -DEXE=... -DREADME=... -DLICENSE=... -DICON=... -DSIDE_PICTURE=... -DOUTFILE=...
+;     installer.nsi
+; /S installs with the default components and does not start Flickmark. Over an installed copy the sign-in
+; component's default is what the Run value says, so an upgrade keeps the user's choice.
+; Exit codes: 0 done, 1 cancelled, 2 aborted (in silent mode: a running Flickmark did not exit, so its exe
+; was left alone).
 
 Unicode true
 Target amd64-unicode
@@ -51,6 +54,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${SIDE_PICTURE}"
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Flickmark ${VERSION} for you alone, in your user folder: no administrator rights are needed.$\r$\n$\r$\nA running Flickmark is asked to exit first. Your gestures and settings are kept.$\r$\n$\r$\nClick Next to continue."
 ; Without descriptions: under Wine's fonts the small description box runs into the branding line, and the
 ; two components' names say what they do.
@@ -110,6 +114,40 @@ FunctionEnd
 !insertmacro DEFINE_ASK_FLICKMARK_TO_EXIT ""
 !insertmacro DEFINE_ASK_FLICKMARK_TO_EXIT "un."
 
+; Pushes 1 when the Run value starts $INSTDIR\flickmark.exe (quoted, alone or followed by arguments such as
+; the -data folder the configuration window adds; or unquoted alone), 0 otherwise. == ignores case, as
+; Windows does in paths.
+!macro DEFINE_RUN_VALUE_STARTS_THIS_COPY prefix
+Function ${prefix}RunValueStartsThisCopy
+    Push $R0
+    Push $R1
+    Push $R2
+    Push $R3
+    ReadRegStr $R0 HKCU "${RUN_KEY}" "Flickmark"
+    StrCpy $R1 '"$INSTDIR\flickmark.exe"'
+    StrLen $R2 $R1
+    StrCpy $R3 $R0 $R2 ; as long as the quoted path
+    StrCpy $R2 $R0 1 $R2 ; the character after it
+    ${If} $R0 == "$INSTDIR\flickmark.exe"
+        StrCpy $R0 1
+    ${ElseIf} $R3 == $R1
+    ${AndIf} $R2 == ""
+        StrCpy $R0 1
+    ${ElseIf} $R3 == $R1
+    ${AndIf} $R2 == " "
+        StrCpy $R0 1
+    ${Else}
+        StrCpy $R0 0
+    ${EndIf}
+    Pop $R3
+    Pop $R2
+    Pop $R1
+    Exch $R0
+FunctionEnd
+!macroend
+!insertmacro DEFINE_RUN_VALUE_STARTS_THIS_COPY ""
+!insertmacro DEFINE_RUN_VALUE_STARTS_THIS_COPY "un."
+
 ; Until Flickmark has exited: asks the user to close it (Retry) or gives up (Cancel: aborted). In silent mode
 ; there is nobody to ask: aborted with exit code 2.
 !macro WAIT_FOR_FLICKMARK_TO_EXIT prefix
@@ -158,7 +196,11 @@ SectionEnd
 
 Section "-Finish"
     ${IfNot} ${SectionIsSelected} ${SecStartAtSignIn}
-        DeleteRegValue HKCU "${RUN_KEY}" "Flickmark"
+        Call RunValueStartsThisCopy
+        Pop $0
+        ${If} $0 = 1
+            DeleteRegValue HKCU "${RUN_KEY}" "Flickmark"
+        ${EndIf}
     ${EndIf}
     ; The program's files only: the user's data files do not belong to the installation.
     ${GetSize} "$INSTDIR" "/M=flickmark.exe /S=0K /G=0" $0 $1 $2
@@ -168,6 +210,18 @@ Section "-Finish"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Over an installed copy, the sign-in component starts as the user left it: ticked only when the Run value
+; starts that copy.
+Function .onInit
+    ${If} ${FileExists} "$INSTDIR\flickmark.exe"
+        Call RunValueStartsThisCopy
+        Pop $0
+        ${If} $0 = 0
+            !insertmacro UnselectSection ${SecStartAtSignIn}
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
     !insertmacro WAIT_FOR_FLICKMARK_TO_EXIT "un."
     Delete "$INSTDIR\README.txt"
@@ -175,9 +229,9 @@ Section "Uninstall"
     Delete "$INSTDIR\uninstall.exe"
     Delete "$SMPROGRAMS\Flickmark.lnk"
     ; Only a Run value that starts this copy: another copy may have been set to start at sign-in since.
-    ReadRegStr $0 HKCU "${RUN_KEY}" "Flickmark"
-    ${If} $0 == '"$INSTDIR\flickmark.exe"'
-    ${OrIf} $0 == "$INSTDIR\flickmark.exe"
+    Call un.RunValueStartsThisCopy
+    Pop $0
+    ${If} $0 = 1
         DeleteRegValue HKCU "${RUN_KEY}" "Flickmark"
     ${EndIf}
     DeleteRegKey HKCU "${UNINSTALL_KEY}"

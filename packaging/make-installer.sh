@@ -31,6 +31,7 @@ if ! makensis -V2 \
     "-DREADME=$stage/README.txt" \
     "-DLICENSE=$stage/LICENSE.txt" \
     "-DICON=$root/src/app/flickmark.ico" \
+    "-DSIDE_PICTURE=$root/packaging/side-picture.bmp" \
     "-DOUTFILE=$outfile" \
     "$root/packaging/installer.nsi" >"$outfile.log" 2>&1; then
     cat "$outfile.log" >&2

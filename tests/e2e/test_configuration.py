@@ -125,6 +125,23 @@ class ConfigurationCase(harness.ProbeTestCase):
         self.session.key(key)
         harness.wait_until(done, WINDOW_TIMEOUT, what)
 
+    def sign_in_entry(self) -> str | None:
+        """The data of the current user's "Flickmark" sign-in value, or None when there is none."""
+        result = subprocess.run(["wine", "reg", "query", RUN_KEY, "/v", "Flickmark"], env=self.session.env,
+                                capture_output=True, text=True, timeout=60, check=False)
+        found = re.search(r"^ {4}Flickmark {4}REG_\w+ {4}(.*)$", result.stdout, re.MULTILINE)
+        return found.group(1).rstrip("\r") if result.returncode == 0 and found else None
+
+    def set_start_with_windows(self, checked: bool) -> None:
+        """Opens the window, End in the tree shows the last page, Tab reaches the box, Space flips it."""
+        self.open_from_the_scratchpad()
+        self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
+        self.wait_for_control(START_WITH_WINDOWS_ID, "the box showing the entry", lambda c: c.check == (not checked))
+        self.session.key("Tab")
+        self.session.key("space")
+        self.wait_for_control(START_WITH_WINDOWS_ID, "the box flipped", lambda c: c.check == checked)
+        self.close_with("Escape")
+
     def set_x_pixel_to_the_maximum(self) -> None:
         """Home in the tree shows the first page; Tab goes on to its first track bar; End moves it to 150."""
         self.key_until("Home", lambda: self.shown_page() == 0, "the Gestures page")
@@ -204,23 +221,6 @@ class ConfigurationEndToEnd(ConfigurationCase):
         harness.wait_until(lambda: pad_rect(self.session) is None, WINDOW_TIMEOUT, "the scratchpad to go")
         self.assertFalse(self.right_stroke_counts(flickmark), "a 100-pixel stroke still counts with 150")
 
-
-    def sign_in_entry(self) -> str | None:
-        """The data of the current user's "Flickmark" sign-in value, or None when there is none."""
-        result = subprocess.run(["wine", "reg", "query", RUN_KEY, "/v", "Flickmark"], env=self.session.env,
-                                capture_output=True, text=True, timeout=60, check=False)
-        found = re.search(r"^ {4}Flickmark {4}REG_\w+ {4}(.*)$", result.stdout, re.MULTILINE)
-        return found.group(1).rstrip("\r") if result.returncode == 0 and found else None
-
-    def set_start_with_windows(self, checked: bool) -> None:
-        """Opens the window, End in the tree shows the last page, Tab reaches the box, Space flips it."""
-        self.open_from_the_scratchpad()
-        self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
-        self.wait_for_control(START_WITH_WINDOWS_ID, "the box showing the entry", lambda c: c.check == (not checked))
-        self.session.key("Tab")
-        self.session.key("space")
-        self.wait_for_control(START_WITH_WINDOWS_ID, "the box flipped", lambda c: c.check == checked)
-        self.close_with("Escape")
 
     def test_start_with_windows_adds_and_removes_the_sign_in_entry(self):
         subprocess.run(["wine", "reg", "delete", RUN_KEY, "/v", "Flickmark", "/f"], env=self.session.env,

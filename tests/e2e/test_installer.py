@@ -14,6 +14,7 @@ from pathlib import Path
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
 from test_actions import write_gestures
+from test_configuration import ConfigurationCase
 from test_tray import project_version
 
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
@@ -91,7 +92,7 @@ class PagesCase(InstallerCase):
     """Steps through the installer's pages by keys, taking a screenshot of each, installs, and lets the finish
     page start Flickmark."""
 
-    def controls(self) -> dict[int, tuple[Box, str, int]]:
+    def installer_controls(self) -> dict[int, tuple[Box, str, int]]:
         """(rectangle, text, check state) of each control of the installer's window, by id."""
         # The caption names the page after the product ("...Setup: Installation Options"): taken from X.
         # The X window shows the client area only (no window manager draws a title bar): its box is the one to
@@ -112,12 +113,12 @@ class PagesCase(InstallerCase):
 
     def page_shows(self, title: str) -> dict[int, tuple[Box, str, int]] | None:
         """The controls, once one of them (a page's title) starts with `title`."""
-        controls = self.controls()
+        controls = self.installer_controls()
         return controls if any(text.startswith(title) for _, text, _ in controls.values()) else None
 
-    def wait_for_page(self, title: str, screenshot: str) -> dict[int, tuple[Box, str, int]]:
+    def wait_for_installer_page(self, title: str, screenshot: str) -> dict[int, tuple[Box, str, int]]:
         controls = harness.wait_until(lambda: self.page_shows(title), 20, f"the page '{title}'",
-                                      lambda: f"controls: {self.controls()}")
+                                      lambda: f"controls: {self.installer_controls()}")
         self.session.settled_screenshot(screenshot, self.window)
         return controls
 
@@ -130,15 +131,15 @@ class PagesCase(InstallerCase):
         version = project_version()
         setup = self.session.start_program("setup", [str(installer())])
         self.addCleanup(self.session.stop, setup)
-        self.wait_for_page(f"Welcome to Flickmark {version} Setup", f"installer-welcome-{suffix}")
+        self.wait_for_installer_page(f"Welcome to Flickmark {version} Setup", f"installer-welcome-{suffix}")
         # Without a window manager nothing gives the window the focus: a click on its corner (no control).
         self.session.click_at(self.window.left + 4, self.window.bottom - 4)
         self.next_page()
-        self.wait_for_page("License Agreement", f"installer-license-{suffix}")
+        self.wait_for_installer_page("License Agreement", f"installer-license-{suffix}")
         self.next_page()
-        self.wait_for_page("Choose Components", f"installer-components-{suffix}")
+        self.wait_for_installer_page("Choose Components", f"installer-components-{suffix}")
         self.next_page()  # Install
-        controls = self.wait_for_page(f"Completing Flickmark {version} Setup", f"installer-finish-{suffix}")
+        controls = self.wait_for_installer_page(f"Completing Flickmark {version} Setup", f"installer-finish-{suffix}")
         self.assertIn(("Start Flickmark", 1), [(text, check) for _, text, check in controls.values()])
         self.assertTrue((self.install_dir / "flickmark.exe").is_file())
         self.next_page()  # Finish, with "Start Flickmark" ticked
@@ -152,7 +153,8 @@ class PagesCase(InstallerCase):
                            "Flickmark to exit")
 
 
-class InstallerEndToEnd(PagesCase):
+class InstallerEndToEnd(PagesCase, ConfigurationCase):
+    """With the configuration window's driving, to clear the installed copy's sign-in entry on its Misc page."""
     module = "installer"
 
     def test_pages_at_100_percent(self):
@@ -203,9 +205,16 @@ class InstallerEndToEnd(PagesCase):
         mark, since_us = self.session.draw_gesture(flickmark.log, start, UP_STEPS + RIGHT_STEPS)
         flickmark.log.wait_for("gesture 03 UP+RIGHT", mark)
         self.probe.log.wait_for("key down vk=0x58", since_us)
+
+        # The Misc page shows the installer's sign-in entry (the box is checked), and clearing it removes it.
+        mark = flickmark.log.mark()
+        self.set_start_with_windows(False)
+        flickmark.log.wait_for("start with Windows: off", mark)
+        self.assertNotIn("Flickmark", self.registry(RUN_KEY)[0])
         user_files = {name: data for name, data in self.installed_files().items() if name.endswith(".ini")}
 
-        # Upgrade while it runs: it is asked to exit, ends cleanly, and only the program's files are replaced.
+        # Upgrade while it runs: it is asked to exit, ends cleanly, and only the program's files are replaced;
+        # the sign-in choice the user made stays.
         self.assertEqual(self.run_installer("/S"), 0)
         self.assertEqual(flickmark.process.popen.wait(5), 0, "Flickmark did not end cleanly before the upgrade")
         self.assertEqual(exe.read_bytes(), self.session.programs.flickmark.read_bytes(), "the exe was not replaced")
@@ -214,6 +223,14 @@ class InstallerEndToEnd(PagesCase):
             self.assertEqual(files.get(name), data, f"{name} changed")
         for name in ("disabled.ini", "noright.ini", "exepaste.ini"):  # written by Flickmark as it exited
             self.assertIn(name, files)
+        self.assertNotIn("Flickmark", self.registry(RUN_KEY)[0], "the upgrade started Flickmark at sign-in again")
+
+        # The entry as the Misc page writes it for a copy started with a data folder: the uninstaller removes
+        # it too, since it starts this copy.
+        command = f'"{exe_windows}" -data "{self.install_dir_windows}"'
+        subprocess.run(["wine", "reg", "add", RUN_KEY, "/v", "Flickmark", "/d", command, "/f"], env=self.session.env,
+                       capture_output=True, timeout=60, check=True)
+        self.assertEqual(self.registry(RUN_KEY)[0].get("Flickmark"), command)
 
         # Silent uninstall: the program, its shortcut, the Run value and the Uninstall entry go; the user's files
         # stay. (The uninstaller runs on from a copy of itself, so its wine returns before it is done.)
