@@ -190,8 +190,13 @@ Section "Flickmark (required)" SecProgram
 SectionEnd
 
 Section "Start Flickmark when I sign in" SecStartAtSignIn
-    ; The configuration window reads and writes this same value, in this form.
-    WriteRegStr HKCU "${RUN_KEY}" "Flickmark" '"$INSTDIR\flickmark.exe"'
+    ; The configuration window reads and writes this same value, in this form. A value that starts this copy
+    ; already is kept as it is: it may name the data folder the copy was started with.
+    Call RunValueStartsThisCopy
+    Pop $0
+    ${If} $0 = 0
+        WriteRegStr HKCU "${RUN_KEY}" "Flickmark" '"$INSTDIR\flickmark.exe"'
+    ${EndIf}
 SectionEnd
 
 Section "-Finish"

@@ -225,12 +225,14 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
             self.assertIn(name, files)
         self.assertNotIn("Flickmark", self.registry(RUN_KEY)[0], "the upgrade started Flickmark at sign-in again")
 
-        # The entry as the Misc page writes it for a copy started with a data folder: the uninstaller removes
-        # it too, since it starts this copy.
+        # The entry as the Misc page writes it for a copy started with a data folder: an upgrade keeps it as it
+        # is, and the uninstaller removes it, since it starts this copy.
         command = f'"{exe_windows}" -data "{self.install_dir_windows}"'
         subprocess.run(["wine", "reg", "add", RUN_KEY, "/v", "Flickmark", "/d", command, "/f"], env=self.session.env,
                        capture_output=True, timeout=60, check=True)
         self.assertEqual(self.registry(RUN_KEY)[0].get("Flickmark"), command)
+        self.assertEqual(self.run_installer("/S"), 0)
+        self.assertEqual(self.registry(RUN_KEY)[0].get("Flickmark"), command, "the upgrade rewrote the entry")
 
         # Silent uninstall: the program, its shortcut, the Run value and the Uninstall entry go; the user's files
         # stay. (The uninstaller runs on from a copy of itself, so its wine returns before it is done.)
