@@ -92,13 +92,18 @@ class PagesCase(InstallerCase):
     """Steps through the installer's pages by keys, taking a screenshot of each, installs, and lets the finish
     page start Flickmark."""
 
+    # The program whose windows are read and the start of their caption: the installer, or the uninstaller,
+    # which runs from a copy of itself under another name.
+    program = ""
+    caption = ""
+
     def installer_controls(self) -> dict[int, tuple[Box, str, int]]:
         """(rectangle, text, check state) of each control of the installer's window, by id."""
         # The caption names the page after the product ("...Setup: Installation Options"): taken from X.
         # The X window shows the client area only (no window manager draws a title bar): its box is the one to
-        # photograph.
-        windows = [(title, box) for title, box in self.session.visible_windows(installer().name.lower())
-                   if title.startswith(f"Flickmark {project_version()} Setup")]
+        # photograph. A message box shares the caption; it is the smaller window.
+        windows = sorted(((title, box) for title, box in self.session.visible_windows(self.program)
+                          if title.startswith(self.caption)), key=lambda window: -window[1].width)
         dump = self.session.controls.dump(windows[0][0]) if windows else None
         if dump:
             self.window = windows[0][1]
@@ -129,6 +134,7 @@ class PagesCase(InstallerCase):
 
     def check_pages(self, suffix: str) -> None:
         version = project_version()
+        self.program, self.caption = installer().name.lower(), f"Flickmark {version} Setup"
         setup = self.session.start_program("setup", [str(installer())])
         self.addCleanup(self.session.stop, setup)
         self.wait_for_installer_page(f"Welcome to Flickmark {version} Setup", f"installer-welcome-{suffix}")
@@ -151,6 +157,30 @@ class PagesCase(InstallerCase):
         self.assertEqual(ended.returncode, 0, ended.stdout + ended.stderr)
         harness.wait_until(lambda: self.session.controls.read("FlickmarkTray", 0, "visible") is None, 10,
                            "Flickmark to exit")
+        self.uninstall_with_the_users_files(suffix)
+
+    def uninstall_with_the_users_files(self, suffix: str) -> None:
+        """The uninstaller's pages: Uninstall on the confirmation, then Yes to the question whether to remove
+        the gestures and settings (the files Flickmark wrote as it exited): nothing of the folder is left."""
+        version = project_version()
+        self.assertTrue((self.install_dir / "defaults.ini").is_file())
+        self.program, self.caption = ".*", f"Flickmark {version} Uninstall"
+        self.session.start_program("uninstall", [f"{self.install_dir_windows}\\uninstall.exe"])
+        self.wait_for_installer_page(f"Uninstall Flickmark {version}", f"uninstaller-confirm-{suffix}")
+        self.session.click_at(self.window.left + 4, self.window.bottom - 4)
+        self.next_page()  # Uninstall
+        question = harness.wait_until(
+            lambda: next((box for title, box in self.session.visible_windows(self.program)
+                          if title.startswith(self.caption) and box.width < self.window.width), None),
+            20, "the question whether to remove the gestures and settings")
+        self.session.settled_screenshot(f"uninstaller-question-{suffix}", question)
+        self.session.xdotool("mousemove", str(question.left + 4), str(question.bottom - 4), "key", "y")
+        harness.wait_until(lambda: not self.install_dir.exists(), 20, "the folder to be removed",
+                           lambda: f"left: {sorted(self.installed_files())}")
+        self.wait_for_installer_page("Uninstallation Complete", f"uninstaller-done-{suffix}")
+        self.next_page()  # Close
+        harness.wait_until(lambda: not any(title.startswith(self.caption) for title, _ in
+                                           self.session.visible_windows(self.program)), 10, "the uninstaller to close")
 
 
 class InstallerEndToEnd(PagesCase, ConfigurationCase):
