@@ -1,7 +1,10 @@
 """The release installer end to end: a silent install into the user's local programs folder (shortcut, Uninstall
-entry, sign-in Run value), a gesture with the installed Flickmark, a silent upgrade while it runs (it is asked
-to exit, its exe is replaced, the user's files keep their bytes) and a silent uninstall that keeps them.
-Screenshots of the installer's pages at 100 % and 150 % scaling, stepped through by keys."""
+entry, sign-in Run value), a gesture with the installed Flickmark, its Misc page showing the installer's
+sign-in entry and clearing it, a silent upgrade while it runs (it is asked to exit, its exe is replaced, the
+user's files keep their bytes, the sign-in choice stays) and a silent uninstall that keeps the user's files.
+The installer's and the uninstaller's pages, stepped through by keys, at 100 % and 150 % scaling, with a
+screenshot of each; there the uninstaller is told Yes to removing the gestures and settings, and leaves no
+file behind."""
 
 import getpass
 import os
@@ -89,8 +92,8 @@ def expand_root(key: str) -> str:
 
 
 class PagesCase(InstallerCase):
-    """Steps through the installer's pages by keys, taking a screenshot of each, installs, and lets the finish
-    page start Flickmark."""
+    """Steps through the installer's pages by keys, taking a screenshot of each, installs, lets the finish
+    page start Flickmark, and uninstalls by the uninstaller's pages."""
 
     # The program whose windows are read and the start of their caption: the installer, or the uninstaller,
     # which runs from a copy of itself under another name.
