@@ -285,6 +285,25 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
                                    f" Run: {self.registry(RUN_KEY)}, Uninstall: {self.registry(UNINSTALL_KEY)}")
 
 
+    def test_a_silent_upgrade_over_a_program_that_does_not_exit_changes_nothing(self):
+        """A program running from the installed exe's place that does not answer the request to exit (as a hung
+        Flickmark would not): its exe cannot be replaced, so the installer gives up after its wait, with exit
+        code 2, leaving the installation as it was."""
+        self.assertEqual(self.run_installer("/S"), 0)
+        exe = self.install_dir / "flickmark.exe"
+        shutil.copy2(self.session.programs.tool("probe"), exe)
+        log = harness.ProbeLog(self.session.work_dir / "stand-in-probe.log")
+        log.path.unlink(missing_ok=True)
+        stand_in = self.session.start_program(
+            "stand-in", [f"{self.install_dir_windows}\\flickmark.exe", harness.windows_path(log.path)])
+        self.addCleanup(self.session.stop, stand_in)
+        harness.wait_until(lambda: log.matching("ready"), 20, "the program in the installed exe's place")
+        before = {name: data for name, data in self.installed_files().items()}
+
+        self.assertEqual(self.run_installer("/S"), 2)
+        self.assertEqual(self.installed_files(), before)
+        self.assertIsNone(stand_in.popen.poll(), "the program in the installed exe's place ended")
+
 class InstallerPagesAt150Percent(PagesCase):
     module = "installer-150"
     dpi = 144
