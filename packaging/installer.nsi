@@ -130,11 +130,10 @@ Function ${prefix}RunValueStartsThisCopy
     StrCpy $R2 $R0 1 $R2 ; the character after it
     ${If} $R0 == "$INSTDIR\flickmark.exe"
         StrCpy $R0 1
-    ${ElseIf} $R3 == $R1
-    ${AndIf} $R2 == ""
-        StrCpy $R0 1
-    ${ElseIf} $R3 == $R1
-    ${AndIf} $R2 == " "
+    ${ElseIf} $R3 != $R1
+        StrCpy $R0 0
+    ${ElseIf} $R2 == ""
+    ${OrIf} $R2 == " "
         StrCpy $R0 1
     ${Else}
         StrCpy $R0 0

@@ -243,7 +243,7 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
         mark = flickmark.log.mark()
         self.set_start_with_windows(False)
         flickmark.log.wait_for("start with Windows: off", mark)
-        self.assertNotIn("Flickmark", self.registry(RUN_KEY)[0])
+        self.assertIsNone(self.sign_in_entry())
         user_files = {name: data for name, data in self.installed_files().items() if name.endswith(".ini")}
 
         # Upgrade while it runs: it is asked to exit, ends cleanly, and only the program's files are replaced;
@@ -256,16 +256,16 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
             self.assertEqual(files.get(name), data, f"{name} changed")
         for name in ("disabled.ini", "noright.ini", "exepaste.ini"):  # written by Flickmark as it exited
             self.assertIn(name, files)
-        self.assertNotIn("Flickmark", self.registry(RUN_KEY)[0], "the upgrade started Flickmark at sign-in again")
+        self.assertIsNone(self.sign_in_entry(), "the upgrade started Flickmark at sign-in again")
 
         # The entry as the Misc page writes it for a copy started with a data folder: an upgrade keeps it as it
         # is, and the uninstaller removes it, since it starts this copy.
         command = f'"{exe_windows}" -data "{self.install_dir_windows}"'
         subprocess.run(["wine", "reg", "add", RUN_KEY, "/v", "Flickmark", "/d", command, "/f"], env=self.session.env,
                        capture_output=True, timeout=60, check=True)
-        self.assertEqual(self.registry(RUN_KEY)[0].get("Flickmark"), command)
+        self.assertEqual(self.sign_in_entry(), command)
         self.assertEqual(self.run_installer("/S"), 0)
-        self.assertEqual(self.registry(RUN_KEY)[0].get("Flickmark"), command, "the upgrade rewrote the entry")
+        self.assertEqual(self.sign_in_entry(), command, "the upgrade rewrote the entry")
 
         # Silent uninstall: the program, its shortcut, the Run value and the Uninstall entry go; the user's files
         # stay. (The uninstaller runs on from a copy of itself, so its wine returns before it is done.)
@@ -284,7 +284,6 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
                            lambda: f"files: {sorted(self.installed_files())}, shortcut: {self.shortcut.exists()},"
                                    f" Run: {self.registry(RUN_KEY)}, Uninstall: {self.registry(UNINSTALL_KEY)}")
 
-
     def test_a_silent_upgrade_over_a_program_that_does_not_exit_changes_nothing(self):
         """A program running from the installed exe's place that does not answer the request to exit (as a hung
         Flickmark would not): its exe cannot be replaced, so the installer gives up after its wait, with exit
@@ -298,11 +297,12 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
             "stand-in", [f"{self.install_dir_windows}\\flickmark.exe", harness.windows_path(log.path)])
         self.addCleanup(self.session.stop, stand_in)
         harness.wait_until(lambda: log.matching("ready"), 20, "the program in the installed exe's place")
-        before = {name: data for name, data in self.installed_files().items()}
+        before = self.installed_files()
 
         self.assertEqual(self.run_installer("/S"), 2)
         self.assertEqual(self.installed_files(), before)
         self.assertIsNone(stand_in.popen.poll(), "the program in the installed exe's place ended")
+
 
 class InstallerPagesAt150Percent(PagesCase):
     module = "installer-150"
