@@ -92,11 +92,16 @@ def set_immutable(paths: list[Path], immutable: bool) -> None:
 
 
 def end_started_probe(session: harness.Session, probe: harness.Probe) -> None:
-    """Ends the probe that Flickmark started from a folder named "probe dir" (found by its command line), then
-    brings the first one back."""
+    """Ends the probe that Flickmark started from a folder named "probe dir", then brings the first one back.
+    Found by its command line (a Windows program's: the first word ends in .exe) and by this session's prefix
+    in its environment: other modules run side by side, and one of them may be typing such a path."""
+    prefix = f"WINEPREFIX={session.env['WINEPREFIX']}".encode()
     for entry in Path("/proc").iterdir():
         with contextlib.suppress(OSError, ValueError):
-            if entry.name.isdigit() and b"probe dir" in (entry / "cmdline").read_bytes():
+            command = (entry / "cmdline").read_bytes()
+            if (entry.name.isdigit() and b"probe dir" in command
+                    and command.split(b"\0")[0].lower().endswith(b".exe")
+                    and prefix in (entry / "environ").read_bytes().split(b"\0")):
                 subprocess.run(["kill", entry.name], check=False)
     session.activate(probe)
 
