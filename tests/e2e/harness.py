@@ -227,11 +227,14 @@ def ensure_prefix(prefix: Path) -> None:
 
 
 def stop_wineserver(prefix: Path) -> None:
-    """Ends every Wine process of this prefix (and only of this prefix)."""
+    """Ends every Wine process of this prefix (and only of this prefix), and returns once its wineserver has
+    gone (`-k` only signals it), so that the next session of a prefix slot starts a server of its own rather
+    than meeting this one on its way out."""
     if prefix.is_dir():
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            subprocess.run(["wineserver", "-k"], env=wine_environment(prefix, None), timeout=30,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+        for option in ("-k", "-w"):
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                subprocess.run(["wineserver", option], env=wine_environment(prefix, None), timeout=30,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
 
 
 def _copy_of_prefix(base: Path, copy: Path, dpi: int | None) -> Path:
