@@ -39,6 +39,10 @@ def _parse_box(fields: list[str]) -> Box:
     return Box(left, top, right, bottom)
 
 
+# The sheet's exit code when its window could not be created (its log then says the error).
+NO_WINDOW = 4
+
+
 def start_preview_sheet(session: harness.Session, at: tuple[int, int] = (20, 20),
                         timeout: float = 20.0) -> PreviewSheet:
     """Starts the preview sheet with its top-left corner at `at` and waits until it is on the screen."""
@@ -46,16 +50,28 @@ def start_preview_sheet(session: harness.Session, at: tuple[int, int] = (20, 20)
     if not tool.is_file():
         raise HarnessError(f"missing Windows build output (build the 'windows' preset first): {tool}")
     log = session.work_dir / "preview-sheet.log"
-    log.unlink(missing_ok=True)
-    process = session.start_program(
-        "preview_sheet", [str(tool), harness.windows_path(log), "--at", str(at[0]), str(at[1])])
+
+    def start() -> harness.WineProcess:
+        log.unlink(missing_ok=True)
+        return session.start_program(
+            "preview_sheet", [str(tool), harness.windows_path(log), "--at", str(at[0]), str(at[1])])
+
+    process = start()
+    started_again = False
 
     def lines() -> list[str] | None:
+        nonlocal process, started_again
         text = log.read_text() if log.is_file() else ""
         if "\nready " in "\n" + text and text.endswith("\n"):
             return text.splitlines()
         if not process.running():
-            raise HarnessError(f"preview_sheet exited with code {process.popen.returncode} before it was ready")
+            # Once, a fresh session's first window could not be made (the sheet ended with 4): started again.
+            if process.popen.returncode == NO_WINDOW and not started_again:
+                harness.STEPS.note("read", f"preview_sheet: {text.strip()}; again")
+                started_again, process = True, start()
+                return None
+            raise HarnessError(f"preview_sheet exited with code {process.popen.returncode} before it was ready"
+                               f" ({text.strip()})")
         return None
 
     window, cells, popup = None, [], None

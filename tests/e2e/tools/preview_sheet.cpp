@@ -199,8 +199,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ::RegisterClassW(&windowClass);
     const HWND window = ::CreateWindowExW(0, kClassName, L"Flickmark Preview Sheet", WS_POPUP, origin.x,
                                           origin.y, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
-    if (window == nullptr)
+    if (window == nullptr) {
+        writeLog(argv[1], "no window: error " + std::to_string(::GetLastError()) + "\n");
         return 4;
+    }
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::UpdateWindow(window);
 
