@@ -52,9 +52,10 @@ struct MenuFixture {
     FakeTimer helpConfigTimer{rig.clock};
     IdleRecognizer recognizer;
     NoConfiguration configuration;
+    ProgramLists programLists{rig.files, rig.codePage, rig.log, rig.dataFolder};
     GestureMenus menus{GestureMenusPorts{menu, rig.popup, rig.input, rig.clock, helpConfigTimer, loops,
                                          rig.menus, rig.windows, rig.foreground, rig.store, recognizer,
-                                         configuration, rig.log},
+                                         configuration, programLists, rig.log},
                        [](const std::string&) {}};
 };
 

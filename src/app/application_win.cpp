@@ -42,12 +42,14 @@ Application::Application(std::string dataFolder, std::string signInCommand)
     createTray();
     aboutWindow_ = std::make_unique<AboutWindow>(version_);
     createScratchpad();
-    configurationWindow_ = std::make_unique<ConfigurationWindow>(ConfigurationWindow::Dependencies{
-        settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK, &signInStartChoice_});
+    configurationWindow_ = std::make_unique<ConfigurationWindow>(
+        ConfigurationWindow::Dependencies{settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK,
+                                          &signInStartChoice_, programLists_, &platform_.runningPrograms});
     links_.link([this] { configurationPages_.window = configurationWindow_.get(); },
                 [this] { configurationPages_.window = nullptr; });
     exitClosers_.push_back([this] { configurationWindow_->closeForExit(); });
     loadSettings();
+    foregroundWatch_->start();
     keystrokeDialog_ = std::make_unique<KeystrokeDialog>(nestedLoops_);
     gestureWizard_ = std::make_unique<GestureWizardWindow>(GestureWizardWindow::Dependencies{
         nestedLoops_, log_, *keystrokeDialog_, platform_.knownFolders, platform_.codePage,
@@ -83,7 +85,7 @@ void Application::createMouseMonitor() {
     handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
     handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
     mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
-        platform_.input, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_});
+        platform_.input, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_, pressGate_});
 }
 
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
@@ -136,7 +138,7 @@ void Application::createGestureMenus() {
     gestureMenus_ = std::make_unique<GestureMenus>(
         GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.input, platform_.clock,
                           *helpConfigTimer_, nestedLoops_, *mouseMonitor_, platform_.desktop, foreground_,
-                          gestureStore_, recognizer, configurationPages_, log_},
+                          gestureStore_, recognizer, configurationPages_, programLists_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
     // The highlighted entry's drawing shows beside the menu in a popup of its own.
     menuPreviewPopup_ = std::make_unique<TooltipWindow>();
@@ -147,17 +149,21 @@ void Application::createGestureMenus() {
 }
 
 // The tray window keeps the icon, its menu and the Scroll Lock watch, which switches the recognizer at once
-// when Scroll Lock is on at start. Its two line lists are read now and written back at exit.
+// when Scroll Lock is on at start. Its menu switches gestures off in the program last in front, which the
+// foreground watch follows; the watch hides the scratchpad (made later) in a program Flickmark is off in.
 void Application::createTray() {
     version_ = ownFileVersion();
-    disabledList_ = std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kDisabledListFileName);
-    noRightClickList_ =
-        std::make_unique<LineListFile>(dataFiles_, log_, dataFolder_ + kNoRightClickListFileName);
+    foregroundTimer_ = std::make_unique<win32::MessageWindowTimer>([this] { foregroundWatch_->onTimer(); });
+    foregroundWatch_ = std::make_unique<ForegroundWatch>(platform_.desktop, programLists_, *foregroundTimer_,
+                                                         log_, [this](bool quiet) {
+                                                             if (scratchpadWindow_)
+                                                                 scratchpadWindow_->model().setQuiet(quiet);
+                                                         });
     Recognizer& recognizer = mouseMonitor_->recognizer();
     trayWindow_ = std::make_unique<TrayWindow>(
         TrayWindow::Dependencies{*this, nestedLoops_, platform_.input, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
-                                 gesturesWindow_->hwnd()},
+                                 gesturesWindow_->hwnd(), *foregroundWatch_},
         trayTipText(version_ ? version_->version : std::string()));
     links_.link([this] { trayNotice_.target = trayWindow_.get(); }, [this] { trayNotice_.target = nullptr; });
 }
@@ -195,6 +201,8 @@ void Application::finishBeforeExit() {
         mouseMonitor_->stop();
     if (trayWindow_)
         trayWindow_->stopWatching();
+    if (foregroundWatch_)
+        foregroundWatch_->stop();
     // A menu ends at once (the help menu's wait ends with the clock); a dialog or message box ends when its
     // loop sees the quit message.
     if (nestedLoops_.active())
@@ -210,10 +218,7 @@ void Application::finishBeforeExit() {
             log_.append("A window could not be closed at exit");
         }
     }
-    if (disabledList_)
-        disabledList_->save();
-    if (noRightClickList_)
-        noRightClickList_->save();
+    programLists_.saveAtExit();
     keystrokes_.saveListFile();
     if (trayWindow_)
         trayWindow_->removeIcon();
@@ -229,7 +234,7 @@ void Application::loadSettings() {
     links_.link(
         [this] {
             settings_.setConsumers(SettingsConsumers{recognizerSettings_.get(), scratchpadSettings_.get(),
-                                                     lookupSettings_.get()});
+                                                     lookupSettings_.get(), &pressGate_});
         },
         [this] { settings_.setConsumers({}); });
     settings_.load();

@@ -8,11 +8,12 @@
 #include "actions/launch.h"
 #include "app/about_window_win.h"
 #include "app/configuration_window_pages_win.h"
+#include "app/foreground_watch.h"
 #include "app/gesture_hand_over_queue.h"
-#include "app/line_list_file.h"
 #include "app/link_list.h"
 #include "app/platform_adapters_win.h"
 #include "app/popup_ports_win.h"
+#include "app/program_press_gate.h"
 #include "app/scratchpad_ports.h"
 #include "app/settings_targets.h"
 #include "app/tray_actions.h"
@@ -38,6 +39,7 @@
 #include "popup/tooltip_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
 #include "settings/configuration_window_win.h"
+#include "settings/program_lists.h"
 #include "settings/settings_store.h"
 #include "settings/sign_in_start_choice.h"
 
@@ -122,6 +124,9 @@ private:
     KeyTargetCheck keyTargets_{KeyTargetPorts{platform_.integrity, platform_.desktop, trayNotice_, log_}};
     GestureLibraryStore gestureStore_;
     SettingsStore settings_;
+    // The program lists, and the press rules the recognizer asks at every press.
+    ProgramLists programLists_{dataFiles_, platform_.codePage, log_, dataFolder_};
+    ProgramPressGate pressGate_{platform_.desktop, platform_.input, programLists_};
     SignInStartChoice signInStartChoice_;
     ScratchpadTrailRelay scratchpadTrail_;
     ScratchpadVisibilityRelay scratchpadVisibility_;
@@ -151,8 +156,9 @@ private:
     std::unique_ptr<TooltipWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
-    std::unique_ptr<LineListFile> disabledList_;
-    std::unique_ptr<LineListFile> noRightClickList_;
+    // Follows the program in front for the tray menu and the scratchpad; started once both exist.
+    std::unique_ptr<win32::MessageWindowTimer> foregroundTimer_;
+    std::unique_ptr<ForegroundWatch> foregroundWatch_;
     std::unique_ptr<TrayWindow> trayWindow_;
     std::unique_ptr<AboutWindow> aboutWindow_;
     std::unique_ptr<ScratchpadWindow> scratchpadWindow_;

@@ -2,10 +2,17 @@
 
 namespace flickmark {
 
-std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn) {
+std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<TrayProgram>& program) {
     const TrayMenuItem separator;
-    return {
-        {TrayCommand::GesturesOn, "&Gestures on", kNoPicture, true, gesturesOn},
+    std::vector<TrayMenuItem> items{{TrayCommand::GesturesOn, "&Gestures on", kNoPicture, true, gesturesOn}};
+    if (program) {
+        const std::string name = withoutMnemonics(program->name);
+        items.push_back({TrayCommand::GesturesOffInProgram, "Gestures &off in " + name, kNoPicture, true,
+                         program->gesturesOff});
+        items.push_back({TrayCommand::FlickmarkOffInProgram, "&Flickmark off in " + name, kNoPicture, true,
+                         program->flickmarkOff});
+    }
+    const std::vector<TrayMenuItem> rest{
         separator,
         {TrayCommand::Configure, "&Configure ...", kPopupIconConfigure},
         separator,
@@ -14,10 +21,23 @@ std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn) {
         {TrayCommand::About, "About"},
         {TrayCommand::Exit, "Exit Flickmark"},
     };
+    items.insert(items.end(), rest.begin(), rest.end());
+    return items;
+}
+
+std::string withoutMnemonics(std::string_view text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c;
+        if (c == '&')
+            shown += '&';
+    }
+    return shown;
 }
 
 TrayCommand trayCommandFromId(unsigned id) {
-    if (id < static_cast<unsigned>(TrayCommand::GesturesOn) || id > static_cast<unsigned>(TrayCommand::Exit))
+    if (id < static_cast<unsigned>(TrayCommand::GesturesOn) ||
+        id > static_cast<unsigned>(TrayCommand::FlickmarkOffInProgram))
         return TrayCommand::None;
     return static_cast<TrayCommand>(id);
 }

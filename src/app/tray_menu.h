@@ -1,6 +1,7 @@
 // The tray icon's menu: its items in order, rebuilt at every opening from the current state.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ enum class TrayCommand : unsigned {
     EditGestures,
     About,
     Exit,
+    GesturesOffInProgram,
+    FlickmarkOffInProgram,
 };
 
 struct TrayMenuItem {
@@ -37,8 +40,19 @@ struct TrayMenuItem {
     bool operator==(const TrayMenuItem&) const = default;
 };
 
+// The program last in front, which two items switch off: its file name and which lists name it.
+struct TrayProgram {
+    std::string name;
+    bool gesturesOff = false;  // "noright.ini"
+    bool flickmarkOff = false; // "disabled.ini"
+};
+
 // `gesturesOn` is the user's own switch ("Gestures on" ticked), not whether Scroll Lock lets gestures run.
-std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn);
+// Without a program there are no per-program items.
+std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<TrayProgram>& program = {});
+
+// The text with every '&' doubled, so that a menu shows it as written.
+std::string withoutMnemonics(std::string_view text);
 
 // The command of a menu choice; None for an id that is not one of the menu's.
 TrayCommand trayCommandFromId(unsigned id);

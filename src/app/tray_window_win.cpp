@@ -33,6 +33,10 @@ const char* commandName(TrayCommand command) {
         return "About";
     case TrayCommand::Exit:
         return "Exit Flickmark";
+    case TrayCommand::GesturesOffInProgram:
+        return "Gestures off in the program";
+    case TrayCommand::FlickmarkOffInProgram:
+        return "Flickmark off in the program";
     case TrayCommand::None:
         break;
     }
@@ -123,7 +127,13 @@ win32::UniqueMenu TrayWindow::buildMenu(UINT dpi) {
         deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
         return {};
     }
-    for (const TrayMenuItem& item : trayMenuItems(switch_->gesturesOn())) {
+    menuProgramWindow_ = deps_.programs.lastProgram();
+    menuProgram_.reset();
+    if (menuProgramWindow_)
+        menuProgram_ = TrayProgram{menuProgramWindow_->exeName,
+                                   deps_.programs.listed(ProgramListKind::GesturesOff, *menuProgramWindow_),
+                                   deps_.programs.listed(ProgramListKind::FlickmarkOff, *menuProgramWindow_)};
+    for (const TrayMenuItem& item : trayMenuItems(switch_->gesturesOn(), menuProgram_)) {
         const std::wstring caption = win32::widen(item.caption);
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
@@ -214,6 +224,16 @@ void TrayWindow::run(UINT command) {
         break;
     case TrayCommand::Exit:
         deps_.actions.exitProgram();
+        break;
+    case TrayCommand::GesturesOffInProgram:
+        if (menuProgram_)
+            deps_.programs.setListed(ProgramListKind::GesturesOff, *menuProgramWindow_,
+                                     !menuProgram_->gesturesOff);
+        break;
+    case TrayCommand::FlickmarkOffInProgram:
+        if (menuProgram_)
+            deps_.programs.setListed(ProgramListKind::FlickmarkOff, *menuProgramWindow_,
+                                     !menuProgram_->flickmarkOff);
         break;
     case TrayCommand::None:
         break;

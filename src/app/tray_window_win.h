@@ -6,10 +6,12 @@
 // the end of the Windows session.
 #pragma once
 
+#include "app/foreground_watch.h"
 #include "app/monitoring_switch.h"
 #include "app/tray_actions.h"
 #include "app/tray_icon_keeper.h"
 #include "app/tray_icon_win.h"
+#include "app/tray_menu.h"
 #include "base/diagnostic_log.h"
 #include "platform/coalescing_timer.h"
 #include "platform/input.h"
@@ -20,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,7 +42,8 @@ public:
         DiagnosticLog& log;
         // Switches the recognizer's monitoring (the icon picture follows by itself).
         std::function<void(bool on)> setMonitoring;
-        HWND gesturesWindow; // brought to the front for the menu, WM_NULL after it
+        HWND gesturesWindow;       // brought to the front for the menu, WM_NULL after it
+        ForegroundWatch& programs; // the program last in front, which the menu can switch off
     };
 
     // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
@@ -85,6 +89,8 @@ private:
     // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.
     win32::UniqueMenu menu_;
     std::vector<std::pair<UINT, win32::UniqueIcon>> menuPictures_;
+    std::optional<TrayProgram> menuProgram_; // the program the menu's per-program items are about
+    std::optional<ProgramWindow> menuProgramWindow_;
     int menuPictureSize_ = 0;
     bool busy_ = false;
 };

@@ -32,8 +32,10 @@ GestureDispatcher::GestureDispatcher(const DispatcherPorts& ports) : ports_(port
 
 void GestureDispatcher::chooseSets() {
     const WindowId window = ports_.desktop.foregroundWindow();
-    const std::string exeName = window != 0 ? ports_.desktop.processNameOfWindow(window) : std::string{};
-    ports_.store.loadLookupSet(programFileName(exeName));
+    lookupProgram_ = {};
+    if (window != 0)
+        lookupProgram_ = {ports_.desktop.processNameOfWindow(window), ports_.desktop.windowClassName(window)};
+    ports_.store.loadLookupSet(programFileName(lookupProgram_.exeName));
 }
 
 bool GestureDispatcher::foundInSets(const std::string& gesture) const {
@@ -185,7 +187,7 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture,
         if (listener_)
             listener_->suggested(gesture, lastSuggestions_);
         if (menus_)
-            menus_->showSuggestions(gesture, lastSuggestions_);
+            menus_->showSuggestions(gesture, lastSuggestions_, lookupProgram_);
     }
     ports_.clock.waitWithMessages(kShortWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
@@ -199,7 +201,7 @@ void GestureDispatcher::showHelp(Direction firstCode) {
     chooseSets();
     // The help text takes the popup: a gesture name still shown from the last gesture goes now.
     onClosePopupTimer();
-    menus_->showHelp(firstCode);
+    menus_->showHelp(firstCode, lookupProgram_);
 }
 
 } // namespace flickmark

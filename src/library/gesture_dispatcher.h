@@ -17,6 +17,7 @@
 #include "platform/menus.h"
 #include "platform/timer.h"
 #include "recognizer/gesture_library.h"
+#include "settings/program_list_entry.h"
 
 #include <cstdint>
 #include <optional>
@@ -106,6 +107,7 @@ private:
     DispatchListener* listener_ = nullptr;
     GestureMenus* menus_ = nullptr;
     std::vector<std::string> lastSuggestions_;
+    ProgramWindow lookupProgram_;                // the program in front at the last lookup
     std::optional<std::int64_t> handedOverAtMs_; // when our hand-off last changed the foreground window
 };
 

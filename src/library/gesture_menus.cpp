@@ -37,8 +37,9 @@ GestureMenus::GestureMenus(const GestureMenusPorts& ports, std::function<void(co
     ports_.helpConfigTimer.setInterval(kHelpConfigDelayMs);
 }
 
-void GestureMenus::showHelp(Direction firstCode) {
+void GestureMenus::showHelp(Direction firstCode, const ProgramWindow& program) {
     const NestedLoopGuard guard(ports_.loops);
+    program_ = program;
     entries_ = helpEntries(firstCode, ports_.store.lookupSet(), ports_.store.global());
     const std::string_view text = entries_.empty() ? kHelpNoMatchesText : kHelpMenuTitle;
     ports_.log.append("help " + std::string(directionUpperName(firstCode)) + ": " + std::string(text));
@@ -52,15 +53,17 @@ void GestureMenus::showHelp(Direction firstCode) {
     // The gesture in progress ends here: the first tick after the menu only forgets it.
     ports_.recognizer.requestReset();
     if (released)
-        openMenu(MenuKind::Help, helpMenuItems(entries_));
+        openMenu(MenuKind::Help, helpMenuItems(entries_, program_.exeName));
 }
 
 void GestureMenus::showSuggestions(const std::string& drawnGesture,
-                                   const std::vector<std::string>& suggestions) {
+                                   const std::vector<std::string>& suggestions,
+                                   const ProgramWindow& program) {
     const NestedLoopGuard guard(ports_.loops);
+    program_ = program;
     entries_ = suggestionEntries(suggestions, ports_.store.lookupSet(), ports_.store.global());
     if (!entries_.empty())
-        openMenu(MenuKind::Suggestions, suggestionsMenuItems(drawnGesture, entries_));
+        openMenu(MenuKind::Suggestions, suggestionsMenuItems(drawnGesture, entries_, program_.exeName));
 }
 
 bool GestureMenus::waitForRelease() {
@@ -110,6 +113,11 @@ std::optional<int> GestureMenus::trackAtCursor(const std::vector<MenuItem>& item
 void GestureMenus::act(MenuKind kind, std::optional<int> choice) {
     if (!choice || *choice == kCloseId) {
         ports_.log.append("menu closed without a choice");
+        return;
+    }
+    if (*choice == kGesturesOffId) {
+        ports_.log.append("menu choice Gestures off in " + program_.exeName);
+        ports_.programLists.setListed(ProgramListKind::GesturesOff, program_, true);
         return;
     }
     if (*choice == kConfigureId) {

@@ -24,6 +24,7 @@
 #include "platform/nested_loop.h"
 #include "platform/timer.h"
 #include "recognizer/recognizer_control.h"
+#include "settings/program_lists.h"
 
 #include <functional>
 #include <optional>
@@ -45,6 +46,7 @@ struct GestureMenusPorts {
     GestureLibraryStore& store; // its lookup set is the foreground program's when a menu is asked for
     RecognizerControl& recognizer;
     ConfigurationPages& configuration;
+    ProgramLists& programLists; // "Gestures off in ..." puts the program on "noright.ini"
     DiagnosticLog& log;
 };
 
@@ -66,10 +68,12 @@ public:
     void setPreview(MenuPreview* preview) { preview_ = preview; }
 
     // The pause trigger fired with `firstCode` held; returns once the button is up and any menu has closed.
-    void showHelp(Direction firstCode);
+    // `program` is the program in front, whose set was looked in; a known one gets "Gestures off in ...".
+    void showHelp(Direction firstCode, const ProgramWindow& program = {});
     // A gesture that was not found, with its suggestion list in order; nothing shows when no suggested
     // gesture is in either set.
-    void showSuggestions(const std::string& drawnGesture, const std::vector<std::string>& suggestions);
+    void showSuggestions(const std::string& drawnGesture, const std::vector<std::string>& suggestions,
+                         const ProgramWindow& program = {});
 
     // Tick of the help menu's "Configure" timer.
     void onHelpConfigTimer();
@@ -93,6 +97,7 @@ private:
     std::function<void(const std::string&)> runQuietly_;
     MenuPreview* preview_ = nullptr;
     std::vector<MenuEntry> entries_; // of the menu being shown
+    ProgramWindow program_;          // of the menu being shown
 };
 
 } // namespace flickmark

@@ -44,11 +44,16 @@ MenuItem submenu(std::string_view caption, std::vector<MenuItem> items) {
     return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items)};
 }
 
-void appendEntriesAndClose(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries) {
+void appendEntriesAndClose(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries,
+                           std::string_view program) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         items.push_back(command(entries[i].caption, kFirstEntryId + static_cast<int>(i)));
     items.push_back(separator());
     items.push_back(command(kCloseCaption, kCloseId));
+    if (program.empty())
+        return;
+    items.push_back(separator());
+    items.push_back(command(std::string(kGesturesOffCaption) + std::string(program), kGesturesOffId));
 }
 
 } // namespace
@@ -97,21 +102,21 @@ std::string notFoundCaption(std::string_view drawnGesture) {
     return "(" + gestureDisplayName(drawnGesture) + ")  not found ";
 }
 
-std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries) {
+std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::string_view program) {
     std::vector<MenuItem> items;
     items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId)}));
     items.push_back(separator());
-    appendEntriesAndClose(items, entries);
+    appendEntriesAndClose(items, entries, program);
     return items;
 }
 
 std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
-                                           const std::vector<MenuEntry>& entries) {
+                                           const std::vector<MenuEntry>& entries, std::string_view program) {
     std::vector<MenuItem> items;
     items.push_back(submenu(kSuggestionsMenuTitle, {command(kSuggestionsConfigureCaption, kConfigureId)}));
     items.push_back(MenuItem{MenuItem::Kind::Disabled, notFoundCaption(drawnGesture), 0, {}});
     items.push_back(separator());
-    appendEntriesAndClose(items, entries);
+    appendEntriesAndClose(items, entries, program);
     return items;
 }
 

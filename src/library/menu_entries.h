@@ -30,12 +30,15 @@ inline constexpr std::string_view kHelpConfigureCaption = "Configure";
 inline constexpr std::string_view kSuggestionsMenuTitle = "Suggestions Popup ";
 inline constexpr std::string_view kSuggestionsConfigureCaption = "Configure ";
 inline constexpr std::string_view kCloseCaption = "Close";
+// The last item of both menus: the program in front gets no more gestures (it goes on "noright.ini").
+inline constexpr std::string_view kGesturesOffCaption = "Gestures off in ";
 // The text shown until the button is released when no gesture begins with the held direction.
 inline constexpr std::string_view kHelpNoMatchesText = "Help Popup - no matches";
 
 // Ids the menus return. An entry's id is kFirstEntryId plus its index.
 inline constexpr int kConfigureId = 1;
 inline constexpr int kCloseId = 2;
+inline constexpr int kGesturesOffId = 3;
 inline constexpr int kFirstEntryId = 100;
 
 // Display name, a tab, then "   (" keystroke display texts joined by " | " ")" for keystroke actions (and
@@ -53,10 +56,12 @@ std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggest
 // "(" + display name + ")  not found ": the disabled header of the suggestions menu.
 std::string notFoundCaption(std::string_view drawnGesture);
 
-// The whole menus: header, separator, entries, separator, "Close".
-std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries);
+// The whole menus: header, separator, entries, separator, "Close", and, for a known program in front, a
+// separator and "Gestures off in " + its file name.
+std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::string_view program = {});
 std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
-                                           const std::vector<MenuEntry>& entries);
+                                           const std::vector<MenuEntry>& entries,
+                                           std::string_view program = {});
 
 // The entry an id stands for; nullopt for the fixed items and unknown ids.
 std::optional<std::size_t> entryIndexOfId(int id, std::size_t entryCount);

@@ -39,7 +39,15 @@ Scratchpad::Scratchpad(ScratchpadPorts ports, std::string ownExeName)
 void Scratchpad::setEnabled(bool enabled) {
     enabled_ = enabled;
     collapse();
-    ports_.view.setShown(enabled);
+    ports_.view.setShown(enabled && !quiet_);
+}
+
+void Scratchpad::setQuiet(bool quiet) {
+    if (quiet == quiet_)
+        return;
+    quiet_ = quiet;
+    collapse();
+    ports_.view.setShown(enabled_ && !quiet_);
 }
 
 void Scratchpad::setFadeTime(int milliseconds) {
@@ -81,7 +89,7 @@ void Scratchpad::addPoint(Point screenPoint) {
 }
 
 void Scratchpad::mouseEntered() {
-    if (!enabled_)
+    if (!enabled_ || quiet_)
         return;
     target_ = findTargetWindow();
     open();
@@ -128,7 +136,7 @@ void Scratchpad::activated() {
 }
 
 void Scratchpad::setVisible(bool visible) {
-    ports_.view.setShown(visible && enabled_);
+    ports_.view.setShown(visible && enabled_ && !quiet_);
 }
 
 WindowId Scratchpad::findTargetWindow() {

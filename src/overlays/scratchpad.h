@@ -98,9 +98,13 @@ public:
     void activated();
 
     // Shown or hidden for a while by an action, which gives the visibility back afterwards. A disabled pad
-    // is never shown.
+    // is never shown, nor a quiet one.
     bool visible() const { return ports_.view.shown(); }
     void setVisible(bool visible);
+    // Hidden while the program the user works in is one Flickmark is off in; shown again (when enabled)
+    // when it is not.
+    void setQuiet(bool quiet);
+    bool quiet() const { return quiet_; }
 
     bool isOpen() const { return open_; }
     bool penUp() const { return penUp_; }
@@ -124,6 +128,7 @@ private:
     ScratchpadPorts ports_;
     std::string ownExeName_;
     bool enabled_ = false;
+    bool quiet_ = false;
     int fadeTimeMs_ = kScratchpadDefaultFadeTimeMs;
     bool open_ = false;
     bool penUp_ = true;

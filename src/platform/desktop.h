@@ -28,6 +28,12 @@ public:
     virtual std::optional<Rect> windowRect(WindowId window) = 0;
     // Empty when the placement cannot be read.
     virtual std::optional<ShowState> showState(WindowId window) = 0;
+    // The top-level window at a point of the screen (the root of the window the point is over); 0 for none.
+    virtual WindowId topLevelWindowAt(Point p) = 0;
+    // The window's class name; "" when unknown.
+    virtual std::string windowClassName(WindowId window) = 0;
+    // Whether the window belongs to this program.
+    virtual bool isOwnWindow(WindowId window) = 0;
     // The monitor nearest to a point, as nearestMonitor(monitors(), p) below. The recognizer asks once per
     // moving tick, so an adapter that can answer without building the monitor list should override this.
     virtual std::optional<Rect> monitorNearest(Point p);

@@ -2,6 +2,7 @@
 // leaves a half-written file. Paths are UTF-8 text.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ public:
     // The file's bytes; nullopt when it does not exist or cannot be read.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     virtual bool fileExists(const std::string& path) = 0;
+    // A value that changes whenever the file's contents change (its last write time and size); nullopt when
+    // the file does not exist or cannot be examined. Cheaper than reading the file.
+    virtual std::optional<std::uint64_t> modificationStamp(const std::string& path) = 0;
     // Writes a temporary file in the same folder, then replaces `path` with it. Returns false when any step
     // is refused; the old file is then left as it was.
     virtual bool writeFileAtomically(const std::string& path, std::string_view contents) = 0;

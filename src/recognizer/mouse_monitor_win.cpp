@@ -77,7 +77,7 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     });
     recognizer_ = std::make_unique<Recognizer>(
         RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
-                        deps_.arrows, deps_.scratchpad, deps_.library, deps_.log});
+                        deps_.arrows, deps_.scratchpad, deps_.library, deps_.log, deps_.pressGate});
     menuCloser_ = std::make_unique<ContextMenuCloser>(hwnd(), deps_.log);
     deps_.log.setListener(this);
     updateLogText();

@@ -44,6 +44,7 @@ public:
         ScratchpadTrail& scratchpad;
         GestureLibrary& library;
         DiagnosticLog& log;
+        PressGate& pressGate;
     };
 
     // Creates the hidden window and the recognizer, whose sampling timer runs from now on; ticks begin once

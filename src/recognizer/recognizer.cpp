@@ -37,7 +37,8 @@ struct Recognizer::State {
     bool idle = false; // a fresh recognizer treats its first release as the end of a (empty) gesture
     bool resetRequested = false;
     bool suspended = false;
-    bool ignorePress = false;
+    bool ignorePress = false; // a full-screen program in front: asked again at the next tick
+    bool leftAlone = false;   // the press gate left this press to the program, until the release
     bool inNestedLoop = false;
     bool resumeAfterLoop = false; // the sampling timer runs again when the nested loop ends
     Point sampled;                // the cursor as the last tick of a press read it
@@ -101,16 +102,23 @@ void Recognizer::pressTick() {
     const Point cursor = clampToScreenRange(ports_.input.cursorPos());
     s.sampled = cursor;
     if (s.idle) {
+        // A press left alone stays idle and quiet until the release.
+        if (s.leftAlone)
+            return;
         ports_.log.clear();
         s.assembly.clearLists();
         init(cursor);
-        s.ignorePress = foregroundIsFullScreen(ports_.desktop);
+        const PressRuling ruling = ports_.pressGate.rulePress(cursor, foregroundIsFullScreen(ports_.desktop));
+        s.ignorePress = ruling.outcome == PressOutcome::FullScreen;
+        s.leftAlone = ruling.outcome == PressOutcome::LeftAlone;
         ports_.log.append(s.ignorePress ? "---------1" : "--------0");
+        if (!ruling.note.empty())
+            ports_.log.append(ruling.note);
     } else {
         s.ignorePress = false;
     }
     // An ignored press keeps the recognizer idle, so every tick of it repeats the test above.
-    if (s.ignorePress)
+    if (s.ignorePress || s.leftAlone)
         return;
 
     ports_.mouseTimer.setEnabled(false);
@@ -143,6 +151,7 @@ void Recognizer::releaseTick() {
     ports_.scratchpad.buttonUp();
     ports_.arrows.hide();
     s.ignorePress = false;
+    s.leftAlone = false;
     if (s.idle)
         return;
     FinishedGesture gesture{s.assembly.complete(), {}};

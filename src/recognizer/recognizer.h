@@ -19,6 +19,7 @@
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/gesture_library.h"
+#include "recognizer/press_gate.h"
 #include "recognizer/recognizer_control.h"
 #include "recognizer/recognizer_settings.h"
 #include "recognizer/scratchpad_trail.h"
@@ -41,6 +42,7 @@ struct RecognizerPorts {
     ScratchpadTrail& scratchpad;
     GestureLibrary& library;
     DiagnosticLog& log;
+    PressGate& pressGate; // decides at the first tick whether the press may become a gesture
 };
 
 // Values shown on the hidden diagnostic window.

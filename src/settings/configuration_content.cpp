@@ -1,6 +1,7 @@
 #include "settings/configuration_content.h"
 
 #include "settings/configuration_dialog_ids.h"
+#include "settings/press_rules.h"
 #include "settings/settings_table.h"
 
 namespace flickmark {
@@ -77,6 +78,13 @@ constexpr PageItem kDiagonalsItems[] = {
      index(SettingId::cbEnableCorrections)},
 };
 
+constexpr ComboChoice kBypassKeyChoices[] = {
+    {0, "None"},
+    {0x10, "Shift"},
+    {0x11, "Ctrl"},
+    {0x12, "Alt"},
+};
+
 constexpr PageItem kMiscItems[] = {
     {IDC_SCROLL_LOCK_HEADING, Kind::Text, "Scroll Lock Disable:"},
     {IDC_SCROLL_LOCK_NOTE, Kind::Text,
@@ -88,18 +96,45 @@ constexpr PageItem kMiscItems[] = {
      "user "
      "account; the settings file does not."},
     {IDC_START_WITH_WINDOWS, Kind::Text, "Start Flickmark when I sign in"},
+    {IDC_CAPTURED_MOUSE_HEADING, Kind::Text, "Games and remote desktops:"},
+    {IDC_IGNORE_CAPTURED_MOUSE, Kind::CheckBox, "No gestures where a program has captured the mouse",
+     index(SettingId::cbIgnoreCapturedMouse)},
+    {IDC_CAPTURED_MOUSE_NOTE, Kind::Text,
+     "Games, virtual machines and remote desktops that confine the pointer to their window, or hide it, "
+     "keep the right button to themselves."},
+    {IDC_BYPASS_KEY_LABEL, Kind::Text, "Hold this key while pressing the right button to draw no gesture:"},
+    {IDC_BYPASS_KEY, Kind::ComboBox, {}, index(SettingId::cmbBypassKey), 0, kBypassKeyChoices},
 };
 
-// Node pictures: 5 gestures, 6 help popup, 3 scratchpad, 2 diagonals, 1 edit gestures.
+constexpr PageItem kProgramsItems[] = {
+    {IDC_PROGRAMS_NOTE, Kind::Text,
+     "Flickmark leaves the right button to these programs. A program is named by its file (game.exe); "
+     "add |Class to name one kind of its windows (mstsc.exe|TscShellContainerClass), and * or ? to match "
+     "several. Changes apply at once."},
+    {IDC_REMOVE_PROGRAM, Kind::Text, "&Remove"},
+    {IDC_ADD_PROGRAM_PANEL, Kind::Panel, "Add a program"},
+    {IDC_ADD_PROGRAM_LABEL, Kind::Text, "&Program:"},
+    {IDC_ADD_PROGRAM_LIST_LABEL, Kind::Text, "&What:"},
+    {IDC_ADD_PROGRAM, Kind::Text, "&Add"},
+};
+
+// Node pictures: 5 gestures, 6 help popup, 3 scratchpad, 2 diagonals, 1 edit gestures, 0 configure.
 constexpr std::array<ConfigurationPage, configuration_page::kCount> kPages = {{
     {"Gestures", 5, IDD_CONFIG_PAGE_GESTURES, kGesturesItems},
     {"Help Popup", 6, IDD_CONFIG_PAGE_HELP_POPUP, kHelpPopupItems},
     {"Scratchpad", 3, IDD_CONFIG_PAGE_SCRATCHPAD, kScratchpadItems},
     {"Diagonals", 2, IDD_CONFIG_PAGE_DIAGONALS, kDiagonalsItems},
+    {"Programs", 0, IDD_CONFIG_PAGE_PROGRAMS, kProgramsItems},
     {"Misc", 1, IDD_CONFIG_PAGE_MISC, kMiscItems},
 }};
 
 } // namespace
+
+std::string otherChoiceText(std::size_t row, int value) {
+    if (row == index(SettingId::cmbBypassKey))
+        return "Other (" + bypassKeyName(value) + ")";
+    return "Other (" + std::to_string(value) + ")";
+}
 
 const std::array<ConfigurationPage, configuration_page::kCount>& configurationPages() {
     return kPages;

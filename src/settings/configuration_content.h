@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace flickmark {
@@ -20,8 +21,9 @@ inline constexpr int kGestures = 0;
 inline constexpr int kHelpPopup = 1;
 inline constexpr int kScratchpad = 2;
 inline constexpr int kDiagonals = 3;
-inline constexpr int kMisc = 4;
-inline constexpr int kCount = 5;
+inline constexpr int kPrograms = 4;
+inline constexpr int kMisc = 5;
+inline constexpr int kCount = 6;
 } // namespace configuration_page
 
 // Line and page step of every track bar.
@@ -35,7 +37,14 @@ enum class PageItemKind {
     Panel,    // a framed group with a caption
     CheckBox, // edits a boolean setting
     TrackBar, // edits a track-bar setting; its range is the row's
+    ComboBox, // edits a setting by choosing one of its choices
     Preview,  // the drawing of the minimum lengths
+};
+
+// An item of a combo box and the setting's value it stands for.
+struct ComboChoice {
+    int value;
+    std::string_view text;
 };
 
 inline constexpr std::size_t kNoSettingRow = static_cast<std::size_t>(-1);
@@ -43,9 +52,10 @@ inline constexpr std::size_t kNoSettingRow = static_cast<std::size_t>(-1);
 struct PageItem {
     int controlId;
     PageItemKind kind;
-    std::string_view text = {};      // texts, panels and check boxes
-    std::size_t row = kNoSettingRow; // check boxes and track bars: the settings row they edit
-    int tickFrequency = 0;           // track bars: a tick mark every so many positions
+    std::string_view text = {};                // texts, panels and check boxes
+    std::size_t row = kNoSettingRow;           // check boxes and track bars: the settings row they edit
+    int tickFrequency = 0;                     // track bars: a tick mark every so many positions
+    std::span<const ComboChoice> choices = {}; // combo boxes: the items in order
 };
 
 struct ConfigurationPage {
@@ -56,5 +66,8 @@ struct ConfigurationPage {
 };
 
 const std::array<ConfigurationPage, configuration_page::kCount>& configurationPages();
+
+// The caption of a combo box's item for a value none of its choices stands for (a hand-edited file).
+std::string otherChoiceText(std::size_t row, int value);
 
 } // namespace flickmark

@@ -3,13 +3,14 @@
 // Every control id is unique across all pages, so a control can be found by its id alone.
 #pragma once
 
-// Templates: the window, then its pages in page order.
+// Templates: the window, then its pages.
 #define IDD_CONFIGURATION 200
 #define IDD_CONFIG_PAGE_GESTURES 201
 #define IDD_CONFIG_PAGE_HELP_POPUP 202
 #define IDD_CONFIG_PAGE_SCRATCHPAD 203
 #define IDD_CONFIG_PAGE_DIAGONALS 204
 #define IDD_CONFIG_PAGE_MISC 205
+#define IDD_CONFIG_PAGE_PROGRAMS 206
 
 // The tree of pages, and the page dialogs in page order (ids given to them when they are created).
 #define IDC_CONFIG_TREE 210
@@ -68,3 +69,20 @@
 #define IDC_SIGN_IN_HEADING 272
 #define IDC_SIGN_IN_NOTE 273
 #define IDC_START_WITH_WINDOWS 274
+#define IDC_CAPTURED_MOUSE_HEADING 275
+#define IDC_IGNORE_CAPTURED_MOUSE 276
+#define IDC_CAPTURED_MOUSE_NOTE 277
+#define IDC_BYPASS_KEY_LABEL 278
+#define IDC_BYPASS_KEY 279
+
+// "Programs"
+#define IDC_PROGRAMS_NOTE 290
+#define IDC_PROGRAM_LIST 291
+#define IDC_REMOVE_PROGRAM 292
+#define IDC_ADD_PROGRAM_PANEL 293
+#define IDC_ADD_PROGRAM_LABEL 294
+#define IDC_ADD_PROGRAM_NAME 295
+#define IDC_ADD_PROGRAM_LIST_LABEL 296
+#define IDC_ADD_PROGRAM_LIST 297
+#define IDC_ADD_PROGRAM 298
+#define IDC_PROGRAMS_STATUS 299

@@ -1,6 +1,7 @@
 #include "settings/configuration_window_win.h"
 
 #include "platform/win32/controls/check_box.h"
+#include "platform/win32/controls/combo_box.h"
 #include "platform/win32/controls/track_bar.h"
 #include "platform/win32/controls/tree_view.h"
 #include "platform/win32/dpi.h"
@@ -38,6 +39,25 @@ const SettingDefinition& definitionOf(const PageItem& item) {
 // A note of several lines, drawn as a static text control would, but wrapped a little inside its right
 // edge: some font renderers (Wine's, at small sizes) draw a line wider than they measured it, and the last
 // letters of a full line would be cut off.
+// Selects the item of a value; a value none of the choices stands for gets an item of its own, so that it is
+// kept unless the user chooses another.
+void showChoice(HWND control, const PageItem& item, int value) {
+    const win32::ComboBox combo(control);
+    while (combo.count() > static_cast<int>(item.choices.size()))
+        ::SendMessageW(control, CB_DELETESTRING, static_cast<WPARAM>(combo.count() - 1), 0);
+    int index = combo.findValue(value);
+    if (index < 0)
+        index = combo.addItem(win32::widen(otherChoiceText(item.row, value)), value);
+    combo.select(index);
+}
+
+void takeChoice(SettingsModel& model, HWND control, const PageItem& item) {
+    const win32::ComboBox combo(control);
+    const int index = combo.selectedIndex();
+    if (index >= 0)
+        model.setPosition(item.row, static_cast<int>(combo.value(index)));
+}
+
 void drawNote(const DRAWITEMSTRUCT& draw) {
     const HWND control = draw.hwndItem;
     const HDC dc = draw.hDC;
@@ -73,10 +93,18 @@ public:
     using win32::DialogBase::item;
 
 private:
-    std::optional<INT_PTR> handleMessage(UINT message, WPARAM, LPARAM lParam) override {
+    std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         switch (message) {
         case WM_INITDIALOG:
             return FALSE; // the window decides where the focus goes
+        case WM_COMMAND:
+            if (window_.pageCommand(LOWORD(wParam), HIWORD(wParam)))
+                return TRUE;
+            return std::nullopt;
+        case WM_NOTIFY:
+            if (window_.pageNotify(*reinterpret_cast<const NMHDR*>(lParam)))
+                return TRUE;
+            return std::nullopt;
         case WM_HSCROLL:
             if (lParam)
                 window_.trackBarMoved(reinterpret_cast<HWND>(lParam));
@@ -102,7 +130,7 @@ private:
 ConfigurationWindow::ConfigurationWindow(Dependencies dependencies) : deps_(std::move(dependencies)) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES;
+    controls.dwICC = ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES;
     ::InitCommonControlsEx(&controls);
 
     create(IDD_CONFIGURATION, nullptr);
@@ -148,9 +176,15 @@ void ConfigurationWindow::createPages() {
                 trackBar.setTickFrequency(item.tickFrequency);
                 trackBar.setSteps(kTrackBarStep, kTrackBarStep);
                 trackBar.setTipSide(TBTS_TOP);
+            } else if (item.kind == PageItemKind::ComboBox) {
+                const win32::ComboBox combo(control);
+                for (const ComboChoice& choice : item.choices)
+                    combo.addItem(win32::widen(choice.text), choice.value);
             }
         }
     }
+    programsPage_ = std::make_unique<ProgramsPageControls>(
+        pages_[configuration_page::kPrograms]->hwnd(), deps_.programLists, deps_.runningPrograms, deps_.log);
     sizePreview();
 }
 
@@ -186,6 +220,8 @@ void ConfigurationWindow::showCurrentPage() {
         ::ShowWindow(page, SW_HIDE);
     }
     ::ShowWindow(pages_[current]->hwnd(), SW_SHOW);
+    if (current == configuration_page::kPrograms && programsPage_)
+        programsPage_->pageShown();
 }
 
 // Activation gives the focus back to the control that had it when the window was left, which may be on a
@@ -209,10 +245,14 @@ void ConfigurationWindow::showSettings() {
                 win32::TrackBar(control).setPosition(model.position(item.row));
             else if (item.kind == PageItemKind::CheckBox)
                 win32::CheckBox(control).setChecked(model.checked(item.row));
+            else if (item.kind == PageItemKind::ComboBox)
+                showChoice(control, item, model.position(item.row));
         }
     if (const HWND preview = previewControl())
         ::InvalidateRect(preview, nullptr, FALSE);
     showSignInStart();
+    if (programsPage_)
+        programsPage_->pageShown();
 }
 
 // What the entry holds now, not a remembered choice: an installer may have changed it meanwhile.
@@ -259,6 +299,8 @@ void ConfigurationWindow::takeSettings() {
                 model.setPosition(item.row, win32::TrackBar(control).position());
             else if (item.kind == PageItemKind::CheckBox)
                 model.setChecked(item.row, win32::CheckBox(control).checked());
+            else if (item.kind == PageItemKind::ComboBox)
+                takeChoice(model, control, item);
         }
 }
 
@@ -310,6 +352,16 @@ void ConfigurationWindow::reportRefusedWrite() {
 void ConfigurationWindow::afterDpiChange() {
     placePages();
     sizePreview();
+    if (programsPage_)
+        programsPage_->sizeColumns();
+}
+
+bool ConfigurationWindow::pageCommand(int id, int code) {
+    return programsPage_ && programsPage_->command(id, code);
+}
+
+bool ConfigurationWindow::pageNotify(const NMHDR& header) {
+    return programsPage_ && programsPage_->notify(header);
 }
 
 std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -329,8 +381,12 @@ std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM w
             close(false);
             return TRUE;
         }
-        if (LOWORD(wParam) == IDOK) // Enter: there is no default button to press
+        if (LOWORD(wParam) ==
+            IDOK) { // Enter: there is no default button to press, but the program field adds
+            if (selection_.current() == configuration_page::kPrograms && programsPage_)
+                programsPage_->enterPressed();
             return TRUE;
+        }
         return std::nullopt;
     case WM_CLOSE: // the close box, Alt+F4
         close(false);

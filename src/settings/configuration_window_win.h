@@ -12,6 +12,7 @@
 #include "platform/win32/dialog_base.h"
 #include "settings/configuration_content.h"
 #include "settings/configuration_page_selection.h"
+#include "settings/programs_page_win.h"
 #include "settings/settings_store.h"
 #include "settings/sign_in_start_choice.h"
 
@@ -36,6 +37,8 @@ public:
         HIMAGELIST pictures = nullptr;            // the tree's node pictures; not owned, may be null
         int iconId = 0;                           // the program's icon resource, 0 for none
         SignInStartChoice* signInStart = nullptr; // the Misc page's "Start with Windows"; null: box disabled
+        ProgramLists& programLists;               // the Programs page's lists
+        RunningPrograms* runningPrograms = nullptr; // offered on the Programs page; null: none
     };
 
     // Creates the window hidden, on the first page. Throws win32::Win32Error when that fails.
@@ -74,6 +77,8 @@ private:
 
     // From the pages.
     void trackBarMoved(HWND trackBar);
+    bool pageCommand(int id, int code);
+    bool pageNotify(const NMHDR& header);
     void drawPreview(const DRAWITEMSTRUCT& item) const;
     void sizePreview() const;
     HWND previewControl() const;
@@ -82,6 +87,7 @@ private:
     ConfigurationPageSelection selection_;
     std::array<std::unique_ptr<Page>, configuration_page::kCount> pages_;
     std::array<HTREEITEM, configuration_page::kCount> nodes_{};
+    std::unique_ptr<ProgramsPageControls> programsPage_;
     bool refusedWriteReported_ = false;
 };
 

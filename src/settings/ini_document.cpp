@@ -330,4 +330,9 @@ void IniDocument::removeLines(std::size_t first, std::size_t end) {
     reindex();
 }
 
+void IniDocument::appendLine(std::string text) {
+    insertLine(lines_.size(), std::move(text));
+    reindex();
+}
+
 } // namespace flickmark

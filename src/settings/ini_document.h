@@ -73,6 +73,9 @@ public:
     bool renameSection(std::string_view section, std::string_view newName);
     // Removes the lines [first, end).
     void removeLines(std::size_t first, std::size_t end);
+    // Adds a line of text at the end, with the line break the text used first; a last line without a break
+    // gets one first.
+    void appendLine(std::string text);
 
     // Line-level view for callers that keep content they do not interpret.
     struct Section {

@@ -1,6 +1,7 @@
 // Where loaded settings go. Load is the only way settings take effect: it pushes every value to these.
 #pragma once
 
+#include "settings/press_rule_settings.h"
 #include "settings/recognition_settings.h"
 
 namespace flickmark {
@@ -30,11 +31,18 @@ public:
     virtual void setDiagonalsEnabled(bool enabled) = 0;
 };
 
+class PressRulesSettingsConsumer {
+public:
+    virtual ~PressRulesSettingsConsumer() = default;
+    virtual void applyPressRules(const PressRuleSettings& settings) = 0;
+};
+
 // A consumer that does not exist (yet) is null and gets nothing.
 struct SettingsConsumers {
     RecognitionSettingsConsumer* recognition = nullptr;
     ScratchpadSettingsConsumer* scratchpad = nullptr;
     LibrarySettingsConsumer* library = nullptr;
+    PressRulesSettingsConsumer* pressRules = nullptr;
 };
 
 } // namespace flickmark

@@ -30,6 +30,7 @@ void SettingsModel::setPosition(std::size_t row, int position) {
     switch (definition.control) {
     case SettingControl::TrackBar:
     case SettingControl::DecimalTrackBar:
+    case SettingControl::ComboBox:
         positions_[row] = std::clamp(position, definition.minPosition, definition.maxPosition);
         break;
     case SettingControl::CheckBox:
@@ -44,6 +45,7 @@ void SettingsModel::show(std::size_t row, double value) {
     const SettingDefinition& definition = settingsTable()[row];
     switch (definition.control) {
     case SettingControl::TrackBar:
+    case SettingControl::ComboBox:
         positions_[row] = roundedPosition(value, definition.minPosition, definition.maxPosition);
         break;
     case SettingControl::DecimalTrackBar:
@@ -62,6 +64,7 @@ double SettingsModel::value(std::size_t row) const {
     switch (definition.control) {
     case SettingControl::TrackBar:
     case SettingControl::CheckBox:
+    case SettingControl::ComboBox:
         return positions_[row];
     case SettingControl::DecimalTrackBar:
         // (100 - p) / 100 is the correctly rounded double of the two-digit decimal, so it is written as

@@ -16,7 +16,8 @@ public:
     SettingsModel();
 
     bool hasControl(std::size_t row) const;
-    // Track bars: the position, always within the row's range. Check boxes: 1 checked, 0 not.
+    // Track bars: the position, always within the row's range. Check boxes: 1 checked, 0 not. Combo boxes:
+    // the chosen item's value, within the row's range.
     int position(std::size_t row) const { return positions_[row]; }
     // Clamps to the track bar's range, as the control does.
     void setPosition(std::size_t row, int position);

@@ -93,6 +93,8 @@ void SettingsStore::push() const {
         consumers_.library->setCorrectionsEnabled(current_.correctionsEnabled);
         consumers_.library->setDiagonalsEnabled(current_.recognition.enableDiagonals);
     }
+    if (consumers_.pressRules)
+        consumers_.pressRules->applyPressRules(current_.pressRules);
 }
 
 } // namespace flickmark

@@ -51,6 +51,12 @@ constexpr std::array<SettingDefinition, kSettingCount> kTable = {{
     {"cbPreciseRecognition", SettingType::Boolean, kRecognitionDefaults.preciseRecognition,
      SettingControl::CheckBox, 0, 0,
      [](SettingsSnapshot& s, double v) { s.recognition.preciseRecognition = v != 0; }},
+    {"cbIgnoreCapturedMouse", SettingType::Boolean, kDefaults.pressRules.leaveCapturedMouse,
+     SettingControl::CheckBox, 0, 0,
+     [](SettingsSnapshot& s, double v) { s.pressRules.leaveCapturedMouse = v != 0; }},
+    // A virtual-key code; the Misc page offers none, Shift, Ctrl and Alt.
+    {"cmbBypassKey", SettingType::Integer, kDefaults.pressRules.bypassKey, SettingControl::ComboBox, 0, 254,
+     [](SettingsSnapshot& s, double v) { s.pressRules.bypassKey = asInt(v); }},
 }};
 
 static_assert(kTable[index(SettingId::timethreshold)].key == "timethreshold");
@@ -69,6 +75,8 @@ static_assert(kTable[index(SettingId::cbEnableScratchpad)].key == "cbEnableScrat
 static_assert(kTable[index(SettingId::cbEnabledSuggestions)].key == "cbEnabledSuggestions");
 static_assert(kTable[index(SettingId::cbEnableCorrections)].key == "cbEnableCorrections");
 static_assert(kTable[index(SettingId::cbPreciseRecognition)].key == "cbPreciseRecognition");
+static_assert(kTable[index(SettingId::cbIgnoreCapturedMouse)].key == "cbIgnoreCapturedMouse");
+static_assert(kTable[index(SettingId::cmbBypassKey)].key == "cmbBypassKey");
 
 } // namespace
 

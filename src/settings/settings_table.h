@@ -3,6 +3,7 @@
 // consumer.
 #pragma once
 
+#include "settings/press_rule_settings.h"
 #include "settings/recognition_settings.h"
 
 #include <array>
@@ -25,6 +26,7 @@ enum class SettingControl {
     TrackBar,        // stores its position
     DecimalTrackBar, // position p stands for 1 - p/100
     CheckBox,
+    ComboBox, // stores the value of the chosen item; its range is the row's
 };
 
 // Everything Load hands to the consumers.
@@ -34,6 +36,7 @@ struct SettingsSnapshot {
     bool scratchpadEnabled = true;
     bool suggestionsEnabled = true;
     bool correctionsEnabled = false;
+    PressRuleSettings pressRules;
 };
 
 struct SettingDefinition {
@@ -47,7 +50,7 @@ struct SettingDefinition {
     void (*store)(SettingsSnapshot& snapshot, double value);
 };
 
-inline constexpr std::size_t kSettingCount = 16;
+inline constexpr std::size_t kSettingCount = 18;
 
 // The rows of the table in order, named after their keys.
 enum class SettingId {
@@ -67,13 +70,15 @@ enum class SettingId {
     cbEnabledSuggestions,
     cbEnableCorrections,
     cbPreciseRecognition,
+    cbIgnoreCapturedMouse,
+    cmbBypassKey,
 };
 
 // The row of a setting in settingsTable().
 inline constexpr std::size_t index(SettingId id) {
     return static_cast<std::size_t>(id);
 }
-static_assert(index(SettingId::cbPreciseRecognition) + 1 == kSettingCount);
+static_assert(index(SettingId::cmbBypassKey) + 1 == kSettingCount);
 
 const std::array<SettingDefinition, kSettingCount>& settingsTable();
 

@@ -47,6 +47,8 @@ DEFAULT_SETTINGS_FILE = (
     "cbEnabledSuggestions=1\r\n"
     "cbEnableCorrections=0\r\n"
     "cbPreciseRecognition=0\r\n"
+    "cbIgnoreCapturedMouse=1\r\n"
+    "cmbBypassKey=0\r\n"
 )
 
 

@@ -15,12 +15,13 @@ from harness import SCREEN_HEIGHT, SCREEN_WIDTH, Box, relative_path
 from test_scratchpad import pad_boxes, pad_rect
 
 TITLE = "Configuration"
-PAGE_NAMES = ["gestures", "help-popup", "scratchpad", "diagonals", "misc"]
+PAGE_NAMES = ["gestures", "help-popup", "scratchpad", "diagonals", "programs", "misc"]
 FIRST_PAGE_ID = 211  # the page dialogs, in tree order
 X_PIXEL_ID = 224
 ENABLE_SCRATCHPAD_ID = 251
 START_WITH_WINDOWS_ID = 274
-MISC_PAGE = 4
+PROGRAMS_PAGE = 4
+MISC_PAGE = 5
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 SCRATCHPAD_PAGE = 2
 # A stroke 100 pixels to the right: Right with the default minimum of 30 pixels, nothing with 150.

@@ -2,6 +2,8 @@
 
 #include "platform/wildcard.h"
 
+#include <functional>
+
 namespace flickmark {
 namespace {
 
@@ -25,6 +27,14 @@ std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
 
 bool FakeFileSystem::fileExists(const std::string& path) {
     return files.count(path) > 0;
+}
+
+std::optional<std::uint64_t> FakeFileSystem::modificationStamp(const std::string& path) {
+    const auto file = files.find(path);
+    if (file == files.end())
+        return std::nullopt;
+    // The contents stand for the time: a test that edits `files` directly changes the stamp too.
+    return std::hash<std::string>{}(file->second);
 }
 
 bool FakeFileSystem::writeFileAtomically(const std::string& path, std::string_view contents) {

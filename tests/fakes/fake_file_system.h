@@ -17,6 +17,7 @@ class FakeFileSystem final : public FileSystem {
 public:
     std::optional<std::string> readFile(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    std::optional<std::uint64_t> modificationStamp(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, std::string_view contents) override;
     bool removeFile(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override;

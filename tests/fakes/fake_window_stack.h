@@ -31,6 +31,9 @@ public:
     std::string processNameOfWindow(WindowId window) override;
     std::optional<Rect> windowRect(WindowId) override { return std::nullopt; }
     std::optional<ShowState> showState(WindowId) override { return ShowState::Normal; }
+    WindowId topLevelWindowAt(Point) override { return foreground; }
+    std::string windowClassName(WindowId) override { return {}; }
+    bool isOwnWindow(WindowId) override { return false; }
 
     // WindowFocus
     WindowId nextWindow(WindowId window) override;

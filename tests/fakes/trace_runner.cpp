@@ -4,7 +4,7 @@ namespace flickmark {
 
 TraceRunner::TraceRunner(const RecognizerSettings& settings)
     : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, releaseCheckTimer, arrows,
-                                 scratchpad, handOver, log},
+                                 scratchpad, handOver, log, pressGate},
                  settings) {}
 
 void TraceRunner::advanceTo(std::int64_t timeMs) {

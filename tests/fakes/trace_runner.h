@@ -29,6 +29,8 @@ public:
     // Hands finished gestures and help requests to `other` from now on instead of the recording `library`
     // (for example a real library working on this runner's clock).
     void useLibrary(GestureLibrary& other) { handOver.setTarget(&other); }
+    // Asks `gate` about every press from now on instead of the full-screen rule alone.
+    void usePressGate(PressGate& gate) { pressGate.target = &gate; }
 
     // Advances to `timeMs` and delivers one mouse-timer tick with this button state and cursor.
     void tick(std::int64_t timeMs, bool buttonDown, Point cursor);
@@ -47,6 +49,15 @@ public:
     FakeArrowPopup arrows;
     RecordingScratchpadTrail scratchpad;
     DiagnosticLog log;
+    // The full-screen rule alone, unless usePressGate() chose another gate.
+    struct SwitchableGate final : PressGate {
+        PressRuling rulePress(Point cursor, bool fullScreenInFront) override {
+            return target ? target->rulePress(cursor, fullScreenInFront)
+                          : fullScreenOnly.rulePress(cursor, fullScreenInFront);
+        }
+        PressGate* target = nullptr;
+        FullScreenOnlyGate fullScreenOnly;
+    } pressGate;
     RecordingGestureLibrary library{clock};
     // What the recognizer hands over waits here, as in the program, and goes to `library` (unless
     // useLibrary() chose another) when the timer call that handed it over has returned.

@@ -48,6 +48,7 @@ public:
         return files[path];
     }
     bool fileExists(const std::string& path) override { return files.count(path) > 0; }
+    std::optional<std::uint64_t> modificationStamp(const std::string&) override { return std::nullopt; }
     bool writeFileAtomically(const std::string& path, std::string_view contents) override {
         ++writes;
         if (path == readOnlyPath)

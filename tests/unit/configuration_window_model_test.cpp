@@ -16,7 +16,8 @@ TEST(ConfigurationContent, PagesFollowTheTreeWithTheirPictures) {
     const struct {
         std::string_view text;
         int image;
-    } expected[] = {{"Gestures", 5}, {"Help Popup", 6}, {"Scratchpad", 3}, {"Diagonals", 2}, {"Misc", 1}};
+    } expected[] = {{"Gestures", 5},  {"Help Popup", 6}, {"Scratchpad", 3},
+                    {"Diagonals", 2}, {"Programs", 0},   {"Misc", 1}};
     const auto& pages = configurationPages();
     ASSERT_EQ(pages.size(), std::size(expected));
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -40,7 +41,8 @@ TEST(ConfigurationContent, EverySettingWithAControlIsBoundOnceToAControlOfItsKin
             EXPECT_TRUE(ids.insert(item.controlId).second) << "id used twice: " << item.controlId;
             EXPECT_GE(item.controlId, 200);
             EXPECT_LT(item.controlId, 400);
-            const bool edits = item.kind == PageItemKind::CheckBox || item.kind == PageItemKind::TrackBar;
+            const bool edits = item.kind == PageItemKind::CheckBox || item.kind == PageItemKind::TrackBar ||
+                               item.kind == PageItemKind::ComboBox;
             if (!edits) {
                 EXPECT_EQ(item.row, kNoSettingRow) << item.controlId;
                 continue;
@@ -51,6 +53,13 @@ TEST(ConfigurationContent, EverySettingWithAControlIsBoundOnceToAControlOfItsKin
             if (item.kind == PageItemKind::CheckBox) {
                 EXPECT_EQ(control, SettingControl::CheckBox) << settingsTable()[item.row].key;
                 EXPECT_FALSE(item.text.empty());
+            } else if (item.kind == PageItemKind::ComboBox) {
+                EXPECT_EQ(control, SettingControl::ComboBox) << settingsTable()[item.row].key;
+                EXPECT_FALSE(item.choices.empty());
+                for (const ComboChoice& choice : item.choices) {
+                    EXPECT_GE(choice.value, settingsTable()[item.row].minPosition);
+                    EXPECT_LE(choice.value, settingsTable()[item.row].maxPosition);
+                }
             } else {
                 EXPECT_TRUE(control == SettingControl::TrackBar || control == SettingControl::DecimalTrackBar)
                     << settingsTable()[item.row].key;
@@ -71,11 +80,11 @@ TEST(ConfigurationPageSelection, StartsOnTheFirstPageAndKeepsItForMinusOneOrAnUn
         int current;
     } steps[] = {
         {configuration_page::kKeepPage, false, 0},
-        {configuration_page::kMisc, true, 4},
-        {configuration_page::kKeepPage, false, 4}, // reopened on the page shown last
-        {configuration_page::kMisc, false, 4},
-        {configuration_page::kCount, false, 4},
-        {-2, false, 4},
+        {configuration_page::kMisc, true, 5},
+        {configuration_page::kKeepPage, false, 5}, // reopened on the page shown last
+        {configuration_page::kMisc, false, 5},
+        {configuration_page::kCount, false, 5},
+        {-2, false, 5},
         {configuration_page::kHelpPopup, true, 1},
         {configuration_page::kGestures, true, 0},
     };

@@ -76,9 +76,10 @@ protected:
     ScriptedPopupMenu menu{rig.clock};
     FakeTimer helpConfigTimer{rig.clock};
     RecordingConfigurationPages configuration;
+    ProgramLists programLists{rig.files, rig.codePage, rig.log, rig.dataFolder};
     GestureMenus menus{GestureMenusPorts{menu, rig.popup, run.input, rig.clock, helpConfigTimer, loops,
                                          rig.menus, rig.windows, rig.foreground, rig.store, run.recognizer,
-                                         configuration, rig.log},
+                                         configuration, programLists, rig.log},
                        [this](const std::string& gesture) { rig.dispatcher.runGesture(gesture, true); }};
     int waits = 0;
     bool timerOffInEveryWait = true;
@@ -102,7 +103,7 @@ TEST_F(GestureMenusTest, HelpShowsTheTextUntilTheReleaseThenRunsTheChosenGesture
     EXPECT_EQ(menu.shown[0].at, (Point{440, 490}));
     EXPECT_EQ(captionsOf(menu.shown[0].items),
               (std::vector<std::string>{"Help Popup", "", "UP\t   (A)", "UP+RIGHT\t   (CTRL+C | F5)",
-                                        "UP+DOWN\t   (D)", "", "Close"}));
+                                        "UP+DOWN\t   (D)", "", "Close", "", "Gestures off in probe.exe"}));
     EXPECT_EQ(keysDown(), (std::vector<int>{0x11, 0x43, 0x74}));
     EXPECT_GE(rig.keyboard.events.front().timeMs, 50 + 700 + GestureMenus::kRunDelayMs);
     // The menu took the keyboard through the foreground program's input and gave the foreground back.
@@ -215,7 +216,8 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     ASSERT_EQ(menu.shown.size(), 1u);
     EXPECT_EQ(captionsOf(menu.shown[0].items),
               (std::vector<std::string>{"Suggestions Popup ", "(UP+LEFT)  not found ", "", "UP\t   (A)",
-                                        "UP+DOWN\t   (D)", "UP+RIGHT\t   (CTRL+C | F5)", "", "Close"}));
+                                        "UP+DOWN\t   (D)", "UP+RIGHT\t   (CTRL+C | F5)", "", "Close", "",
+                                        "Gestures off in probe.exe"}));
     EXPECT_EQ(configuration.pages, (std::vector<int>{kDiagonalsPage}));
     EXPECT_TRUE(rig.keyboard.events.empty());
 
@@ -229,6 +231,30 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     menus.onHelpConfigTimer();
     EXPECT_FALSE(helpConfigTimer.enabled());
     EXPECT_EQ(configuration.pages, (std::vector<int>{kDiagonalsPage, kHelpPopupPage}));
+}
+
+TEST_F(GestureMenusTest, GesturesOffPutsTheProgramInFrontOnTheNoRightListAndRunsNothing) {
+    const std::string noRight = rig.dataFolder + "noright.ini";
+    rig.files.files[noRight] = "; games\r\nsolitaire.exe\r\n";
+    for (const bool help : {true, false}) {
+        menu.answers = {Answer{kGesturesOffId, 500}};
+        if (help) {
+            releaseAfterWaits(2);
+            holdUpUntilHelp();
+        } else {
+            rig.dispatcher.lookupAndRun("02");
+        }
+        EXPECT_TRUE(rig.keyboard.events.empty());
+        EXPECT_EQ(rig.files.files[noRight], "; games\r\nsolitaire.exe\r\nprobe.exe\r\n") << help;
+        EXPECT_TRUE(logHasLineStartingWith(rig.log, "noright.ini: added probe.exe"));
+    }
+    // Without a known program in front there is no such item.
+    rig.setForeground("");
+    menu.shown.clear();
+    chooseSetsForProbe();
+    menus.showSuggestions("02", {"0"});
+    ASSERT_EQ(menu.shown.size(), 1u);
+    EXPECT_EQ(captionsOf(menu.shown[0].items).back(), "Close");
 }
 
 TEST_F(GestureMenusTest, AMenuThatFailsIsLoggedAndLeavesNoAttachmentAndSamplingRunning) {

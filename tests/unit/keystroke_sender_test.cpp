@@ -24,6 +24,7 @@ class NoFiles final : public FileSystem {
 public:
     std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
     bool fileExists(const std::string&) override { return false; }
+    std::optional<std::uint64_t> modificationStamp(const std::string&) override { return std::nullopt; }
     bool writeFileAtomically(const std::string&, std::string_view) override { return true; }
     bool removeFile(const std::string&) override { return false; }
     std::vector<std::string> listFiles(const std::string&, std::string_view) override { return {}; }

@@ -83,6 +83,26 @@ TEST(ScratchpadGeometry, DocksAtTheRightEdgeOfThePrimaryMonitorCentredVertically
     }
 }
 
+TEST_F(ScratchpadTest, AQuietPadStaysHiddenWhateverAsksToShowItAndComesBackAsItWas) {
+    pad.mouseEntered();
+    pad.setQuiet(true);
+    EXPECT_FALSE(view.isShown);
+    EXPECT_FALSE(pad.isOpen()) << "collapsed as it goes";
+    pad.setVisible(true); // an action gives the visibility back
+    pad.setEnabled(true); // the settings are applied again
+    pad.mouseEntered();
+    EXPECT_FALSE(view.isShown);
+    EXPECT_FALSE(pad.isOpen());
+
+    pad.setQuiet(false);
+    EXPECT_TRUE(view.isShown);
+    EXPECT_TRUE(view.topmost);
+    pad.setEnabled(false);
+    pad.setQuiet(true);
+    pad.setQuiet(false);
+    EXPECT_FALSE(view.isShown) << "a disabled pad stays hidden";
+}
+
 TEST_F(ScratchpadTest, OpensUnderTheMouseAndCollapsesWhenTheCloseTimerFiresAfterItLeft) {
     EXPECT_TRUE(view.isShown);
     EXPECT_TRUE(view.topmost);

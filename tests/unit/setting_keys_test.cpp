@@ -1,3 +1,4 @@
+#include "recognizer/recognizer_settings.h"
 #include "settings/settings_table.h"
 
 #include <gtest/gtest.h>

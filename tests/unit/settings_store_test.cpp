@@ -68,7 +68,9 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
                                  "cbEnableScratchpad=1\r\n"
                                  "cbEnabledSuggestions=1\r\n"
                                  "cbEnableCorrections=0\r\n"
-                                 "cbPreciseRecognition=0\r\n");
+                                 "cbPreciseRecognition=0\r\n"
+                                 "cbIgnoreCapturedMouse=1\r\n"
+                                 "cmbBypassKey=0\r\n");
     EXPECT_EQ(files.writeCount, 1);
     EXPECT_EQ(consumers.recognizer.deltaBias, 0.8f);
     EXPECT_EQ(consumers.recognizer.distanceBias, 0.7f);
@@ -176,6 +178,8 @@ TEST_F(SettingsStoreTest, FileSavedAsUtf16IsUsedAndStaysUtf16) {
                                             u"cbEnabledSuggestions=1\r\n"
                                             u"cbEnableCorrections=0\r\n"
                                             u"cbPreciseRecognition=0\r\n"
+                                            u"cbIgnoreCapturedMouse=1\r\n"
+                                            u"cmbBypassKey=0\r\n"
                                             u"; \u0416\r\n"));
     makeStore().load();
     EXPECT_EQ(files.writeCount, 1);

@@ -1,12 +1,16 @@
 // The tray shell's portable models: the menu, the version text, the gestures on/off switch with Scroll Lock,
 // and keeping the icon in the notification area.
+#include "app/foreground_watch.h"
 #include "app/monitoring_switch.h"
 #include "app/tray_icon_keeper.h"
 #include "app/tray_menu.h"
 #include "app/version_text.h"
 
+#include "fakes/fake_desktop.h"
+#include "fakes/fake_file_system.h"
 #include "fakes/fake_timer.h"
 #include "fakes/trace_runner.h"
+#include "fakes/windows_1252_code_page.h"
 #include "platform/nested_loop.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +42,32 @@ TEST(TrayMenuTest, ItemsInOrderWithTheSwitchTickedAsTheUserLeftIt) {
     }
 }
 
+TEST(TrayMenuTest, TheProgramLastInFrontGetsTwoItemsTickedByItsLists) {
+    const struct {
+        TrayProgram program;
+        std::vector<std::string> captions;
+        std::vector<bool> checked;
+    } table[] = {
+        {TrayProgram{"game.exe", false, true},
+         {"Gestures &off in game.exe", "&Flickmark off in game.exe"},
+         {false, true}},
+        {TrayProgram{"R&D tool.exe", true, false},
+         {"Gestures &off in R&&D tool.exe", "&Flickmark off in R&&D tool.exe"},
+         {true, false}},
+    };
+    for (const auto& row : table) {
+        const std::vector<TrayMenuItem> items = trayMenuItems(true, row.program);
+        ASSERT_EQ(items.size(), trayMenuItems(true).size() + 2);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const TrayMenuItem& item = items[1 + i];
+            EXPECT_EQ(item.caption, row.captions[i]);
+            EXPECT_EQ(item.checked, row.checked[i]) << item.caption;
+            EXPECT_TRUE(item.checkable);
+        }
+        EXPECT_TRUE(items[3].separator());
+    }
+}
+
 TEST(TrayMenuTest, EveryItemIdLeadsBackToItsCommandAndNothingElseDoes) {
     std::set<unsigned> ids;
     for (const TrayMenuItem& item : trayMenuItems(true)) {
@@ -47,8 +77,71 @@ TEST(TrayMenuTest, EveryItemIdLeadsBackToItsCommandAndNothingElseDoes) {
         EXPECT_TRUE(ids.insert(id).second) << "two items share id " << id;
         EXPECT_EQ(trayCommandFromId(id), item.command);
     }
-    for (const unsigned other : {0u, 6u, 0xFFFFu})
+    for (const TrayMenuItem& item : trayMenuItems(true, TrayProgram{"game.exe"})) {
+        if (!item.separator()) {
+            EXPECT_EQ(trayCommandFromId(static_cast<unsigned>(item.command)), item.command);
+        }
+    }
+    for (const unsigned other : {0u, 8u, 0xFFFFu})
         EXPECT_EQ(trayCommandFromId(other), TrayCommand::None) << other;
+}
+
+TEST(ForegroundWatchTest, RemembersTheLastProgramPastOwnAndShellWindowsAndQuietsTheScratchpad) {
+    FakeDesktop desktop;
+    FakeFileSystem files;
+    Windows1252CodePage codePage;
+    DiagnosticLog log;
+    VirtualClock clock;
+    FakeTimer timer{clock};
+    ProgramLists lists(files, codePage, log, kTestDataFolder);
+    std::vector<bool> quiet;
+    ForegroundWatch watch(desktop, lists, timer, log, [&](bool q) { quiet.push_back(q); });
+    watch.start();
+    EXPECT_TRUE(timer.enabled());
+    EXPECT_EQ(timer.interval(), ForegroundWatch::kIntervalMs);
+    ASSERT_TRUE(watch.lastProgram());
+    EXPECT_EQ(*watch.lastProgram(), (ProgramWindow{"probe.exe", "FlickmarkProbe"}));
+
+    // The taskbar, the desktop and our own windows in front leave the program the user works in.
+    const struct {
+        const char* exe;
+        const char* windowClass;
+        bool own;
+    } passing[] = {
+        {"explorer.exe", "Shell_TrayWnd", false},
+        {"explorer.exe", "Progman", false},
+        {"flickmark.exe", "FlickmarkTray", true},
+        {"", "Unknown", false},
+    };
+    WindowId id = 1;
+    for (const auto& window : passing) {
+        desktop.foreground.exeName = window.exe;
+        desktop.foreground.windowClass = window.windowClass;
+        desktop.ownWindows = window.own;
+        desktop.noForegroundWindow = (++id % 2) == 0; // another window id: read again
+        watch.onTimer();
+        desktop.noForegroundWindow = false;
+        watch.onTimer();
+        EXPECT_EQ(watch.lastProgram()->exeName, "probe.exe") << window.windowClass;
+    }
+    desktop.ownWindows = false;
+    desktop.foreground.exeName = "vm.exe";
+    desktop.foreground.windowClass = "VmWindow";
+    desktop.noForegroundWindow = true;
+    watch.onTimer();
+    desktop.noForegroundWindow = false;
+    watch.onTimer();
+    EXPECT_EQ(watch.lastProgram()->exeName, "vm.exe");
+    EXPECT_TRUE(quiet.empty());
+
+    // Flickmark off in it: from the tray, or by an edit of the file.
+    watch.setListed(ProgramListKind::FlickmarkOff, *watch.lastProgram(), true);
+    EXPECT_EQ(quiet, (std::vector<bool>{true}));
+    EXPECT_TRUE(watch.listed(ProgramListKind::FlickmarkOff, ProgramWindow{"VM.EXE", "x"}));
+    files.files[kTestDataFolder + "disabled.ini"] = "; none\r\n";
+    watch.onTimer();
+    EXPECT_EQ(quiet, (std::vector<bool>{true, false}));
+    EXPECT_EQ(log.lines().back(), "Flickmark is on again");
 }
 
 TEST(VersionTextTest, ThreeNumbersAndTheBuildFromTheFileVersion) {

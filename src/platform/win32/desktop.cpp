@@ -94,6 +94,24 @@ std::optional<ShowState> Win32Desktop::showState(WindowId window) {
     }
 }
 
+WindowId Win32Desktop::topLevelWindowAt(Point p) {
+    const HWND window = ::WindowFromPoint(POINT{p.x, p.y});
+    return window ? reinterpret_cast<WindowId>(::GetAncestor(window, GA_ROOT)) : 0;
+}
+
+std::string Win32Desktop::windowClassName(WindowId window) {
+    wchar_t name[256] = {};
+    const int length = window ? ::GetClassNameW(toHwnd(window), name, static_cast<int>(std::size(name))) : 0;
+    return length > 0 ? win32::narrow(std::wstring_view(name, static_cast<std::size_t>(length)))
+                      : std::string();
+}
+
+bool Win32Desktop::isOwnWindow(WindowId window) {
+    DWORD processId = 0;
+    return window && ::GetWindowThreadProcessId(toHwnd(window), &processId) != 0 &&
+           processId == ::GetCurrentProcessId();
+}
+
 std::optional<Rect> Win32Desktop::monitorNearest(Point p) {
     MONITORINFO info{};
     info.cbSize = sizeof info;

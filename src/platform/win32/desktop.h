@@ -12,6 +12,9 @@ public:
     std::string processNameOfWindow(WindowId window) override;
     std::optional<Rect> windowRect(WindowId window) override;
     std::optional<ShowState> showState(WindowId window) override;
+    WindowId topLevelWindowAt(Point p) override;
+    std::string windowClassName(WindowId window) override;
+    bool isOwnWindow(WindowId window) override;
     // Builds no monitor list when a monitor contains the point (the usual case for the cursor).
     std::optional<Rect> monitorNearest(Point p) override;
 };

@@ -122,6 +122,18 @@ bool Win32FileSystem::fileExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+std::optional<std::uint64_t> Win32FileSystem::modificationStamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExW(win32::widen(path).c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    const std::uint64_t written = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                                  data.ftLastWriteTime.dwLowDateTime;
+    // The size joins in, so a rewrite within the clock's resolution that changes the length still counts.
+    return written ^ (static_cast<std::uint64_t>(data.nFileSizeLow) << 1) ^
+           (static_cast<std::uint64_t>(data.nFileSizeHigh) << 33);
+}
+
 win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& target, std::string& name) {
     // Shared for everything, so the replace can open it while it is held; held, so that the clean-up of
     // another save cannot take it for a leftover.

@@ -17,6 +17,7 @@ public:
 
     std::optional<std::string> readFile(const std::string& path) override;
     bool fileExists(const std::string& path) override;
+    std::optional<std::uint64_t> modificationStamp(const std::string& path) override;
     // A temporary file beside the target, written and flushed, then moved over the target with
     // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; removed again when any step fails. A target that
     // another program holds open (a virus scanner, a sync tool) is tried again for about a second; a

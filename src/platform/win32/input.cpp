@@ -27,4 +27,23 @@ bool Win32Input::keyToggled(int virtualKey) {
     return (static_cast<unsigned short>(::GetKeyState(virtualKey)) & 0x0001u) != 0;
 }
 
+bool Win32Input::keyDown(int virtualKey) {
+    // The asynchronous state: the keys of a program in front are not this thread's input.
+    return (static_cast<unsigned short>(::GetAsyncKeyState(virtualKey)) & 0x8000u) != 0;
+}
+
+std::optional<Rect> Win32Input::cursorClip() {
+    RECT clip{};
+    if (!::GetClipCursor(&clip))
+        return std::nullopt;
+    return Rect{clip.left, clip.top, clip.right, clip.bottom};
+}
+
+bool Win32Input::cursorHidden() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    // Neither showing nor suppressed (a pen or touch hides it for a while, which no program asked for).
+    return ::GetCursorInfo(&info) && info.flags == 0;
+}
+
 } // namespace flickmark

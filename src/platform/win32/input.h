@@ -12,6 +12,9 @@ public:
     // is shown).
     Point cursorPos() override;
     bool keyToggled(int virtualKey) override;
+    bool keyDown(int virtualKey) override;
+    std::optional<Rect> cursorClip() override;
+    bool cursorHidden() override;
 
 private:
     Point lastCursor_;
