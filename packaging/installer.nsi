@@ -248,6 +248,7 @@ Section "Uninstall"
     Delete "$INSTDIR\defaults.ini"
     Delete "$INSTDIR\disabled.ini"
     Delete "$INSTDIR\noright.ini"
+    Delete "$INSTDIR\fullscreen.ini"
     Delete "$INSTDIR\exepaste.ini"
     ; Temporary files of a save that a killed Flickmark left behind.
     Delete "$INSTDIR\*.~fmk*.tmp"

@@ -145,12 +145,13 @@ win32::UniqueMenu TrayWindow::buildMenu(UINT dpi) {
             info.wID = static_cast<UINT>(item.command);
             info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
             info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
+            // Every item has a picture, blank where it shows none: Wine leaves the picture column out of the
+            // width of an item without one, and cuts off a long caption of such an item.
+            info.fMask |= MIIM_BITMAP;
+            info.hbmpItem = HBMMENU_CALLBACK;
             if (item.picture != kNoPicture) {
-                if (win32::UniqueIcon picture = popupIcon(item.picture, dpi)) {
-                    info.fMask |= MIIM_BITMAP;
-                    info.hbmpItem = HBMMENU_CALLBACK;
+                if (win32::UniqueIcon picture = popupIcon(item.picture, dpi))
                     menuPictures_.emplace_back(info.wID, std::move(picture));
-                }
             }
         }
         if (!::InsertMenuItemW(menu.get(), static_cast<UINT>(::GetMenuItemCount(menu.get())), TRUE, &info)) {

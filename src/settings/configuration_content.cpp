@@ -102,15 +102,16 @@ constexpr PageItem kMiscItems[] = {
     {IDC_CAPTURED_MOUSE_NOTE, Kind::Text,
      "Games, virtual machines and remote desktops that confine the pointer to their window, or hide it, "
      "keep the right button to themselves."},
+    {IDC_BYPASS_KEY_HEADING, Kind::Text, "Bypass key:"},
     {IDC_BYPASS_KEY_LABEL, Kind::Text, "Hold this key while pressing the right button to draw no gesture:"},
     {IDC_BYPASS_KEY, Kind::ComboBox, {}, index(SettingId::cmbBypassKey), 0, kBypassKeyChoices},
 };
 
 constexpr PageItem kProgramsItems[] = {
     {IDC_PROGRAMS_NOTE, Kind::Text,
-     "Flickmark leaves the right button to these programs. A program is named by its file (game.exe); "
-     "add |Class to name one kind of its windows (mstsc.exe|TscShellContainerClass), and * or ? to match "
-     "several. Changes apply at once."},
+     "Flickmark leaves the right button to these programs. A program is named by its file, such as "
+     "game.exe; game.exe|Class names one class of its windows, and * or ? match several programs. "
+     "Changes apply at once."},
     {IDC_REMOVE_PROGRAM, Kind::Text, "&Remove"},
     {IDC_ADD_PROGRAM_PANEL, Kind::Panel, "Add a program"},
     {IDC_ADD_PROGRAM_LABEL, Kind::Text, "&Program:"},

@@ -16,6 +16,18 @@ namespace {
 constexpr int kProgramColumnDialogUnits = 200;
 constexpr int kNarrowestListColumn = 60;
 
+// Keeps the buttons as they are while the rows are made again; the caller updates them once after.
+class FillScope {
+public:
+    explicit FillScope(bool& filling) : filling_(filling) { filling_ = true; }
+    ~FillScope() { filling_ = false; }
+    FillScope(const FillScope&) = delete;
+    FillScope& operator=(const FillScope&) = delete;
+
+private:
+    bool& filling_;
+};
+
 } // namespace
 
 ProgramsPageControls::ProgramsPageControls(HWND page, ProgramLists& lists, RunningPrograms* running,
@@ -24,13 +36,14 @@ ProgramsPageControls::ProgramsPageControls(HWND page, ProgramLists& lists, Runni
     const win32::ListView table(::GetDlgItem(page_, IDC_PROGRAM_LIST));
     table.setExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     table.insertColumn(0, L"Program", 0);
-    table.insertColumn(1, L"Flickmark", 0);
+    table.insertColumn(1, L"What", 0);
     sizeColumns();
     const win32::ComboBox choices(::GetDlgItem(page_, IDC_ADD_PROGRAM_LIST));
     for (const ProgramListKind kind : kProgramListKinds)
         choices.addItem(win32::widen(programListCaption(kind)), static_cast<LPARAM>(kind));
     choices.select(0);
     fillRows();
+    updateButtons();
 }
 
 void ProgramsPageControls::sizeColumns() {
@@ -44,10 +57,12 @@ void ProgramsPageControls::sizeColumns() {
 void ProgramsPageControls::pageShown() {
     lists_.refresh();
     fillRows();
+    updateButtons();
     fillRunningPrograms();
 }
 
 void ProgramsPageControls::fillRows() {
+    const FillScope filling(filling_);
     rows_ = programRows(lists_);
     const win32::ListView table(::GetDlgItem(page_, IDC_PROGRAM_LIST));
     table.setRedraw(false);
@@ -65,7 +80,6 @@ void ProgramsPageControls::fillRows() {
     }
     table.setRedraw(true);
     table.fillWithLastColumn(kNarrowestListColumn);
-    updateButtons();
 }
 
 void ProgramsPageControls::fillRunningPrograms() {
@@ -157,9 +171,20 @@ void ProgramsPageControls::removeSelected() {
     fillRows();
     if (!rows_.empty())
         table.selectRow(std::min(selected, static_cast<int>(rows_.size()) - 1));
+    updateButtons();
+    // The button may have been disabled under the focus while the rows were made again; the keys go on in
+    // the list (or to the program's field when the list is empty).
+    focus(rows_.empty() ? IDC_ADD_PROGRAM_NAME : IDC_PROGRAM_LIST);
+}
+
+void ProgramsPageControls::focus(int id) {
+    ::SendMessageW(::GetAncestor(page_, GA_ROOT), WM_NEXTDLGCTL,
+                   reinterpret_cast<WPARAM>(::GetDlgItem(page_, id)), TRUE);
 }
 
 void ProgramsPageControls::updateButtons() {
+    if (filling_)
+        return;
     const win32::ListView table(::GetDlgItem(page_, IDC_PROGRAM_LIST));
     win32::Button(::GetDlgItem(page_, IDC_REMOVE_PROGRAM)).enable(table.selectedRow() >= 0);
 }

@@ -37,12 +37,14 @@ private:
     void removeSelected();
     void updateButtons();
     void say(const std::string& text);
+    void focus(int id);
 
     HWND page_;
     ProgramLists& lists_;
     RunningPrograms* running_;
     DiagnosticLog& log_;
     std::vector<ProgramRow> rows_;
+    bool filling_ = false;
 };
 
 } // namespace flickmark

@@ -853,9 +853,11 @@ class Session:
     # -- programs --
 
     def start_probe(self, fullscreen: bool = False, rect: Box = Box(100, 100, 900, 700),
-                    timeout: float = 20.0, menu_delay_ms: int = 0) -> Probe:
+                    timeout: float = 20.0, menu_delay_ms: int = 0, window_class: str | None = None,
+                    clip: bool = False) -> Probe:
         """Starts a probe window in front and waits until it is shown. With a menu delay, its context menu
-        opens that much late, with the probe's thread busy meanwhile."""
+        opens that much late, with the probe's thread busy meanwhile. A window class names the window's class
+        instead of FlickmarkProbe; with `clip` the probe confines the cursor to its window while it is active."""
         log = ProbeLog(self._file("fullscreen-probe" if fullscreen else "probe", ".log"))
         arguments = [str(self.programs.tool("probe")), windows_path(log.path)]
         if fullscreen:
@@ -865,6 +867,10 @@ class Session:
             arguments += ["--pos", str(rect.left), str(rect.top), str(rect.width), str(rect.height)]
         if menu_delay_ms:
             arguments += ["--menu-delay", str(menu_delay_ms)]
+        if window_class:
+            arguments += ["--class", window_class]
+        if clip:
+            arguments.append("--clip")
         process = self.start_program("probe", arguments)
         self._await_start(process, lambda: log.matching("ready"), "the probe window", timeout)
         return Probe(process, log, rect)

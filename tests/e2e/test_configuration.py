@@ -40,6 +40,14 @@ class Control:
     text: str
 
 
+def write_program_lists(data_dir) -> None:
+    """An entry or two in each program list, for the Programs page's pictures; none names a program here."""
+    data_dir.mkdir(parents=True, exist_ok=True)
+    (data_dir / "noright.ini").write_bytes(b"; right-drag of their own\r\nblender.exe\r\nmstsc.exe|TscShellContainerClass\r\n")
+    (data_dir / "disabled.ini").write_bytes(b"vmware.exe\r\n")
+    (data_dir / "fullscreen.ini").write_bytes(b"vlc.exe\r\n")
+
+
 def scaled(logical: int, dpi: int | None) -> int:
     return (logical * (dpi or 96) + 48) // 96
 
@@ -181,6 +189,7 @@ class ConfigurationEndToEnd(ConfigurationCase):
     module = "configuration"
 
     def test_every_page_shows_and_closing_untouched_leaves_the_file_byte_identical(self):
+        write_program_lists(self.data_dir)
         flickmark = self.start_flickmark()
         settings = self.data_dir / "defaults.ini"
         before = settings.read_bytes()
@@ -247,6 +256,7 @@ class ConfigurationAt150Percent(ConfigurationCase):
     dpi = 144
 
     def test_every_page_and_the_position_tip_at_150_percent(self):
+        write_program_lists(self.data_dir)
         self.start_flickmark()
         box = self.open_from_the_scratchpad()
         self.screenshot_pages(box, "150")

@@ -158,9 +158,9 @@ class HelpMenuEndToEnd(HelpMenuCase):
         mark, since_us, menu = self.open_help_menu(flickmark, "help-menu")
 
         self.assertEqual(quoted(flickmark.log.wait_for("help menu:", mark)), HELP_CAPTIONS)
-        # From the bottom: "Close", then the entries upwards to the program set's Up, Right, whose drawing
-        # shows beside the menu while it is highlighted.
-        self.choose(menu, "End", *["Up"] * 4)
+        # From the bottom: "Gestures off in probe.exe", "Close", then the entries upwards to the program set's
+        # Up, Right, whose drawing shows beside the menu while it is highlighted.
+        self.choose(menu, "End", *["Up"] * 5)
         self.wait_for_preview_beside(menu, "help-menu-preview")
         self.session.key("Return")
         flickmark.log.wait_for("menu choice 03", mark)
@@ -179,7 +179,7 @@ class HelpMenuEndToEnd(HelpMenuCase):
 
         self.assertEqual(quoted(flickmark.log.wait_for("suggestions menu", mark)),
                          [SUGGESTIONS_HEADER, *SUGGESTION_CAPTIONS])
-        self.choose(menu, "End", "Up", "Up", "Return")
+        self.choose(menu, "End", "Up", "Up", "Up", "Return")
         flickmark.log.wait_for("menu choice 02", mark)
         self.probe.log.wait_for("key down vk=0x41", since_us)
         self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
@@ -196,6 +196,29 @@ class HelpMenuEndToEnd(HelpMenuCase):
         self.probe.log.wait_for("key down vk=0x43", since_us)
 
 
+    def test_gestures_off_from_the_help_menu_leaves_the_program_its_right_button(self):
+        flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
+        mark, since_us, menu = self.open_help_menu(flickmark, "help-menu-gestures-off")
+        self.choose(menu, "End", "Return")  # the last item
+        flickmark.log.wait_for("menu choice Gestures off in probe.exe", mark)
+        flickmark.log.wait_for("noright.ini: added probe.exe", mark)
+        self.assertEqual((self.data_dir / "noright.ini").read_bytes(), b"probe.exe\r\n")
+        self.assertEqual(key_downs(self.probe, since_us), [], self.probe.log.text())
+        self.assert_menu_gone_for_good(flickmark, mark, "help menu:")
+
+        # The next press over the probe is the probe's own: its context menu opens and stays.
+        start = self.probe.point(0.5, 0.7)
+        self.session.move(*start)
+        mark = flickmark.log.mark()
+        since_us = harness.now_us()
+        self.session.button_down()
+        flickmark.log.wait_for("left alone: noright.ini lists probe.exe (probe.exe|FlickmarkProbe)", mark)
+        self.session.stroke(relative_path(start, UP_STEPS))
+        self.session.button_up()
+        self.probe.log.wait_for("menu open", since_us)
+        flickmark.log.assert_never(("gesture", "help "), mark)
+
+
 class HelpMenuAt150Percent(HelpMenuCase):
     module = "help_menu-150"
     dpi = 144
@@ -203,7 +226,7 @@ class HelpMenuAt150Percent(HelpMenuCase):
     def test_menus_at_150_percent(self):
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)
         mark, _, menu = self.open_help_menu(flickmark, "help-menu-150")
-        self.choose(menu, "End", "Up")
+        self.choose(menu, "End", "Up", "Up")
         self.wait_for_preview_beside(menu, "help-menu-preview-150")
         self.escape(flickmark, menu, mark)
         self.session.stop_flickmark(flickmark)

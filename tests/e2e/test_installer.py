@@ -254,7 +254,7 @@ class InstallerEndToEnd(PagesCase, ConfigurationCase):
         files = self.installed_files()
         for name, data in user_files.items():
             self.assertEqual(files.get(name), data, f"{name} changed")
-        for name in ("disabled.ini", "noright.ini", "exepaste.ini"):  # written by Flickmark as it exited
+        for name in ("disabled.ini", "noright.ini", "fullscreen.ini", "exepaste.ini"):  # written as it exited
             self.assertIn(name, files)
         self.assertIsNone(self.sign_in_entry(), "the upgrade started Flickmark at sign-in again")
 

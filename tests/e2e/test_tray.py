@@ -14,7 +14,7 @@ from pathlib import Path
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, Box, relative_path
 from test_actions import set_immutable, write_gestures
-from test_configuration import X_PIXEL_ID, ConfigurationCase
+from test_configuration import MISC_PAGE, X_PIXEL_ID, ConfigurationCase
 
 # Wine's tray window (no tray manager on the display) shows the first icon about here.
 ICON = (13, 32)
@@ -185,6 +185,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         self.assertLess(seconds, EXIT_SECONDS)
         self.assertEqual((self.data_dir / "disabled.ini").read_bytes(), kept)
         self.assertEqual((self.data_dir / "noright.ini").read_bytes(), b"")
+        self.assertEqual((self.data_dir / "fullscreen.ini").read_bytes(), b"")
         self.assertTrue((self.data_dir / "exepaste.ini").is_file())
 
     def test_exit_with_a_read_only_data_folder_still_ends_at_once(self):
@@ -238,11 +239,11 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         self.choose(self.open_menu(flickmark), "c")  # "&Configure ..."
         box = harness.wait_until(self.window_box, 5, "the configuration window")
         self.session.move(box.right - 20, box.bottom - 20)
-        self.key_until("End", lambda: self.shown_page() == 4, "the Misc page")
+        self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
         self.close_with("Escape")
         self.choose(self.open_menu(flickmark), "c")
         harness.wait_until(self.window_box, 5, "the configuration window again")
-        self.wait_for_page(4)
+        self.wait_for_page(MISC_PAGE)
         self.session.move(box.right - 20, box.bottom - 20)
         self.close_with("Escape")
 

@@ -1,9 +1,11 @@
 // Probe target of the end-to-end tests: an ordinary program window that writes what it receives to a log
 // file, one line per event, each line written through at once so the harness can poll the file.
 //
-// Usage: probe.exe LOGFILE [--fullscreen] [--pos X Y W H] [--menu-delay MS]
+// Usage: probe.exe LOGFILE [--fullscreen] [--pos X Y W H] [--menu-delay MS] [--class NAME] [--clip]
 //   --fullscreen  a WS_POPUP window covering the whole primary monitor, in the normal (not maximized) state
 //   --pos         the window rectangle of the normal window (default 100 100 800 600)
+//   --class       the window class's name (default FlickmarkProbe)
+//   --clip        confines the cursor to the window while it is active, as a game does
 //   --menu-delay  the context menu opens MS milliseconds late (the thread is busy meanwhile), like a program
 //                 that builds a large menu
 //
@@ -71,11 +73,25 @@ private:
 
 LogFile* g_log = nullptr;
 DWORD g_menuDelayMs = 0;
+bool g_clip = false;
 
 void logEvent(const std::string& event) {
     if (g_log != nullptr) {
         g_log->write(event);
     }
+}
+
+// Confines the cursor to the window's client area, or frees it.
+void clipCursorTo(HWND window, bool clip) {
+    if (!clip) {
+        ClipCursor(nullptr);
+        return;
+    }
+    RECT client;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    if (ClipCursor(&client))
+        logEvent("clip on");
 }
 
 std::string format(const char* pattern, auto... values) {
@@ -177,11 +193,15 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_ACTIVATE:
         logEvent(LOWORD(wParam) == WA_INACTIVE ? "activate 0" : "activate 1");
+        if (g_clip)
+            clipCursorTo(window, LOWORD(wParam) != WA_INACTIVE);
         break;
     case WM_PAINT:
         paint(window);
         return 0;
     case WM_DESTROY:
+        if (g_clip)
+            ClipCursor(nullptr);
         PostQuitMessage(0);
         return 0;
     default:
@@ -195,6 +215,8 @@ struct Options {
     bool fullscreen = false;
     RECT rect{100, 100, 900, 700};
     DWORD menuDelayMs = 0;
+    const wchar_t* className = kClassName;
+    bool clip = false;
 };
 
 bool parseOptions(int argc, wchar_t** argv, Options& options) {
@@ -208,6 +230,10 @@ bool parseOptions(int argc, wchar_t** argv, Options& options) {
             i += 4;
         } else if (std::wcscmp(argv[i], L"--menu-delay") == 0 && i + 1 < argc) {
             options.menuDelayMs = static_cast<DWORD>(_wtoi(argv[++i]));
+        } else if (std::wcscmp(argv[i], L"--class") == 0 && i + 1 < argc) {
+            options.className = argv[++i];
+        } else if (std::wcscmp(argv[i], L"--clip") == 0) {
+            options.clip = true;
         } else if (argv[i][0] != L'-' && options.logPath == nullptr) {
             options.logPath = argv[i];
         } else {
@@ -239,19 +265,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     g_log = &log;
     g_menuDelayMs = options.menuDelayMs;
+    g_clip = options.clip;
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = options.className;
     RegisterClassExW(&windowClass);
 
     const RECT rect = options.fullscreen ? primaryMonitorRect() : options.rect;
     const DWORD style = options.fullscreen ? WS_POPUP : WS_OVERLAPPEDWINDOW;
-    HWND window = CreateWindowExW(0, kClassName, kTitle, style, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, options.className, kTitle, style, rect.left, rect.top, rect.right - rect.left,
+                        rect.bottom - rect.top, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 4;
     }
