@@ -52,7 +52,10 @@ void ForegroundWatch::onTimer() {
                 lastProgram_ = std::move(program);
         }
     }
-    lists_.list(ProgramListKind::FlickmarkOff).refresh();
+    if (ticksToListCheck_-- <= 0) {
+        ticksToListCheck_ = kListCheckTicks - 1;
+        lists_.list(ProgramListKind::FlickmarkOff).refresh();
+    }
     updateQuiet();
 }
 

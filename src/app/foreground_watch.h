@@ -1,5 +1,5 @@
-// Which program the user works in: the foreground window, read every quarter second, past the program's
-// own windows and the shell's (the taskbar, the desktop, menus). It gives the tray menu the program its
+// Which program the user works in: the foreground window, read every half second, past the program's own
+// windows and the shell's (the taskbar, the desktop, menus). It gives the tray menu the program its
 // "Gestures off in ..." items are about, and keeps the scratchpad hidden while that program is one the
 // user turned Flickmark off in ("disabled.ini").
 #pragma once
@@ -20,7 +20,10 @@ bool isShellWindowClass(std::string_view windowClass);
 
 class ForegroundWatch {
 public:
-    static constexpr int kIntervalMs = 250;
+    static constexpr int kIntervalMs = 500;
+    // "disabled.ini" is looked at for edits made by hand every so many ticks (changes made through the
+    // program apply at once).
+    static constexpr int kListCheckTicks = 4;
 
     // `setQuiet` hides (true) or gives back (false) the scratchpad; it hears only changes. The references
     // must outlive the watch.
@@ -49,6 +52,7 @@ private:
     WindowId lastWindow_ = 0;
     std::optional<ProgramWindow> lastProgram_;
     bool quiet_ = false;
+    int ticksToListCheck_ = 0;
 };
 
 } // namespace flickmark

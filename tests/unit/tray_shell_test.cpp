@@ -139,7 +139,8 @@ TEST(ForegroundWatchTest, RemembersTheLastProgramPastOwnAndShellWindowsAndQuiets
     EXPECT_EQ(quiet, (std::vector<bool>{true}));
     EXPECT_TRUE(watch.listed(ProgramListKind::FlickmarkOff, ProgramWindow{"VM.EXE", "x"}));
     files.files[kTestDataFolder + "disabled.ini"] = "; none\r\n";
-    watch.onTimer();
+    for (int tick = 0; tick < ForegroundWatch::kListCheckTicks; ++tick)
+        watch.onTimer();
     EXPECT_EQ(quiet, (std::vector<bool>{true, false}));
     EXPECT_EQ(log.lines().back(), "Flickmark is on again");
 }
