@@ -43,7 +43,7 @@ Application::Application(std::string dataFolder, std::string signInCommand)
     aboutWindow_ = std::make_unique<AboutWindow>(version_);
     createScratchpad();
     configurationWindow_ = std::make_unique<ConfigurationWindow>(
-        ConfigurationWindow::Dependencies{settings_, userMessages_, log_, popupIcons_.get(), IDI_FLICKMARK,
+        ConfigurationWindow::Dependencies{settings_, messageBoxes_, log_, popupIcons_.get(), IDI_FLICKMARK,
                                           &signInStartChoice_, programLists_, &platform_.runningPrograms});
     links_.link([this] { configurationPages_.window = configurationWindow_.get(); },
                 [this] { configurationPages_.window = nullptr; });
@@ -68,7 +68,7 @@ void Application::createGesturesWindow() {
             ::LoadImageW(instance, MAKEINTRESOURCEW(IDI_FLICKMARK), IMAGE_ICON, size, size, LR_SHARED));
     };
     gesturesWindow_ = std::make_unique<GesturesWindow>(GesturesWindow::Dependencies{
-        gestureStore_, platform_.desktop, platform_.windowFocus, nestedLoops_, userMessages_,
+        gestureStore_, platform_.desktop, platform_.windowFocus, nestedLoops_, messageBoxes_,
         configurationPages_, log_, popupIcons_.get(), icon(::GetSystemMetrics(SM_CXICON)),
         icon(::GetSystemMetrics(SM_CXSMICON)), [this] {
             if (mouseMonitor_)
@@ -80,7 +80,7 @@ void Application::createGesturesWindow() {
 // The recognizer with its arrows. What it hands over waits in a queue that the main loop delivers, once the
 // tick that handed it over has returned, to the dispatcher (connected when it exists).
 void Application::createMouseMonitor() {
-    arrows_ = std::make_unique<TooltipWindow>();
+    arrows_ = std::make_unique<PopupWindow>();
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
     handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
     handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
@@ -92,7 +92,7 @@ void Application::createMouseMonitor() {
 // dispatcher that looks gestures up and runs their actions.
 void Application::createGestureLibrary() {
     programs_.setOwnerWindow(reinterpret_cast<WindowId>(gesturesWindow_->hwnd()));
-    namePopup_ = std::make_unique<TooltipWindow>();
+    namePopup_ = std::make_unique<PopupWindow>();
     namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
     closePopupTimer_ =
         std::make_unique<win32::MessageWindowTimer>([this] { dispatcher_->onClosePopupTimer(); });
@@ -141,7 +141,7 @@ void Application::createGestureMenus() {
                           gestureStore_, recognizer, configurationPages_, programLists_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
     // The highlighted entry's drawing shows beside the menu in a popup of its own.
-    menuPreviewPopup_ = std::make_unique<TooltipWindow>();
+    menuPreviewPopup_ = std::make_unique<PopupWindow>();
     menuPreview_ = std::make_unique<MenuPreviewWindow>(*menuPreviewPopup_);
     gestureMenus_->setPreview(menuPreview_.get());
     links_.link([this] { dispatcher_->setMenus(gestureMenus_.get()); },
@@ -195,7 +195,7 @@ void Application::finishBeforeExit() {
     if (exiting_)
         return;
     exiting_ = true;
-    userMessages_.programEnding();
+    messageBoxes_.programEnding();
     platform_.clock.markShuttingDown();
     if (mouseMonitor_)
         mouseMonitor_->stop();

@@ -11,6 +11,7 @@
 #include "app/foreground_watch.h"
 #include "app/gesture_hand_over_queue.h"
 #include "app/link_list.h"
+#include "app/message_boxes_until_exit.h"
 #include "app/platform_adapters_win.h"
 #include "app/popup_ports_win.h"
 #include "app/program_press_gate.h"
@@ -18,7 +19,6 @@
 #include "app/settings_targets.h"
 #include "app/tray_actions.h"
 #include "app/tray_window_win.h"
-#include "app/user_messages_until_exit.h"
 #include "app/version_text.h"
 #include "base/diagnostic_log.h"
 #include "editors/gesture_wizard_window_win.h"
@@ -32,11 +32,11 @@
 #include "platform/tray_notice.h"
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
+#include "platform/win32/message_boxes.h"
 #include "platform/win32/message_window_timer.h"
 #include "platform/win32/popup_menu.h"
 #include "platform/win32/posted_call_window.h"
-#include "platform/win32/user_messages.h"
-#include "popup/tooltip_window_win.h"
+#include "popup/popup_window_win.h"
 #include "recognizer/mouse_monitor_win.h"
 #include "settings/configuration_window_win.h"
 #include "settings/program_lists.h"
@@ -70,9 +70,9 @@ public:
     // after the tray menu and other nested loops are told to close and before the data files are written:
     // each window closes as its own close would (the configuration window saves, the gestures window saves
     // its shown set). A closer that throws is logged; the others still run. Warnings shown through
-    // userMessages() are dropped from then on (refused writes are logged).
+    // messageBoxes() are dropped from then on (refused writes are logged).
     void addExitCloser(std::function<void()> closer) { exitClosers_.push_back(std::move(closer)); }
-    UserMessages& userMessages() { return userMessages_; }
+    MessageBoxes& messageBoxes() { return messageBoxes_; }
     // The shared pictures of menus, the configuration tree and the set selector; may be null.
     HIMAGELIST popupIcons() const { return popupIcons_.get(); }
 
@@ -132,8 +132,8 @@ private:
     ScratchpadVisibilityRelay scratchpadVisibility_;
     NestedLoops nestedLoops_;
     ConfigurationWindowPages configurationPages_;
-    Win32UserMessages messageBoxes_{nestedLoops_};
-    UserMessagesUntilExit userMessages_{messageBoxes_};
+    Win32MessageBoxes shownMessageBoxes_{nestedLoops_};
+    MessageBoxesUntilExit messageBoxes_{shownMessageBoxes_};
     std::optional<VersionText> version_;
     std::vector<std::function<void()>> exitClosers_;
     bool exiting_ = false;
@@ -141,19 +141,19 @@ private:
     // Long-lived windows in their creation order, with what belongs to them; destroyed in the reverse order.
     win32::ImageList popupIcons_; // the shared pictures, which outlive every window that shows them
     std::unique_ptr<GesturesWindow> gesturesWindow_;
-    std::unique_ptr<TooltipWindow> arrows_;
+    std::unique_ptr<PopupWindow> arrows_;
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
     std::unique_ptr<GestureHandOverQueue> handOver_;
     std::unique_ptr<win32::PostedCallWindow> handOverWake_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
-    std::unique_ptr<TooltipWindow> namePopup_;
+    std::unique_ptr<PopupWindow> namePopup_;
     std::unique_ptr<TextPopupWindow> namePopupPort_;
     std::unique_ptr<win32::MessageWindowTimer> closePopupTimer_;
     std::unique_ptr<GestureDispatcher> dispatcher_;
     std::unique_ptr<Win32PopupMenu> directionsMenu_;
     std::unique_ptr<win32::MessageWindowTimer> helpConfigTimer_;
-    std::unique_ptr<TooltipWindow> menuPreviewPopup_;
+    std::unique_ptr<PopupWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
     // Follows the program in front for the tray menu and the scratchpad; started once both exist.

@@ -4,7 +4,7 @@
 
 namespace flickmark {
 
-GestureHandOverQueue::GestureHandOverQueue(std::function<bool()> wake, GestureLibrary* target)
+GestureHandOverQueue::GestureHandOverQueue(std::function<bool()> wake, GestureOutlet* target)
     : wake_(std::move(wake)), target_(target) {}
 
 void GestureHandOverQueue::gestureFinished(const FinishedGesture& gesture) {

@@ -3,7 +3,7 @@
 // runs, and no lookup, menu or wait (all of which may process messages) ever runs inside a tick.
 #pragma once
 
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 
 #include <deque>
 #include <functional>
@@ -11,15 +11,15 @@
 
 namespace flickmark {
 
-class GestureHandOverQueue final : public GestureLibrary {
+class GestureHandOverQueue final : public GestureOutlet {
 public:
     // `wake` asks the main loop to call deliver() once the running tick has returned; it returns false when
     // it could not, and the hand-over is then delivered at once. Without a target hand-overs wait.
-    explicit GestureHandOverQueue(std::function<bool()> wake, GestureLibrary* target = nullptr);
+    explicit GestureHandOverQueue(std::function<bool()> wake, GestureOutlet* target = nullptr);
 
-    void setTarget(GestureLibrary* target) { target_ = target; }
+    void setTarget(GestureOutlet* target) { target_ = target; }
 
-    // GestureLibrary
+    // GestureOutlet
     void gestureFinished(const FinishedGesture& gesture) override;
     void showHelp(Direction firstCode) override;
 
@@ -32,7 +32,7 @@ private:
     void add(std::variant<FinishedGesture, Direction> handOver);
 
     std::function<bool()> wake_;
-    GestureLibrary* target_;
+    GestureOutlet* target_;
     std::deque<std::variant<FinishedGesture, Direction>> pending_;
     bool delivering_ = false;
 };

@@ -7,7 +7,7 @@
 #include "library/text_popup.h"
 #include "overlays/gesture_preview.h"
 #include "platform/win32/dpi.h"
-#include "popup/tooltip_window_win.h"
+#include "popup/popup_window_win.h"
 #include "recognizer/arrow_popup.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace flickmark {
 
 class ArrowPopupWindow final : public ArrowPopup {
 public:
-    explicit ArrowPopupWindow(TooltipWindow& window) : window_(window) {}
+    explicit ArrowPopupWindow(PopupWindow& window) : window_(window) {}
 
     void showArrow(Direction direction, Point at) override { window_.showArrow(direction, at); }
     void hide() override { window_.hide(); }
@@ -25,24 +25,24 @@ public:
     Point position() const override { return window_.position(); }
 
 private:
-    TooltipWindow& window_;
+    PopupWindow& window_;
 };
 
 class TextPopupWindow final : public TextPopup {
 public:
-    explicit TextPopupWindow(TooltipWindow& window) : window_(window) {}
+    explicit TextPopupWindow(PopupWindow& window) : window_(window) {}
 
     void showText(std::string_view text, Point at) override { window_.showText(text, at); }
     void hide() override { window_.hide(); }
     bool isShowing() const override { return window_.isShowing(); }
 
 private:
-    TooltipWindow& window_;
+    PopupWindow& window_;
 };
 
 class MenuPreviewWindow final : public MenuPreview {
 public:
-    explicit MenuPreviewWindow(TooltipWindow& window) : window_(window) {}
+    explicit MenuPreviewWindow(PopupWindow& window) : window_(window) {}
 
     void showPreview(const std::string& gesture, Rect item) override {
         window_.hide();
@@ -58,7 +58,7 @@ public:
     void hidePreview() override { window_.hide(); }
 
 private:
-    TooltipWindow& window_;
+    PopupWindow& window_;
 };
 
 } // namespace flickmark

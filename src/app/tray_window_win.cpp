@@ -60,13 +60,13 @@ TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps
     acceptFromLowerIntegrity(hwnd(), showGesturesMessage_);
 
     icon_ = std::make_unique<TrayIcon>(hwnd(), win32::widen(tip));
-    retrySystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kRetryTimerId);
+    retrySystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kRetryTimerId);
     retryTimer_ = std::make_unique<CoalescingTimer>(*retrySystemTimer_, [this] { keeper_->onRetryTimer(); });
     keeper_ = std::make_unique<TrayIconKeeper>(*icon_, *retryTimer_, deps_.log);
     keeper_->show();
     deps_.log.append("tray tip: " + tip);
 
-    watchSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kWatchTimerId);
+    watchSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kWatchTimerId);
     watchTimer_ = std::make_unique<CoalescingTimer>(*watchSystemTimer_, [this] { switch_->onWatchTimer(); });
     switch_ = std::make_unique<MonitoringSwitch>(deps_.keys, *watchTimer_, deps_.log, [this](bool on) {
         deps_.setMonitoring(on);

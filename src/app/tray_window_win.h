@@ -79,10 +79,10 @@ private:
     UINT taskbarCreatedMessage_ = 0;
     UINT showGesturesMessage_ = 0;
     std::unique_ptr<TrayIcon> icon_;
-    std::unique_ptr<WindowTimer> retrySystemTimer_;
+    std::unique_ptr<win32::WindowTimer> retrySystemTimer_;
     std::unique_ptr<CoalescingTimer> retryTimer_;
     std::unique_ptr<TrayIconKeeper> keeper_;
-    std::unique_ptr<WindowTimer> watchSystemTimer_;
+    std::unique_ptr<win32::WindowTimer> watchSystemTimer_;
     std::unique_ptr<CoalescingTimer> watchTimer_;
     std::unique_ptr<MonitoringSwitch> switch_;
     // The menu of the last opening and the pictures its items show (by command id); kept until the next

@@ -16,7 +16,7 @@
 #include "platform/input.h"
 #include "platform/menus.h"
 #include "platform/timer.h"
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 #include "settings/program_list_entry.h"
 
 #include <cstdint>
@@ -60,7 +60,7 @@ public:
     virtual void suggested(const std::string& gesture, const std::vector<std::string>& suggestions) = 0;
 };
 
-class GestureDispatcher final : public GestureLibrary {
+class GestureDispatcher final : public GestureOutlet {
 public:
     static constexpr int kNamePopupMilliseconds = 500;
     // Keystrokes wait this long after our hand-off brought another window to the front, so that the window
@@ -75,7 +75,7 @@ public:
     // The help and suggestions menus; without them help and suggestions are only logged.
     void setMenus(GestureMenus* menus) { menus_ = menus; }
 
-    // GestureLibrary: the full lookup with diagonals enabled, else the plain one.
+    // GestureOutlet: the full lookup with diagonals enabled, else the plain one.
     void gestureFinished(const FinishedGesture& gesture) override;
     void showHelp(Direction firstCode) override;
 

@@ -5,14 +5,14 @@
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/window_base.h"
-#include "popup/tooltip_window_win.h"
+#include "popup/popup_window_win.h"
 
 #include <algorithm>
 #include <exception>
 
 namespace flickmark {
 
-void showGesturePreview(TooltipWindow& popup, std::string_view gesture, Point at, UINT dpi) {
+void showGesturePreview(PopupWindow& popup, std::string_view gesture, Point at, UINT dpi) {
     const bool hasCodes = std::ranges::any_of(gesture, [](char c) { return c >= '0' && c <= '7'; });
     if (popup.isShowing() || !hasCodes)
         return;

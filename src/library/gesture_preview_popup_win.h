@@ -9,12 +9,12 @@
 
 namespace flickmark {
 
-class TooltipWindow;
+class PopupWindow;
 
 // Shows `gesture` drawn as in the gestures window, its picture scaled for `dpi` (the DPI of the monitor at
 // `at`, win32::dpiAtPoint), with its top-left corner near `at`. Like every show of the popup it does
 // nothing while the popup is showing: hide the popup first to show another gesture. A string without
 // direction codes shows nothing. Never throws.
-void showGesturePreview(TooltipWindow& popup, std::string_view gesture, Point at, UINT dpi);
+void showGesturePreview(PopupWindow& popup, std::string_view gesture, Point at, UINT dpi);
 
 } // namespace flickmark

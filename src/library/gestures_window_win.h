@@ -11,8 +11,8 @@
 #include "library/configuration_pages.h"
 #include "library/gestures_window_model.h"
 #include "platform/desktop.h"
+#include "platform/message_boxes.h"
 #include "platform/nested_loop.h"
-#include "platform/user_messages.h"
 #include "platform/win32/controls/combo_box_ex.h"
 #include "platform/win32/controls/list_view.h"
 #include "platform/win32/dialog_base.h"
@@ -38,7 +38,7 @@ public:
         Desktop& desktop;
         WindowFocus& focus;
         NestedLoops& nestedLoops;
-        UserMessages& messages;
+        MessageBoxes& messages;
         ConfigurationPages& configuration;
         DiagnosticLog& log;
         HIMAGELIST pictures = nullptr; // the shared menu pictures, not owned; null shows none

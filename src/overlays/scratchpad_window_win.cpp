@@ -111,7 +111,7 @@ ScratchpadWindow::ScratchpadWindow(Dependencies dependencies) : deps_(std::move(
     create(windowClass, window);
     createTooltip();
 
-    closeSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kCloseTimerId);
+    closeSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kCloseTimerId);
     closeTimer_ =
         std::make_unique<CoalescingTimer>(*closeSystemTimer_, [this] { model_->closeTimerFired(); });
     model_ = std::make_unique<Scratchpad>(

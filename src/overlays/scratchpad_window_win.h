@@ -88,7 +88,7 @@ private:
     bool handBackPending_ = false;
 
     // The system timer outlives the timer built on it, and both outlive the model.
-    std::unique_ptr<WindowTimer> closeSystemTimer_;
+    std::unique_ptr<win32::WindowTimer> closeSystemTimer_;
     std::unique_ptr<CoalescingTimer> closeTimer_;
     std::unique_ptr<Scratchpad> model_;
 };

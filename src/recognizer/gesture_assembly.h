@@ -12,7 +12,7 @@
 #include "recognizer/arrow_popup.h"
 #include "recognizer/classifier.h"
 #include "recognizer/first_stroke_hold.h"
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 #include "recognizer/path_segmenter.h"
 #include "recognizer/press_path.h"
 #include "recognizer/recognizer_settings.h"
@@ -27,7 +27,7 @@ struct AssemblyPorts {
     ArrowPopup& arrows;
     ScratchpadTrail& scratchpad;
     Timer& pauseTimer;
-    GestureLibrary& library;
+    GestureOutlet& library;
     DiagnosticLog& log;
     Desktop& desktop;
 };

@@ -47,9 +47,9 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     create(windowClass, window);
     createControls();
 
-    mouseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kMouseTimerId);
-    pauseSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kPauseTimerId);
-    releaseCheckSystemTimer_ = std::make_unique<WindowTimer>(hwnd(), kReleaseCheckTimerId);
+    mouseSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kMouseTimerId);
+    pauseSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kPauseTimerId);
+    releaseCheckSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kReleaseCheckTimerId);
     mouseTimer_ = std::make_unique<CoalescingTimer>(*mouseSystemTimer_, [this] {
         recognizer_->onMouseTimer();
         if (visible_)

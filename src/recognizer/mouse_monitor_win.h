@@ -17,7 +17,7 @@
 #include "platform/win32/window_timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/context_menu_closer_win.h"
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 #include "recognizer/recognizer.h"
 #include "recognizer/scratchpad_trail.h"
 
@@ -42,7 +42,7 @@ public:
         Desktop& desktop;
         ArrowPopup& arrows;
         ScratchpadTrail& scratchpad;
-        GestureLibrary& library;
+        GestureOutlet& library;
         DiagnosticLog& log;
         PressGate& pressGate;
     };
@@ -105,9 +105,9 @@ private:
     RecognizerLiveValues shownValues_;
 
     // Each system timer outlives the timer built on it.
-    std::unique_ptr<WindowTimer> mouseSystemTimer_;
-    std::unique_ptr<WindowTimer> pauseSystemTimer_;
-    std::unique_ptr<WindowTimer> releaseCheckSystemTimer_;
+    std::unique_ptr<win32::WindowTimer> mouseSystemTimer_;
+    std::unique_ptr<win32::WindowTimer> pauseSystemTimer_;
+    std::unique_ptr<win32::WindowTimer> releaseCheckSystemTimer_;
     std::unique_ptr<CoalescingTimer> mouseTimer_;
     std::unique_ptr<CoalescingTimer> pauseTimer_;
     std::unique_ptr<CoalescingTimer> releaseCheckTimer_;

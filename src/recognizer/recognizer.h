@@ -18,7 +18,7 @@
 #include "platform/nested_loop.h"
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 #include "recognizer/press_gate.h"
 #include "recognizer/recognizer_control.h"
 #include "recognizer/recognizer_settings.h"
@@ -40,7 +40,7 @@ struct RecognizerPorts {
     Timer& releaseCheckTimer;
     ArrowPopup& arrows;
     ScratchpadTrail& scratchpad;
-    GestureLibrary& library;
+    GestureOutlet& library;
     DiagnosticLog& log;
     PressGate& pressGate; // decides at the first tick whether the press may become a gesture
 };

@@ -8,7 +8,7 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "platform/user_messages.h"
+#include "platform/message_boxes.h"
 #include "platform/win32/dialog_base.h"
 #include "settings/configuration_content.h"
 #include "settings/configuration_page_selection.h"
@@ -32,7 +32,7 @@ class ConfigurationWindow final : private win32::DialogBase {
 public:
     struct Dependencies {
         SettingsStore& settings;
-        UserMessages& messages; // tells the user once when the settings file refuses a write
+        MessageBoxes& messages; // tells the user once when the settings file refuses a write
         DiagnosticLog& log;
         HIMAGELIST pictures = nullptr;            // the tree's node pictures; not owned, may be null
         int iconId = 0;                           // the program's icon resource, 0 for none

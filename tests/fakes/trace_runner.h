@@ -11,7 +11,7 @@
 #include "fakes/fake_desktop.h"
 #include "fakes/fake_input.h"
 #include "fakes/fake_timer.h"
-#include "fakes/recording_gesture_library.h"
+#include "fakes/recording_gesture_outlet.h"
 #include "fakes/recording_scratchpad_trail.h"
 #include "fakes/virtual_clock.h"
 #include "recognizer/recognizer.h"
@@ -28,7 +28,7 @@ public:
 
     // Hands finished gestures and help requests to `other` from now on instead of the recording `library`
     // (for example a real library working on this runner's clock).
-    void useLibrary(GestureLibrary& other) { handOver.setTarget(&other); }
+    void useLibrary(GestureOutlet& other) { handOver.setTarget(&other); }
     // Asks `gate` about every press from now on instead of the full-screen rule alone.
     void usePressGate(PressGate& gate) { pressGate.target = &gate; }
 
@@ -58,7 +58,7 @@ public:
         PressGate* target = nullptr;
         FullScreenOnlyGate fullScreenOnly;
     } pressGate;
-    RecordingGestureLibrary library{clock};
+    RecordingGestureOutlet library{clock};
     // What the recognizer hands over waits here, as in the program, and goes to `library` (unless
     // useLibrary() chose another) when the timer call that handed it over has returned.
     GestureHandOverQueue handOver{[] { return true; }, &library};

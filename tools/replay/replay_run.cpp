@@ -16,7 +16,7 @@ constexpr const char* kReplayDataFolder = "C:\\replay data\\";
 
 // Receives what the recognizer hands over: prints it and, with gesture files, looks it up through the
 // real dispatcher and prints its outcome ("run keystrokes ...", "run program ...", "nomatch").
-class ReplayLibrary final : public GestureLibrary, private DispatchListener {
+class ReplayLibrary final : public GestureOutlet, private DispatchListener {
 public:
     ReplayLibrary(ReplayOutput& output, DispatchRig* rig) : output_(output), rig_(rig) {
         if (rig_)

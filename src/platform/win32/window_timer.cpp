@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace flickmark {
+namespace flickmark::win32 {
 
 bool WindowTimer::start(int milliseconds) {
     // SetTimer on an existing id replaces that timer and counts its period anew. Periods below
@@ -25,4 +25,4 @@ std::int64_t WindowTimer::nowMs() {
     return static_cast<std::int64_t>(::GetTickCount64());
 }
 
-} // namespace flickmark
+} // namespace flickmark::win32

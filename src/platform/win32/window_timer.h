@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace flickmark {
+namespace flickmark::win32 {
 
 class WindowTimer final : public SystemTimer {
 public:
@@ -30,4 +30,4 @@ private:
     DWORD lastError_ = ERROR_SUCCESS;
 };
 
-} // namespace flickmark
+} // namespace flickmark::win32

@@ -15,7 +15,7 @@
 #include "overlays/gesture_preview_win.h"
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
-#include "popup/tooltip_window_win.h"
+#include "popup/popup_window_win.h"
 
 #include <windows.h>
 
@@ -207,10 +207,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ::UpdateWindow(window);
 
     // The popup as the help menu shows it: below the sheet, at the DPI of the monitor there.
-    std::unique_ptr<flickmark::TooltipWindow> popup;
+    std::unique_ptr<flickmark::PopupWindow> popup;
     std::string log;
     try {
-        popup = std::make_unique<flickmark::TooltipWindow>();
+        popup = std::make_unique<flickmark::PopupWindow>();
         const flickmark::Point at{origin.x + kPadding, origin.y + size.cy + kPadding};
         const UINT dpi = flickmark::win32::dpiAtPoint(POINT{at.x, at.y});
         flickmark::showGesturePreview(*popup, kPopupGesture, at, dpi);

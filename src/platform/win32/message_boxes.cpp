@@ -1,4 +1,4 @@
-#include "platform/win32/user_messages.h"
+#include "platform/win32/message_boxes.h"
 
 #include "platform/win32/text_convert.h"
 
@@ -7,7 +7,7 @@
 namespace flickmark {
 
 // The program has no window of its own in front, so the box is owned by none and asks for the foreground.
-void Win32UserMessages::warn(const std::string& text) {
+void Win32MessageBoxes::warn(const std::string& text) {
     const std::wstring wide = win32::widen(text);
     const NestedLoopGuard guard(loops_);
     ::MessageBoxW(nullptr, wide.c_str(), L"Flickmark",

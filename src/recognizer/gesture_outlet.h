@@ -1,4 +1,5 @@
-// The gesture library as the recognizer sees it: where finished gestures and the pause trigger go.
+// The recognizer's outlet: where finished gestures and the pause trigger go (the gesture library, through
+// the hand-over queue).
 #pragma once
 
 #include "base/direction.h"
@@ -18,9 +19,9 @@ struct FinishedGesture {
     bool operator==(const FinishedGesture&) const = default;
 };
 
-class GestureLibrary {
+class GestureOutlet {
 public:
-    virtual ~GestureLibrary() = default;
+    virtual ~GestureOutlet() = default;
     // The button was released on a gesture; the library decides how to look it up and what runs.
     virtual void gestureFinished(const FinishedGesture& gesture) = 0;
     // The pause trigger fired with the first direction held; returns after the button is released.

@@ -1,4 +1,4 @@
-#include "popup/tooltip_window_win.h"
+#include "popup/popup_window_win.h"
 
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/dpi.h"
@@ -63,7 +63,7 @@ void drawLines(HDC dc, const std::vector<std::u16string>& lines, int x, int y, i
 
 } // namespace
 
-TooltipWindow::TooltipWindow() {
+PopupWindow::PopupWindow() {
     win32::WindowClassSpec windowClass;
     windowClass.name = L"FlickmarkPopup";
     win32::WindowCreateSpec window;
@@ -78,9 +78,9 @@ TooltipWindow::TooltipWindow() {
     create(windowClass, window);
 }
 
-TooltipWindow::~TooltipWindow() = default;
+PopupWindow::~PopupWindow() = default;
 
-LRESULT TooltipWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT PopupWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_NCHITTEST:
         return HTTRANSPARENT;
@@ -91,14 +91,14 @@ LRESULT TooltipWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-PopupSize TooltipWindow::maximumSize(UINT dpi) const {
+PopupSize PopupWindow::maximumSize(UINT dpi) const {
     if (sizeLimit_)
         return *sizeLimit_;
     const int side = win32::scaleToDpi(kDefaultMaximumLogical, dpi);
     return PopupSize{side, side};
 }
 
-void TooltipWindow::showArrow(Direction direction, Point at) {
+void PopupWindow::showArrow(Direction direction, Point at) {
     if (showing_)
         return;
     try {
@@ -108,7 +108,7 @@ void TooltipWindow::showArrow(Direction direction, Point at) {
     }
 }
 
-void TooltipWindow::drawArrow(Direction direction, Point at) {
+void PopupWindow::drawArrow(Direction direction, Point at) {
     const UINT dpi = win32::dpiAtPoint(POINT{at.x, at.y});
     const int tile = win32::scaleToDpi(kArrowTileLogical, dpi);
     // A picture is shrunk to fit the size limit, never enlarged.
@@ -135,18 +135,18 @@ void TooltipWindow::drawArrow(Direction direction, Point at) {
     present(canvas, Rect{placed.left, placed.top, placed.left + drawn, placed.top + drawn});
 }
 
-void TooltipWindow::showText(std::string_view text, Point at) {
+void PopupWindow::showText(std::string_view text, Point at) {
     showText(text, at, {}, false);
 }
 
-void TooltipWindow::showText(std::string_view text, Point at, std::string_view extra, bool hint) {
+void PopupWindow::showText(std::string_view text, Point at, std::string_view extra, bool hint) {
     const std::wstring wideText = win32::widen(text);
     const std::wstring wideExtra = win32::widen(extra);
     showWideText(std::u16string(wideText.begin(), wideText.end()), at,
                  std::u16string(wideExtra.begin(), wideExtra.end()), hint);
 }
 
-void TooltipWindow::showWideText(std::u16string_view text, Point at, std::u16string_view extra, bool hint) {
+void PopupWindow::showWideText(std::u16string_view text, Point at, std::u16string_view extra, bool hint) {
     if (showing_)
         return;
     try {
@@ -156,7 +156,7 @@ void TooltipWindow::showWideText(std::u16string_view text, Point at, std::u16str
     }
 }
 
-void TooltipWindow::drawText(std::u16string_view text, Point at, std::u16string_view extra, bool hint) {
+void PopupWindow::drawText(std::u16string_view text, Point at, std::u16string_view extra, bool hint) {
     const PopupText parts = composePopupText(text, extra, hint);
     const UINT dpi = win32::dpiAtPoint(POINT{at.x, at.y});
     const int border = std::max(1, win32::scaleToDpi(1, dpi));
@@ -225,7 +225,7 @@ void TooltipWindow::drawText(std::u16string_view text, Point at, std::u16string_
     present(canvas, placed);
 }
 
-void TooltipWindow::showPicture(const win32::DibCanvas& picture, Point at) {
+void PopupWindow::showPicture(const win32::DibCanvas& picture, Point at) {
     if (showing_)
         return;
     try {
@@ -235,7 +235,7 @@ void TooltipWindow::showPicture(const win32::DibCanvas& picture, Point at) {
     }
 }
 
-void TooltipWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
+void PopupWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
     if (picture.width() <= 0 || picture.height() <= 0)
         return;
     const UINT dpi = win32::dpiAtPoint(POINT{at.x, at.y});
@@ -272,7 +272,7 @@ void TooltipWindow::drawPicture(const win32::DibCanvas& picture, Point at) {
     present(canvas, placed);
 }
 
-void TooltipWindow::present(const win32::DibCanvas& canvas, const Rect& placed) {
+void PopupWindow::present(const win32::DibCanvas& canvas, const Rect& placed) {
     if (!canvas.presentOnLayeredWindow(hwnd(), placed.left, placed.top))
         return;
     ::SetWindowPos(hwnd(), HWND_TOPMOST, placed.left, placed.top, placed.width(), placed.height(),
@@ -282,7 +282,7 @@ void TooltipWindow::present(const win32::DibCanvas& canvas, const Rect& placed) 
     position_ = Point{placed.left, placed.top};
 }
 
-void TooltipWindow::hide() {
+void PopupWindow::hide() {
     if (!showing_)
         return;
     ::ShowWindow(hwnd(), SW_HIDE);

@@ -5,9 +5,9 @@
 
 namespace flickmark {
 
-class UserMessages {
+class MessageBoxes {
 public:
-    virtual ~UserMessages() = default;
+    virtual ~MessageBoxes() = default;
     // Shows a warning and returns once the user has acknowledged it. `text` is UTF-8. Runs a message loop
     // of its own, so it must not be called where that loop could re-enter the caller.
     virtual void warn(const std::string& text) = 0;

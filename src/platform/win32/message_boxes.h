@@ -1,15 +1,15 @@
-// UserMessages as a message box, held as one of the program's nested loops.
+// MessageBoxes as a message box, held as one of the program's nested loops.
 #pragma once
 
+#include "platform/message_boxes.h"
 #include "platform/nested_loop.h"
-#include "platform/user_messages.h"
 
 namespace flickmark {
 
-class Win32UserMessages final : public UserMessages {
+class Win32MessageBoxes final : public MessageBoxes {
 public:
     // The references must outlive this object.
-    explicit Win32UserMessages(NestedLoops& loops) : loops_(loops) {}
+    explicit Win32MessageBoxes(NestedLoops& loops) : loops_(loops) {}
 
     void warn(const std::string& text) override;
 

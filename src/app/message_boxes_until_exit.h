@@ -2,14 +2,14 @@
 // hold up the exit (or the end of the Windows session), and what it would say is in the log already.
 #pragma once
 
-#include "platform/user_messages.h"
+#include "platform/message_boxes.h"
 
 namespace flickmark {
 
-class UserMessagesUntilExit final : public UserMessages {
+class MessageBoxesUntilExit final : public MessageBoxes {
 public:
     // `shown` must outlive this object.
-    explicit UserMessagesUntilExit(UserMessages& shown) : shown_(shown) {}
+    explicit MessageBoxesUntilExit(MessageBoxes& shown) : shown_(shown) {}
 
     void warn(const std::string& text) override {
         if (!ending_)
@@ -18,7 +18,7 @@ public:
     void programEnding() { ending_ = true; }
 
 private:
-    UserMessages& shown_;
+    MessageBoxes& shown_;
     bool ending_ = false;
 };
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "fakes/virtual_clock.h"
-#include "recognizer/gesture_library.h"
+#include "recognizer/gesture_outlet.h"
 
 #include <cstdint>
 #include <functional>
@@ -23,9 +23,9 @@ struct LibraryCall {
     std::int64_t timeMs = 0;
 };
 
-class RecordingGestureLibrary final : public GestureLibrary {
+class RecordingGestureOutlet final : public GestureOutlet {
 public:
-    explicit RecordingGestureLibrary(const VirtualClock& clock) : clock_(clock) {}
+    explicit RecordingGestureOutlet(const VirtualClock& clock) : clock_(clock) {}
 
     void gestureFinished(const FinishedGesture& gesture) override {
         add({LibraryCall::Kind::GestureFinished, gesture.codes, gesture.strokeAngles, Direction::None,

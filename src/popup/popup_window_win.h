@@ -18,11 +18,11 @@ namespace win32 {
 class DibCanvas;
 }
 
-class TooltipWindow final : private win32::WindowBase {
+class PopupWindow final : private win32::WindowBase {
 public:
     // Creates the (hidden) window. Throws win32::Win32Error when that fails.
-    TooltipWindow();
-    ~TooltipWindow() override;
+    PopupWindow();
+    ~PopupWindow() override;
 
     // An arrow tile about 48 x 48 logical pixels at the DPI of the monitor at `at`.
     void showArrow(Direction direction, Point at);
