@@ -16,7 +16,7 @@ std::string lowHalf(std::uint32_t word) {
 constexpr std::u16string_view kRootKey = u"VS_VERSION_INFO";
 constexpr std::size_t kKeyOffset = 6;
 constexpr std::size_t kValueOffset = (kKeyOffset + (kRootKey.size() + 1) * 2 + 3) / 4 * 4;
-constexpr std::size_t kFixedInfoSize = 13 * 4;
+constexpr std::size_t kFixedInfoSize = std::size_t{13} * 4;
 constexpr std::uint32_t kFixedInfoSignature = 0xFEEF04BD;
 
 std::uint16_t word16(std::span<const std::uint8_t> bytes, std::size_t at) {

@@ -95,8 +95,12 @@ GestureSet loadGestureSet(FileSystem& files, const TextCodePage& codePage, Diagn
         const std::string action = document.value(gesture, kActionKey);
         if (const auto forLookups = actionForLookups(typeText, action)) {
             set.actions.set(gesture, *forLookups);
-            if (actionTypeCode(typeText) == ActionType::Keystroke && !decodeKeystroke(action))
-                log.append("Malformed keystroke in " + path + " [" + gesture + "]: " + action);
+            if (actionTypeCode(typeText) == ActionType::Keystroke && !decodeKeystroke(action)) {
+                std::string line = "Malformed keystroke in " + path;
+                line += " [" + gesture + "]: ";
+                line += action;
+                log.append(line);
+            }
         }
     }
     return set;

@@ -223,7 +223,7 @@ private:
     int measuredStep() const {
         const long long boxSide = std::max(axisX_.span(kMeasureStep, kMeasureShift).size(),
                                            axisY_.span(kMeasureStep, kMeasureShift).size()) +
-                                  2 * kMeasureBoxWidening;
+                                  2LL * kMeasureBoxWidening;
         const long long steps = std::max(1LL, nearest(static_cast<double>(boxSide) / kMeasureStep));
         return std::max(1, toInt(nearest(std::max(roomX_, roomY_) / static_cast<double>(steps)) - 1));
     }

@@ -275,12 +275,12 @@ private:
     }
 
     void mergeIntoStraighterNeighbour(std::size_t i) {
-        std::size_t first = i; // the earlier of the two pieces that become one
-        if (i + 1 == pieces_.size())
-            first = i - 1;
-        else if (i > 0 &&
-                 straightness(pieces_[i - 1], pieces_[i]) >= straightness(pieces_[i], pieces_[i + 1]))
-            first = i - 1;
+        // The earlier of the two pieces that become one: the last piece joins the one before it, another
+        // piece the neighbour it continues more straightly.
+        const bool last = i + 1 == pieces_.size();
+        const bool withPrevious = last || (i > 0 && straightness(pieces_[i - 1], pieces_[i]) >=
+                                                        straightness(pieces_[i], pieces_[i + 1]));
+        const std::size_t first = withPrevious ? i - 1 : i;
         pieces_[first] = piece(pieces_[first].from, pieces_[first + 1].to);
         pieces_.erase(pieces_.begin() + static_cast<std::ptrdiff_t>(first) + 1);
     }

@@ -64,12 +64,12 @@ int main(int argc, char** argv) {
             if (!files)
                 return kExitBadInput;
             options.dataFiles = std::move(*files);
-        } else if (arg.starts_with("-") && arg != "-") {
-            return usage();
-        } else if (path.empty()) {
-            path = arg;
         } else {
-            return usage();
+            // One trace, or "-" for standard input; any other option is unknown.
+            const bool option = arg.starts_with("-") && arg != "-";
+            if (option || !path.empty())
+                return usage();
+            path = arg;
         }
     }
     if (path.empty())

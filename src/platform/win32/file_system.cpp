@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 namespace flickmark {
 namespace {
@@ -39,9 +38,17 @@ std::string folderOf(const std::string& path) {
 // The temporary file of a save sits beside its target as "<target name>.~fmk<8 hex digits>.tmp". A save
 // that is killed before its replace leaves it behind; the next save into the folder removes it. The
 // pattern is narrow so that no file of the user's is ever taken for a leftover.
-constexpr const char* kTemporaryFormat = "%s.~fmk%08lx.tmp";
+constexpr std::string_view kTemporaryInfix = ".~fmk";
+constexpr std::string_view kTemporarySuffix = ".tmp";
 constexpr std::string_view kLeftoverPattern = "*.~fmk????????.tmp";
 constexpr int kMaxTemporaryNameTries = 64;
+
+std::string eightHexDigits(unsigned long number) {
+    char digits[8];
+    for (int i = 7; i >= 0; --i, number >>= 4)
+        digits[i] = "0123456789abcdef"[number & 0xF];
+    return std::string(digits, sizeof digits);
+}
 
 unsigned long nextTemporaryNumber() {
     static unsigned long next = (::GetCurrentProcessId() << 16) ^ ::GetTickCount();
@@ -138,10 +145,9 @@ win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& targ
     // Shared for everything, so the replace can open it while it is held; held, so that the clean-up of
     // another save cannot take it for a leftover.
     constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-    std::vector<char> buffer(target.size() + 32);
     for (int attempt = 0; attempt < kMaxTemporaryNameTries; ++attempt) {
-        std::snprintf(buffer.data(), buffer.size(), kTemporaryFormat, target.c_str(), nextTemporaryNumber());
-        name = buffer.data();
+        name = target + std::string(kTemporaryInfix) + eightHexDigits(nextTemporaryNumber()) +
+               std::string(kTemporarySuffix);
         win32::UniqueHandle file(::CreateFileW(win32::widen(name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
                                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
