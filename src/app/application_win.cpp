@@ -82,10 +82,11 @@ void Application::createGesturesWindow() {
 void Application::createMouseMonitor() {
     arrows_ = std::make_unique<PopupWindow>();
     arrowsPort_ = std::make_unique<ArrowPopupWindow>(*arrows_);
-    handOver_ = std::make_unique<GestureHandOverQueue>([this] { return handOverWake_->post(); });
-    handOverWake_ = std::make_unique<win32::PostedCallWindow>([this] { handOver_->deliver(); });
-    mouseMonitor_ = std::make_unique<MouseMonitor>(MouseMonitor::Dependencies{
-        platform_.input, platform_.desktop, *arrowsPort_, scratchpadTrail_, *handOver_, log_, pressGate_});
+    handOver_ = std::make_unique<GestureHandOverQueue>(
+        [this] { return scheduler_.post([this] { handOver_->deliver(); }); });
+    mouseMonitor_ = std::make_unique<MouseMonitor>(
+        MouseMonitor::Dependencies{platform_.input, platform_.desktop, *arrowsPort_, scratchpadTrail_,
+                                   *handOver_, log_, pressGate_, scheduler_});
 }
 
 // What the gestures window holds besides the sets: the gesture-name popup with its close timer, and the
@@ -95,15 +96,16 @@ void Application::createGestureLibrary() {
     namePopup_ = std::make_unique<PopupWindow>();
     namePopupPort_ = std::make_unique<TextPopupWindow>(*namePopup_);
     closePopupTimer_ =
-        std::make_unique<win32::MessageWindowTimer>([this] { dispatcher_->onClosePopupTimer(); });
-    directionsMenu_ = std::make_unique<Win32PopupMenu>();
-    helpConfigTimer_ = std::make_unique<win32::MessageWindowTimer>([this] {
+        scheduler_.makeTimer("name popup's timer", [this] { dispatcher_->onClosePopupTimer(); });
+    directionsMenu_ = std::make_unique<Win32PopupMenu>(nestedLoops_);
+    contextMenuCloser_ = std::make_unique<ContextMenuCloser>(nestedLoops_, log_);
+    helpConfigTimer_ = scheduler_.makeTimer("help menu's Configure timer", [this] {
         if (gestureMenus_)
             gestureMenus_->onHelpConfigTimer();
     });
     dispatcher_ = std::make_unique<GestureDispatcher>(
         DispatcherPorts{platform_.desktop, platform_.input, platform_.clock, *closePopupTimer_,
-                        *namePopupPort_, *mouseMonitor_, scratchpadVisibility_, foreground_, keystrokes_,
+                        *namePopupPort_, *contextMenuCloser_, scratchpadVisibility_, foreground_, keystrokes_,
                         programs_, gestureStore_, log_, keyTargets_});
 }
 
@@ -111,7 +113,8 @@ void Application::createGestureLibrary() {
 // configuration window at the scratchpad's page.
 void Application::createScratchpad() {
     scratchpadWindow_ = std::make_unique<ScratchpadWindow>(ScratchpadWindow::Dependencies{
-        platform_.input, platform_.desktop, platform_.windowFocus, log_, [this] { gesturesWindow_->show(); },
+        platform_.input, platform_.desktop, platform_.windowFocus, log_, scheduler_,
+        [this] { gesturesWindow_->show(); },
         [this] { configurationWindow_->showPage(configuration_page::kScratchpad); }});
     links_.link(
         [this] {
@@ -137,8 +140,8 @@ void Application::createGestureMenus() {
         });
     gestureMenus_ = std::make_unique<GestureMenus>(
         GestureMenusPorts{*directionsMenu_, *namePopupPort_, platform_.input, platform_.clock,
-                          *helpConfigTimer_, nestedLoops_, *mouseMonitor_, platform_.desktop, foreground_,
-                          gestureStore_, recognizer, configurationPages_, programLists_, log_},
+                          *helpConfigTimer_, nestedLoops_, *contextMenuCloser_, platform_.desktop,
+                          foreground_, gestureStore_, recognizer, configurationPages_, programLists_, log_},
         [this](const std::string& gesture) { dispatcher_->runGesture(gesture, true); });
     // The highlighted entry's drawing shows beside the menu in a popup of its own.
     menuPreviewPopup_ = std::make_unique<PopupWindow>();
@@ -153,7 +156,7 @@ void Application::createGestureMenus() {
 // foreground watch follows; the watch hides the scratchpad (made later) in a program Flickmark is off in.
 void Application::createTray() {
     version_ = ownFileVersion();
-    foregroundTimer_ = std::make_unique<win32::MessageWindowTimer>([this] { foregroundWatch_->onTimer(); });
+    foregroundTimer_ = scheduler_.makeTimer("foreground watch", [this] { foregroundWatch_->onTimer(); });
     foregroundWatch_ = std::make_unique<ForegroundWatch>(platform_.desktop, programLists_, *foregroundTimer_,
                                                          log_, [this](bool quiet) {
                                                              if (scratchpadWindow_)
@@ -163,7 +166,7 @@ void Application::createTray() {
     trayWindow_ = std::make_unique<TrayWindow>(
         TrayWindow::Dependencies{*this, nestedLoops_, platform_.input, log_,
                                  [&recognizer](bool on) { recognizer.setMonitoringEnabled(on); },
-                                 gesturesWindow_->hwnd(), *foregroundWatch_},
+                                 gesturesWindow_->hwnd(), *foregroundWatch_, scheduler_},
         trayTipText(version_ ? version_->version : std::string()));
     links_.link([this] { trayNotice_.target = trayWindow_.get(); }, [this] { trayNotice_.target = nullptr; });
 }

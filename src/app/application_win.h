@@ -2,6 +2,7 @@
 // their fixed order at start-up and runs the one message loop.
 #pragma once
 
+#include "actions/context_menu_closer_win.h"
 #include "actions/foreground_handoff.h"
 #include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
@@ -9,7 +10,6 @@
 #include "app/about_window_win.h"
 #include "app/configuration_window_pages_win.h"
 #include "app/foreground_watch.h"
-#include "app/gesture_hand_over_queue.h"
 #include "app/link_list.h"
 #include "app/message_boxes_until_exit.h"
 #include "app/platform_adapters_win.h"
@@ -33,10 +33,10 @@
 #include "platform/win32/com_apartment.h"
 #include "platform/win32/controls/image_list.h"
 #include "platform/win32/message_boxes.h"
-#include "platform/win32/message_window_timer.h"
 #include "platform/win32/popup_menu.h"
-#include "platform/win32/posted_call_window.h"
+#include "platform/win32/ui_scheduler.h"
 #include "popup/popup_window_win.h"
+#include "recognizer/gesture_hand_over_queue.h"
 #include "recognizer/mouse_monitor_win.h"
 #include "settings/configuration_window_win.h"
 #include "settings/program_lists.h"
@@ -77,8 +77,6 @@ public:
     HIMAGELIST popupIcons() const { return popupIcons_.get(); }
 
 private:
-    // The recognizer window closes context menus, but the dispatcher that asks for it exists before that
-    // window does (the recognizer hands its gestures to the dispatcher).
     // Notices come from the tray icon, whose window is created after the dispatcher that asks for them.
     class TrayNoticeRelay final : public TrayNotice {
     public:
@@ -116,6 +114,8 @@ private:
     // Process-wide objects, created before any window: the key-state query, then the keystroke sender.
     DiagnosticLog log_;
     PlatformAdapters platform_{log_};
+    // Posted calls and every timer of the program; made before, and gone after, everything that uses it.
+    win32::UiScheduler scheduler_{log_};
     FileSystem& dataFiles_ = platform_.files;
     ProgramLauncher programs_{platform_.launcher, log_};
     KeystrokeSender keystrokes_;
@@ -145,19 +145,19 @@ private:
     std::unique_ptr<ArrowPopupWindow> arrowsPort_;
     // The recognizer's hand-overs wait in the queue until the main loop delivers them to the dispatcher.
     std::unique_ptr<GestureHandOverQueue> handOver_;
-    std::unique_ptr<win32::PostedCallWindow> handOverWake_;
     std::unique_ptr<MouseMonitor> mouseMonitor_;
     std::unique_ptr<PopupWindow> namePopup_;
     std::unique_ptr<TextPopupWindow> namePopupPort_;
-    std::unique_ptr<win32::MessageWindowTimer> closePopupTimer_;
+    std::unique_ptr<Timer> closePopupTimer_;
+    std::unique_ptr<ContextMenuCloser> contextMenuCloser_; // used by the dispatcher and the menus
     std::unique_ptr<GestureDispatcher> dispatcher_;
     std::unique_ptr<Win32PopupMenu> directionsMenu_;
-    std::unique_ptr<win32::MessageWindowTimer> helpConfigTimer_;
+    std::unique_ptr<Timer> helpConfigTimer_;
     std::unique_ptr<PopupWindow> menuPreviewPopup_;
     std::unique_ptr<MenuPreviewWindow> menuPreview_;
     std::unique_ptr<GestureMenus> gestureMenus_;
     // Follows the program in front for the tray menu and the scratchpad; started once both exist.
-    std::unique_ptr<win32::MessageWindowTimer> foregroundTimer_;
+    std::unique_ptr<Timer> foregroundTimer_;
     std::unique_ptr<ForegroundWatch> foregroundWatch_;
     std::unique_ptr<TrayWindow> trayWindow_;
     std::unique_ptr<AboutWindow> aboutWindow_;

@@ -12,9 +12,6 @@
 namespace flickmark {
 namespace {
 
-constexpr UINT_PTR kRetryTimerId = 1;
-constexpr UINT_PTR kWatchTimerId = 2;
-
 // Shell messages must reach the window also when the program runs elevated and the shell does not.
 void acceptFromLowerIntegrity(HWND window, UINT message) {
     if (message != 0)
@@ -60,14 +57,12 @@ TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps
     acceptFromLowerIntegrity(hwnd(), showGesturesMessage_);
 
     icon_ = std::make_unique<TrayIcon>(hwnd(), win32::widen(tip));
-    retrySystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kRetryTimerId);
-    retryTimer_ = std::make_unique<CoalescingTimer>(*retrySystemTimer_, [this] { keeper_->onRetryTimer(); });
+    retryTimer_ = deps_.scheduler.makeTimer("tray icon's retry timer", [this] { keeper_->onRetryTimer(); });
     keeper_ = std::make_unique<TrayIconKeeper>(*icon_, *retryTimer_, deps_.log);
     keeper_->show();
     deps_.log.append("tray tip: " + tip);
 
-    watchSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kWatchTimerId);
-    watchTimer_ = std::make_unique<CoalescingTimer>(*watchSystemTimer_, [this] { switch_->onWatchTimer(); });
+    watchTimer_ = deps_.scheduler.makeTimer("Scroll Lock watch", [this] { switch_->onWatchTimer(); });
     switch_ = std::make_unique<MonitoringSwitch>(deps_.keys, *watchTimer_, deps_.log, [this](bool on) {
         deps_.setMonitoring(on);
         keeper_->setGesturesOn(on);
@@ -272,12 +267,6 @@ LRESULT TrayWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         drawMenuPicture(item);
         return TRUE;
     }
-    case WM_TIMER:
-        if (wParam == kRetryTimerId && retryTimer_)
-            retryTimer_->onSystemTick();
-        else if (wParam == kWatchTimerId && watchTimer_)
-            watchTimer_->onSystemTick();
-        return 0;
     case WM_QUERYENDSESSION:
         return TRUE; // nothing that could stop the session from ending: everything is saved at its end
     case WM_ENDSESSION:

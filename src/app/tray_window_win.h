@@ -13,12 +13,11 @@
 #include "app/tray_icon_win.h"
 #include "app/tray_menu.h"
 #include "base/diagnostic_log.h"
-#include "platform/coalescing_timer.h"
 #include "platform/input.h"
 #include "platform/nested_loop.h"
+#include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
-#include "platform/win32/window_timer.h"
 
 #include <functional>
 #include <memory>
@@ -42,8 +41,9 @@ public:
         DiagnosticLog& log;
         // Switches the recognizer's monitoring (the icon picture follows by itself).
         std::function<void(bool on)> setMonitoring;
-        HWND gesturesWindow;       // brought to the front for the menu, WM_NULL after it
-        ForegroundWatch& programs; // the program last in front, which the menu can switch off
+        HWND gesturesWindow;           // brought to the front for the menu, WM_NULL after it
+        ForegroundWatch& programs;     // the program last in front, which the menu can switch off
+        win32::UiScheduler& scheduler; // the icon's retries and the Scroll Lock watch
     };
 
     // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
@@ -79,11 +79,9 @@ private:
     UINT taskbarCreatedMessage_ = 0;
     UINT showGesturesMessage_ = 0;
     std::unique_ptr<TrayIcon> icon_;
-    std::unique_ptr<win32::WindowTimer> retrySystemTimer_;
-    std::unique_ptr<CoalescingTimer> retryTimer_;
+    std::unique_ptr<Timer> retryTimer_;
     std::unique_ptr<TrayIconKeeper> keeper_;
-    std::unique_ptr<win32::WindowTimer> watchSystemTimer_;
-    std::unique_ptr<CoalescingTimer> watchTimer_;
+    std::unique_ptr<Timer> watchTimer_;
     std::unique_ptr<MonitoringSwitch> switch_;
     // The menu of the last opening and the pictures its items show (by command id); kept until the next
     // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.

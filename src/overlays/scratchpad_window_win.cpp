@@ -18,10 +18,8 @@
 namespace flickmark {
 namespace {
 
-constexpr UINT_PTR kCloseTimerId = 1;
 // While the mouse rests between the open pad and the screen edge, no window of ours is under it: poll.
-constexpr UINT_PTR kEdgePollTimerId = 2;
-constexpr UINT kEdgePollMs = 100;
+constexpr int kEdgePollMs = 100;
 constexpr UINT kHandBackMessage = WM_APP + 1;
 constexpr UINT_PTR kGesturesToolId = 1;
 constexpr UINT_PTR kHelpToolId = 2;
@@ -111,17 +109,22 @@ ScratchpadWindow::ScratchpadWindow(Dependencies dependencies) : deps_(std::move(
     create(windowClass, window);
     createTooltip();
 
-    closeSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kCloseTimerId);
     closeTimer_ =
-        std::make_unique<CoalescingTimer>(*closeSystemTimer_, [this] { model_->closeTimerFired(); });
+        deps_.scheduler.makeTimer("scratchpad's close timer", [this] { model_->closeTimerFired(); });
+    // While the cursor rests between the open pad and the screen edge, it is looked at until it leaves.
+    edgePollTimer_ = deps_.scheduler.makeTimer("scratchpad's edge timer", [this] {
+        POINT cursor{};
+        if (::GetCursorPos(&cursor) && !model_->holdsCursor(Point{cursor.x, cursor.y})) {
+            edgePollTimer_->setEnabled(false);
+            model_->mouseLeft();
+        }
+    });
+    edgePollTimer_->setInterval(kEdgePollMs);
     model_ = std::make_unique<Scratchpad>(
         ScratchpadPorts{*this, *closeTimer_, deps_.input, deps_.desktop, deps_.focus});
 }
 
-ScratchpadWindow::~ScratchpadWindow() {
-    if (hwnd())
-        ::KillTimer(hwnd(), kEdgePollTimerId);
-}
+ScratchpadWindow::~ScratchpadWindow() = default;
 
 void ScratchpadWindow::createTooltip() {
     tooltip_ =
@@ -324,7 +327,7 @@ void ScratchpadWindow::setHot(Button button) {
 }
 
 void ScratchpadWindow::onMouseMove(POINT p) {
-    ::KillTimer(hwnd(), kEdgePollTimerId);
+    edgePollTimer_->setEnabled(false);
     if (!trackingMouse_) {
         TRACKMOUSEEVENT track{};
         track.cbSize = sizeof track;
@@ -345,7 +348,7 @@ void ScratchpadWindow::onMouseLeave() {
     setHot(Button::None);
     POINT cursor{};
     if (::GetCursorPos(&cursor) && model_->holdsCursor(Point{cursor.x, cursor.y})) {
-        ::SetTimer(hwnd(), kEdgePollTimerId, kEdgePollMs, nullptr);
+        edgePollTimer_->setEnabled(true);
         return;
     }
     model_->mouseLeft();
@@ -417,17 +420,6 @@ LRESULT ScratchpadWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     case WM_CONTEXTMENU: // the right button draws here; it opens nothing
-        return 0;
-    case WM_TIMER:
-        if (wParam == kCloseTimerId && closeTimer_) {
-            closeTimer_->onSystemTick();
-        } else if (wParam == kEdgePollTimerId) {
-            POINT cursor{};
-            if (::GetCursorPos(&cursor) && !model_->holdsCursor(Point{cursor.x, cursor.y})) {
-                ::KillTimer(hwnd(), kEdgePollTimerId);
-                model_->mouseLeft();
-            }
-        }
         return 0;
     case WM_DPICHANGED:
     case WM_DISPLAYCHANGE:

@@ -8,10 +8,9 @@
 
 #include "base/diagnostic_log.h"
 #include "overlays/scratchpad.h"
-#include "platform/coalescing_timer.h"
+#include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
-#include "platform/win32/window_timer.h"
 
 #include <functional>
 #include <memory>
@@ -28,6 +27,7 @@ public:
         Desktop& desktop;
         WindowFocus& focus;
         DiagnosticLog& log;
+        win32::UiScheduler& scheduler; // the close timer and the look at the cursor by the screen edge
         // What the two buttons open; each runs after the pad has collapsed.
         std::function<void()> editGestures;
         std::function<void()> configure;
@@ -88,8 +88,8 @@ private:
     bool handBackPending_ = false;
 
     // The system timer outlives the timer built on it, and both outlive the model.
-    std::unique_ptr<win32::WindowTimer> closeSystemTimer_;
-    std::unique_ptr<CoalescingTimer> closeTimer_;
+    std::unique_ptr<Timer> closeTimer_;
+    std::unique_ptr<Timer> edgePollTimer_;
     std::unique_ptr<Scratchpad> model_;
 };
 

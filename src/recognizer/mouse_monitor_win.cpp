@@ -11,9 +11,6 @@
 namespace flickmark {
 namespace {
 
-constexpr UINT_PTR kMouseTimerId = 1;
-constexpr UINT_PTR kPauseTimerId = 2;
-constexpr UINT_PTR kReleaseCheckTimerId = 3;
 constexpr UINT kLogChangedMessage = WM_APP + 1;
 
 // Layout in logical pixels (96 DPI).
@@ -47,38 +44,27 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     create(windowClass, window);
     createControls();
 
-    mouseSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kMouseTimerId);
-    pauseSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kPauseTimerId);
-    releaseCheckSystemTimer_ = std::make_unique<win32::WindowTimer>(hwnd(), kReleaseCheckTimerId);
-    mouseTimer_ = std::make_unique<CoalescingTimer>(*mouseSystemTimer_, [this] {
+    // Each tick ends by waking the main loop for what the tick handed over, if an earlier tick could not.
+    mouseTimer_ = deps_.scheduler.makeTimer("mouse timer", [this] {
         recognizer_->onMouseTimer();
+        deps_.handOver.retryWake();
         if (visible_)
             refreshLiveValues(false);
         refreshSampledCursor();
     });
-    pauseTimer_ =
-        std::make_unique<CoalescingTimer>(*pauseSystemTimer_, [this] { recognizer_->onPauseTimer(); });
-    // Runs only while a gesture is in progress; it reads the button and nothing else.
-    releaseCheckTimer_ = std::make_unique<CoalescingTimer>(*releaseCheckSystemTimer_,
-                                                           [this] { recognizer_->onReleaseCheckTimer(); });
-    // Without its timer the recognizer sees no gesture at all: say so.
-    mouseTimer_->setRefusalHandler([this] {
-        deps_.log.append("Unable to start the mouse timer (error " +
-                         std::to_string(mouseSystemTimer_->lastError()) + ")");
+    pauseTimer_ = deps_.scheduler.makeTimer("pause timer", [this] {
+        recognizer_->onPauseTimer();
+        deps_.handOver.retryWake();
     });
-    pauseTimer_->setRefusalHandler([this] {
-        deps_.log.append("Unable to start the pause timer (error " +
-                         std::to_string(pauseSystemTimer_->lastError()) + ")");
-    });
-    // Without it a release is still seen, at the next tick.
-    releaseCheckTimer_->setRefusalHandler([this] {
-        deps_.log.append("Unable to start the release check timer (error " +
-                         std::to_string(releaseCheckSystemTimer_->lastError()) + ")");
+    // Runs only while a gesture is in progress; it reads the button and nothing else. Without it a release
+    // is still seen, at the next tick.
+    releaseCheckTimer_ = deps_.scheduler.makeTimer("release check timer", [this] {
+        recognizer_->onReleaseCheckTimer();
+        deps_.handOver.retryWake();
     });
     recognizer_ = std::make_unique<Recognizer>(
         RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
-                        deps_.arrows, deps_.scratchpad, deps_.library, deps_.log, deps_.pressGate});
-    menuCloser_ = std::make_unique<ContextMenuCloser>(hwnd(), deps_.log);
+                        deps_.arrows, deps_.scratchpad, deps_.handOver, deps_.log, deps_.pressGate});
     deps_.log.setListener(this);
     updateLogText();
 }
@@ -105,10 +91,6 @@ void MouseMonitor::stop() {
     if (releaseCheckTimer_)
         releaseCheckTimer_->setEnabled(false);
     deps_.arrows.hide();
-}
-
-void MouseMonitor::dismissContextMenu() {
-    menuCloser_->closeForegroundMenu();
 }
 
 void MouseMonitor::createControls() {
@@ -242,14 +224,6 @@ void MouseMonitor::updateLogText() {
 
 LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_TIMER:
-        if (mouseTimer_ && wParam == kMouseTimerId)
-            mouseTimer_->onSystemTick();
-        else if (pauseTimer_ && wParam == kPauseTimerId)
-            pauseTimer_->onSystemTick();
-        else if (releaseCheckTimer_ && wParam == kReleaseCheckTimerId)
-            releaseCheckTimer_->onSystemTick();
-        return 0;
     case kLogChangedMessage:
         updateLogText();
         return 0;

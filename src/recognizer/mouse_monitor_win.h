@@ -1,23 +1,18 @@
 // The recognizer window: a hidden top-level window that owns the recognizer, its two timers and its arrow
 // popup, and shows the diagnostic log and the recognizer's live values when it is opened for diagnosis.
 //
-// It is also the window that closes the target program's context menu before an action runs.
-//
 // Found by other processes (the end-to-end tests) as window class "FlickmarkMouseMonitor"; the log is the
 // text of its EDIT control with id 1001.
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "platform/coalescing_timer.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
-#include "platform/menus.h"
+#include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
-#include "platform/win32/window_timer.h"
 #include "recognizer/arrow_popup.h"
-#include "recognizer/context_menu_closer_win.h"
-#include "recognizer/gesture_outlet.h"
+#include "recognizer/gesture_hand_over_queue.h"
 #include "recognizer/recognizer.h"
 #include "recognizer/scratchpad_trail.h"
 
@@ -33,18 +28,17 @@ inline constexpr int kMouseMonitorLogControlId = 1001;
 // end-to-end tests) can tell which point the recognizer has seen.
 inline constexpr int kMouseMonitorSampledCursorId = 1002;
 
-class MouseMonitor final : public ContextMenuDismisser,
-                           private win32::WindowBase,
-                           private DiagnosticLogListener {
+class MouseMonitor final : private win32::WindowBase, private DiagnosticLogListener {
 public:
     struct Dependencies {
         Input& input;
         Desktop& desktop;
         ArrowPopup& arrows;
         ScratchpadTrail& scratchpad;
-        GestureOutlet& library;
+        GestureHandOverQueue& handOver; // what the recognizer finishes waits here for the main loop
         DiagnosticLog& log;
         PressGate& pressGate;
+        win32::UiScheduler& scheduler; // the recognizer's timers
     };
 
     // Creates the hidden window and the recognizer, whose sampling timer runs from now on; ticks begin once
@@ -58,9 +52,6 @@ public:
     void show();
     // Stops both timers and hides the arrow popup (the program is ending).
     void stop();
-
-    // ContextMenuDismisser: returns once the foreground program's menu is closed.
-    void dismissContextMenu() override;
 
 private:
     enum Value {
@@ -104,15 +95,10 @@ private:
     bool logUpdatePending_ = false;
     RecognizerLiveValues shownValues_;
 
-    // Each system timer outlives the timer built on it.
-    std::unique_ptr<win32::WindowTimer> mouseSystemTimer_;
-    std::unique_ptr<win32::WindowTimer> pauseSystemTimer_;
-    std::unique_ptr<win32::WindowTimer> releaseCheckSystemTimer_;
-    std::unique_ptr<CoalescingTimer> mouseTimer_;
-    std::unique_ptr<CoalescingTimer> pauseTimer_;
-    std::unique_ptr<CoalescingTimer> releaseCheckTimer_;
+    std::unique_ptr<Timer> mouseTimer_;
+    std::unique_ptr<Timer> pauseTimer_;
+    std::unique_ptr<Timer> releaseCheckTimer_;
     std::unique_ptr<Recognizer> recognizer_;
-    std::unique_ptr<ContextMenuCloser> menuCloser_;
 };
 
 } // namespace flickmark

@@ -155,7 +155,6 @@ void Recognizer::releaseTick() {
     if (s.idle)
         return;
     FinishedGesture gesture{s.assembly.complete(), {}};
-    // Idle before the hand-over: the library may process messages, and with them further ticks.
     s.idle = true;
     if (gesture.codes.empty())
         return;

@@ -5,7 +5,6 @@
 // a deadline at or before a tick's time fires before that tick. Nothing fires after the last tick.
 #pragma once
 
-#include "app/gesture_hand_over_queue.h"
 #include "base/diagnostic_log.h"
 #include "fakes/fake_arrow_popup.h"
 #include "fakes/fake_desktop.h"
@@ -14,6 +13,7 @@
 #include "fakes/recording_gesture_outlet.h"
 #include "fakes/recording_scratchpad_trail.h"
 #include "fakes/virtual_clock.h"
+#include "recognizer/gesture_hand_over_queue.h"
 #include "recognizer/recognizer.h"
 
 #include <cstdint>

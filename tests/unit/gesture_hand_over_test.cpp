@@ -45,15 +45,37 @@ TEST(GestureHandOver, TheActionRunsAfterTheTickReturnedAndNoTickStartsInsideAnot
     EXPECT_EQ(deepest, 1);
 }
 
-TEST(GestureHandOver, WhenTheMainLoopCannotBeWokenTheGestureIsHandedOverAtOnce) {
+TEST(GestureHandOver, AFailedWakeIsAskedAgainAtTheNextTickAndNothingRunsInsideATick) {
     TraceRunner run;
-    GestureHandOverQueue unwakeable([] { return false; }, &run.library);
-    unwakeable.gestureFinished({"03", {270, 0}});
-    unwakeable.showHelp(Direction::Up);
+    std::vector<bool> wakes{false, false, true}; // the system's queue refuses twice
+    int asked = 0;
+    GestureHandOverQueue queue(
+        [&] {
+            ++asked;
+            const bool woken = wakes.front();
+            wakes.erase(wakes.begin());
+            return woken;
+        },
+        &run.library);
+    queue.gestureFinished({"03", {270, 0}});
+    queue.showHelp(Direction::Up);
+    EXPECT_TRUE(run.library.calls.empty()) << "delivered from inside the tick that handed it over";
+    EXPECT_EQ(asked, 2) << "asked at each hand-over while not woken";
+
+    queue.retryWake(); // the next tick: woken now
+    EXPECT_EQ(asked, 3);
+    queue.retryWake(); // a delivery is on its way: not asked again
+    EXPECT_EQ(asked, 3);
+    EXPECT_TRUE(run.library.calls.empty());
+
+    queue.deliver(); // the main loop's turn
     ASSERT_EQ(run.library.calls.size(), 2u);
     EXPECT_EQ(run.library.calls[0].gesture, "03");
+    EXPECT_EQ(run.library.calls[0].strokeAngles, (std::vector<int>{270, 0}));
     EXPECT_EQ(run.library.calls[1].firstCode, Direction::Up);
-    EXPECT_TRUE(unwakeable.empty());
+    EXPECT_TRUE(queue.empty());
+    queue.retryWake();
+    EXPECT_EQ(asked, 3) << "nothing waits: the main loop is not woken";
 }
 
 } // namespace

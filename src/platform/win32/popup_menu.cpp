@@ -66,7 +66,7 @@ Rect itemRect(HMENU menu, UINT id) {
 
 } // namespace
 
-Win32PopupMenu::Win32PopupMenu() {
+Win32PopupMenu::Win32PopupMenu(NestedLoops& loops) : loops_(loops) {
     win32::WindowClassSpec windowClass;
     windowClass.name = L"FlickmarkMenuOwner";
     win32::WindowCreateSpec window;
@@ -100,8 +100,8 @@ std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Poi
         ::SetForegroundWindow(hwnd());
 
     listener_ = listener;
-    // The library's menus hold the nested-loop guard around the whole menu, its waits included.
-    const auto chosen = static_cast<int>(win32::trackPopupMenu(menu.get(), hwnd(), POINT{at.x, at.y}));
+    const auto chosen =
+        static_cast<int>(win32::choosePopupMenuItem(loops_, menu.get(), hwnd(), POINT{at.x, at.y}));
     listener_ = nullptr;
     if (listener != nullptr)
         listener->menuClosed();

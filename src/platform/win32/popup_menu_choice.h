@@ -1,5 +1,6 @@
-// A popup menu, owned: built item by item, then shown until the user chooses an item or dismisses it. The
-// menu's own message loop runs inside a guard that pauses the recognizer.
+// A popup menu, owned: built item by item, then shown until the user chooses an item or dismisses it. Every
+// menu's own message loop runs inside a guard that pauses the recognizer: the one call that shows a menu
+// takes it, so no caller can forget it.
 #pragma once
 
 #include "platform/nested_loop.h"
@@ -13,19 +14,14 @@
 namespace flickmark::win32 {
 
 // Every popup menu of the program is shown by this call: `menu` with its top-left corner at `at` (screen
-// coordinates) for `owner`, either mouse button choosing; returns the chosen item's id, 0 when none was
-// chosen. `extraFlags` adds TPM_* flags (TPM_NONOTIFY for a menu the owner need not hear of). The menu's
-// loop is a nested message loop: callers other than choosePopupMenuItem hold a NestedLoopGuard themselves.
-inline UINT trackPopupMenu(HMENU menu, HWND owner, POINT at, UINT extraFlags = 0) {
+// coordinates) for `owner`, either mouse button choosing, inside a guard that pauses the recognizer; returns
+// the chosen item's id, 0 when none was chosen. `extraFlags` adds TPM_* flags (TPM_NONOTIFY for a menu the
+// owner need not hear of).
+inline UINT choosePopupMenuItem(NestedLoops& loops, HMENU menu, HWND owner, POINT at, UINT extraFlags = 0) {
+    const NestedLoopGuard guard(loops);
     return static_cast<UINT>(
         ::TrackPopupMenuEx(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN | extraFlags,
                            at.x, at.y, owner, nullptr));
-}
-
-// Shows `menu` inside a guard that pauses the recognizer; returns the chosen item's id, 0 for none.
-inline UINT choosePopupMenuItem(NestedLoops& loops, HMENU menu, HWND owner, POINT at) {
-    const NestedLoopGuard guard(loops);
-    return trackPopupMenu(menu, owner, at);
 }
 
 // Where a menu that a button opens goes: at the pointer (moved by `offset`) when the button was clicked,

@@ -14,7 +14,7 @@ namespace flickmark {
 class GestureHandOverQueue final : public GestureOutlet {
 public:
     // `wake` asks the main loop to call deliver() once the running tick has returned; it returns false when
-    // it could not, and the hand-over is then delivered at once. Without a target hand-overs wait.
+    // it could not. Without a target hand-overs wait.
     explicit GestureHandOverQueue(std::function<bool()> wake, GestureOutlet* target = nullptr);
 
     void setTarget(GestureOutlet* target) { target_ = target; }
@@ -23,6 +23,9 @@ public:
     void gestureFinished(const FinishedGesture& gesture) override;
     void showHelp(Direction firstCode) override;
 
+    // After every tick: when the main loop could not be woken for what waits, it is asked again. What waits
+    // is never delivered from inside a tick.
+    void retryWake();
     // Hands everything waiting to the target, oldest first, also what arrives meanwhile. A call made while
     // a delivery runs (from a loop inside the library) leaves the waiting hand-overs to that delivery.
     void deliver();
@@ -34,6 +37,7 @@ private:
     std::function<bool()> wake_;
     GestureOutlet* target_;
     std::deque<std::variant<FinishedGesture, Direction>> pending_;
+    bool woken_ = false; // a delivery is on its way
     bool delivering_ = false;
 };
 

@@ -3,21 +3,22 @@
 #pragma once
 
 #include "base/diagnostic_log.h"
+#include "platform/menus.h"
+#include "platform/nested_loop.h"
 #include "platform/win32/unique_handle.h"
-
-#include <windows.h>
+#include "platform/win32/window_base.h"
 
 namespace flickmark {
 
-class ContextMenuCloser {
+class ContextMenuCloser final : public ContextMenuDismisser, private win32::WindowBase {
 public:
-    // `owner` is a hidden window of ours that can take the focus and own a popup menu; it must hand
-    // WM_CANCELMODE to DefWindowProc. Both references must outlive the closer.
-    ContextMenuCloser(HWND owner, DiagnosticLog& log);
+    // Creates the hidden window that owns the closer's own menu (one that can take the focus). Throws
+    // win32::Win32Error when that fails. The references must outlive the closer.
+    ContextMenuCloser(NestedLoops& loops, DiagnosticLog& log);
 
     // Closes any menu open in the foreground program and returns once its menu loop has ended (or after a
     // short time limit, which leaves a line in the log). The program keeps its focus window.
-    void closeForegroundMenu();
+    void dismissContextMenu() override;
 
 private:
     // Returns once the foreground program has handled what its queue held (the right-button release that
@@ -27,7 +28,7 @@ private:
     // Opens and at once closes an empty menu of ours while sharing the foreground thread's input.
     void openOwnMenuAttached(DWORD foregroundThread);
 
-    HWND owner_;
+    NestedLoops& loops_;
     DiagnosticLog& log_;
     win32::UniqueMenu dummy_;
 };

@@ -1,4 +1,4 @@
-#include "recognizer/context_menu_closer_win.h"
+#include "actions/context_menu_closer_win.h"
 
 #include "platform/win32/popup_menu_choice.h"
 
@@ -53,9 +53,23 @@ bool menuEndsWithin(DWORD thread, ULONGLONG limitMs) {
 
 } // namespace
 
-ContextMenuCloser::ContextMenuCloser(HWND owner, DiagnosticLog& log) : owner_(owner), log_(log) {}
+ContextMenuCloser::ContextMenuCloser(NestedLoops& loops, DiagnosticLog& log) : loops_(loops), log_(log) {
+    // Hidden, never activated by the user; its menu loop needs a window that can hold the focus and hands
+    // WM_CANCELMODE to DefWindowProc.
+    win32::WindowClassSpec windowClass;
+    windowClass.name = L"FlickmarkMenuCloser";
+    win32::WindowCreateSpec window;
+    window.title = L"Flickmark";
+    window.style = WS_POPUP;
+    window.exStyle = WS_EX_TOOLWINDOW;
+    window.x = 0;
+    window.y = 0;
+    window.width = 0;
+    window.height = 0;
+    create(windowClass, window);
+}
 
-void ContextMenuCloser::closeForegroundMenu() {
+void ContextMenuCloser::dismissContextMenu() {
     // The empty dummy menu is made anew each time, so no state of an earlier use can stay behind.
     dummy_.reset(::CreatePopupMenu());
     const HWND foreground = ::GetForegroundWindow();
@@ -120,12 +134,12 @@ void ContextMenuCloser::openOwnMenuAttached(DWORD foregroundThread) {
     // first takes over the input state of the second, and the program would lose its focus window.
     if (!::AttachThreadInput(ownThread, foregroundThread, TRUE))
         return;
-    ::SetFocus(owner_);
+    ::SetFocus(hwnd());
     // The cancel waits in our queue, so our empty menu closes as soon as its loop starts.
-    ::PostMessageW(owner_, WM_CANCELMODE, 0, 0);
-    win32::trackPopupMenu(dummy_.get(), owner_, POINT{0, 0}, TPM_NONOTIFY);
+    ::PostMessageW(hwnd(), WM_CANCELMODE, 0, 0);
+    win32::choosePopupMenuItem(loops_, dummy_.get(), hwnd(), POINT{0, 0}, TPM_NONOTIFY);
     MSG leftover{};
-    ::PeekMessageW(&leftover, owner_, WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE); // when no loop ran
+    ::PeekMessageW(&leftover, hwnd(), WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE); // when no loop ran
     // The program gets its focus window back: keystrokes must go there, not to our hidden window.
     if (knownFocus && before.hwndFocus != nullptr && ::IsWindow(before.hwndFocus))
         ::SetFocus(before.hwndFocus);

@@ -1,4 +1,4 @@
-#include "app/gesture_hand_over_queue.h"
+#include "recognizer/gesture_hand_over_queue.h"
 
 #include <utility>
 
@@ -17,11 +17,16 @@ void GestureHandOverQueue::showHelp(Direction firstCode) {
 
 void GestureHandOverQueue::add(std::variant<FinishedGesture, Direction> handOver) {
     pending_.push_back(std::move(handOver));
-    if (!wake_())
-        deliver();
+    retryWake();
+}
+
+void GestureHandOverQueue::retryWake() {
+    if (!pending_.empty() && !woken_)
+        woken_ = wake_();
 }
 
 void GestureHandOverQueue::deliver() {
+    woken_ = false;
     if (delivering_ || !target_)
         return;
     delivering_ = true;
