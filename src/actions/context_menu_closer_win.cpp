@@ -1,6 +1,6 @@
 #include "actions/context_menu_closer_win.h"
 
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 
 #include <string_view>
 

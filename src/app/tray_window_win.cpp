@@ -3,7 +3,7 @@
 #include "app/popup_icons_win.h"
 #include "app/tray_menu.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
 
 #include <string>
@@ -114,45 +114,33 @@ void TrayWindow::onIconMessage(UINT mouseMessage) {
     }
 }
 
-win32::UniqueMenu TrayWindow::buildMenu(UINT dpi) {
+std::optional<win32::MenuBuilder> TrayWindow::buildMenu(UINT dpi) {
     menuPictures_.clear();
     menuPictureSize_ = popupIconSize(dpi);
-    win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu) {
-        deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
-        return {};
-    }
     menuProgramWindow_ = deps_.programs.lastProgram();
     menuProgram_.reset();
     if (menuProgramWindow_)
         menuProgram_ = TrayProgram{menuProgramWindow_->exeName,
                                    deps_.programs.listed(ProgramListKind::GesturesOff, *menuProgramWindow_),
                                    deps_.programs.listed(ProgramListKind::FlickmarkOff, *menuProgramWindow_)};
+    win32::MenuBuilder menu;
     for (const TrayMenuItem& item : trayMenuItems(switch_->gesturesOn(), menuProgram_)) {
-        const std::wstring caption = win32::widen(item.caption);
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof info;
         if (item.separator()) {
-            info.fMask = MIIM_FTYPE;
-            info.fType = MFT_SEPARATOR;
-        } else {
-            info.fMask = MIIM_ID | MIIM_STRING | MIIM_STATE;
-            info.wID = static_cast<UINT>(item.command);
-            info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
-            info.fState = item.checked ? MFS_CHECKED : MFS_UNCHECKED;
-            // Every item has a picture, blank where it shows none: Wine leaves the picture column out of the
-            // width of an item without one, and cuts off a long caption of such an item.
-            info.fMask |= MIIM_BITMAP;
-            info.hbmpItem = HBMMENU_CALLBACK;
-            if (item.picture != kNoPicture) {
-                if (win32::UniqueIcon picture = popupIcon(item.picture, dpi))
-                    menuPictures_.emplace_back(info.wID, std::move(picture));
-            }
+            menu.separator();
+            continue;
         }
-        if (!::InsertMenuItemW(menu.get(), static_cast<UINT>(::GetMenuItemCount(menu.get())), TRUE, &info)) {
-            deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
-            return {};
+        const auto id = static_cast<UINT>(item.command);
+        // Every item has a picture, blank where it shows none: Wine leaves the picture column out of the
+        // width of an item without one, and cuts off a long caption of such an item.
+        menu.item(id, item.caption, {true, item.checked, true});
+        if (item.picture != kNoPicture) {
+            if (win32::UniqueIcon picture = popupIcon(item.picture, dpi))
+                menuPictures_.emplace_back(id, std::move(picture));
         }
+    }
+    if (!menu.complete()) {
+        deps_.log.append("The tray menu could not be built (" + std::to_string(::GetLastError()) + ")");
+        return std::nullopt;
     }
     return menu;
 }
@@ -175,8 +163,7 @@ void TrayWindow::openMenu() {
     // The menu closes on a click elsewhere only while one of our windows is in front.
     ::SetForegroundWindow(deps_.gesturesWindow);
     deps_.log.append("tray menu opened");
-    const UINT command =
-        win32::choosePopupMenuItem(deps_.loops, menu_.get(), hwnd(), POINT{cursor.x + 2, cursor.y - 4});
+    const UINT command = menu_->choose(deps_.loops, hwnd(), POINT{cursor.x + 2, cursor.y - 4});
     // Without a message after it, the next menu of a hidden window may close at once (a known quirk).
     ::PostMessageW(deps_.gesturesWindow, WM_NULL, 0, 0);
     run(command);

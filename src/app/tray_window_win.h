@@ -15,6 +15,7 @@
 #include "base/diagnostic_log.h"
 #include "platform/input.h"
 #include "platform/nested_loop.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
@@ -69,8 +70,8 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void onIconMessage(UINT mouseMessage);
     void openMenu();
-    // Null (with a line in the log) when the menu cannot be built. Its pictures suit `dpi`.
-    win32::UniqueMenu buildMenu(UINT dpi);
+    // Nothing (with a line in the log) when the menu cannot be built. Its pictures suit `dpi`.
+    std::optional<win32::MenuBuilder> buildMenu(UINT dpi);
     void run(UINT command);
     void measureMenuPicture(MEASUREITEMSTRUCT& item) const;
     void drawMenuPicture(const DRAWITEMSTRUCT& item) const;
@@ -85,7 +86,7 @@ private:
     std::unique_ptr<MonitoringSwitch> switch_;
     // The menu of the last opening and the pictures its items show (by command id); kept until the next
     // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.
-    win32::UniqueMenu menu_;
+    std::optional<win32::MenuBuilder> menu_;
     std::vector<std::pair<UINT, win32::UniqueIcon>> menuPictures_;
     std::optional<TrayProgram> menuProgram_; // the program the menu's per-program items are about
     std::optional<ProgramWindow> menuProgramWindow_;

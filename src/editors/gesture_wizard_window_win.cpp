@@ -5,8 +5,6 @@
 #include "platform/win32/controls/scrolling_text.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
-#include "platform/win32/message_loop.h"
-#include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
 #include "platform/win32/window_messages.h"
@@ -66,10 +64,11 @@ std::wstring joinLines(const std::vector<std::string>& lines) {
 
 GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std::move(dependencies)) {
     win32::registerDialogClass(kWizardClassName);
-    create(IDD_GESTURE_WIZARD, deps_.owner);
 }
 
-void GestureWizardWindow::initialise() {
+// The wizard's window and its editors live for one run: made when it opens, gone when it ends.
+bool GestureWizardWindow::initialise() {
+    editors_ = EmbeddedEditors{};
     editors_.make("direction buttons", [this] {
         gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
     });
@@ -84,8 +83,10 @@ void GestureWizardWindow::initialise() {
         programFrame_ = std::make_unique<ProgramFrame>(hwnd(), model_.programEditor(), deps_.folders,
                                                        deps_.codePage, deps_.nestedLoops, deps_.log);
     });
-    if (!editors_.complete())
-        return;
+    if (const std::optional<std::string> refusal = editors_.openingRefusal("gesture wizard")) {
+        deps_.log.append(*refusal);
+        return false;
+    }
     // Each editor goes where its host marks the place, and after it in the Tab order.
     const std::pair<HWND, int> placements[] = {{gesturePage_->hwnd(), IDC_WIZARD_GESTURE_HOST},
                                                {keystrokeFrame_->hwnd(), IDC_WIZARD_KEYSTROKE_HOST},
@@ -96,17 +97,13 @@ void GestureWizardWindow::initialise() {
         ::SetWindowPos(frame, item(hostId), host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
     showPage();
-}
-
-bool GestureWizardWindow::refusesToOpen() {
-    const std::optional<std::string> refusal = editors_.openingRefusal("gesture wizard");
-    if (refusal)
-        deps_.log.append(*refusal);
-    return refusal.has_value();
+    win32::centreOnOwner(hwnd(), deps_.owner);
+    placeFocus();
+    return true;
 }
 
 std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vector<std::string>& existing) {
-    if (running_ || refusesToOpen())
+    if (running_)
         return std::nullopt;
     model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled());
     std::optional<WizardResult> result = run();
@@ -118,7 +115,7 @@ std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vect
 std::optional<GestureDefinition> GestureWizardWindow::editGesture(const GestureDefinition& current,
                                                                   EditStart start,
                                                                   const std::vector<std::string>& existing) {
-    if (running_ || refusesToOpen())
+    if (running_)
         return std::nullopt;
     for (const std::string& line :
          model_.startEdit(current, start, existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled()))
@@ -129,30 +126,21 @@ std::optional<GestureDefinition> GestureWizardWindow::editGesture(const GestureD
     return std::move(result->definition);
 }
 
-// The wizard's own message loop: the owner is disabled, so the user works in the wizard until it ends. A
-// quit message that arrives meanwhile ends the run as a cancel and is posted again for the main loop.
+// A modal run, as every dialog of the program runs one: the owner is disabled, so the user works in the
+// wizard until it ends; a quit message that arrives meanwhile ends it as a cancel and reaches the main loop.
 std::optional<WizardResult> GestureWizardWindow::run() {
-    const HWND owner = deps_.owner;
     result_.reset();
     running_ = true;
-    showPage();
-
-    win32::centreOnOwner(hwnd(), owner);
-
-    const NestedLoopGuard guard(deps_.nestedLoops);
-    const bool reenableOwner = owner && ::IsWindowEnabled(owner);
-    if (reenableOwner)
-        ::EnableWindow(owner, FALSE);
-    win32::showInFront(hwnd());
-    placeFocus();
-
-    if (const std::optional<int> quit = win32::runMessageLoop(running_))
-        ::PostQuitMessage(*quit); // the program is ending: the main loop ends too
+    const INT_PTR ended = runModal(deps_.nestedLoops, IDD_GESTURE_WIZARD, deps_.owner);
     running_ = false;
-    // The owner is enabled before the wizard hides, so that the system activates it again.
-    if (reenableOwner)
-        ::EnableWindow(owner, TRUE);
-    ::ShowWindow(hwnd(), SW_HIDE);
+    // The editors went with the window.
+    gesturePage_.reset();
+    keystrokeFrame_.reset();
+    listFrame_.reset();
+    programFrame_.reset();
+    if (ended == -1)
+        deps_.log.append("The gesture wizard could not be opened (error " + std::to_string(::GetLastError()) +
+                         ")");
     return std::exchange(result_, std::nullopt);
 }
 
@@ -260,14 +248,12 @@ void GestureWizardWindow::goBack() {
 }
 
 void GestureWizardWindow::end(bool accepted) {
-    if (!running_)
-        return;
     if (accepted) {
         result_ = model_.finish();
         if (!result_)
             return;
     }
-    running_ = false;
+    endModal(accepted ? IDOK : IDCANCEL);
 }
 
 void GestureWizardWindow::refusal(const std::string& message) {
@@ -315,8 +301,9 @@ void GestureWizardWindow::drawSidePanel(const DRAWITEMSTRUCT& item) {
 std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        initialise();
-        return FALSE;
+        if (!initialise())
+            endModal(IDCANCEL);
+        return FALSE; // the focus is placed
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
         const int code = HIWORD(wParam);

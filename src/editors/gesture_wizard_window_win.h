@@ -43,7 +43,7 @@ public:
         HWND owner = nullptr;                   // disabled while the wizard runs
     };
 
-    // Throws win32::Win32Error when the window cannot be created.
+    // The window is made for each run (a modal dialog).
     explicit GestureWizardWindow(Dependencies dependencies);
     ~GestureWizardWindow() override = default;
 
@@ -55,9 +55,9 @@ public:
 
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void initialise();
-    // True, after one log line, when the editors were not all made: the wizard then does not open.
-    bool refusesToOpen();
+    // Makes the editors and shows the first page; false, after one log line, when the editors were not all
+    // made: the wizard then does not open.
+    bool initialise();
     std::optional<WizardResult> run();
     void showPage();
     void placeFocus();

@@ -4,7 +4,7 @@
 #include "platform/win32/controls/edit.h"
 #include "platform/win32/controls/hints.h"
 #include "platform/win32/dialog_base.h"
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
@@ -115,7 +115,7 @@ bool KeystrokeControls::onCommand(int id, int code) {
 const ExampleMenuItem* chooseExample(NestedLoops& loops, HWND button, POINT offset,
                                      std::span<const ExampleMenuItem> examples) {
     constexpr UINT kFirstId = 1;
-    win32::PopupMenu menu;
+    win32::MenuBuilder menu;
     for (std::size_t i = 0; i < examples.size(); ++i) {
         if (examples[i].kind == ExampleMenuItem::Kind::Separator)
             menu.separator();

@@ -3,7 +3,7 @@
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
 #include "platform/win32/controls/hints.h"
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 
@@ -97,8 +97,9 @@ void KeystrokeListFrame::showEditMenu(POINT at) {
     const int row = list_.selectedRow();
     at = list_.contextMenuPoint(at);
     const bool enabled = row >= 0;
-    win32::PopupMenu menu;
-    menu.item(IDM_KEYSTROKE_LIST_EDIT, "Edit", enabled).item(IDM_KEYSTROKE_LIST_DELETE, "Delete", enabled);
+    win32::MenuBuilder menu;
+    menu.item(IDM_KEYSTROKE_LIST_EDIT, "Edit", {enabled})
+        .item(IDM_KEYSTROKE_LIST_DELETE, "Delete", {enabled});
     switch (menu.choose(nestedLoops_, hwnd(), at)) {
     case IDM_KEYSTROKE_LIST_EDIT:
         editSelected();

@@ -2,7 +2,7 @@
 
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_messages.h"
@@ -58,7 +58,7 @@ void ProgramFrame::showCheck() {
 void ProgramFrame::browse() {
     constexpr UINT kFirstId = 1;
     const std::span<const ProgramLocation> locations = programLocations();
-    win32::PopupMenu menu;
+    win32::MenuBuilder menu;
     for (std::size_t i = 0; i < locations.size(); ++i)
         menu.item(kFirstId + static_cast<UINT>(i), locations[i].caption);
     const UINT chosen = menu.choose(nestedLoops_, hwnd(),

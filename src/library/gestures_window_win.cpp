@@ -8,7 +8,7 @@
 #include "platform/win32/controls/tooltip.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
-#include "platform/win32/popup_menu_choice.h"
+#include "platform/win32/menu_builder.h"
 #include "platform/win32/show_in_front.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/window_base.h"
@@ -292,14 +292,16 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         return;
     const int row = list_.selectedRow();
     at = list_.contextMenuPoint(at);
-    win32::PopupMenu menu;
-    if (!menu.created()) {
+    win32::MenuBuilder menu;
+    if (!menu.complete()) {
         deps_.log.append("gestures window: the menu could not be built");
         return;
     }
     const bool editable = row >= 0 && editing_;
-    menu.item(EditGesture, "Edit Gesture", editable).item(EditAction, "Edit Action", editable).separator();
-    menu.item(Delete, "Delete", row >= 0);
+    menu.item(EditGesture, "Edit Gesture", {editable})
+        .item(EditAction, "Edit Action", {editable})
+        .separator();
+    menu.item(Delete, "Delete", {row >= 0});
     const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
     if (chosen == Delete)
         deleteSelectedRow();

@@ -1,54 +1,33 @@
 #include "platform/win32/popup_menu.h"
 
 #include "platform/win32/last_error.h"
-#include "platform/win32/popup_menu_choice.h"
-#include "platform/win32/text_convert.h"
-#include "platform/win32/unique_handle.h"
+#include "platform/win32/menu_builder.h"
 
 #include <string>
 
 namespace flickmark {
 namespace {
 
-// Menus take '&' as the mark of a mnemonic; ours show the caption as written.
-std::wstring menuText(const std::string& caption) {
-    std::wstring text;
-    for (const wchar_t c : win32::widen(caption)) {
-        text += c;
-        if (c == L'&')
-            text += L'&';
-    }
-    return text;
-}
-
-void appendItems(HMENU menu, const std::vector<MenuItem>& items) {
+// The port's items, their captions shown as written.
+void appendItems(win32::MenuBuilder& menu, const std::vector<MenuItem>& items) {
     for (const MenuItem& item : items) {
-        BOOL added = FALSE;
         switch (item.kind) {
         case MenuItem::Kind::Separator:
-            added = ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+            menu.separator();
             break;
         case MenuItem::Kind::Command:
-            added = ::AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id),
-                                  menuText(item.caption).c_str());
+            menu.item(static_cast<UINT>(item.id), win32::asWritten(item.caption));
             break;
         case MenuItem::Kind::Disabled:
-            added = ::AppendMenuW(menu, MF_STRING | MF_GRAYED, 0, menuText(item.caption).c_str());
+            menu.item(0, win32::asWritten(item.caption), {false});
             break;
         case MenuItem::Kind::Submenu: {
-            win32::UniqueMenu submenu(::CreatePopupMenu());
-            if (!submenu)
-                win32::throwLastError("CreatePopupMenu");
-            appendItems(submenu.get(), item.items);
-            added = ::AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()),
-                                  menuText(item.caption).c_str());
-            if (added)
-                submenu.release(); // destroyed with its parent
+            win32::MenuBuilder submenu;
+            appendItems(submenu, item.items);
+            menu.submenu(win32::asWritten(item.caption), std::move(submenu));
             break;
         }
         }
-        if (!added)
-            win32::throwLastError("AppendMenuW");
     }
 }
 
@@ -82,10 +61,10 @@ Win32PopupMenu::Win32PopupMenu(NestedLoops& loops) : loops_(loops) {
 
 std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Point at,
                                          MenuHighlightListener* listener) {
-    win32::UniqueMenu menu(::CreatePopupMenu());
-    if (!menu)
-        win32::throwLastError("CreatePopupMenu");
-    appendItems(menu.get(), items);
+    win32::MenuBuilder menu;
+    appendItems(menu, items);
+    if (!menu.complete())
+        win32::throwLastError("InsertMenuItemW");
 
     // The caller normally shares the foreground program's input, which lets the menu close on a click
     // elsewhere while that program stays in front. Keys go to the focus window of that input, so our owner
@@ -100,8 +79,7 @@ std::optional<int> Win32PopupMenu::track(const std::vector<MenuItem>& items, Poi
         ::SetForegroundWindow(hwnd());
 
     listener_ = listener;
-    const auto chosen =
-        static_cast<int>(win32::choosePopupMenuItem(loops_, menu.get(), hwnd(), POINT{at.x, at.y}));
+    const auto chosen = static_cast<int>(menu.choose(loops_, hwnd(), POINT{at.x, at.y}));
     listener_ = nullptr;
     if (listener != nullptr)
         listener->menuClosed();
