@@ -3,19 +3,13 @@
 namespace flickmark {
 
 RecognizerSettings recognizerSettingsFrom(const RecognitionSettings& settings) {
-    RecognizerSettings recognizer;
-    recognizer.timeThreshold = settings.timeThreshold;
-    recognizer.xThreshold = settings.xThreshold;
-    recognizer.yThreshold = settings.yThreshold;
-    recognizer.directionThreshold = settings.directionThreshold;
-    recognizer.deltaBias = settings.deltaBias;
-    recognizer.distanceBias = settings.distanceBias;
-    recognizer.xPixel = settings.xPixel;
-    recognizer.yPixel = settings.yPixel;
-    recognizer.helpPause = settings.helpPause;
-    recognizer.enableHelpPopup = settings.enableHelpPopup;
-    recognizer.enableDiagonals = settings.enableDiagonals;
-    recognizer.preciseRecognition = settings.preciseRecognition;
+    // Both structs are named field by field: one that gains a field without the other stops the build here.
+    const auto& [timeThreshold, xThreshold, yThreshold, directionThreshold, deltaBias, distanceBias, xPixel,
+                 yPixel, helpPause, enableHelpPopup, enableDiagonals, preciseRecognition] = settings;
+    const RecognizerSettings recognizer{timeThreshold, xThreshold,      yThreshold,      directionThreshold,
+                                        deltaBias,     distanceBias,    xPixel,          yPixel,
+                                        helpPause,     enableHelpPopup, enableDiagonals, preciseRecognition};
+    [[maybe_unused]] const auto& [t, x, y, d, db, dsb, xp, yp, hp, hpop, diag, precise] = recognizer;
     return recognizer;
 }
 

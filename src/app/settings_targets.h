@@ -19,7 +19,6 @@ public:
     void applyRecognitionSettings(const RecognitionSettings& settings) override {
         recognizer_.applySettings(recognizerSettingsFrom(settings));
     }
-    void setPauseTime(int milliseconds) override { recognizer_.setPauseTime(milliseconds); }
 
 private:
     Recognizer& recognizer_;

@@ -9,9 +9,8 @@ namespace flickmark {
 class RecognitionSettingsConsumer {
 public:
     virtual ~RecognitionSettingsConsumer() = default;
+    // The pause trigger's delay (tbHelpPause) comes with the settings.
     virtual void applyRecognitionSettings(const RecognitionSettings& settings) = 0;
-    // The pause trigger's delay (tbHelpPause), pushed on its own after the settings.
-    virtual void setPauseTime(int milliseconds) = 0;
 };
 
 class ScratchpadSettingsConsumer {

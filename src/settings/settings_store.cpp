@@ -7,34 +7,6 @@
 
 namespace flickmark {
 
-std::string formatSetting(SettingType type, double value) {
-    switch (type) {
-    case SettingType::Integer:
-        return formatIntegerSetting(static_cast<int>(value));
-    case SettingType::Boolean:
-        return formatBooleanSetting(value != 0);
-    case SettingType::Decimal:
-        return formatDecimalSetting(value);
-    }
-    return {};
-}
-
-std::optional<double> parseSetting(SettingType type, std::string_view text) {
-    switch (type) {
-    case SettingType::Integer:
-        if (const auto value = parseIntegerSetting(text))
-            return *value;
-        break;
-    case SettingType::Boolean:
-        if (const auto value = parseBooleanSetting(text))
-            return *value ? 1.0 : 0.0;
-        break;
-    case SettingType::Decimal:
-        return parseDecimalSetting(text);
-    }
-    return std::nullopt;
-}
-
 SettingsStore::SettingsStore(FileSystem& files, const TextCodePage& codePage, DiagnosticLog& log,
                              std::string path, SettingsConsumers consumers)
     : files_(files), codePage_(codePage), log_(log), path_(std::move(path)), consumers_(consumers) {}
@@ -80,10 +52,8 @@ bool SettingsStore::apply(LoadedIniFile& file, bool changed) {
 }
 
 void SettingsStore::push() const {
-    if (consumers_.recognition) {
+    if (consumers_.recognition)
         consumers_.recognition->applyRecognitionSettings(current_.recognition);
-        consumers_.recognition->setPauseTime(current_.recognition.helpPause);
-    }
     if (consumers_.scratchpad) {
         consumers_.scratchpad->setFadeTime(current_.fadeTime);
         consumers_.scratchpad->setScratchpadEnabled(current_.scratchpadEnabled);

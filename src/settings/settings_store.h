@@ -53,9 +53,4 @@ private:
     SettingsSnapshot current_;
 };
 
-// The canonical text of a value of the given type.
-std::string formatSetting(SettingType type, double value);
-// A value read from the file, or nullopt when the text is unreadable for the type.
-std::optional<double> parseSetting(SettingType type, std::string_view text);
-
 } // namespace flickmark

@@ -1,7 +1,7 @@
 #include "settings/settings_table.h"
 
 #include "base/ascii_text.h"
-#include "settings/settings_store.h"
+#include "settings/setting_values.h"
 
 namespace flickmark {
 namespace {
@@ -89,6 +89,34 @@ const SettingDefinition* findSetting(std::string_view key) {
         if (equalsIgnoringAsciiCase(definition.key, key))
             return &definition;
     return nullptr;
+}
+
+std::string formatSetting(SettingType type, double value) {
+    switch (type) {
+    case SettingType::Integer:
+        return formatIntegerSetting(static_cast<int>(value));
+    case SettingType::Boolean:
+        return formatBooleanSetting(value != 0);
+    case SettingType::Decimal:
+        return formatDecimalSetting(value);
+    }
+    return {};
+}
+
+std::optional<double> parseSetting(SettingType type, std::string_view text) {
+    switch (type) {
+    case SettingType::Integer:
+        if (const auto value = parseIntegerSetting(text))
+            return *value;
+        break;
+    case SettingType::Boolean:
+        if (const auto value = parseBooleanSetting(text))
+            return *value ? 1.0 : 0.0;
+        break;
+    case SettingType::Decimal:
+        return parseDecimalSetting(text);
+    }
+    return std::nullopt;
 }
 
 bool assignSetting(SettingsSnapshot& snapshot, std::string_view key, std::string_view text) {

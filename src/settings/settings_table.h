@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace flickmark {
@@ -85,6 +87,11 @@ const std::array<SettingDefinition, kSettingCount>& settingsTable();
 // The row of a settings-file key, compared ignoring ASCII case as the file's reader does; nullptr when
 // unknown.
 const SettingDefinition* findSetting(std::string_view key);
+
+// The canonical text of a value of the given type (setting_values.h).
+std::string formatSetting(SettingType type, double value);
+// A value read from the file, or nullopt when the text is unreadable for the type.
+std::optional<double> parseSetting(SettingType type, std::string_view text);
 
 // Stores a key's value, read from text with the settings-file rules and not clamped, in the snapshot.
 // Returns false, changing nothing, for an unknown key or an unreadable value.

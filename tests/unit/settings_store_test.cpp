@@ -20,7 +20,6 @@ struct RecordingConsumers : RecognitionSettingsConsumer, ScratchpadSettingsConsu
         recognizer = s;
         ++pushes;
     }
-    void setPauseTime(int ms) override { pauseTime = ms; }
     void setFadeTime(int ms) override { fadeTime = ms; }
     void setScratchpadEnabled(bool enabled) override { scratchpad = enabled; }
     void setSuggestionsEnabled(bool enabled) override { suggestions = enabled; }
@@ -31,7 +30,6 @@ struct RecordingConsumers : RecognitionSettingsConsumer, ScratchpadSettingsConsu
 
     RecognitionSettings recognizer;
     int pushes = 0;
-    int pauseTime = -1;
     int fadeTime = -1;
     bool scratchpad = false;
     bool suggestions = false;
@@ -75,7 +73,7 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
     EXPECT_EQ(consumers.recognizer.deltaBias, 0.8f);
     EXPECT_EQ(consumers.recognizer.distanceBias, 0.7f);
     EXPECT_EQ(consumers.recognizer.xPixel, 30);
-    EXPECT_EQ(consumers.pauseTime, 800);
+    EXPECT_EQ(consumers.recognizer.helpPause, 800);
     EXPECT_EQ(consumers.fadeTime, 800);
     EXPECT_TRUE(consumers.scratchpad);
     EXPECT_TRUE(consumers.suggestions);
@@ -224,7 +222,7 @@ TEST_F(SettingsStoreTest, SavedControlsBecomeTheDefaultsOfLaterLoads) {
     store.model().setPosition(index(SettingId::tbHelpPause), 5000); // clamped like the track bar
     store.save();
     EXPECT_TRUE(consumers.recognizer.enableDiagonals);
-    EXPECT_EQ(consumers.pauseTime, 2000);
+    EXPECT_EQ(consumers.recognizer.helpPause, 2000);
 
     files.files[path] = "[init]\r\n"; // keys lost: the controls' values are the defaults now
     store.load();
