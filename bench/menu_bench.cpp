@@ -4,6 +4,7 @@
 #include "fakes/dispatch_rig.h"
 #include "fakes/scripted_popup_menu.h"
 #include "gesture_file_fixture.h"
+#include "library/gesture_handling.h"
 #include "library/gesture_menus.h"
 #include "recognizer/recognizer_control.h"
 
@@ -35,8 +36,7 @@ struct MenuFixture {
         rig.addFile("Gestures.ini", bench::gestureFile(bench::gestureStrings(50, "1")));
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
-        rig.dispatcher.setMenus(&menus);
-        rig.dispatcher.setOptions({true, false});
+        rig.dispatcher.setOptions({true, false, true});
         rig.dispatcher.runGesture("0", true); // the program's file is read once, as after its first lookup
         forget();
     }
@@ -57,13 +57,14 @@ struct MenuFixture {
                                          rig.menus, rig.windows, rig.foreground, rig.store, recognizer,
                                          configuration, programLists, rig.log},
                        [](const std::string&) {}};
+    GestureHandling handling{rig.dispatcher, menus};
 };
 
 // From the pause trigger with the button already up to the menu: the sets, 1,000 entries, the items.
 void BM_HelpMenuOf1000Gestures(benchmark::State& state) {
     MenuFixture f;
     for (auto _ : state) {
-        f.rig.dispatcher.showHelp(Direction::Up);
+        f.handling.showHelp(Direction::Up);
         f.forget();
     }
     state.counters["entries"] =
@@ -84,10 +85,10 @@ void BM_SuggestionsMenuOf1000Gestures(benchmark::State& state) {
     MenuFixture f;
     const std::string drawn = "3012"; // in neither set; many program gestures are near it
     for (auto _ : state) {
-        f.rig.dispatcher.lookupAndRun(drawn);
+        f.handling.gestureFinished({drawn, {}});
         f.forget();
     }
-    f.rig.dispatcher.lookupAndRun(drawn);
+    f.handling.gestureFinished({drawn, {}});
     state.counters["items"] = f.menu.shown.empty() ? 0.0 : static_cast<double>(f.menu.shown[0].items.size());
 }
 BENCHMARK(BM_SuggestionsMenuOf1000Gestures)->Unit(benchmark::kMicrosecond);

@@ -1,7 +1,5 @@
 // The scratchpad serves two areas through their own ports: the recognizer reports each tick's button state
-// and recorded points, and the gesture dispatcher hides and restores it around an action. Both exist before
-// the scratchpad window does (they are created earlier at start-up), so these relays forward to the pad
-// once the application has set it, and answer for a missing pad before that.
+// and recorded points, and the gesture dispatcher hides and restores it around an action.
 #pragma once
 
 #include "library/scratchpad_visibility.h"
@@ -10,33 +8,25 @@
 
 namespace flickmark {
 
-class ScratchpadTrailRelay final : public ScratchpadTrail {
+class ScratchpadTrailPort final : public ScratchpadTrail {
 public:
-    void buttonDown() override {
-        if (pad)
-            pad->buttonDown();
-    }
-    void buttonUp() override {
-        if (pad)
-            pad->buttonUp();
-    }
-    void addPoint(Point p) override {
-        if (pad)
-            pad->addPoint(p);
-    }
+    explicit ScratchpadTrailPort(Scratchpad& pad) : pad_(pad) {}
+    void buttonDown() override { pad_.buttonDown(); }
+    void buttonUp() override { pad_.buttonUp(); }
+    void addPoint(Point p) override { pad_.addPoint(p); }
 
-    Scratchpad* pad = nullptr;
+private:
+    Scratchpad& pad_;
 };
 
-class ScratchpadVisibilityRelay final : public ScratchpadVisibility {
+class ScratchpadVisibilityPort final : public ScratchpadVisibility {
 public:
-    bool visible() const override { return pad && pad->visible(); }
-    void setVisible(bool visible) override {
-        if (pad)
-            pad->setVisible(visible);
-    }
+    explicit ScratchpadVisibilityPort(Scratchpad& pad) : pad_(pad) {}
+    bool visible() const override { return pad_.visible(); }
+    void setVisible(bool visible) override { pad_.setVisible(visible); }
 
-    Scratchpad* pad = nullptr;
+private:
+    Scratchpad& pad_;
 };
 
 } // namespace flickmark

@@ -61,19 +61,10 @@ TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps
     keeper_ = std::make_unique<TrayIconKeeper>(*icon_, *retryTimer_, deps_.log);
     keeper_->show();
     deps_.log.append("tray tip: " + tip);
-
-    watchTimer_ = deps_.scheduler.makeTimer("Scroll Lock watch", [this] { switch_->onWatchTimer(); });
-    switch_ = std::make_unique<MonitoringSwitch>(deps_.keys, *watchTimer_, deps_.log, [this](bool on) {
-        deps_.setMonitoring(on);
-        keeper_->setGesturesOn(on);
-    });
-    switch_->start();
 }
 
 TrayWindow::~TrayWindow() {
-    // The timers' callbacks use what is destroyed below.
-    if (watchTimer_)
-        watchTimer_->setEnabled(false);
+    // The timer's callback uses what is destroyed below.
     if (retryTimer_)
         retryTimer_->setEnabled(false);
     removeIcon();
@@ -85,9 +76,8 @@ void TrayWindow::showNotice(const std::string& title, const std::string& text) {
         deps_.log.append("tray notice not shown (no icon): " + title);
 }
 
-void TrayWindow::stopWatching() {
-    if (switch_)
-        switch_->stop();
+void TrayWindow::setGesturesOn(bool on) {
+    keeper_->setGesturesOn(on);
 }
 
 void TrayWindow::closeMenu() noexcept {
@@ -117,14 +107,15 @@ void TrayWindow::onIconMessage(UINT mouseMessage) {
 std::optional<win32::MenuBuilder> TrayWindow::buildMenu(UINT dpi) {
     menuPictures_.clear();
     menuPictureSize_ = popupIconSize(dpi);
-    menuProgramWindow_ = deps_.programs.lastProgram();
+    TrayActions& actions = deps_.actions;
+    menuProgramWindow_ = actions.programInFront();
     menuProgram_.reset();
     if (menuProgramWindow_)
         menuProgram_ = TrayProgram{menuProgramWindow_->exeName,
-                                   deps_.programs.listed(ProgramListKind::GesturesOff, *menuProgramWindow_),
-                                   deps_.programs.listed(ProgramListKind::FlickmarkOff, *menuProgramWindow_)};
+                                   actions.programListed(ProgramListKind::GesturesOff, *menuProgramWindow_),
+                                   actions.programListed(ProgramListKind::FlickmarkOff, *menuProgramWindow_)};
     win32::MenuBuilder menu;
-    for (const TrayMenuItem& item : trayMenuItems(switch_->gesturesOn(), menuProgram_)) {
+    for (const TrayMenuItem& item : trayMenuItems(actions.gesturesOn(), menuProgram_)) {
         if (item.separator()) {
             menu.separator();
             continue;
@@ -161,11 +152,12 @@ void TrayWindow::openMenu() {
     if (!menu_)
         return;
     // The menu closes on a click elsewhere only while one of our windows is in front.
-    ::SetForegroundWindow(deps_.gesturesWindow);
+    const auto menuWindow = reinterpret_cast<HWND>(deps_.actions.menuWindow());
+    ::SetForegroundWindow(menuWindow);
     deps_.log.append("tray menu opened");
     const UINT command = menu_->choose(deps_.loops, hwnd(), POINT{cursor.x + 2, cursor.y - 4});
     // Without a message after it, the next menu of a hidden window may close at once (a known quirk).
-    ::PostMessageW(deps_.gesturesWindow, WM_NULL, 0, 0);
+    ::PostMessageW(menuWindow, WM_NULL, 0, 0);
     run(command);
 }
 
@@ -194,7 +186,7 @@ void TrayWindow::run(UINT command) {
     deps_.log.append(std::string("tray menu choice ") + commandName(chosen));
     switch (chosen) {
     case TrayCommand::GesturesOn:
-        switch_->setGesturesOn(!switch_->gesturesOn());
+        deps_.actions.setGesturesOn(!deps_.actions.gesturesOn());
         break;
     case TrayCommand::Configure:
         deps_.actions.showConfiguration();
@@ -210,13 +202,13 @@ void TrayWindow::run(UINT command) {
         break;
     case TrayCommand::GesturesOffInProgram:
         if (menuProgram_)
-            deps_.programs.setListed(ProgramListKind::GesturesOff, *menuProgramWindow_,
-                                     !menuProgram_->gesturesOff);
+            deps_.actions.setProgramListed(ProgramListKind::GesturesOff, *menuProgramWindow_,
+                                           !menuProgram_->gesturesOff);
         break;
     case TrayCommand::FlickmarkOffInProgram:
         if (menuProgram_)
-            deps_.programs.setListed(ProgramListKind::FlickmarkOff, *menuProgramWindow_,
-                                     !menuProgram_->flickmarkOff);
+            deps_.actions.setProgramListed(ProgramListKind::FlickmarkOff, *menuProgramWindow_,
+                                           !menuProgram_->flickmarkOff);
         break;
     case TrayCommand::None:
         break;

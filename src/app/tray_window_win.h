@@ -1,20 +1,18 @@
-// The hidden tray window: owns the notification-area icon and its menu, the Scroll Lock watch and the
-// "Gestures on" switch, and takes the requests of a second start of the program.
+// The hidden tray window: owns the notification-area icon, its notices and its menu, and takes the requests
+// of a second start of the program.
 //
 // Found by other processes as window class "FlickmarkTray" (a second start of the program, the end-to-end
 // tests). It is an ordinary hidden top-level window, so it hears the shell's "TaskbarCreated" broadcast and
 // the end of the Windows session.
 #pragma once
 
-#include "app/foreground_watch.h"
-#include "app/monitoring_switch.h"
 #include "app/tray_actions.h"
 #include "app/tray_icon_keeper.h"
 #include "app/tray_icon_win.h"
 #include "app/tray_menu.h"
 #include "base/diagnostic_log.h"
-#include "platform/input.h"
 #include "platform/nested_loop.h"
+#include "platform/tray_notice.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
@@ -33,36 +31,31 @@ inline constexpr wchar_t kTrayWindowClassName[] = L"FlickmarkTray";
 // Registered message that a second start posts to the first: show the gestures window.
 inline constexpr wchar_t kShowGesturesMessageName[] = L"Flickmark.ShowGesturesWindow";
 
-class TrayWindow final : private win32::WindowBase {
+class TrayWindow final : public TrayNotice, private win32::WindowBase {
 public:
     struct Dependencies {
         TrayActions& actions;
         NestedLoops& loops;
-        Input& keys;
         DiagnosticLog& log;
-        // Switches the recognizer's monitoring (the icon picture follows by itself).
-        std::function<void(bool on)> setMonitoring;
-        HWND gesturesWindow;           // brought to the front for the menu, WM_NULL after it
-        ForegroundWatch& programs;     // the program last in front, which the menu can switch off
-        win32::UiScheduler& scheduler; // the icon's retries and the Scroll Lock watch
+        win32::UiScheduler& scheduler; // the icon's retries
     };
 
-    // Creates the hidden window, adds the icon (trying again later when the shell refuses) and starts the
-    // Scroll Lock watch, which applies the current state at once. `tip` is the icon's tip text (UTF-8).
-    // Throws win32::Win32Error when the window cannot be created.
+    // Creates the hidden window and adds the icon, with gestures on (trying again later when the shell
+    // refuses). `tip` is the icon's tip text (UTF-8). Throws win32::Win32Error when the window cannot be
+    // created.
     TrayWindow(Dependencies dependencies, const std::string& tip);
     ~TrayWindow() override;
 
     using win32::WindowBase::hwnd;
 
-    MonitoringSwitch& monitoringSwitch() { return *switch_; }
     bool menuOpen() const { return busy_; }
+    // The icon's picture: gestures on or off.
+    void setGesturesOn(bool on);
 
-    // A balloon from the icon (UTF-8 texts); nothing while the icon is not shown.
-    void showNotice(const std::string& title, const std::string& text);
+    // TrayNotice: a balloon from the icon; nothing while the icon is not shown.
+    void showNotice(const std::string& title, const std::string& text) override;
 
-    // The program is ending: the watch stops, an open tray menu closes, the icon goes.
-    void stopWatching();
+    // The program is ending: an open tray menu closes, the icon goes.
     void closeMenu() noexcept;
     void removeIcon();
 
@@ -82,8 +75,6 @@ private:
     std::unique_ptr<TrayIcon> icon_;
     std::unique_ptr<Timer> retryTimer_;
     std::unique_ptr<TrayIconKeeper> keeper_;
-    std::unique_ptr<Timer> watchTimer_;
-    std::unique_ptr<MonitoringSwitch> switch_;
     // The menu of the last opening and the pictures its items show (by command id); kept until the next
     // opening. The pictures are drawn by this window: menus under Wine draw a bitmap without its alpha.
     std::optional<win32::MenuBuilder> menu_;

@@ -3,7 +3,6 @@
 #include "actions/keystroke.h"
 #include "base/direction.h"
 #include "gesture_sets/gesture_files.h"
-#include "library/gesture_menus.h"
 #include "library/near_gestures.h"
 
 namespace flickmark {
@@ -104,7 +103,7 @@ bool GestureDispatcher::execute(const std::string& gesture) {
     return true;
 }
 
-void GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
+LookupOutcome GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
     const std::string displayName = gestureDisplayName(gesture);
     ports_.log.append("gesture " + gesture + " " + displayName);
     chooseSets();
@@ -120,17 +119,19 @@ void GestureDispatcher::runGesture(const std::string& gesture, bool quiet) {
         showNamePopup(displayName);
     ports_.clock.waitWithMessages(kPlainLookupWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
+    return LookupOutcome{
+        ran ? LookupOutcome::Kind::Ran : LookupOutcome::Kind::NotFound, gesture, {}, lookupProgram_};
 }
 
-void GestureDispatcher::gestureFinished(const FinishedGesture& gesture) {
+LookupOutcome GestureDispatcher::lookup(const FinishedGesture& gesture, const BeforeEnd& beforeEnd) {
     if (options_.diagonals)
-        lookupAndRun(gesture.codes, gesture.strokeAngles);
-    else
-        runGesture(gesture.codes, false);
+        return lookupAndRun(gesture.codes, gesture.strokeAngles, beforeEnd);
+    return runGesture(gesture.codes, false);
 }
 
-void GestureDispatcher::lookupAndRun(const std::string& gesture,
-                                     const std::optional<std::vector<int>>& strokeAngles) {
+LookupOutcome GestureDispatcher::lookupAndRun(const std::string& gesture,
+                                              const std::optional<std::vector<int>>& strokeAngles,
+                                              const BeforeEnd& beforeEnd) {
     const std::string displayName = gestureDisplayName(gesture);
     ports_.log.append("gesture " + gesture + " " + displayName);
     chooseSets();
@@ -138,24 +139,34 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture,
     bringTargetToFront();
     lastSuggestions_.clear();
 
-    auto finish = [&](int waitMs) {
-        ports_.clock.waitWithMessages(waitMs);
-        ports_.scratchpad.setVisible(scratchpadWasVisible);
-    };
-
-    if (foundInSets(gesture) && execute(gesture)) {
+    const LookupOutcome outcome = decide(gesture, strokeAngles);
+    if (outcome.kind == LookupOutcome::Kind::Ran) {
         ports_.clock.waitWithMessages(kShortWaitMs);
         showNamePopup(displayName);
-        finish(kShortWaitMs);
-        return;
     }
-    if (!options_.suggestions) {
+    if (beforeEnd)
+        beforeEnd(outcome);
+    // Every lookup ends the same way: a moment for the target, then the scratchpad as it was.
+    ports_.clock.waitWithMessages(kShortWaitMs);
+    ports_.scratchpad.setVisible(scratchpadWasVisible);
+    return outcome;
+}
+
+LookupOutcome GestureDispatcher::decide(const std::string& gesture,
+                                        const std::optional<std::vector<int>>& strokeAngles) {
+    LookupOutcome outcome{LookupOutcome::Kind::NotFound, gesture, {}, lookupProgram_};
+    const auto notFound = [&] {
         ports_.log.append("no gesture " + gesture + " for this program");
         if (listener_)
             listener_->noMatch(gesture);
-        finish(kShortWaitMs);
-        return;
+        return outcome;
+    };
+    if (foundInSets(gesture) && execute(gesture)) {
+        outcome.kind = LookupOutcome::Kind::Ran;
+        return outcome;
     }
+    if (!options_.suggestions)
+        return notFound();
 
     const GestureList program = ports_.store.lookupSet().gestureStrings();
     const GestureList global = ports_.store.global().gestureStrings();
@@ -168,40 +179,28 @@ void GestureDispatcher::lookupAndRun(const std::string& gesture,
         if (const auto corrected = findCorrection(gesture, candidates, strokeAngle)) {
             ports_.log.append("corrected " + gesture + " to " + *corrected);
             execute(*corrected);
-            ports_.clock.waitWithMessages(kShortWaitMs);
-            showNamePopup(displayName);
-            // Unlike the other exits, nothing would give the scratchpad back here; do it for consistency.
-            ports_.scratchpad.setVisible(scratchpadWasVisible);
-            return;
+            outcome.kind = LookupOutcome::Kind::Ran;
+            return outcome;
         }
     }
 
     addOneOffGestures(gesture, program, global, candidates);
     lastSuggestions_ = candidates.ordered();
-    if (lastSuggestions_.empty()) {
-        ports_.log.append("no gesture " + gesture + " for this program");
-        if (listener_)
-            listener_->noMatch(gesture);
-    } else {
-        ports_.log.append("suggestions for " + gesture + ": " + joined(lastSuggestions_));
-        if (listener_)
-            listener_->suggested(gesture, lastSuggestions_);
-        if (menus_)
-            menus_->showSuggestions(gesture, lastSuggestions_, lookupProgram_);
-    }
-    ports_.clock.waitWithMessages(kShortWaitMs);
-    ports_.scratchpad.setVisible(scratchpadWasVisible);
+    if (lastSuggestions_.empty())
+        return notFound();
+    ports_.log.append("suggestions for " + gesture + ": " + joined(lastSuggestions_));
+    if (listener_)
+        listener_->suggested(gesture, lastSuggestions_);
+    outcome.kind = LookupOutcome::Kind::Suggestions;
+    outcome.suggestions = lastSuggestions_;
+    return outcome;
 }
 
-void GestureDispatcher::showHelp(Direction firstCode) {
-    if (!menus_) {
-        ports_.log.append("help " + std::to_string(toIndex(firstCode)));
-        return;
-    }
+ProgramWindow GestureDispatcher::prepareHelp() {
     chooseSets();
     // The help text takes the popup: a gesture name still shown from the last gesture goes now.
     onClosePopupTimer();
-    menus_->showHelp(firstCode, lookupProgram_);
+    return lookupProgram_;
 }
 
 } // namespace flickmark

@@ -1,6 +1,7 @@
 // Lookup and dispatch: a finished gesture is looked up in the foreground program's set, then in the global
 // set, and its action runs in that program. With diagonals enabled the full lookup also tries near
-// gestures: one may run by auto-correction, or they are offered as suggestions.
+// gestures: one may run by auto-correction, or they are offered as suggestions. A lookup returns what it
+// found; what follows it (a menu of the suggestions, the help menu) is the caller's (gesture_handling.h).
 #pragma once
 
 #include "actions/foreground_handoff.h"
@@ -19,14 +20,14 @@
 #include "recognizer/gesture_outlet.h"
 #include "settings/program_list_entry.h"
 
+#include <functional>
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace flickmark {
-
-class GestureMenus;
 
 struct DispatcherPorts {
     Desktop& desktop;
@@ -50,6 +51,19 @@ struct LookupOptions {
     bool diagonals = false;   // a drawn gesture gets the full lookup (near gestures), else the plain one
 };
 
+// What a lookup found.
+struct LookupOutcome {
+    enum class Kind {
+        Ran,         // the gesture, or a near one by auto-correction, ran
+        NotFound,    // nothing to run and nothing to suggest
+        Suggestions, // nothing ran; near gestures are to be offered
+    };
+    Kind kind = Kind::NotFound;
+    std::string gesture;                  // the drawn gesture
+    std::vector<std::string> suggestions; // Suggestions: in order
+    ProgramWindow program;                // the program in front, whose set was looked in
+};
+
 // Observes what a lookup decided; used by the replay tool and tests.
 class DispatchListener {
 public:
@@ -60,7 +74,7 @@ public:
     virtual void suggested(const std::string& gesture, const std::vector<std::string>& suggestions) = 0;
 };
 
-class GestureDispatcher final : public GestureOutlet {
+class GestureDispatcher final {
 public:
     static constexpr int kNamePopupMilliseconds = 500;
     // Keystrokes wait this long after our hand-off brought another window to the front, so that the window
@@ -72,18 +86,23 @@ public:
     void setOptions(const LookupOptions& options) { options_ = options; }
     const LookupOptions& options() const { return options_; }
     void setListener(DispatchListener* listener) { listener_ = listener; }
-    // The help and suggestions menus; without them help and suggestions are only logged.
-    void setMenus(GestureMenus* menus) { menus_ = menus; }
 
-    // GestureOutlet: the full lookup with diagonals enabled, else the plain one.
-    void gestureFinished(const FinishedGesture& gesture) override;
-    void showHelp(Direction firstCode) override;
+    // What the caller does with an outcome before the lookup ends (shows the suggestions in a menu): it runs
+    // while the lookup's target is still in front and the scratchpad still hidden.
+    using BeforeEnd = std::function<void(const LookupOutcome&)>;
 
+    // A finished gesture: the full lookup with diagonals enabled, else the plain one.
+    LookupOutcome lookup(const FinishedGesture& gesture, const BeforeEnd& beforeEnd = {});
     // Plain lookup: program set, then global set. quiet suppresses the gesture-name popup.
-    void runGesture(const std::string& gesture, bool quiet);
+    LookupOutcome runGesture(const std::string& gesture, bool quiet);
     // Full lookup with near gestures, auto-correction and suggestions. Auto-correction needs the angles
     // recorded for the strokes drawn; without them no near gesture runs by itself.
-    void lookupAndRun(const std::string& gesture, const std::optional<std::vector<int>>& strokeAngles = {});
+    LookupOutcome lookupAndRun(const std::string& gesture,
+                               const std::optional<std::vector<int>>& strokeAngles = {},
+                               const BeforeEnd& beforeEnd = {});
+    // The pause trigger asks for help: the sets of the program in front are loaded and the gesture-name
+    // popup gives way. Returns that program.
+    ProgramWindow prepareHelp();
 
     // Runs the action bound to a gesture: the program set's when it has a non-empty one, else the global
     // set's. Returns whether an action was found.
@@ -98,6 +117,8 @@ public:
 private:
     void chooseSets();
     bool foundInSets(const std::string& gesture) const;
+    // The full lookup's decision: what ran, or what is to be suggested.
+    LookupOutcome decide(const std::string& gesture, const std::optional<std::vector<int>>& strokeAngles);
     void showNamePopup(const std::string& displayName);
     void bringTargetToFront();
     void letHandOffSettle();
@@ -105,7 +126,6 @@ private:
     DispatcherPorts ports_;
     LookupOptions options_;
     DispatchListener* listener_ = nullptr;
-    GestureMenus* menus_ = nullptr;
     std::vector<std::string> lastSuggestions_;
     ProgramWindow lookupProgram_;                // the program in front at the last lookup
     std::optional<std::int64_t> handedOverAtMs_; // when our hand-off last changed the foreground window

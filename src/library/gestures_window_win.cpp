@@ -102,7 +102,6 @@ void GesturesWindow::initialise() {
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
         list_.insertColumn(i, kColumns[i].title, kColumns[i].width);
     ::SetWindowSubclass(list_.hwnd(), &listProc, kListSubclassId, 0);
-    win32::Button(item(IDC_GESTURES_NEW)).enable(editing_ != nullptr);
 
     tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0,
                                  0, hwnd(), nullptr, win32::moduleInstance(), nullptr);
@@ -228,28 +227,22 @@ void GesturesWindow::deleteSelectedRow() {
     selectionChanged();
 }
 
-void GesturesWindow::setEditing(GestureEditing* editing) {
-    editing_ = editing;
-    win32::Button(item(IDC_GESTURES_NEW)).enable(editing_ != nullptr);
-}
-
 void GesturesWindow::newGesture() {
-    if (!editing_)
-        return;
-    const std::optional<GestureDefinition> created = editing_->newGesture(model_.shownSet().gestureStrings());
+    const std::optional<GestureDefinition> created =
+        deps_.editing.newGesture(model_.shownSet().gestureStrings());
     if (created)
         storeEdited(*created, nullptr);
 }
 
 void GesturesWindow::editSelectedRow(EditStart start) {
     const int row = list_.selectedRow();
-    if (!editing_ || row < 0 || row >= static_cast<int>(model_.rows().size()))
+    if (row < 0 || row >= static_cast<int>(model_.rows().size()))
         return;
     const std::optional<GestureDefinition> current = model_.definitionOfRow(static_cast<std::size_t>(row));
     if (!current)
         return;
     const std::optional<GestureDefinition> edited =
-        editing_->editGesture(*current, start, model_.shownSet().gestureStrings());
+        deps_.editing.editGesture(*current, start, model_.shownSet().gestureStrings());
     // A gesture that ends as it was stored writes nothing.
     if (edited && model_.changes(*edited, current->gesture))
         storeEdited(*edited, &current->gesture);
@@ -297,7 +290,7 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         deps_.log.append("gestures window: the menu could not be built");
         return;
     }
-    const bool editable = row >= 0 && editing_;
+    const bool editable = row >= 0;
     menu.item(EditGesture, "Edit Gesture", {editable})
         .item(EditAction, "Edit Action", {editable})
         .separator();

@@ -45,6 +45,7 @@ public:
         HICON icon = nullptr;          // the window's icons, not owned; may be null
         HICON smallIcon = nullptr;
         std::function<void()> showRecognizer; // Shift+click on the window's background
+        GestureEditing& editing;              // new gestures and edits; asked only once the window is shown
     };
 
     // Creates the hidden window and loads "Gestures.ini" as the shown set (and the global copy). Throws
@@ -67,7 +68,6 @@ public:
 
     // The editors behind "New Gesture", "Edit Gesture" and "Edit Action"; null leaves them disabled. Not
     // owned; must outlive the window or be replaced first.
-    void setEditing(GestureEditing* editing);
 
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -95,7 +95,6 @@ private:
     HWND preview_ = nullptr;
     HWND tooltip_ = nullptr; // destroyed with the window, which owns it
     std::string previewGesture_;
-    GestureEditing* editing_ = nullptr;
 };
 
 } // namespace flickmark

@@ -10,11 +10,4 @@ public:
     virtual void setVisible(bool visible) = 0;
 };
 
-// Used until the scratchpad exists.
-class NoScratchpadVisibility final : public ScratchpadVisibility {
-public:
-    bool visible() const override { return false; }
-    void setVisible(bool) override {}
-};
-
 } // namespace flickmark

@@ -13,12 +13,4 @@ public:
     virtual void addPoint(Point p) = 0;
 };
 
-// Used until the scratchpad exists: ignores everything.
-class NoScratchpadTrail final : public ScratchpadTrail {
-public:
-    void buttonDown() override {}
-    void buttonUp() override {}
-    void addPoint(Point) override {}
-};
-
 } // namespace flickmark

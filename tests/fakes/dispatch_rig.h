@@ -75,6 +75,17 @@ public:
     LocalDateTime now{2026, 12, 8, 10, 30, 5};
 };
 
+// Hands finished gestures to a dispatcher and shows no menu: suggestions and help are only logged by it.
+class MenulessOutlet final : public GestureOutlet {
+public:
+    explicit MenulessOutlet(GestureDispatcher& dispatcher) : dispatcher_(dispatcher) {}
+    void gestureFinished(const FinishedGesture& gesture) override { dispatcher_.lookup(gesture); }
+    void showHelp(Direction) override { dispatcher_.prepareHelp(); }
+
+private:
+    GestureDispatcher& dispatcher_;
+};
+
 struct DispatchRig {
     // With `sharedLog`, the dispatcher writes into that log (as the program's one diagnostic log) instead of
     // the rig's own.
@@ -112,6 +123,7 @@ struct DispatchRig {
     GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus,
                                                  scratchpad, foreground, keystrokes, programs, store, log,
                                                  keyTargets}};
+    MenulessOutlet outlet{dispatcher};
 };
 
 } // namespace flickmark

@@ -169,12 +169,12 @@ TEST_F(GestureDispatcherTest, AFinishedGestureGetsTheLookupTheDiagonalsOptionCho
     const FinishedGesture drawn{"12", {90, 170}};
 
     rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true, /*diagonals=*/false});
-    rig.dispatcher.gestureFinished(drawn);
+    rig.dispatcher.lookup(drawn);
     EXPECT_TRUE(rig.keyboard.events.empty()) << "the plain lookup runs no near gesture";
     EXPECT_TRUE(rig.dispatcher.lastSuggestions().empty());
 
     rig.dispatcher.setOptions({/*suggestions=*/true, /*corrections=*/true, /*diagonals=*/true});
-    rig.dispatcher.gestureFinished(drawn);
+    rig.dispatcher.lookup(drawn);
     EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x43}))
         << "corrected by the angle the gesture carries";
 }

@@ -2,6 +2,7 @@
 // the menu, the second opening, the chosen gesture, and the recognizer kept still throughout.
 #include "fakes/dispatch_rig.h"
 #include "fakes/scripted_popup_menu.h"
+#include "library/gesture_handling.h"
 #include "library/gesture_menus.h"
 #include "stroke_script.h"
 
@@ -36,8 +37,7 @@ protected:
         rig.store.loadShownSet("Gestures.ini");
         rig.setForeground("probe.exe");
         loops.setObserver(&run.recognizer);
-        rig.dispatcher.setMenus(&menus);
-        run.useLibrary(rig.dispatcher);
+        run.useLibrary(handling);
         // The messages of a wait: the system may still deliver ticks of either recognizer timer.
         rig.clock.onMessages = [this] {
             ++waits;
@@ -69,6 +69,13 @@ protected:
         return keys;
     }
     void chooseSetsForProbe() { rig.store.loadLookupSet(programFileName("probe.exe")); }
+    // The full lookup of a drawn gesture, as the program hands it over with diagonals enabled.
+    void lookUp(const std::string& gesture) {
+        LookupOptions options = rig.dispatcher.options();
+        options.diagonals = true;
+        rig.dispatcher.setOptions(options);
+        handling.gestureFinished({gesture, {}});
+    }
 
     TraceRunner run;
     DispatchRig rig{"C:\\data\\", &run.log};
@@ -81,6 +88,7 @@ protected:
                                          rig.menus, rig.windows, rig.foreground, rig.store, run.recognizer,
                                          configuration, programLists, rig.log},
                        [this](const std::string& gesture) { rig.dispatcher.runGesture(gesture, true); }};
+    GestureHandling handling{rig.dispatcher, menus};
     int waits = 0;
     bool timerOffInEveryWait = true;
     std::function<void(int)> duringWait;
@@ -212,7 +220,7 @@ TEST_F(GestureMenusTest, AMenuClosedBecauseTheProgramEndsIsNotShownAgain) {
 TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfigureOpensThePages) {
     rig.dispatcher.setOptions({.suggestions = true, .corrections = false});
     menu.answers = {Answer{kConfigureId, 500}};
-    rig.dispatcher.lookupAndRun("02");
+    lookUp("02");
     ASSERT_EQ(menu.shown.size(), 1u);
     EXPECT_EQ(captionsOf(menu.shown[0].items),
               (std::vector<std::string>{"Suggestions Popup ", "(UP+LEFT)  not found ", "", "UP\t   (A)",
@@ -242,7 +250,7 @@ TEST_F(GestureMenusTest, GesturesOffPutsTheProgramInFrontOnTheNoRightListAndRuns
             releaseAfterWaits(2);
             holdUpUntilHelp();
         } else {
-            rig.dispatcher.lookupAndRun("02");
+            lookUp("02");
         }
         EXPECT_TRUE(rig.keyboard.events.empty());
         EXPECT_EQ(rig.files.files[noRight], "; games\r\nsolitaire.exe\r\nprobe.exe\r\n") << help;

@@ -12,7 +12,7 @@ namespace {
 
 class SettingsTargetsTest : public ::testing::Test {
 protected:
-    SettingsTargetsTest() { run.useLibrary(rig.dispatcher); }
+    SettingsTargetsTest() { run.useLibrary(rig.outlet); }
 
     bool load(const std::string& fileText) {
         rig.addFile("defaults.ini", fileText);

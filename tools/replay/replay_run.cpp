@@ -30,7 +30,7 @@ public:
     ReplayLibrary& operator=(const ReplayLibrary&) = delete;
 
     void gestureFinished(const FinishedGesture& gesture) override {
-        dispatch(gesture.codes, [&] { rig_->dispatcher.gestureFinished(gesture); });
+        dispatch(gesture.codes, [&] { rig_->dispatcher.lookup(gesture); });
     }
     // The help menu needs a user; the replay only reports that it would open.
     void showHelp(Direction firstCode) override {
