@@ -25,8 +25,9 @@
 #include "platform/timer.h"
 #include "platform/win32/popup_menu.h"
 #include "popup/popup_window_win.h"
+#include "recognizer/diagnostic_window_win.h"
 #include "recognizer/gesture_hand_over_queue.h"
-#include "recognizer/mouse_monitor_win.h"
+#include "recognizer/recognizer_host.h"
 
 #include <memory>
 
@@ -44,7 +45,7 @@ public:
 
     Recognizer& recognizer() { return recognizerHost_.recognizer(); }
     // Opens the recognizer's window for diagnosis.
-    void showDiagnostics() { recognizerHost_.show(); }
+    void showDiagnostics() { diagnostics_.show(); }
     MonitoringSwitch& gesturesSwitch() { return switch_; }
     ForegroundWatch& programInFront() { return foregroundWatch_; }
 
@@ -64,7 +65,8 @@ private:
     ProgramPressGate pressGate_;
     ScratchpadTrailPort scratchpadTrail_;
     GestureHandOverQueue handOver_;
-    MouseMonitor recognizerHost_;
+    RecognizerHost recognizerHost_;
+    DiagnosticWindow diagnostics_;
 
     // The actions.
     ProgramLauncher launcher_;

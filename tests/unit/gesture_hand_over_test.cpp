@@ -1,4 +1,6 @@
 // A finished gesture reaches the library from the main loop, after the tick that finished it returned.
+#include "fakes/fake_timer_source.h"
+#include "recognizer/recognizer_host.h"
 #include "stroke_script.h"
 
 #include <gtest/gtest.h>
@@ -76,6 +78,41 @@ TEST(GestureHandOver, AFailedWakeIsAskedAgainAtTheNextTickAndNothingRunsInsideAT
     EXPECT_TRUE(queue.empty());
     queue.retryWake();
     EXPECT_EQ(asked, 3) << "nothing waits: the main loop is not woken";
+}
+
+TEST(GestureHandOver, TheHostAsksAgainAtTheNextTickWhenTheMainLoopCouldNotBeWoken) {
+    TraceRunner run;
+    FakeTimerSource timers(run.clock);
+    int refusals = 2; // the system's queue refuses twice: at the hand-over and once the tick has returned
+    int wakes = 0;
+    GestureHandOverQueue queue(
+        [&] {
+            ++wakes;
+            return refusals-- <= 0;
+        },
+        &run.library);
+    RecognizerHost host(RecognizerHostPorts{run.input, run.desktop, run.arrows, run.scratchpad, queue,
+                                            run.log, run.pressGate, timers});
+    const auto tick = [&](bool down, Point cursor) {
+        run.input.buttonDown = down;
+        run.input.cursor = cursor;
+        timers.fire("mouse timer");
+    };
+    tick(false, {500, 500});
+    tick(true, {500, 500});
+    tick(true, {500, 440});
+    tick(false, {500, 440}); // the release: Up is handed over, and the wake refused
+    EXPECT_EQ(wakes, 2);
+    EXPECT_FALSE(queue.empty());
+    EXPECT_TRUE(run.library.calls.empty()) << "nothing runs inside a tick";
+
+    tick(false, {500, 440}); // the next tick asks again, and the main loop is woken
+    EXPECT_EQ(wakes, 3);
+    EXPECT_TRUE(run.library.calls.empty());
+    queue.deliver(); // the main loop's turn
+    EXPECT_EQ(run.library.gestures(), (Calls{"0"}));
+    tick(false, {500, 440});
+    EXPECT_EQ(wakes, 3) << "nothing waits";
 }
 
 } // namespace

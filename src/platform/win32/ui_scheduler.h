@@ -19,7 +19,7 @@
 
 namespace flickmark::win32 {
 
-class UiScheduler final : private WindowBase {
+class UiScheduler final : public TimerSource, private WindowBase {
 public:
     // Throws Win32Error when the window cannot be created. The log must outlive the scheduler.
     explicit UiScheduler(DiagnosticLog& log);
@@ -31,7 +31,7 @@ public:
 
     class ScheduledTimer;
     // A timer whose ticks run `tick`. It stops when it goes, and must go before the scheduler.
-    std::unique_ptr<Timer> makeTimer(std::string name, std::function<void()> tick);
+    std::unique_ptr<Timer> makeTimer(std::string name, std::function<void()> tick) override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,4 +1,4 @@
-#include "recognizer/mouse_monitor_win.h"
+#include "recognizer/diagnostic_window_win.h"
 
 #include "platform/win32/controls/edit.h"
 #include "platform/win32/dpi.h"
@@ -33,7 +33,8 @@ std::wstring number(int value) {
 
 } // namespace
 
-MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
+DiagnosticWindow::DiagnosticWindow(const Recognizer& recognizer, DiagnosticLog& log)
+    : recognizer_(recognizer), log_(log) {
     win32::WindowClassSpec windowClass;
     windowClass.name = kMouseMonitorClassName;
     windowClass.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -43,57 +44,27 @@ MouseMonitor::MouseMonitor(Dependencies dependencies) : deps_(dependencies) {
     window.exStyle = WS_EX_TOOLWINDOW;
     create(windowClass, window);
     createControls();
-
-    // Each tick ends by waking the main loop for what the tick handed over, if an earlier tick could not.
-    mouseTimer_ = deps_.scheduler.makeTimer("mouse timer", [this] {
-        recognizer_->onMouseTimer();
-        deps_.handOver.retryWake();
-        if (visible_)
-            refreshLiveValues(false);
-        refreshSampledCursor();
-    });
-    pauseTimer_ = deps_.scheduler.makeTimer("pause timer", [this] {
-        recognizer_->onPauseTimer();
-        deps_.handOver.retryWake();
-    });
-    // Runs only while a gesture is in progress; it reads the button and nothing else. Without it a release
-    // is still seen, at the next tick.
-    releaseCheckTimer_ = deps_.scheduler.makeTimer("release check timer", [this] {
-        recognizer_->onReleaseCheckTimer();
-        deps_.handOver.retryWake();
-    });
-    recognizer_ = std::make_unique<Recognizer>(
-        RecognizerPorts{deps_.input, deps_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
-                        deps_.arrows, deps_.scratchpad, deps_.handOver, deps_.log, deps_.pressGate});
-    deps_.log.setListener(this);
+    log_.setListener(this);
     updateLogText();
 }
 
-MouseMonitor::~MouseMonitor() {
-    deps_.log.setListener(nullptr);
-    stop();
+DiagnosticWindow::~DiagnosticWindow() {
+    log_.setListener(nullptr);
     destroyWindow();
 }
 
-void MouseMonitor::show() {
+void DiagnosticWindow::afterTick() {
+    if (visible_)
+        refreshLiveValues(false);
+    refreshSampledCursor();
+}
+
+void DiagnosticWindow::show() {
     ::ShowWindow(hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(hwnd());
 }
 
-void MouseMonitor::stop() {
-    // As monitoring switched off: a menu or wait still open ends, and does not restart sampling.
-    if (recognizer_)
-        recognizer_->setMonitoringEnabled(false);
-    if (mouseTimer_)
-        mouseTimer_->setEnabled(false);
-    if (pauseTimer_)
-        pauseTimer_->setEnabled(false);
-    if (releaseCheckTimer_)
-        releaseCheckTimer_->setEnabled(false);
-    deps_.arrows.hide();
-}
-
-void MouseMonitor::createControls() {
+void DiagnosticWindow::createControls() {
     const HINSTANCE instance = win32::moduleInstance();
     for (int i = 0; i < kValueCount; ++i) {
         labels_[static_cast<std::size_t>(i)] =
@@ -127,7 +98,7 @@ void MouseMonitor::createControls() {
     refreshLiveValues(true);
 }
 
-void MouseMonitor::applyFont() {
+void DiagnosticWindow::applyFont() {
     const UINT dpi = win32::dpiOfWindow(hwnd());
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -143,7 +114,7 @@ void MouseMonitor::applyFont() {
     font_ = std::move(font); // the old font is deleted only after no control uses it
 }
 
-void MouseMonitor::layout() {
+void DiagnosticWindow::layout() {
     const UINT dpi = win32::dpiOfWindow(hwnd());
     const auto s = [dpi](int logical) { return win32::scaleToDpi(logical, dpi); };
     RECT client{};
@@ -164,8 +135,8 @@ void MouseMonitor::layout() {
     ::InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void MouseMonitor::refreshLiveValues(bool all) {
-    const RecognizerLiveValues now = recognizer_ ? recognizer_->liveValues() : RecognizerLiveValues{};
+void DiagnosticWindow::refreshLiveValues(bool all) {
+    const RecognizerLiveValues now = recognizer_.liveValues();
     const auto set = [&](Value which, int shown, int current) {
         if (all || shown != current)
             ::SetWindowTextW(values_[which], number(current).c_str());
@@ -187,25 +158,25 @@ void MouseMonitor::refreshLiveValues(bool all) {
 }
 
 // A changed text only: most ticks of a press, and every tick between presses, write nothing.
-void MouseMonitor::refreshSampledCursor() {
-    const Point cursor = recognizer_ ? recognizer_->sampledCursor() : Point{};
+void DiagnosticWindow::refreshSampledCursor() {
+    const Point cursor = recognizer_.sampledCursor();
     if (cursor.x == shownSampledCursor_.x && cursor.y == shownSampledCursor_.y)
         return;
     shownSampledCursor_ = cursor;
     ::SetWindowTextW(sampledCursorText_, (number(cursor.x) + L"," + number(cursor.y)).c_str());
 }
 
-void MouseMonitor::lineStarted(std::string_view) {
+void DiagnosticWindow::lineStarted(std::string_view) {
     scheduleLogUpdate();
 }
-void MouseMonitor::lineRepeated(int) {
+void DiagnosticWindow::lineRepeated(int) {
     scheduleLogUpdate();
 }
-void MouseMonitor::cleared() {
+void DiagnosticWindow::cleared() {
     scheduleLogUpdate();
 }
 
-void MouseMonitor::scheduleLogUpdate() {
+void DiagnosticWindow::scheduleLogUpdate() {
     // Several messages of one tick become one update of the control.
     if (logUpdatePending_)
         return;
@@ -214,15 +185,15 @@ void MouseMonitor::scheduleLogUpdate() {
         updateLogText();
 }
 
-void MouseMonitor::updateLogText() {
+void DiagnosticWindow::updateLogText() {
     logUpdatePending_ = false;
-    ::SetWindowTextW(logEdit_, win32::widen(deps_.log.text()).c_str());
+    ::SetWindowTextW(logEdit_, win32::widen(log_.text()).c_str());
     const win32::Edit log(logEdit_);
     log.placeCaretAtEnd();
     log.scrollCaretIntoView();
 }
 
-LRESULT MouseMonitor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DiagnosticWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kLogChangedMessage:
         updateLogText();

@@ -1,20 +1,15 @@
-// The recognizer window: a hidden top-level window that owns the recognizer, its two timers and its arrow
-// popup, and shows the diagnostic log and the recognizer's live values when it is opened for diagnosis.
+// The recognizer's diagnostic window: hidden until it is opened for diagnosis (Shift+click on the gestures
+// window's background), it shows the diagnostic log and the recognizer's live values. It also keeps, hidden,
+// the point the recognizer's last tick of a press read, for the end-to-end tests.
 //
 // Found by other processes (the end-to-end tests) as window class "FlickmarkMouseMonitor"; the log is the
 // text of its EDIT control with id 1001.
 #pragma once
 
 #include "base/diagnostic_log.h"
-#include "platform/desktop.h"
-#include "platform/input.h"
-#include "platform/win32/ui_scheduler.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_base.h"
-#include "recognizer/arrow_popup.h"
-#include "recognizer/gesture_hand_over_queue.h"
 #include "recognizer/recognizer.h"
-#include "recognizer/scratchpad_trail.h"
 
 #include <array>
 #include <memory>
@@ -28,30 +23,18 @@ inline constexpr int kMouseMonitorLogControlId = 1001;
 // end-to-end tests) can tell which point the recognizer has seen.
 inline constexpr int kMouseMonitorSampledCursorId = 1002;
 
-class MouseMonitor final : private win32::WindowBase, private DiagnosticLogListener {
+class DiagnosticWindow final : private win32::WindowBase, private DiagnosticLogListener {
 public:
-    struct Dependencies {
-        Input& input;
-        Desktop& desktop;
-        ArrowPopup& arrows;
-        ScratchpadTrail& scratchpad;
-        GestureHandOverQueue& handOver; // what the recognizer finishes waits here for the main loop
-        DiagnosticLog& log;
-        PressGate& pressGate;
-        win32::UiScheduler& scheduler; // the recognizer's timers
-    };
+    // Creates the hidden window and follows the log. The references must outlive the window. Throws
+    // win32::Win32Error when the window cannot be created.
+    DiagnosticWindow(const Recognizer& recognizer, DiagnosticLog& log);
+    ~DiagnosticWindow() override;
 
-    // Creates the hidden window and the recognizer, whose sampling timer runs from now on; ticks begin once
-    // the message loop runs.
-    // Throws win32::Win32Error when the window cannot be created.
-    explicit MouseMonitor(Dependencies dependencies);
-    ~MouseMonitor() override;
-
-    Recognizer& recognizer() { return *recognizer_; }
+    // After each tick of the recognizer's sampling timer: the live values (while shown) and the sampled
+    // point.
+    void afterTick();
     // Opens the window for diagnosis (it is hidden again when the user closes it).
     void show();
-    // Stops both timers and hides the arrow popup (the program is ending).
-    void stop();
 
 private:
     enum Value {
@@ -84,7 +67,8 @@ private:
     void cleared() override;
     void scheduleLogUpdate();
 
-    Dependencies deps_;
+    const Recognizer& recognizer_;
+    DiagnosticLog& log_;
     HWND logEdit_ = nullptr;
     HWND sampledCursorText_ = nullptr;
     Point shownSampledCursor_;
@@ -94,11 +78,6 @@ private:
     bool visible_ = false;
     bool logUpdatePending_ = false;
     RecognizerLiveValues shownValues_;
-
-    std::unique_ptr<Timer> mouseTimer_;
-    std::unique_ptr<Timer> pauseTimer_;
-    std::unique_ptr<Timer> releaseCheckTimer_;
-    std::unique_ptr<Recognizer> recognizer_;
 };
 
 } // namespace flickmark
