@@ -16,7 +16,7 @@ public:
     void openConfiguration(int) override {}
 };
 
-std::vector<int> keysDown(const RecordingKeyboard& keyboard) {
+std::vector<int> pressedKeys(const RecordingKeyboard& keyboard) {
     std::vector<int> keys;
     for (const KeyEventRecord& e : keyboard.events)
         if ((e.flags & 2u) == 0)
@@ -67,7 +67,7 @@ TEST(GestureRuntimeTest, ADrawnGestureEndsInItsKeysItsSuggestionsMenuOrNothing) 
     for (const auto& row : table) {
         AssembledRuntime runtime;
         StrokeScript(runtime.run).hold(row.stroke).release();
-        EXPECT_EQ(keysDown(runtime.rig.keyboard), row.keys) << row.what;
+        EXPECT_EQ(pressedKeys(runtime.rig.keyboard), row.keys) << row.what;
         EXPECT_EQ(runtime.menu.shown.size(), row.menus) << row.what;
         bool found = false;
         for (const std::string& line : runtime.run.log.lines())

@@ -1,4 +1,3 @@
-#include "recognizer/recognizer_settings.h"
 #include "settings/settings_table.h"
 
 #include <gtest/gtest.h>
@@ -63,7 +62,7 @@ TEST(SettingKeys, UnknownKeysAndUnreadableValuesChangeNothing) {
         SettingsSnapshot snapshot;
         EXPECT_FALSE(assignSetting(snapshot, row.key, row.value)) << row.key << "=" << row.value;
         const RecognitionSettings& s = snapshot.recognition;
-        const RecognizerSettings defaults;
+        const RecognitionSettings defaults;
         EXPECT_EQ(s.xPixel, defaults.xPixel);
         EXPECT_EQ(s.deltaBias, defaults.deltaBias);
         EXPECT_EQ(s.enableDiagonals, defaults.enableDiagonals);
