@@ -139,7 +139,7 @@ LookupOutcome GestureDispatcher::lookupAndRun(const std::string& gesture,
     bringTargetToFront();
     lastSuggestions_.clear();
 
-    const LookupOutcome outcome = decide(gesture, strokeAngles);
+    LookupOutcome outcome = decide(gesture, strokeAngles);
     if (outcome.kind == LookupOutcome::Kind::Ran) {
         ports_.clock.waitWithMessages(kShortWaitMs);
         showNamePopup(displayName);
