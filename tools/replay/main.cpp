@@ -50,7 +50,9 @@ int usage() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+namespace {
+
+int replay(int argc, char** argv) {
     flickmark::ReplayOptions options;
     std::string path;
     for (int i = 1; i < argc; ++i) {
@@ -94,4 +96,18 @@ int main(int argc, char** argv) {
     flickmark::replayTrace(std::get<flickmark::Trace>(parsed), options, std::cout);
     std::cout.flush();
     return std::cout ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What cannot be done (no memory, a failed write) ends the tool with a message, never with an exception.
+    try {
+        return replay(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "flickmark-replay: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "flickmark-replay: failed\n";
+    }
+    return kExitBadInput;
 }
