@@ -64,7 +64,7 @@ struct MenuFixture {
 void BM_HelpMenuOf1000Gestures(benchmark::State& state) {
     MenuFixture f;
     for (auto _ : state) {
-        f.handling.showHelp(Direction::Up);
+        f.handling.showHelp(Direction::Up, 0);
         f.forget();
     }
     state.counters["entries"] =

@@ -2,29 +2,9 @@
 
 #include "app/program_press_gate.h"
 
-#include <array>
 #include <utility>
 
 namespace flickmark {
-
-bool isShellWindowClass(std::string_view windowClass) {
-    static constexpr std::array<std::string_view, 10> kShellClasses = {
-        "Shell_TrayWnd",              // the taskbar (also the tray window of Wine's shell)
-        "Shell_SecondaryTrayWnd",     // the taskbar of another monitor
-        "NotifyIconOverflowWindow",   // the hidden tray icons
-        "Progman",                    // the desktop
-        "WorkerW",                    // the desktop behind its wallpaper
-        "#32768",                     // a menu
-        "TaskListThumbnailWnd",       // a taskbar button's preview
-        "MultitaskingViewFrame",      // Alt+Tab
-        "ForegroundStaging",          // a switch in progress
-        "Windows.UI.Core.CoreWindow", // Start, search and the notification centre
-    };
-    for (std::string_view shell : kShellClasses)
-        if (windowClass == shell)
-            return true;
-    return false;
-}
 
 ForegroundWatch::ForegroundWatch(Desktop& desktop, ProgramLists& lists, Timer& timer, DiagnosticLog& log,
                                  std::function<void(bool quiet)> setQuiet)

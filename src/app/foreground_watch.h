@@ -15,9 +15,6 @@
 
 namespace flickmark {
 
-// Windows of the shell that are never the program the user works in.
-bool isShellWindowClass(std::string_view windowClass);
-
 class ForegroundWatch {
 public:
     static constexpr int kIntervalMs = 500;

@@ -20,6 +20,8 @@ GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, She
       foreground_(platform.adapters.desktop, platform.adapters.windowFocus),
       keyTargets_(
           KeyTargetPorts{platform.adapters.integrity, platform.adapters.desktop, shell.tray(), platform.log}),
+      windowCommands_(WindowCommandPorts{platform.adapters.desktop, platform.adapters.windowControl,
+                                         keystrokes_, keyTargets_, platform.log}),
       contextMenuCloser_(platform.nestedLoops, platform.log),
       closePopupTimer_(
           platform.scheduler.makeTimer("name popup's timer", [this] { dispatcher_.onClosePopupTimer(); })),
@@ -27,7 +29,7 @@ GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, She
       dispatcher_(DispatcherPorts{platform.adapters.desktop, platform.adapters.input, platform.adapters.clock,
                                   *closePopupTimer_, namePopup_, contextMenuCloser_, scratchpadVisibility_,
                                   foreground_, keystrokes_, launcher_, files.gestures, platform.log,
-                                  keyTargets_}),
+                                  keyTargets_, windowCommands_}),
       menu_(platform.nestedLoops),
       helpConfigTimer_(platform.scheduler.makeTimer("help menu's Configure timer",
                                                     [this] { menus_.onHelpConfigTimer(); })),

@@ -10,6 +10,7 @@
 #include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
+#include "actions/window_command_runner.h"
 #include "app/foreground_watch.h"
 #include "app/monitoring_switch.h"
 #include "app/platform_module_win.h"
@@ -73,6 +74,7 @@ private:
     KeystrokeSender keystrokes_;
     ForegroundHandoff foreground_;
     KeyTargetCheck keyTargets_;
+    WindowCommandRunner windowCommands_;
     ContextMenuCloser contextMenuCloser_;
 
     // The lookup, with the gesture-name popup and its close timer.

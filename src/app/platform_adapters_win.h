@@ -16,6 +16,7 @@
 #include "platform/win32/sign_in_start.h"
 #include "platform/win32/text_code_page.h"
 #include "platform/win32/wall_clock.h"
+#include "platform/win32/window_control.h"
 #include "platform/win32/window_focus.h"
 
 namespace flickmark {
@@ -36,6 +37,7 @@ struct PlatformAdapters {
     Win32KnownFolders knownFolders;
     Win32Desktop desktop;
     Win32WindowFocus windowFocus;
+    Win32WindowControl windowControl;
     Win32ProcessIntegrity integrity;
     Win32SignInStart signInStart;
     Win32RunningPrograms runningPrograms;

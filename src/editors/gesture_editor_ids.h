@@ -26,6 +26,7 @@
 #define IDC_WIZARD_TYPE_SINGLE 863
 #define IDC_WIZARD_TYPE_MULTIPLE 864
 #define IDC_WIZARD_TYPE_RUN 865
+#define IDC_WIZARD_TYPE_COMMAND 883
 // Shown only for a gesture whose action type this version does not know.
 #define IDC_WIZARD_TYPE_KEEP 880
 #define IDC_WIZARD_UNKNOWN_NOTE 881
@@ -39,6 +40,13 @@
 #define IDC_WIZARD_LIST_TEXT 870
 // Page 4: a program or file.
 #define IDC_WIZARD_PROGRAM_HOST 871
-// Page 5: the summary.
+// Page 5: a window or media command, IDC_WIZARD_COMMAND_FIRST + the command's place in the list (0 to 14).
+#define IDC_WIZARD_COMMAND_TEXT 884
+#define IDC_WIZARD_COMMAND_WINDOWS 885
+#define IDC_WIZARD_COMMAND_MONITORS 886
+#define IDC_WIZARD_COMMAND_MEDIA 887
+#define IDC_WIZARD_COMMAND_DESCRIPTION 888
+#define IDC_WIZARD_COMMAND_FIRST 890
+// Page 6: the summary.
 #define IDC_WIZARD_SUMMARY_TEXT 872
 #define IDC_WIZARD_SUMMARY 873

@@ -23,6 +23,7 @@ void GestureWizard::startNew(std::vector<std::string> existing, bool diagonalsEn
     gesture_.clear();
     keystroke_.clear();
     list_.clear();
+    command_.clear();
 }
 
 std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& current, EditStart from,
@@ -34,6 +35,7 @@ std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& curre
     keystroke_.clear();
     list_.clear();
     program_.clear();
+    command_.clear();
     if (current.unknownType) {
         type_.reset();
         unknownType_ = current.unknownType;
@@ -56,6 +58,10 @@ std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& curre
     case ActionType::RunProgram:
         program_.setAction(current.action);
         break;
+    case ActionType::WindowCommand:
+        // A name this version does not know comes as an unknown type, read-only.
+        command_.setAction(current.action);
+        break;
     }
 
     if (from == EditStart::Action) {
@@ -73,11 +79,13 @@ void GestureWizard::keepStoredAction() {
 std::string GestureWizard::unknownTypeNote() const {
     if (!unknownType_)
         return {};
-    const std::string what =
-        unknownType_->empty()
-            ? "This gesture has no action type, so this version of "
-              "Flickmark cannot edit its action."
-            : "This version of Flickmark cannot edit actions of the type \"" + *unknownType_ + "\".";
+    std::string what;
+    if (unknownType_->empty())
+        what = "This gesture has no action type, so this version of Flickmark cannot edit its action.";
+    else if (*unknownType_ == actionTypeText(ActionType::WindowCommand))
+        what = "This version of Flickmark does not know the window command \"" + unknownAction_ + "\".";
+    else
+        what = "This version of Flickmark cannot edit actions of the type \"" + *unknownType_ + "\".";
     return what + " Keep it as stored, or choose a type above to replace it.";
 }
 
@@ -114,6 +122,7 @@ std::optional<std::string> GestureWizard::next() {
         enabled_[index(WizardPage::Keystroke)] = type_ == ActionType::Keystroke;
         enabled_[index(WizardPage::KeystrokeList)] = type_ == ActionType::MultipleKeystrokes;
         enabled_[index(WizardPage::Program)] = type_ == ActionType::RunProgram;
+        enabled_[index(WizardPage::WindowCommand)] = type_ == ActionType::WindowCommand;
     }
     for (std::size_t i = index(page_) + 1; i < kWizardPageCount; ++i) {
         if (enabled_[i]) {
@@ -172,6 +181,12 @@ void GestureWizard::enterSummary() {
             summary_.push_back("\t" + program_.parameters());
         }
         result_.action = program_.actionText();
+        break;
+    case ActionType::WindowCommand:
+        summary_.push_back("Command: ");
+        summary_.push_back(
+            "\t" + std::string(windowCommandName(command_.command().value_or(WindowCommand::Maximize))));
+        result_.action = command_.actionText();
         break;
     }
 }

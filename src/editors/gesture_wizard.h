@@ -14,6 +14,7 @@
 #include "editors/keystroke_edit.h"
 #include "editors/keystroke_list_edit.h"
 #include "editors/program_edit.h"
+#include "editors/window_command_edit.h"
 #include "gesture_sets/gesture_editing.h"
 
 #include <array>
@@ -30,9 +31,10 @@ enum class WizardPage {
     Keystroke = 2,
     KeystrokeList = 3,
     Program = 4,
-    Summary = 5,
+    WindowCommand = 5,
+    Summary = 6,
 };
-inline constexpr std::size_t kWizardPageCount = 6;
+inline constexpr std::size_t kWizardPageCount = 7;
 
 struct WizardResult {
     GestureDefinition definition;
@@ -60,6 +62,7 @@ public:
     KeystrokeEdit& keystrokeEdit() { return keystroke_; }
     KeystrokeListEdit& keystrokeListEditor() { return list_; }
     ProgramEdit& programEditor() { return program_; }
+    WindowCommandEdit& windowCommandEditor() { return command_; }
 
     // The action type page's radio buttons; nothing while the stored action of an unknown type is kept.
     std::optional<ActionType> actionType() const { return type_; }
@@ -100,6 +103,7 @@ private:
     KeystrokeEdit keystroke_;
     KeystrokeListEdit list_;
     ProgramEdit program_;
+    WindowCommandEdit command_;
     std::optional<ActionType> type_ = ActionType::Keystroke;
     std::optional<std::string> unknownType_;
     std::string unknownAction_;

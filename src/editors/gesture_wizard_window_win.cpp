@@ -27,20 +27,36 @@ constexpr wchar_t kEditSummaryText[] = L"Press Finish to save the changes to the
 constexpr int kTitlePoints = 14;
 constexpr double kPanelArrowDegrees = 315;
 
+// The button of a window or media command.
+int commandButton(WindowCommand command) {
+    return IDC_WIZARD_COMMAND_FIRST + static_cast<int>(command);
+}
+
+std::vector<int> commandPageControls() {
+    std::vector<int> ids{IDC_WIZARD_COMMAND_TEXT, IDC_WIZARD_COMMAND_WINDOWS, IDC_WIZARD_COMMAND_MONITORS,
+                         IDC_WIZARD_COMMAND_MEDIA, IDC_WIZARD_COMMAND_DESCRIPTION};
+    for (const WindowCommandInfo& info : windowCommands())
+        ids.push_back(commandButton(info.command));
+    return ids;
+}
+
 // The controls each page shows, besides the editor embedded on it.
 const std::array<std::vector<int>, kWizardPageCount> kPageControls = {{
     {IDC_WIZARD_GESTURE_TEXT},
-    {IDC_WIZARD_TYPE_TEXT, IDC_WIZARD_TYPE_SINGLE, IDC_WIZARD_TYPE_MULTIPLE, IDC_WIZARD_TYPE_RUN},
+    {IDC_WIZARD_TYPE_TEXT, IDC_WIZARD_TYPE_SINGLE, IDC_WIZARD_TYPE_MULTIPLE, IDC_WIZARD_TYPE_RUN,
+     IDC_WIZARD_TYPE_COMMAND},
     {IDC_WIZARD_KEYSTROKE_TEXT},
     {IDC_WIZARD_LIST_TITLE, IDC_WIZARD_LIST_TEXT},
     {},
+    commandPageControls(),
     {IDC_WIZARD_SUMMARY_TEXT, IDC_WIZARD_SUMMARY},
 }};
 
-constexpr std::array<std::pair<int, ActionType>, 3> kTypeButtons = {{
+constexpr std::array<std::pair<int, ActionType>, 4> kTypeButtons = {{
     {IDC_WIZARD_TYPE_SINGLE, ActionType::Keystroke},
     {IDC_WIZARD_TYPE_MULTIPLE, ActionType::MultipleKeystrokes},
     {IDC_WIZARD_TYPE_RUN, ActionType::RunProgram},
+    {IDC_WIZARD_TYPE_COMMAND, ActionType::WindowCommand},
 }};
 
 RECT rectInParent(HWND control) {
@@ -96,6 +112,8 @@ bool GestureWizardWindow::initialise() {
         const RECT host = rectInParent(item(hostId));
         ::SetWindowPos(frame, item(hostId), host.left, host.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    for (const WindowCommandInfo& info : windowCommands())
+        ::SetDlgItemTextW(hwnd(), commandButton(info.command), win32::widen(info.name).c_str());
     showPage();
     win32::centreOnOwner(hwnd(), deps_.owner);
     placeFocus();
@@ -181,6 +199,9 @@ void GestureWizardWindow::showPage() {
                               win32::widen(model_.unknownAction()).c_str());
         }
         break;
+    case WizardPage::WindowCommand:
+        showCommand();
+        break;
     case WizardPage::Summary:
         ::SetDlgItemTextW(hwnd(), IDC_WIZARD_SUMMARY_TEXT,
                           model_.editMode() ? kEditSummaryText : kNewSummaryText);
@@ -226,10 +247,22 @@ void GestureWizardWindow::placeFocus() {
         if (programFrame_)
             focusOn(::GetNextDlgTabItem(programFrame_->hwnd(), nullptr, FALSE));
         break;
+    case WizardPage::WindowCommand:
+        if (const std::optional<WindowCommand> command = model_.windowCommandEditor().command())
+            focusOn(item(commandButton(*command)));
+        break;
     case WizardPage::Summary:
         focusOn(item(IDC_WIZARD_FINISH));
         break;
     }
+}
+
+void GestureWizardWindow::showCommand() {
+    const WindowCommandEdit& editor = model_.windowCommandEditor();
+    for (const WindowCommandInfo& info : windowCommands())
+        ::CheckDlgButton(hwnd(), commandButton(info.command),
+                         editor.command() == info.command ? BST_CHECKED : BST_UNCHECKED);
+    ::SetDlgItemTextW(hwnd(), IDC_WIZARD_COMMAND_DESCRIPTION, win32::widen(editor.description()).c_str());
 }
 
 void GestureWizardWindow::goNext() {
@@ -326,6 +359,11 @@ std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM w
                     model_.selectActionType(type);
             if (id == IDC_WIZARD_TYPE_KEEP && code == BN_CLICKED)
                 model_.keepStoredAction();
+            for (const WindowCommandInfo& info : windowCommands())
+                if (id == commandButton(info.command) && code == BN_CLICKED) {
+                    model_.windowCommandEditor().choose(info.command);
+                    showCommand();
+                }
             return std::nullopt;
         }
     }

@@ -60,6 +60,8 @@ private:
     bool initialise();
     std::optional<WizardResult> run();
     void showPage();
+    // The window command page's buttons and the chosen command's description.
+    void showCommand();
     void placeFocus();
     void goNext();
     void goBack();

@@ -16,7 +16,8 @@ struct GestureDefinition {
     ActionType type = ActionType::Keystroke;
     std::string action; // the action text exactly as stored for the type
     // The ActionType text of a gesture stored with a type this version does not know (an empty or missing
-    // one included). `type` is then Keystroke and means nothing, and `action` is kept as it is.
+    // one included), or of a window command whose name it does not know. `type` is then Keystroke and
+    // means nothing, and `action` is kept as it is.
     std::optional<std::string> unknownType;
 
     friend bool operator==(const GestureDefinition&, const GestureDefinition&) = default;

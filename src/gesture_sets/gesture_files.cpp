@@ -1,6 +1,7 @@
 #include "gesture_sets/gesture_files.h"
 
 #include "actions/keystroke.h"
+#include "actions/window_command.h"
 #include "base/direction.h"
 #include "settings/data_file.h"
 #include "settings/ini_document.h"
@@ -10,8 +11,8 @@
 namespace flickmark {
 namespace {
 
-constexpr std::array<std::string_view, 3> kActionTypeTexts = {"Keystroke", "Multiple Keystrokes",
-                                                              "Run Program / File"};
+constexpr std::array<std::string_view, 4> kActionTypeTexts = {"Keystroke", "Multiple Keystrokes",
+                                                              "Run Program / File", "Window Command"};
 
 } // namespace
 
@@ -31,6 +32,12 @@ bool isKnownActionType(std::string_view text) {
         if (known == text)
             return true;
     return false;
+}
+
+bool isEditableAction(std::string_view typeText, std::string_view action) {
+    if (!isKnownActionType(typeText))
+        return false;
+    return actionTypeCode(typeText) != ActionType::WindowCommand || windowCommandNamed(action).has_value();
 }
 
 std::string programFileName(std::string_view executableName) {
@@ -56,6 +63,10 @@ std::string actionDisplayText(std::string_view typeText, std::string_view action
         std::string path = takeToken(rest, "|");
         std::string parameters = takeToken(rest, "|");
         return path + " | " + parameters;
+    }
+    case ActionType::WindowCommand: {
+        const auto command = windowCommandNamed(action);
+        return command ? std::string(windowCommandName(*command)) : std::string(action);
     }
     }
     return {};

@@ -7,6 +7,9 @@
 //     [12]
 //     ActionType=Multiple Keystrokes
 //     Action=100046ALT+F|000053S
+//     [2]
+//     ActionType=Window Command
+//     Action=Maximize
 #pragma once
 
 #include "base/diagnostic_log.h"
@@ -29,13 +32,17 @@ enum class ActionType {
     Keystroke = 0,          // one encoded keystroke
     MultipleKeystrokes = 1, // encoded keystrokes joined by "|"
     RunProgram = 2,         // path "|" parameters (the "|" is written also when there are none)
+    WindowCommand = 3,      // a window or media command's name, in any case (window_command.h)
 };
 
-// "Keystroke", "Multiple Keystrokes", "Run Program / File".
+// "Keystroke", "Multiple Keystrokes", "Run Program / File", "Window Command".
 std::string_view actionTypeText(ActionType type);
 // Exact, case-sensitive comparison; an unknown text gives Keystroke.
 ActionType actionTypeCode(std::string_view text);
 bool isKnownActionType(std::string_view text);
+// Whether this version can edit the action: one of a known type, and for a window command one whose name it
+// knows. Another is kept as stored and shown read-only.
+bool isEditableAction(std::string_view typeText, std::string_view action);
 
 // "Gestures_" + executable name + ".ini"; an empty name gives "Gestures_.ini".
 std::string programFileName(std::string_view executableName);
@@ -43,7 +50,8 @@ std::string programFileName(std::string_view executableName);
 bool isGlobalGestureFile(std::string_view fileName);
 
 // How an action is shown in lists and menus: a keystroke's display text; the display texts of a list
-// joined by " | "; path " | " parameters. Empty for an unknown type.
+// joined by " | "; path " | " parameters; a window command's name as this version spells it (an unknown
+// one as stored). Empty for an unknown type.
 std::string actionDisplayText(std::string_view typeText, std::string_view action);
 
 // The action text lookups run for a stored one: a "Keystroke" action decoded and encoded again (five

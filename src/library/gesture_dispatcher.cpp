@@ -83,6 +83,12 @@ bool GestureDispatcher::execute(const std::string& gesture) {
     const std::string typeText = source.types.value(gesture);
     const std::string action = source.actions.value(gesture);
 
+    if (typeText == actionTypeText(ActionType::WindowCommand)) {
+        if (listener_)
+            listener_->ranWindowCommand(gesture, actionDisplayText(typeText, action));
+        ports_.windowCommands.run(action, pressWindow_);
+        return true;
+    }
     if (actionTypeCode(typeText) == ActionType::RunProgram) {
         ports_.log.append("run program " + action);
         if (listener_)
@@ -124,6 +130,7 @@ LookupOutcome GestureDispatcher::runGesture(const std::string& gesture, bool qui
 }
 
 LookupOutcome GestureDispatcher::lookup(const FinishedGesture& gesture, const BeforeEnd& beforeEnd) {
+    pressWindow_ = gesture.pressWindow;
     if (options_.diagonals)
         return lookupAndRun(gesture.codes, gesture.strokeAngles, beforeEnd);
     return runGesture(gesture.codes, false);
@@ -196,7 +203,8 @@ LookupOutcome GestureDispatcher::decide(const std::string& gesture,
     return outcome;
 }
 
-ProgramWindow GestureDispatcher::prepareHelp() {
+ProgramWindow GestureDispatcher::prepareHelp(WindowId pressWindow) {
+    pressWindow_ = pressWindow;
     chooseSets();
     // The help text takes the popup: a gesture name still shown from the last gesture goes now.
     onClosePopupTimer();

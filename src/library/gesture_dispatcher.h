@@ -8,6 +8,7 @@
 #include "actions/key_target_check.h"
 #include "actions/keystroke_sender.h"
 #include "actions/launch.h"
+#include "actions/window_command_runner.h"
 #include "base/diagnostic_log.h"
 #include "gesture_sets/gesture_library_store.h"
 #include "library/scratchpad_visibility.h"
@@ -43,6 +44,7 @@ struct DispatcherPorts {
     GestureLibraryStore& store;
     DiagnosticLog& log;
     KeyTargetCheck& keyTargets; // keys are not sent where Windows would drop them
+    WindowCommandRunner& windowCommands;
 };
 
 struct LookupOptions {
@@ -70,6 +72,7 @@ public:
     virtual ~DispatchListener() = default;
     virtual void ranKeystrokes(const std::string& gesture, const std::string& displayText) = 0;
     virtual void ranProgram(const std::string& gesture, const std::string& actionText) = 0;
+    virtual void ranWindowCommand(const std::string& gesture, const std::string& command) = 0;
     virtual void noMatch(const std::string& gesture) = 0;
     virtual void suggested(const std::string& gesture, const std::vector<std::string>& suggestions) = 0;
 };
@@ -91,7 +94,8 @@ public:
     // while the lookup's target is still in front and the scratchpad still hidden.
     using BeforeEnd = std::function<void(const LookupOutcome&)>;
 
-    // A finished gesture: the full lookup with diagonals enabled, else the plain one.
+    // A finished gesture: the full lookup with diagonals enabled, else the plain one. Window commands of
+    // this lookup, and of gestures chosen from its menu, act on the window the gesture was drawn on.
     LookupOutcome lookup(const FinishedGesture& gesture, const BeforeEnd& beforeEnd = {});
     // Plain lookup: program set, then global set. quiet suppresses the gesture-name popup.
     LookupOutcome runGesture(const std::string& gesture, bool quiet);
@@ -101,8 +105,8 @@ public:
                                const std::optional<std::vector<int>>& strokeAngles = {},
                                const BeforeEnd& beforeEnd = {});
     // The pause trigger asks for help: the sets of the program in front are loaded and the gesture-name
-    // popup gives way. Returns that program.
-    ProgramWindow prepareHelp();
+    // popup gives way. Returns that program. A gesture chosen from the help menu acts on `pressWindow`.
+    ProgramWindow prepareHelp(WindowId pressWindow = 0);
 
     // Runs the action bound to a gesture: the program set's when it has a non-empty one, else the global
     // set's. Returns whether an action was found.
@@ -129,6 +133,7 @@ private:
     std::vector<std::string> lastSuggestions_;
     ProgramWindow lookupProgram_;                // the program in front at the last lookup
     std::optional<std::int64_t> handedOverAtMs_; // when our hand-off last changed the foreground window
+    WindowId pressWindow_ = 0;                   // where the gesture being handled was drawn
 };
 
 } // namespace flickmark

@@ -22,7 +22,9 @@ public:
                 menus_.showSuggestions(outcome.gesture, outcome.suggestions, outcome.program);
         });
     }
-    void showHelp(Direction firstCode) override { menus_.showHelp(firstCode, dispatcher_.prepareHelp()); }
+    void showHelp(Direction firstCode, WindowId pressWindow) override {
+        menus_.showHelp(firstCode, dispatcher_.prepareHelp(pressWindow));
+    }
 
 private:
     GestureDispatcher& dispatcher_;

@@ -86,7 +86,7 @@ std::optional<GestureDefinition> GesturesWindowModel::definitionOf(const std::st
         return std::nullopt;
     GestureDefinition definition{gesture, ActionType::Keystroke, set.storedAction(gesture), std::nullopt};
     const std::string typeText = set.types.value(gesture);
-    if (isKnownActionType(typeText))
+    if (isEditableAction(typeText, definition.action))
         definition.type = actionTypeCode(typeText);
     else
         definition.unknownType = typeText;

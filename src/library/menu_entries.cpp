@@ -61,7 +61,10 @@ void appendEntriesAndClose(std::vector<MenuItem>& items, const std::vector<MenuE
 std::string entryCaption(std::string_view displayName, std::string_view typeText, std::string_view action) {
     std::string caption(displayName);
     caption += '\t';
-    if (actionTypeCode(typeText) == ActionType::RunProgram) {
+    if (typeText == actionTypeText(ActionType::WindowCommand)) {
+        caption += "   ";
+        caption += actionDisplayText(typeText, action);
+    } else if (actionTypeCode(typeText) == ActionType::RunProgram) {
         std::string rest(action);
         const std::string path = takeToken(rest, "|");
         caption += "   [";

@@ -42,7 +42,8 @@ inline constexpr int kGesturesOffId = 3;
 inline constexpr int kFirstEntryId = 100;
 
 // Display name, a tab, then "   (" keystroke display texts joined by " | " ")" for keystroke actions (and
-// actions of an unknown type), or "   [" the program's file name "]" for a program action.
+// actions of an unknown type), "   [" the program's file name "]" for a program action, or "   " the
+// command's name for a window command.
 std::string entryCaption(std::string_view displayName, std::string_view typeText, std::string_view action);
 
 // Every gesture of the program set, then of the global set, whose gesture string begins with `direction`,

@@ -1,6 +1,7 @@
 #include "platform/desktop.h"
 
 #include <algorithm>
+#include <array>
 
 namespace flickmark {
 namespace {
@@ -72,6 +73,26 @@ std::optional<Rect> nearestMonitor(const std::vector<Rect>& monitors, const Rect
         }
     }
     return best;
+}
+
+bool isShellWindowClass(std::string_view windowClass) {
+    static constexpr std::array<std::string_view, 11> kShellClasses = {
+        "Shell_TrayWnd",              // the taskbar (also the tray window of Wine's shell)
+        "Shell_SecondaryTrayWnd",     // the taskbar of another monitor
+        "NotifyIconOverflowWindow",   // the hidden tray icons
+        "#32769",                     // the desktop window itself
+        "Progman",                    // the desktop
+        "WorkerW",                    // the desktop behind its wallpaper
+        "#32768",                     // a menu
+        "TaskListThumbnailWnd",       // a taskbar button's preview
+        "MultitaskingViewFrame",      // Alt+Tab
+        "ForegroundStaging",          // a switch in progress
+        "Windows.UI.Core.CoreWindow", // Start, search and the notification centre
+    };
+    for (std::string_view shell : kShellClasses)
+        if (windowClass == shell)
+            return true;
+    return false;
 }
 
 } // namespace flickmark

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flickmark {
@@ -38,6 +39,10 @@ public:
     // moving tick, so an adapter that can answer without building the monitor list should override this.
     virtual std::optional<Rect> monitorNearest(Point p);
 };
+
+// Windows of the shell that are never the program the user works in, nor the window a command acts on: the
+// desktop, the taskbar, menus, task switching.
+bool isShellWindowClass(std::string_view windowClass);
 
 // Nearest monitor to a point: the one containing it, else the closest; ties go to the first.
 // Returns nullopt only when there are no monitors.

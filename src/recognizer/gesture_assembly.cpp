@@ -169,7 +169,8 @@ void GestureAssembly::onPauseTimer() {
     ports_.arrows.hide();
     ports_.pauseTimer.setEnabled(false);
     ports_.log.append(" Pause Trigger ");
-    ports_.library.showHelp(settings_.preciseRecognition ? firstStrokeHold_.direction() : firstCode_);
+    ports_.library.showHelp(settings_.preciseRecognition ? firstStrokeHold_.direction() : firstCode_,
+                            pressWindow_);
 }
 
 std::string GestureAssembly::complete() {

@@ -38,6 +38,9 @@ public:
 
     // Start of a press (the lists are cleared separately, see clearLists).
     void init();
+    // The top-level window under the cursor at the press, handed on with the gesture and with help.
+    void recordPressWindow(WindowId window) { pressWindow_ = window; }
+    WindowId pressWindow() const { return pressWindow_; }
     void clearLists();
     // Acceptance and recording after the classifier's step of the same tick; ends by making the cursor the
     // previous point.
@@ -77,6 +80,7 @@ private:
     Direction shownArrow_ = Direction::None; // None: no arrow shown in this gesture yet
     PressPath path_;                         // kept with precise recognition only
     FirstStrokeHold firstStrokeHold_;
+    WindowId pressWindow_ = 0;
 };
 
 } // namespace flickmark

@@ -11,11 +11,11 @@ void GestureHandOverQueue::gestureFinished(const FinishedGesture& gesture) {
     add(gesture);
 }
 
-void GestureHandOverQueue::showHelp(Direction firstCode) {
-    add(firstCode);
+void GestureHandOverQueue::showHelp(Direction firstCode, WindowId pressWindow) {
+    add(HelpRequest{firstCode, pressWindow});
 }
 
-void GestureHandOverQueue::add(std::variant<FinishedGesture, Direction> handOver) {
+void GestureHandOverQueue::add(std::variant<FinishedGesture, HelpRequest> handOver) {
     pending_.push_back(std::move(handOver));
     retryWake();
 }
@@ -39,8 +39,8 @@ void GestureHandOverQueue::deliver() {
         pending_.pop_front();
         if (const auto* gesture = std::get_if<FinishedGesture>(&handOver))
             target_->gestureFinished(*gesture);
-        else
-            target_->showHelp(std::get<Direction>(handOver));
+        else if (const auto* help = std::get_if<HelpRequest>(&handOver))
+            target_->showHelp(help->firstCode, help->pressWindow);
     }
 }
 

@@ -21,7 +21,7 @@ public:
 
     // GestureOutlet
     void gestureFinished(const FinishedGesture& gesture) override;
-    void showHelp(Direction firstCode) override;
+    void showHelp(Direction firstCode, WindowId pressWindow) override;
 
     // After every tick: when the main loop could not be woken for what waits, it is asked again. What waits
     // is never delivered from inside a tick.
@@ -32,11 +32,15 @@ public:
     bool empty() const { return pending_.empty(); }
 
 private:
-    void add(std::variant<FinishedGesture, Direction> handOver);
+    struct HelpRequest {
+        Direction firstCode;
+        WindowId pressWindow;
+    };
+    void add(std::variant<FinishedGesture, HelpRequest> handOver);
 
     std::function<bool()> wake_;
     GestureOutlet* target_;
-    std::deque<std::variant<FinishedGesture, Direction>> pending_;
+    std::deque<std::variant<FinishedGesture, HelpRequest>> pending_;
     bool woken_ = false; // a delivery is on its way
     bool delivering_ = false;
 };

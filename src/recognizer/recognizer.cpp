@@ -5,6 +5,7 @@
 #include "recognizer/gesture_assembly.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace flickmark {
 namespace {
@@ -41,7 +42,11 @@ struct Recognizer::State {
     bool leftAlone = false;   // the press gate left this press to the program, until the release
     bool inNestedLoop = false;
     bool resumeAfterLoop = false; // the sampling timer runs again when the nested loop ends
-    Point sampled;                // the cursor as the last tick of a press read it
+    // A nested loop began or ended with the button up while a press was in progress: that press ended
+    // without a tick to see it (the loop may have been a menu opened by that very click). A press the next
+    // tick finds is a new one, and the old one's release comes first.
+    bool releaseMissed = false;
+    Point sampled; // the cursor as the last tick of a press read it
 };
 
 namespace {
@@ -83,13 +88,17 @@ void Recognizer::onMouseTimer() {
         return; // a tick that was already on its way
     if (s.resetRequested) {
         s.resetRequested = false;
+        s.releaseMissed = false;
         ports_.releaseCheckTimer.setEnabled(false);
         init(clampToScreenRange(ports_.input.cursorPos()));
         return;
     }
     if (s.suspended)
         return;
-    if (ports_.input.gestureButtonDown())
+    const bool down = ports_.input.gestureButtonDown();
+    if (std::exchange(s.releaseMissed, false) && down && !s.idle)
+        releaseTick();
+    if (down)
         pressTick();
     else
         releaseTick();
@@ -108,6 +117,7 @@ void Recognizer::pressTick() {
         ports_.log.clear();
         s.assembly.clearLists();
         init(cursor);
+        s.assembly.recordPressWindow(ports_.desktop.topLevelWindowAt(cursor));
         const PressRuling ruling = ports_.pressGate.rulePress(cursor, foregroundIsFullScreen(ports_.desktop));
         s.ignorePress = ruling.outcome == PressOutcome::FullScreen;
         s.leftAlone = ruling.outcome == PressOutcome::LeftAlone;
@@ -154,7 +164,7 @@ void Recognizer::releaseTick() {
     s.leftAlone = false;
     if (s.idle)
         return;
-    FinishedGesture gesture{s.assembly.complete(), {}};
+    FinishedGesture gesture{s.assembly.complete(), {}, s.assembly.pressWindow()};
     s.idle = true;
     if (gesture.codes.empty())
         return;
@@ -186,8 +196,19 @@ void Recognizer::setMonitoringEnabled(bool enabled) {
         ports_.mouseTimer.setEnabled(enabled);
 }
 
+void Recognizer::noteMissedRelease() noexcept {
+    State& s = *state_;
+    try {
+        if (!s.idle && !ports_.input.gestureButtonDown())
+            s.releaseMissed = true;
+    } catch (...) {
+        // The next tick reads the button again.
+    }
+}
+
 void Recognizer::nestedLoopStarted() {
     State& s = *state_;
+    noteMissedRelease();
     // Inside a tick the sampling timer is already off and the tick turns it on again when it returns.
     s.resumeAfterLoop = ports_.mouseTimer.enabled();
     s.inNestedLoop = true;
@@ -199,6 +220,7 @@ void Recognizer::nestedLoopStarted() {
 void Recognizer::nestedLoopEnded() noexcept {
     State& s = *state_;
     s.inNestedLoop = false;
+    noteMissedRelease();
     if (!s.resumeAfterLoop || s.suspended)
         return;
     try {

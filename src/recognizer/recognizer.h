@@ -99,6 +99,8 @@ private:
     void releaseTick();
     // Forgets the movement and the gesture in progress; the recognizer becomes idle.
     void init(Point cursor);
+    // Around a nested loop: a press in progress whose button is up now ended unseen.
+    void noteMissedRelease() noexcept;
 
     RecognizerPorts ports_;
     std::unique_ptr<State> state_;

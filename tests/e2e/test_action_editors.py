@@ -125,7 +125,7 @@ class ActionEditorsCase(WizardCase):
 
     def finish(self, saved: bytes) -> None:
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.click(FINISH)
         harness.wait_until(lambda: not self.wizard_visible(), 5.0, "the wizard to close")
         file = self.data_dir / "Gestures.ini"

@@ -134,7 +134,7 @@ class HandLaidFileEndToEnd(HandLaidFileCase):
         self.double_click_row(0)
         self.unknown_type_shown_read_only()
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.finish_wizard()
         self.close_with_escape(window)
         self.assertEqual(self.rows(), ROWS)

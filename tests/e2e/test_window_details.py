@@ -77,7 +77,7 @@ class WindowDetailsCase(WizardCase):
 
         # A short summary: no scroll bar.
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.session.screenshot(f"summary-short-{name}", self.wizard_box())
         self.assertEqual(self.summary_scroll_arrow_ink(), 0, "a scroll bar beside a summary that fits")
         self.click(CANCEL)
@@ -91,7 +91,7 @@ class WindowDetailsCase(WizardCase):
         self.wait_for_page(3)
         self.session.screenshot(f"list-page-hint-{name}", self.rest_on(LIST_EXAMPLES, "Common Examples"))
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.assertIn("\tT\r\n", self.wizard(SUMMARY, "text"))
         self.session.screenshot(f"summary-scrolls-{name}", self.wizard_box())
         self.assertGreater(self.summary_scroll_arrow_ink(), 0, "no scroll bar beside a summary that is too tall")

@@ -20,8 +20,9 @@ UP, DOWN, LEFT, RIGHT, NE, NW, SE, SW = range(8)
 SIDE_PANEL, BACK, NEXT, FINISH, CANCEL = 851, 852, 853, 854, 2
 GESTURE_TEXT, TYPE_SINGLE, TYPE_MULTIPLE, TYPE_RUN = 860, 863, 864, 865
 KEYSTROKE_TEXT, LIST_TITLE, SUMMARY_TEXT, SUMMARY = 867, 868, 872, 873
+COMMAND_TEXT = 884
 # The control that only its page shows, page by page.
-PAGE_MARKS = {GESTURE_TEXT: 0, TYPE_SINGLE: 1, KEYSTROKE_TEXT: 2, LIST_TITLE: 3, SUMMARY: 5}
+PAGE_MARKS = {GESTURE_TEXT: 0, TYPE_SINGLE: 1, KEYSTROKE_TEXT: 2, LIST_TITLE: 3, COMMAND_TEXT: 5, SUMMARY: 6}
 # The action editors embedded on the pages.
 KEY_FIELD, PROGRAM_PATH = 611, 651
 VK_CONTROL, VK_SHIFT = 0x11, 0x10
@@ -126,7 +127,7 @@ class WizardCase(GesturesWindowCase):
                 self.click(BACK)
                 self.wait_for_page(1)
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.session.screenshot(f"wizard-summary-{name}", self.wizard_box())
         self.click(CANCEL)
         harness.wait_until(lambda: not self.wizard_visible(), 5.0, "the wizard to close")
@@ -152,7 +153,7 @@ class WizardEndToEnd(WizardCase):
         harness.wait_until(lambda: self.wizard(KEY_FIELD, "text") == "CTRL+SHIFT+S\n", 5.0, "the keystroke")
         self.session.screenshot("tour-keystroke-captured", self.wizard_box())
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.session.screenshot("tour-summary", self.wizard_box())
         self.assertEqual(self.wizard(SUMMARY, "text"), "Gesture:   \r\n\tUP+RIGHT\r\n \r\nKeystroke: \r\n"
                                                        "\tCTRL+SHIFT+S\n")
@@ -210,7 +211,7 @@ class WizardEndToEnd(WizardCase):
         self.click(NEXT)  # the program's page
         harness.wait_until(lambda: self.page() is None, 5.0, "the program's page")
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         summary = self.wizard(SUMMARY, "text")
         self.assertIn("DOWN+LEFT", summary)
         self.assertIn("C:\\Tools\\edit.exe", summary)
@@ -231,7 +232,7 @@ class WizardEndToEnd(WizardCase):
         harness.wait_until(self.wizard_visible, 5.0, "the wizard")
         self.wait_for_page(3)
         self.click(NEXT)
-        self.wait_for_page(5)
+        self.wait_for_page(6)
         self.assertIn("Keystrokes: \r\n\tALT+F\r\n\tS", self.wizard(SUMMARY, "text"))
         self.session.key("Escape")
         harness.wait_until(lambda: not self.wizard_visible(), 5.0, "the wizard to close")

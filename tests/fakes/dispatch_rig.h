@@ -13,6 +13,7 @@
 #include "fakes/fake_key_target.h"
 #include "fakes/fake_launcher.h"
 #include "fakes/fake_timer.h"
+#include "fakes/fake_window_control.h"
 #include "fakes/fake_window_stack.h"
 #include "fakes/recording_keyboard.h"
 #include "fakes/virtual_clock.h"
@@ -80,7 +81,7 @@ class MenulessOutlet final : public GestureOutlet {
 public:
     explicit MenulessOutlet(GestureDispatcher& dispatcher) : dispatcher_(dispatcher) {}
     void gestureFinished(const FinishedGesture& gesture) override { dispatcher_.lookup(gesture); }
-    void showHelp(Direction) override { dispatcher_.prepareHelp(); }
+    void showHelp(Direction, WindowId pressWindow) override { dispatcher_.prepareHelp(pressWindow); }
 
 private:
     GestureDispatcher& dispatcher_;
@@ -120,9 +121,12 @@ struct DispatchRig {
     FakeProcessIntegrity integrity;
     RecordingTrayNotice notices;
     KeyTargetCheck keyTargets{KeyTargetPorts{integrity, windows, notices, log}};
+    FakeWindowControl windowControl;
+    WindowCommandRunner windowCommands{
+        WindowCommandPorts{windows, windowControl, keystrokes, keyTargets, log}};
     GestureDispatcher dispatcher{DispatcherPorts{windows, input, clock, closePopupTimer, popup, menus,
                                                  scratchpad, foreground, keystrokes, programs, store, log,
-                                                 keyTargets}};
+                                                 keyTargets, windowCommands}};
     MenulessOutlet outlet{dispatcher};
 };
 

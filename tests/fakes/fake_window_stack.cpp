@@ -21,6 +21,16 @@ std::string FakeWindowStack::processNameOfWindow(WindowId window) {
     return w ? w->exeName : std::string();
 }
 
+std::string FakeWindowStack::windowClassName(WindowId window) {
+    const Window* w = find(window);
+    return w ? w->windowClass : std::string();
+}
+
+bool FakeWindowStack::isOwnWindow(WindowId window) {
+    const Window* w = find(window);
+    return w && w->own;
+}
+
 WindowId FakeWindowStack::nextWindow(WindowId window) {
     for (std::size_t i = 0; i < windows.size(); ++i)
         if (windows[i].id == window)

@@ -17,6 +17,8 @@ public:
         std::string exeName;
         bool visible = true;
         ThreadId thread = 0;
+        std::string windowClass = {};
+        bool own = false; // one of this program's windows
     };
     struct AttachCall {
         ThreadId from = 0;
@@ -32,8 +34,8 @@ public:
     std::optional<Rect> windowRect(WindowId) override { return std::nullopt; }
     std::optional<ShowState> showState(WindowId) override { return ShowState::Normal; }
     WindowId topLevelWindowAt(Point) override { return foreground; }
-    std::string windowClassName(WindowId) override { return {}; }
-    bool isOwnWindow(WindowId) override { return false; }
+    std::string windowClassName(WindowId window) override;
+    bool isOwnWindow(WindowId window) override;
 
     // WindowFocus
     WindowId nextWindow(WindowId window) override;

@@ -31,7 +31,7 @@ public:
         add({LibraryCall::Kind::GestureFinished, gesture.codes, gesture.strokeAngles, Direction::None,
              clock_.now()});
     }
-    void showHelp(Direction firstCode) override {
+    void showHelp(Direction firstCode, WindowId) override {
         add({LibraryCall::Kind::ShowHelp, {}, {}, firstCode, clock_.now()});
     }
 

@@ -131,6 +131,27 @@ TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLogg
     EXPECT_EQ(keysDown(rig.keyboard), (std::vector<int>{0x11, 0x43, 0x74}));
 }
 
+// A window command acts on the window the gesture was drawn on, even when another is in front by the time
+// it runs; so does one chosen from the help menu of that press.
+TEST_F(GestureDispatcherTest, WindowCommandsActOnTheWindowTheGestureWasDrawnOn) {
+    rig.addFile("Gestures.ini", gestureSection("2", "Window Command", "close") +
+                                    gestureSection("3", "Window Command", "Minimize"));
+    rig.store.loadShownSet("Gestures.ini");
+    constexpr WindowId kDrawnOn = 200;
+    rig.windows.windows.push_back({kDrawnOn, "other.exe", true, 8});
+    rig.windowControl.windows[kDrawnOn] = {};
+    rig.windowControl.windows[rig.windows.foreground] = {};
+
+    rig.dispatcher.lookup(FinishedGesture{"2", {}, kDrawnOn});
+    rig.dispatcher.prepareHelp(kDrawnOn);
+    rig.dispatcher.runGesture("3", true);
+    EXPECT_EQ(rig.windowControl.calls, (std::vector<std::string>{"Close 200", "Minimize 200"}));
+    EXPECT_TRUE(logHas("run window command Close on other.exe"));
+    EXPECT_TRUE(rig.keyboard.events.empty());
+    ASSERT_EQ(rig.popup.shown.size(), 1u);
+    EXPECT_EQ(rig.popup.shown[0].text, "LEFT  ");
+}
+
 TEST_F(GestureDispatcherTest, ProgramActionsStartWithQuotedPathsOrThroughTheShell) {
     rig.addFile("Gestures_probe.exe.ini",
                 gestureSection("01", "Run Program / File", "C:\\My Tools\\probe.exe|--fullscreen -x") +

@@ -97,9 +97,10 @@ TEST(GestureWizard, PagesFollowTheActionType) {
         const char* forward; // page and buttons after each Next
         const char* backward;
     } table[] = {
-        {ActionType::Keystroke, "0N 1BN 2BN 5BF", "210"},
-        {ActionType::MultipleKeystrokes, "0N 1BN 3BN 5BF", "310"},
-        {ActionType::RunProgram, "0N 1BN 4BN 5BF", "410"},
+        {ActionType::Keystroke, "0N 1BN 2BN 6BF", "210"},
+        {ActionType::MultipleKeystrokes, "0N 1BN 3BN 6BF", "310"},
+        {ActionType::RunProgram, "0N 1BN 4BN 6BF", "410"},
+        {ActionType::WindowCommand, "0N 1BN 5BN 6BF", "510"},
     };
     GestureWizard wizard;
     for (const auto& row : table) {
@@ -153,6 +154,16 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
          },
          {"Program: ", "\tC:\\My Tools\\app.exe", " ", "Parameters: ", "\t-x"},
          "C:\\My Tools\\app.exe|-x"},
+        {"window command as it starts",
+         ActionType::WindowCommand,
+         [](GestureWizard&) {},
+         {"Command: ", "\tMaximize"},
+         "Maximize"},
+        {"window command chosen",
+         ActionType::WindowCommand,
+         [](GestureWizard& w) { w.windowCommandEditor().choose(WindowCommand::PlayPause); },
+         {"Command: ", "\tPlay / Pause"},
+         "Play / Pause"},
     };
     GestureWizard wizard;
     for (const auto& row : table) {
@@ -272,6 +283,42 @@ TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     EXPECT_EQ(wizard.page(), WizardPage::Program);
 }
 
+// A window command keeps its name as stored (in any case) until another command is chosen, which is
+// stored as this version spells it; a name this version does not know is kept read-only.
+TEST(GestureWizard, WindowCommandsKeepTheirStoredNameUnlessAnotherIsChosen) {
+    const struct {
+        const char* stored;
+        std::optional<WindowCommand> choice; // made on the command page
+        const char* result;
+    } table[] = {
+        {"maximize", std::nullopt, "maximize"},
+        {" Always On Top", std::nullopt, " Always On Top"},
+        {"maximize", WindowCommand::Maximize, "maximize"},
+        {"maximize", WindowCommand::NextMonitor, "Next Monitor"},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        const GestureDefinition current{"03", ActionType::WindowCommand, row.stored, std::nullopt};
+        EXPECT_TRUE(wizard.startEdit(current, EditStart::Action, {"03"}, false).empty());
+        EXPECT_EQ(wizard.page(), WizardPage::WindowCommand) << row.stored;
+        if (row.choice)
+            wizard.windowCommandEditor().choose(*row.choice);
+        wizard.next();
+        const auto result = wizard.finish();
+        ASSERT_TRUE(result) << row.stored;
+        EXPECT_EQ(result->definition.action, row.result) << row.stored;
+    }
+
+    const GestureDefinition shade{"03", ActionType::Keystroke, "Shade", "Window Command"};
+    wizard.startEdit(shade, EditStart::Action, {"03"}, false);
+    EXPECT_EQ(wizard.page(), WizardPage::ActionType);
+    EXPECT_EQ(wizard.unknownTypeNote(),
+              "This version of Flickmark does not know the window command \"Shade\". "
+              "Keep it as stored, or choose a type above to replace it.");
+    wizard.next();
+    EXPECT_EQ(wizard.finish(), (WizardResult{shade, std::nullopt}));
+}
+
 TEST(GestureWizard, AnUnknownTypeShowsItsActionReadOnlyAndKeepsItUnlessAnotherTypeIsChosen) {
     const GestureDefinition macro{"03", ActionType::Keystroke, "anything", "Macro"};
     const GestureDefinition untyped{"03", ActionType::Keystroke, "x", ""};
@@ -283,25 +330,25 @@ TEST(GestureWizard, AnUnknownTypeShowsItsActionReadOnlyAndKeepsItUnlessAnotherTy
         const char* pages;                          // the first page, then after each Next
         std::optional<WizardResult> result;
     } table[] = {
-        {"Edit Gesture, unchanged", macro, EditStart::Gesture, [](GestureWizard&) {}, "015", {{macro, {}}}},
+        {"Edit Gesture, unchanged", macro, EditStart::Gesture, [](GestureWizard&) {}, "016", {{macro, {}}}},
         {"Edit Action opens on the action type page",
          macro,
          EditStart::Action,
          [](GestureWizard&) {},
-         "15",
+         "16",
          {{macro, {}}}},
         {"renamed",
          macro,
          EditStart::Gesture,
          [](GestureWizard& w) { w.gestureEditor().setGesture("12"); },
-         "015",
+         "016",
          {{{"12", ActionType::Keystroke, "anything", "Macro"}, "03"}}},
-        {"without a type", untyped, EditStart::Action, [](GestureWizard&) {}, "15", {{untyped, {}}}},
+        {"without a type", untyped, EditStart::Action, [](GestureWizard&) {}, "16", {{untyped, {}}}},
         {"edited into a list",
          macro,
          EditStart::Action,
          [](GestureWizard& w) { w.selectActionType(ActionType::MultipleKeystrokes); },
-         "135",
+         "136",
          {{{"03", ActionType::MultipleKeystrokes, "", std::nullopt}, {}}}},
         {"another type chosen, then the stored one kept",
          macro,
@@ -310,7 +357,7 @@ TEST(GestureWizard, AnUnknownTypeShowsItsActionReadOnlyAndKeepsItUnlessAnotherTy
              w.selectActionType(ActionType::RunProgram);
              w.keepStoredAction();
          },
-         "15",
+         "16",
          {{macro, {}}}},
     };
     GestureWizard wizard;

@@ -38,12 +38,14 @@ TEST(GestureFileNames, ProgramFilesAndActionTypes) {
     EXPECT_TRUE(isGlobalGestureFile("Gestures.ini"));
     EXPECT_FALSE(isGlobalGestureFile("gestures.ini"));
 
-    for (ActionType type : {ActionType::Keystroke, ActionType::MultipleKeystrokes, ActionType::RunProgram}) {
+    for (ActionType type : {ActionType::Keystroke, ActionType::MultipleKeystrokes, ActionType::RunProgram,
+                            ActionType::WindowCommand}) {
         EXPECT_EQ(actionTypeCode(actionTypeText(type)), type);
         EXPECT_TRUE(isKnownActionType(actionTypeText(type)));
     }
     EXPECT_EQ(actionTypeText(ActionType::RunProgram), "Run Program / File");
-    for (const char* unknown : {"keystroke", "Macro", "", " Keystroke"}) {
+    EXPECT_EQ(actionTypeText(ActionType::WindowCommand), "Window Command");
+    for (const char* unknown : {"keystroke", "Macro", "", " Keystroke", "window command"}) {
         EXPECT_EQ(actionTypeCode(unknown), ActionType::Keystroke) << unknown;
         EXPECT_FALSE(isKnownActionType(unknown)) << unknown;
     }
@@ -60,6 +62,33 @@ TEST(GestureFileNames, DisplayTextsOfActions) {
     EXPECT_EQ(actionDisplayText("Run Program / File", "C:\\Tools\\app.exe|"), "C:\\Tools\\app.exe | ");
     EXPECT_EQ(actionDisplayText("Run Program / File", "notepad.exe| C:\\a.txt"), "notepad.exe | C:\\a.txt");
     EXPECT_EQ(actionDisplayText("Macro", "anything"), "");
+    // A window command shows its name as this version spells it; an unknown one as stored.
+    EXPECT_EQ(actionDisplayText("Window Command", "play / PAUSE"), "Play / Pause");
+    EXPECT_EQ(actionDisplayText("Window Command", "Shade"), "Shade");
+    EXPECT_TRUE(isEditableAction("Window Command", "next monitor"));
+    EXPECT_FALSE(isEditableAction("Window Command", "Shade"));
+    EXPECT_TRUE(isEditableAction("Keystroke", "x"));
+    EXPECT_FALSE(isEditableAction("Macro", "Maximize"));
+}
+
+// Window commands are read and written back byte for byte, whatever the case of their names, and a name
+// this version does not know is kept.
+TEST_F(GestureFilesTest, WindowCommandsRoundTripByteForByte) {
+    const std::string text = "[2]\r\nActionType=Window Command\r\nAction=maximize\r\n"
+                             "[3]\r\nActionType=Window Command\r\nAction=Play / Pause\r\n"
+                             "[12]\r\nActionType=Window Command\r\nAction=Shade\r\n";
+    files.files[kTestDataFolder + "Gestures.ini"] = text;
+    GestureSet set = load("Gestures.ini");
+    EXPECT_EQ(set.actions.value("2"), "maximize");
+    EXPECT_EQ(set.types.value("12"), "Window Command");
+    EXPECT_EQ(actionForLookups("Window Command", "maximize"), "maximize");
+    set.storeGesture("30", "Window Command", "Next Monitor");
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"],
+              text + "[30]\r\nActionType=Window Command\r\nAction=Next Monitor\r\n");
+    set.removeGesture("30");
+    ASSERT_TRUE(save(set));
+    EXPECT_EQ(files.files[kTestDataFolder + "Gestures.ini"], text);
 }
 
 TEST(GestureFileNames, WildcardsMatchLikeTheFileSearch) {

@@ -60,7 +60,7 @@ TEST(GestureHandOver, AFailedWakeIsAskedAgainAtTheNextTickAndNothingRunsInsideAT
         },
         &run.library);
     queue.gestureFinished({"03", {270, 0}});
-    queue.showHelp(Direction::Up);
+    queue.showHelp(Direction::Up, 0);
     EXPECT_TRUE(run.library.calls.empty()) << "delivered from inside the tick that handed it over";
     EXPECT_EQ(asked, 2) << "asked at each hand-over while not woken";
 

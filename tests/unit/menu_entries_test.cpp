@@ -45,6 +45,8 @@ TEST(MenuEntries, CaptionShowsTheKeystrokesOrTheProgramFileBehindATab) {
         {"Run Program / File", "notepad.exe|", "UP+RIGHT\t   [notepad.exe]"},
         {"Run Program / File", "C:/tools/build.bat", "UP+RIGHT\t   [build.bat]"},
         {"Run Program / File", R"(%USERPROFILE%\Documents\)", "UP+RIGHT\t   []"},
+        {"Window Command", "always on top", "UP+RIGHT\t   Always On Top"},
+        {"Window Command", "Shade", "UP+RIGHT\t   Shade"}, // a name this version does not know: as stored
     };
     for (const Row& row : rows)
         EXPECT_EQ(entryCaption("UP+RIGHT", row.type, row.action), row.expected)

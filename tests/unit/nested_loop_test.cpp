@@ -46,6 +46,30 @@ TEST_F(NestedLoopTest, NoTickRunsInsideAndSamplingResumesWhenTheOutermostLoopEnd
         << "the gesture goes on after the loop";
 }
 
+// A press whose release no tick saw before a nested loop (a menu opened by that very click) ends there: a new
+// press that comes before the next tick starts a gesture of its own, and is asked about afresh.
+TEST_F(NestedLoopTest, APressReleasedAroundALoopEndsBeforeTheNextPressBegins) {
+    for (const bool releasedBeforeTheLoop : {true, false}) {
+        TraceRunner fresh;
+        NestedLoops freshLoops;
+        freshLoops.setObserver(&fresh.recognizer);
+        StrokeScript script(fresh);
+        script.hold({{500, 500}, {500, 470}}); // Up
+        if (releasedBeforeTheLoop) {
+            fresh.input.buttonDown = false;
+            const NestedLoopGuard guard(freshLoops);
+        } else {
+            const NestedLoopGuard guard(freshLoops);
+            fresh.input.buttonDown = false;
+        }
+        const std::int64_t t = script.time();
+        fresh.tick(t, true, {900, 900}); // the next press, far away, before any tick saw the release
+        fresh.tick(t + 80, true, {960, 900});
+        fresh.tick(t + 160, false, {960, 900});
+        EXPECT_EQ(fresh.library.gestures(), (std::vector<std::string>{"0", "3"})) << releasedBeforeTheLoop;
+    }
+}
+
 TEST_F(NestedLoopTest, ALoopLeftByAnExceptionStillRestoresSampling) {
     EXPECT_THROW(
         {

@@ -33,7 +33,7 @@ public:
         dispatch(gesture.codes, [&] { rig_->dispatcher.lookup(gesture); });
     }
     // The help menu needs a user; the replay only reports that it would open.
-    void showHelp(Direction firstCode) override {
+    void showHelp(Direction firstCode, WindowId) override {
         output_.event("help " + std::to_string(toIndex(firstCode)));
     }
 
@@ -65,6 +65,9 @@ private:
     void ranProgram(const std::string&, const std::string& actionText) override {
         ranProgram_ = true;
         programAction_ = actionText;
+    }
+    void ranWindowCommand(const std::string&, const std::string& command) override {
+        outcome_ = "run window command " + command;
     }
     void noMatch(const std::string&) override { outcome_ = "nomatch"; }
     void suggested(const std::string&, const std::vector<std::string>&) override { outcome_ = "nomatch"; }

@@ -24,7 +24,10 @@ GetDpiForMonitorFunction getDpiForMonitor() noexcept {
 } // namespace
 
 UINT dpiAtPoint(POINT p) noexcept {
-    const HMONITOR monitor = ::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST);
+    return dpiOfMonitor(::MonitorFromPoint(p, MONITOR_DEFAULTTONEAREST));
+}
+
+UINT dpiOfMonitor(HMONITOR monitor) noexcept {
     const GetDpiForMonitorFunction dpiForMonitor = getDpiForMonitor();
     UINT dpiX = 0;
     UINT dpiY = 0;

@@ -10,6 +10,8 @@ inline constexpr UINT kDefaultDpi = 96;
 
 // The effective DPI of the monitor nearest to a screen point.
 UINT dpiAtPoint(POINT p) noexcept;
+// The effective DPI of a monitor; kDefaultDpi when it cannot be read.
+UINT dpiOfMonitor(HMONITOR monitor) noexcept;
 // The DPI of a window; kDefaultDpi when it cannot be read.
 UINT dpiOfWindow(HWND window) noexcept;
 // Logical pixels (at 96 DPI) to physical pixels at `dpi`, rounded.

@@ -18,6 +18,10 @@
 //   char U+XXXX                                WM_CHAR
 //   rbutton down|up x=N y=N, lbutton ...       mouse buttons, client coordinates
 //   menu open | menu close | menu command N    the context menu opened on WM_CONTEXTMENU
+//   syscommand 0xF030                          WM_SYSCOMMAND (maximize, minimize, restore, close ...)
+//   size maximized | minimized | restored      WM_SIZE
+//   topmost 1 | topmost 0                      the window became always on top, or stopped being so
+//   close                                      WM_CLOSE; the window is then destroyed and the probe ends
 #include <windows.h>
 
 #include <shellapi.h> // after windows.h
@@ -74,6 +78,7 @@ private:
 LogFile* g_log = nullptr;
 DWORD g_menuDelayMs = 0;
 bool g_clip = false;
+bool g_topmost = false; // the window is always on top
 
 void logEvent(const std::string& event) {
     if (g_log != nullptr) {
@@ -199,6 +204,25 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_PAINT:
         paint(window);
         return 0;
+    case WM_SYSCOMMAND:
+        logEvent(format("syscommand 0x%04X", static_cast<unsigned>(wParam & 0xFFF0)));
+        break;
+    case WM_SIZE:
+        logEvent(wParam == SIZE_MAXIMIZED   ? "size maximized"
+                 : wParam == SIZE_MINIMIZED ? "size minimized"
+                                            : "size restored");
+        break;
+    case WM_WINDOWPOSCHANGED: {
+        const bool topmost = (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        if (topmost != g_topmost) {
+            g_topmost = topmost;
+            logEvent(topmost ? "topmost 1" : "topmost 0");
+        }
+        break;
+    }
+    case WM_CLOSE:
+        logEvent("close");
+        break; // DefWindowProc destroys the window, and the probe ends as it normally does
     case WM_DESTROY:
         if (g_clip)
             ClipCursor(nullptr);
