@@ -1,5 +1,6 @@
 #include "actions/monitor_move.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>

@@ -21,7 +21,8 @@ constexpr std::array<WindowCommandInfo, 15> kCommands = {{
      "Moves the window the gesture is drawn on to the next monitor, left to right, at the same place and "
      "relative size."},
     {WindowCommand::PreviousMonitor, "Previous Monitor", Group::MonitorAndDesktop,
-     "Moves the window the gesture is drawn on to the previous monitor, at the same place and relative size."},
+     "Moves the window the gesture is drawn on to the previous monitor, at the same place and relative "
+     "size."},
     {WindowCommand::NextDesktop, "Next Desktop", Group::MonitorAndDesktop,
      "Switches to the next virtual desktop (Windows key + Ctrl + Right)."},
     {WindowCommand::PreviousDesktop, "Previous Desktop", Group::MonitorAndDesktop,
@@ -33,7 +34,8 @@ constexpr std::array<WindowCommandInfo, 15> kCommands = {{
     {WindowCommand::PlayPause, "Play / Pause", Group::SoundAndMedia,
      "Plays or pauses the media player, as the Play/Pause key."},
     {WindowCommand::NextTrack, "Next Track", Group::SoundAndMedia, "Skips to the next track."},
-    {WindowCommand::PreviousTrack, "Previous Track", Group::SoundAndMedia, "Goes back to the previous track."},
+    {WindowCommand::PreviousTrack, "Previous Track", Group::SoundAndMedia,
+     "Goes back to the previous track."},
     {WindowCommand::StopMedia, "Stop Media", Group::SoundAndMedia, "Stops the media player."},
 }};
 

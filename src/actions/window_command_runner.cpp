@@ -87,7 +87,8 @@ WindowId WindowCommandRunner::target(WindowId pressWindow, std::string_view comm
         return 0;
     }
     // The window may have closed during the stroke; the one in front then stands for it.
-    const WindowId drawnOn = ports_.windows.exists(pressWindow) ? pressWindow : ports_.desktop.foregroundWindow();
+    const WindowId drawnOn =
+        ports_.windows.exists(pressWindow) ? pressWindow : ports_.desktop.foregroundWindow();
     const WindowId window = drawnOn != 0 ? ports_.windows.rootOwner(drawnOn) : 0;
     if (window == 0) {
         ports_.log.append(prefix + "the window it was drawn on has closed, and no window is in front");
@@ -151,7 +152,8 @@ void WindowCommandRunner::toggleMaximized(WindowId window, const WindowFrame& fr
     ports_.windows.postSystemCommand(window, SystemCommand::Maximize);
 }
 
-void WindowCommandRunner::toggleTopmost(WindowId window, const WindowFrame& frame, const std::string& program) {
+void WindowCommandRunner::toggleTopmost(WindowId window, const WindowFrame& frame,
+                                        const std::string& program) {
     const bool onTop = !frame.topmost;
     if (!ports_.windows.setTopmost(window, onTop)) {
         ports_.log.append("Always On Top: " + program + "'s window refused the change");
@@ -163,7 +165,8 @@ void WindowCommandRunner::toggleTopmost(WindowId window, const WindowFrame& fram
 
 void WindowCommandRunner::moveToMonitor(WindowId window, const WindowFrame& frame, int step,
                                         const std::string& program) {
-    const std::string name(windowCommandName(step > 0 ? WindowCommand::NextMonitor : WindowCommand::PreviousMonitor));
+    const std::string name(
+        windowCommandName(step > 0 ? WindowCommand::NextMonitor : WindowCommand::PreviousMonitor));
     const std::vector<MonitorArea> monitors = monitorsInOrder(ports_.windows.monitorAreas());
     if (monitors.size() < 2) {
         ports_.log.append(name + ": there is only one monitor; nothing done");
@@ -182,10 +185,10 @@ void WindowCommandRunner::moveToMonitor(WindowId window, const WindowFrame& fram
     const bool moved = place->state == ShowState::Normal
                            ? ports_.windows.moveWindow(window, placed, frame.resizable)
                            : ports_.windows.setRestoredPlace(window, placed, place->state);
-    ports_.log.append(name + ": " + program + "'s window " +
-                      (moved ? "moved to monitor " + std::to_string(to + 1) + " of " +
-                                   std::to_string(monitors.size())
-                             : std::string("refused the move")));
+    ports_.log.append(
+        name + ": " + program + "'s window " +
+        (moved ? "moved to monitor " + std::to_string(to + 1) + " of " + std::to_string(monitors.size())
+               : std::string("refused the move")));
 }
 
 void WindowCommandRunner::pressKeys(WindowCommand command) {

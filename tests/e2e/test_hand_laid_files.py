@@ -49,14 +49,14 @@ ROWS = ["UP\tMacro\tanything", "DOWN\tKeystroke\tCtrl+S", "LEFT\tKeystroke\tSave
         "UP+RIGHT\tRun Program / File\tnotepad.exe | "]
 NOTE = ('This version of Flickmark cannot edit actions of the type "Macro". Keep it as stored, or choose a '
         'type above to replace it.')
-# Each row's pages after the gesture page (4 is the program's, which has no mark of its own), what its
-# editor shows, and the summary's end.
+# Each row's pages after the gesture page (4 is the program's, which has no mark of its own; 6 the summary),
+# what its editor shows, and the summary's end.
 PASSES = [
-    ([1, 5], None, "Action type: \r\n\tMacro\r\n \r\nAction: \r\n\tanything\n"),
-    ([1, 2, 5], (KEY_FIELD, "Ctrl+S"), "Keystroke: \r\n\tCtrl+S\n"),
-    ([1, 2, 5], (KEY_FIELD, "Save file"), "Keystroke: \r\n\tSave file\n"),
-    ([1, 2, 5], (KEY_FIELD, "Volume Mute"), "Keystroke: \r\n\tVolume Mute\n"),
-    ([1, 4, 5], (PROGRAM_PATH, "notepad.exe"), "Program: \r\n\tnotepad.exe\r\n \n"),
+    ([1, 6], None, "Action type: \r\n\tMacro\r\n \r\nAction: \r\n\tanything\n"),
+    ([1, 2, 6], (KEY_FIELD, "Ctrl+S"), "Keystroke: \r\n\tCtrl+S\n"),
+    ([1, 2, 6], (KEY_FIELD, "Save file"), "Keystroke: \r\n\tSave file\n"),
+    ([1, 2, 6], (KEY_FIELD, "Volume Mute"), "Keystroke: \r\n\tVolume Mute\n"),
+    ([1, 4, 6], (PROGRAM_PATH, "notepad.exe"), "Program: \r\n\tnotepad.exe\r\n \n"),
 ]
 
 

@@ -48,7 +48,8 @@ public:
         return found == windows.end() ? std::nullopt : std::optional<WindowPlace>(found->second.place);
     }
     bool moveWindow(WindowId window, const Rect& rect, bool sizeToo) override {
-        calls.push_back("move " + std::to_string(window) + " " + text(rect) + (sizeToo ? " size" : " keep size"));
+        calls.push_back("move " + std::to_string(window) + " " + text(rect) +
+                        (sizeToo ? " size" : " keep size"));
         return true;
     }
     bool setRestoredPlace(WindowId window, const Rect& normal, ShowState state) override {

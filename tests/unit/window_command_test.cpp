@@ -74,8 +74,8 @@ protected:
     FakeLauncher launcher;
     DiagnosticLog log;
     ProgramLauncher programs{launcher, log};
-    KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs, log,
-                               "C:\\data\\"};
+    KeystrokeSender keystrokes{KeystrokeSenderPorts{keyboard, clock, clipboard, wallClock, files}, programs,
+                               log, "C:\\data\\"};
     FakeProcessIntegrity integrity;
     RecordingTrayNotice notices;
     KeyTargetCheck targets{KeyTargetPorts{integrity, desktop, notices, log}};
@@ -96,7 +96,8 @@ TEST_F(WindowCommandRunnerTest, TheTargetIsTheWindowDrawnOnAndNeverTheShellOrFli
         {"an owned window stands for its owner", 11, 40, 10, nullptr},
         {"gone: the one in front", 99, 10, 10, nullptr},
         {"gone: an owned one in front stands for its owner", 99, 11, 10, nullptr},
-        {"gone, and nothing in front", 99, 0, 0, "the window it was drawn on has closed, and no window is in front"},
+        {"gone, and nothing in front", 99, 0, 0,
+         "the window it was drawn on has closed, and no window is in front"},
         {"nothing under the cursor", 0, 10, 0, "no window was under the cursor"},
         {"the desktop", 20, 10, 0, "it does not act on the desktop or the taskbar"},
         {"the taskbar", 21, 10, 0, "it does not act on the desktop or the taskbar"},
@@ -136,7 +137,10 @@ TEST_F(WindowCommandRunnerTest, EachWindowCommandDoesWhatItsCaptionButtonDoes) {
         {"Minimize", dialog, normal, {}, "Minimize: probe.exe's window has no minimize button; nothing done"},
         {"Close", dialog, normal, {"Close 10"}, nullptr},
         {"Always On Top", full, normal, {"topmost 10 on"}, "Always On Top: probe.exe's window is now on top"},
-        {"ALWAYS ON TOP", pinned, normal, {"topmost 10 off"},
+        {"ALWAYS ON TOP",
+         pinned,
+         normal,
+         {"topmost 10 off"},
          "Always On Top: probe.exe's window is no longer on top"},
         {"Next Monitor", full, normal, {}, "Next Monitor: there is only one monitor; nothing done"},
     };
@@ -146,13 +150,15 @@ TEST_F(WindowCommandRunnerTest, EachWindowCommandDoesWhatItsCaptionButtonDoes) {
         const Texts logged = runLogged(row.command, 10);
         EXPECT_EQ(windows.calls, row.calls) << row.command;
         ASSERT_FALSE(logged.empty()) << row.command;
-        EXPECT_EQ(logged[0], "run window command " + std::string(windowCommandName(*windowCommandNamed(row.command))) +
+        EXPECT_EQ(logged[0], "run window command " +
+                                 std::string(windowCommandName(*windowCommandNamed(row.command))) +
                                  " on probe.exe");
         EXPECT_EQ(logged.size() > 1 ? logged[1] : "", row.logged ? row.logged : "") << row.command;
     }
 
-    EXPECT_EQ(runLogged("Shade", 10), Texts{"Window command \"Shade\" not run: this version of Flickmark does "
-                                            "not know it"});
+    EXPECT_EQ(runLogged("Shade", 10),
+              Texts{"Window command \"Shade\" not run: this version of Flickmark does "
+                    "not know it"});
     EXPECT_TRUE(windows.calls.empty());
 }
 
@@ -163,10 +169,14 @@ TEST_F(WindowCommandRunnerTest, MediaAndDesktopCommandsPressTheSystemKeys) {
         const char* command;
         std::vector<int> keysDown;
     } table[] = {
-        {"Next Desktop", {0x5B, 0x11, 0x27}},    {"Previous Desktop", {0x5B, 0x11, 0x25}},
-        {"Volume Up", {0xAF}},                   {"Volume Down", {0xAE}},
-        {"Mute", {0xAD}},                        {"Play / Pause", {0xB3}},
-        {"Next Track", {0xB0}},                  {"Previous Track", {0xB1}},
+        {"Next Desktop", {0x5B, 0x11, 0x27}},
+        {"Previous Desktop", {0x5B, 0x11, 0x25}},
+        {"Volume Up", {0xAF}},
+        {"Volume Down", {0xAE}},
+        {"Mute", {0xAD}},
+        {"Play / Pause", {0xB3}},
+        {"Next Track", {0xB0}},
+        {"Previous Track", {0xB1}},
         {"Stop Media", {0xB2}},
     };
     for (const auto& row : table) {
@@ -177,7 +187,8 @@ TEST_F(WindowCommandRunnerTest, MediaAndDesktopCommandsPressTheSystemKeys) {
             if ((e.flags & 2u) == 0)
                 down.push_back(e.virtualKey);
             if (e.virtualKey != 0x11) {
-                EXPECT_TRUE(e.flags & 1u) << row.command << ": media keys, arrows and Windows are extended keys";
+                EXPECT_TRUE(e.flags & 1u)
+                    << row.command << ": media keys, arrows and Windows are extended keys";
             }
         }
         EXPECT_EQ(down, row.keysDown) << row.command;
@@ -186,9 +197,10 @@ TEST_F(WindowCommandRunnerTest, MediaAndDesktopCommandsPressTheSystemKeys) {
 
     desktop.foreground = 40;
     keyboard.events.clear();
-    EXPECT_EQ(runLogged("Mute", 10),
-              Texts{"Keystrokes Mute not sent: regedit.exe runs as administrator, and Windows passes it no keys "
-                    "from Flickmark unless Flickmark runs as administrator too"});
+    EXPECT_EQ(
+        runLogged("Mute", 10),
+        Texts{"Keystrokes Mute not sent: regedit.exe runs as administrator, and Windows passes it no keys "
+              "from Flickmark unless Flickmark runs as administrator too"});
     EXPECT_TRUE(keyboard.events.empty());
     EXPECT_EQ(runLogged("Maximize", 40),
               Texts{"Window command Maximize not run: regedit.exe runs as administrator, and Windows lets "
@@ -221,10 +233,10 @@ TEST(MonitorMove, MonitorsGoLeftToRightThenTopToBottomAndWrap) {
 }
 
 TEST(MonitorMove, AWindowKeepsItsPlaceAndSizeRelativeToTheWorkArea) {
-    const MonitorArea fullHd = monitor({0, 0, 1920, 1080});                // work area 1920 x 1040
-    const MonitorArea fourK = monitor({1920, 0, 5760, 2160}, 80, 192);     // work area 3840 x 2080, 200 %
-    const MonitorArea below = monitor({0, 1080, 1920, 2160});              // stacked under the first
-    const MonitorArea offset = monitor({-1280, -300, 0, 724}, 0, 96);      // 1280 x 1024, left and higher
+    const MonitorArea fullHd = monitor({0, 0, 1920, 1080});            // work area 1920 x 1040
+    const MonitorArea fourK = monitor({1920, 0, 5760, 2160}, 80, 192); // work area 3840 x 2080, 200 %
+    const MonitorArea below = monitor({0, 1080, 1920, 2160});          // stacked under the first
+    const MonitorArea offset = monitor({-1280, -300, 0, 724}, 0, 96);  // 1280 x 1024, left and higher
     const struct {
         const char* what;
         Rect window;
@@ -236,14 +248,30 @@ TEST(MonitorMove, AWindowKeepsItsPlaceAndSizeRelativeToTheWorkArea) {
         {"side by side, twice the size", {192, 104, 960, 624}, fullHd, fourK, true, {2304, 208, 3840, 1248}},
         {"and back", {2304, 208, 3840, 1248}, fourK, fullHd, true, {192, 104, 960, 624}},
         {"stacked", {100, 100, 900, 700}, fullHd, below, true, {100, 1180, 900, 1780}},
-        {"to a smaller monitor to the left and higher", {0, 0, 960, 520}, fullHd, offset, true,
+        {"to a smaller monitor to the left and higher",
+         {0, 0, 960, 520},
+         fullHd,
+         offset,
+         true,
          {-1280, -300, -640, 212}},
-        {"fixed size: scaled by DPI, centre kept", {760, 320, 1160, 620}, fullHd, fourK, false,
+        {"fixed size: scaled by DPI, centre kept",
+         {760, 320, 1160, 620},
+         fullHd,
+         fourK,
+         false,
          {3440, 640, 4240, 1240}},
         {"fixed size, same DPI", {760, 320, 1160, 620}, fullHd, below, false, {760, 1400, 1160, 1700}},
-        {"partly off its work area: shifted inside", {1500, 800, 2100, 1100}, fullHd, below, true,
+        {"partly off its work area: shifted inside",
+         {1500, 800, 2100, 1100},
+         fullHd,
+         below,
+         true,
          {1320, 1820, 1920, 2120}},
-        {"larger than the new work area stays as large", {160, 0, 1760, 1040}, fullHd, offset, false,
+        {"larger than the new work area stays as large",
+         {160, 0, 1760, 1040},
+         fullHd,
+         offset,
+         false,
          {-1440, -308, 160, 732}},
     };
     for (const auto& row : table)
@@ -254,7 +282,8 @@ TEST(MonitorMove, AWindowKeepsItsPlaceAndSizeRelativeToTheWorkArea) {
 // arrives maximized, a minimized one stays minimized, and a fixed-size window keeps its size for the program
 // to scale.
 TEST_F(WindowCommandRunnerTest, NextAndPreviousMonitorMoveTheWindowAndKeepItsState) {
-    windows.monitors = {monitor({1920, 0, 3840, 1080}), monitor({0, 0, 1920, 1080}), monitor({3840, 0, 5760, 1080})};
+    windows.monitors = {monitor({1920, 0, 3840, 1080}), monitor({0, 0, 1920, 1080}),
+                        monitor({3840, 0, 5760, 1080})};
     const struct {
         const char* command;
         ShowState state;
@@ -264,15 +293,39 @@ TEST_F(WindowCommandRunnerTest, NextAndPreviousMonitorMoveTheWindowAndKeepItsSta
         const char* call;
         const char* logged;
     } table[] = {
-        {"Next Monitor", ShowState::Normal, {100, 100, 900, 700}, {100, 100, 900, 700}, true,
-         "move 10 2020,100,2820,700 size", "Next Monitor: probe.exe's window moved to monitor 2 of 3"},
-        {"Previous Monitor", ShowState::Normal, {100, 100, 900, 700}, {100, 100, 900, 700}, true,
-         "move 10 3940,100,4740,700 size", "Previous Monitor: probe.exe's window moved to monitor 3 of 3"},
-        {"Next Monitor", ShowState::Normal, {100, 100, 500, 400}, {100, 100, 500, 400}, false,
-         "move 10 2020,100,2420,400 keep size", "Next Monitor: probe.exe's window moved to monitor 2 of 3"},
-        {"Next Monitor", ShowState::Maximized, {3840, 0, 5760, 1040}, {3940, 100, 4740, 700}, true,
-         "restored place 10 100,100,900,700 maximized", "Next Monitor: probe.exe's window moved to monitor 1 of 3"},
-        {"Next Monitor", ShowState::Minimized, {-32000, -32000, -31840, -31970}, {100, 100, 900, 700}, true,
+        {"Next Monitor",
+         ShowState::Normal,
+         {100, 100, 900, 700},
+         {100, 100, 900, 700},
+         true,
+         "move 10 2020,100,2820,700 size",
+         "Next Monitor: probe.exe's window moved to monitor 2 of 3"},
+        {"Previous Monitor",
+         ShowState::Normal,
+         {100, 100, 900, 700},
+         {100, 100, 900, 700},
+         true,
+         "move 10 3940,100,4740,700 size",
+         "Previous Monitor: probe.exe's window moved to monitor 3 of 3"},
+        {"Next Monitor",
+         ShowState::Normal,
+         {100, 100, 500, 400},
+         {100, 100, 500, 400},
+         false,
+         "move 10 2020,100,2420,400 keep size",
+         "Next Monitor: probe.exe's window moved to monitor 2 of 3"},
+        {"Next Monitor",
+         ShowState::Maximized,
+         {3840, 0, 5760, 1040},
+         {3940, 100, 4740, 700},
+         true,
+         "restored place 10 100,100,900,700 maximized",
+         "Next Monitor: probe.exe's window moved to monitor 1 of 3"},
+        {"Next Monitor",
+         ShowState::Minimized,
+         {-32000, -32000, -31840, -31970},
+         {100, 100, 900, 700},
+         true,
          "restored place 10 2020,100,2820,700 minimized",
          "Next Monitor: probe.exe's window moved to monitor 2 of 3"},
     };

@@ -67,8 +67,8 @@ std::optional<WindowFrame> Win32WindowControl::frame(WindowId window) {
         return std::nullopt;
     const LONG_PTR style = ::GetWindowLongPtrW(toHwnd(window), GWL_STYLE);
     const LONG_PTR exStyle = ::GetWindowLongPtrW(toHwnd(window), GWL_EXSTYLE);
-    return WindowFrame{(style & WS_MAXIMIZEBOX) != 0, (style & WS_MINIMIZEBOX) != 0, (style & WS_THICKFRAME) != 0,
-                       (exStyle & WS_EX_TOPMOST) != 0};
+    return WindowFrame{(style & WS_MAXIMIZEBOX) != 0, (style & WS_MINIMIZEBOX) != 0,
+                       (style & WS_THICKFRAME) != 0, (exStyle & WS_EX_TOPMOST) != 0};
 }
 
 bool Win32WindowControl::postSystemCommand(WindowId window, SystemCommand command) {
@@ -110,7 +110,9 @@ std::optional<WindowPlace> Win32WindowControl::place(WindowId window) {
     if (!exists(window) || !::GetWindowPlacement(hwnd, &placement) || !::GetWindowRect(hwnd, &now))
         return std::nullopt;
     WindowPlace place;
-    place.state = ::IsIconic(hwnd) ? ShowState::Minimized : ::IsZoomed(hwnd) ? ShowState::Maximized : ShowState::Normal;
+    place.state = ::IsIconic(hwnd)   ? ShowState::Minimized
+                  : ::IsZoomed(hwnd) ? ShowState::Maximized
+                                     : ShowState::Normal;
     place.rect = toRect(now);
     if (place.state == ShowState::Normal) {
         // A window snapped to a side is not where its placement would restore it: where it is counts.
