@@ -2,6 +2,7 @@
 // building every entry with its caption and the menu's items, up to the moment the menu would open. The
 // menu itself is a fake that closes at once on virtual time, so only our own work is measured.
 #include "fakes/dispatch_rig.h"
+#include "fakes/recording_gesture_creation.h"
 #include "fakes/scripted_popup_menu.h"
 #include "gesture_file_fixture.h"
 #include "library/gesture_handling.h"
@@ -53,9 +54,10 @@ struct MenuFixture {
     IdleRecognizer recognizer;
     NoConfiguration configuration;
     ProgramLists programLists{rig.files, rig.codePage, rig.log, rig.dataFolder};
+    RecordingGestureCreation creation;
     GestureMenus menus{GestureMenusPorts{menu, rig.popup, rig.input, rig.clock, helpConfigTimer, loops,
                                          rig.menus, rig.windows, rig.foreground, rig.store, recognizer,
-                                         configuration, programLists, rig.log},
+                                         configuration, programLists, creation, rig.log},
                        [](const std::string&) {}};
     GestureHandling handling{rig.dispatcher, menus};
 };

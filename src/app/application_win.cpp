@@ -10,7 +10,7 @@ namespace flickmark {
 Application::Application(std::string dataFolder, std::string signInCommand)
     : files_(platform_.adapters.files, platform_.adapters.codePage, platform_.log,
              platform_.adapters.signInStart, std::move(dataFolder), std::move(signInCommand)),
-      shell_(platform_, files_, *this), runtime_(platform_, files_, shell_),
+      shell_(platform_, files_, *this), runtime_(platform_, files_, shell_, *this),
       editing_(platform_, files_, shell_, runtime_) {}
 
 Application::~Application() {
@@ -72,6 +72,13 @@ void Application::setProgramListed(ProgramListKind list, const ProgramWindow& pr
 
 WindowId Application::menuWindow() {
     return reinterpret_cast<WindowId>(editing_.gesturesWindow().hwnd());
+}
+
+void Application::createGesture(const std::string& gesture, const std::string& program) {
+    const bool posted = platform_.scheduler.post(
+        [this, gesture, program] { editing_.gesturesWindow().newGestureFor(gesture, program); });
+    if (!posted)
+        platform_.log.append("New gesture not started: Windows refused to queue it");
 }
 
 void Application::finishBeforeExit() {

@@ -17,12 +17,13 @@
 #include "app/shell_module_win.h"
 #include "app/stored_files.h"
 #include "app/tray_actions.h"
+#include "library/gesture_creation.h"
 
 #include <string>
 
 namespace flickmark {
 
-class Application final : private TrayActions {
+class Application final : private TrayActions, private GestureCreation {
 public:
     // The data folder's path is absolute and ends in a path delimiter. `signInCommand` starts this copy the
     // same way when the user signs in ("Start with Windows"). Throws win32::Win32Error when a window cannot
@@ -48,6 +49,9 @@ private:
     bool programListed(ProgramListKind list, const ProgramWindow& program) override;
     void setProgramListed(ProgramListKind list, const ProgramWindow& program, bool listed) override;
     WindowId menuWindow() override;
+
+    // GestureCreation: posted, so that the wizard opens after the suggestions menu's loop has ended.
+    void createGesture(const std::string& gesture, const std::string& program) override;
 
     // Everything that must happen before the process ends, once: sampling stops, open menus close, each
     // window closes as its own close would (the gestures window saves its shown set, the configuration

@@ -2,7 +2,8 @@
 
 namespace flickmark {
 
-GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, ShellModule& shell)
+GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, ShellModule& shell,
+                               GestureCreation& creation)
     : platform_(platform), files_(files),
       pressGate_(platform.adapters.desktop, platform.adapters.input, files.programLists),
       scratchpadTrail_(shell.scratchpad().model()),
@@ -36,7 +37,7 @@ GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, She
       menus_(GestureMenusPorts{menu_, namePopup_, platform.adapters.input, platform.adapters.clock,
                                *helpConfigTimer_, platform.nestedLoops, contextMenuCloser_,
                                platform.adapters.desktop, foreground_, files.gestures, recognizer(),
-                               shell.configurationPages(), files.programLists, platform.log},
+                               shell.configurationPages(), files.programLists, creation, platform.log},
              [this](const std::string& gesture) { dispatcher_.runGesture(gesture, true); }),
       handling_(dispatcher_, menus_),
       switchTimer_(platform.scheduler.makeTimer("Scroll Lock watch", [this] { switch_.onWatchTimer(); })),

@@ -20,6 +20,7 @@
 #include "app/settings_targets.h"
 #include "app/shell_module_win.h"
 #include "app/stored_files.h"
+#include "library/gesture_creation.h"
 #include "library/gesture_dispatcher.h"
 #include "library/gesture_handling.h"
 #include "library/gesture_menus.h"
@@ -39,7 +40,9 @@ public:
     // Makes every part, starts the switch, pushes the settings file's values and starts watching the
     // program in front. Throws win32::Win32Error when a window cannot be created. The references must
     // outlive the module.
-    GestureRuntime(PlatformModule& platform, StoredFiles& files, ShellModule& shell);
+    // `creation` is the application's, which reaches the editing module made after this one.
+    GestureRuntime(PlatformModule& platform, StoredFiles& files, ShellModule& shell,
+                   GestureCreation& creation);
     ~GestureRuntime();
     GestureRuntime(const GestureRuntime&) = delete;
     GestureRuntime& operator=(const GestureRuntime&) = delete;

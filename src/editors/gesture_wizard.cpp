@@ -18,12 +18,17 @@ void GestureWizard::start(std::vector<std::string> existing, bool diagonalsEnabl
     result_ = {};
 }
 
-void GestureWizard::startNew(std::vector<std::string> existing, bool diagonalsEnabled) {
+void GestureWizard::startNew(std::vector<std::string> existing, bool diagonalsEnabled,
+                             std::string_view gesture) {
     start(std::move(existing), diagonalsEnabled);
     gesture_.clear();
     keystroke_.clear();
     list_.clear();
     command_.clear();
+    if (gesture.empty() || !gesture_.setGesture(gesture))
+        return;
+    if (!refusal())
+        page_ = WizardPage::ActionType;
 }
 
 std::vector<std::string> GestureWizard::startEdit(const GestureDefinition& current, EditStart from,

@@ -21,6 +21,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flickmark {
@@ -48,8 +49,10 @@ class GestureWizard {
 public:
     // A new gesture, starting on the gesture page with the direction buttons, the keystroke and the list
     // cleared; the action type and the program are those of the previous run. `existing` holds the gesture
-    // strings of the shown set.
-    void startNew(std::vector<std::string> existing, bool diagonalsEnabled);
+    // strings of the shown set. With a `gesture` chosen already (a gesture that was not found), the wizard
+    // starts on the action type page with it, unless the set has it or the buttons cannot show it: then on
+    // the gesture page, which says why when Next is clicked.
+    void startNew(std::vector<std::string> existing, bool diagonalsEnabled, std::string_view gesture = {});
     // A change to `current`, starting on the gesture page or on the editor of its action type (the action
     // type page for an unknown type). The action is loaded into the editor of its type and the other editors
     // start empty. Returns one line for each stored keystroke that does not decode, for the caller to log;

@@ -120,10 +120,11 @@ bool GestureWizardWindow::initialise() {
     return true;
 }
 
-std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vector<std::string>& existing) {
+std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vector<std::string>& existing,
+                                                                 std::string_view gesture) {
     if (running_)
         return std::nullopt;
-    model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled());
+    model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled(), gesture);
     std::optional<WizardResult> result = run();
     if (!result)
         return std::nullopt;

@@ -49,7 +49,8 @@ public:
 
     using win32::DialogBase::hwnd;
 
-    std::optional<GestureDefinition> newGesture(const std::vector<std::string>& existing) override;
+    std::optional<GestureDefinition> newGesture(const std::vector<std::string>& existing,
+                                                std::string_view gesture) override;
     std::optional<GestureDefinition> editGesture(const GestureDefinition& current, EditStart start,
                                                  const std::vector<std::string>& existing) override;
 

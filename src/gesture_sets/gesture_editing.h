@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace flickmark {
@@ -31,9 +32,11 @@ enum class EditStart {
 class GestureEditing {
 public:
     virtual ~GestureEditing() = default;
-    // `existing` holds the gesture strings of the shown set; the result is never one of them. Nothing when
-    // the user cancelled.
-    virtual std::optional<GestureDefinition> newGesture(const std::vector<std::string>& existing) = 0;
+    // `existing` holds the gesture strings of the shown set; the result is never one of them. `gesture` is
+    // the gesture chosen already (one that was drawn and not found), or empty. Nothing when the user
+    // cancelled.
+    virtual std::optional<GestureDefinition> newGesture(const std::vector<std::string>& existing,
+                                                        std::string_view gesture) = 0;
     // The result's gesture is never another of `existing`. When it differs from current.gesture the
     // gesture was renamed: the caller removes current.gesture from the set. Nothing when cancelled.
     virtual std::optional<GestureDefinition> editGesture(const GestureDefinition& current, EditStart start,

@@ -61,6 +61,7 @@ void GestureMenus::showSuggestions(const std::string& drawnGesture,
                                    const ProgramWindow& program) {
     const NestedLoopGuard guard(ports_.loops);
     program_ = program;
+    drawnGesture_ = drawnGesture;
     entries_ = suggestionEntries(suggestions, ports_.store.lookupSet(), ports_.store.global());
     if (!entries_.empty())
         openMenu(MenuKind::Suggestions, suggestionsMenuItems(drawnGesture, entries_, program_.exeName));
@@ -118,6 +119,12 @@ void GestureMenus::act(MenuKind kind, std::optional<int> choice) {
     if (*choice == kGesturesOffId) {
         ports_.log.append("menu choice Gestures off in " + program_.exeName);
         ports_.programLists.setListed(ProgramListKind::GesturesOff, program_, true);
+        return;
+    }
+    if (*choice == kNewForProgramId || *choice == kNewForAllId) {
+        const std::string program = *choice == kNewForProgramId ? program_.exeName : std::string();
+        ports_.log.append("menu choice " + newGestureCaption(drawnGesture_, program));
+        ports_.creation.createGesture(drawnGesture_, program);
         return;
     }
     if (*choice == kConfigureId) {

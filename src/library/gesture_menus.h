@@ -14,6 +14,7 @@
 #include "base/direction.h"
 #include "gesture_sets/gesture_library_store.h"
 #include "library/configuration_pages.h"
+#include "library/gesture_creation.h"
 #include "library/menu_entries.h"
 #include "library/menu_preview.h"
 #include "library/text_popup.h"
@@ -47,6 +48,7 @@ struct GestureMenusPorts {
     RecognizerControl& recognizer;
     ConfigurationPages& configuration;
     ProgramLists& programLists; // "Gestures off in ..." puts the program on "noright.ini"
+    GestureCreation& creation;  // "New gesture ... for ..." in the suggestions menu
     DiagnosticLog& log;
 };
 
@@ -98,6 +100,7 @@ private:
     MenuPreview* preview_ = nullptr;
     std::vector<MenuEntry> entries_; // of the menu being shown
     ProgramWindow program_;          // of the menu being shown
+    std::string drawnGesture_;       // of the suggestions menu being shown
 };
 
 } // namespace flickmark

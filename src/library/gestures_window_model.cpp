@@ -1,5 +1,6 @@
 #include "library/gestures_window_model.h"
 
+#include "base/ascii_text.h"
 #include "base/direction.h"
 #include "gesture_sets/gesture_files.h"
 
@@ -41,6 +42,15 @@ std::string GesturesWindowModel::hint() const {
 void GesturesWindowModel::reload() {
     if (!edited_)
         load(items_[selected_].fileName);
+}
+
+ShownSetSave GesturesWindowModel::selectSetOf(const std::string& program) {
+    refreshSelector(program.empty() ? std::vector<std::string>{} : std::vector{program});
+    const std::string file = program.empty() ? std::string(kGlobalGestureFileName) : programFileName(program);
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (equalsIgnoringAsciiCase(items_[i].fileName, file))
+            return select(i);
+    return {};
 }
 
 ShownSetSave GesturesWindowModel::select(std::size_t index) {

@@ -64,6 +64,9 @@ public:
     // Saves the shown set and loads the set of item `index`; nothing happens when it is already shown or
     // there is no such item.
     ShownSetSave select(std::size_t index);
+    // Saves the shown set and shows the set of `program` (an executable name; empty for the global set),
+    // adding its item when the selector lacks it. Nothing is saved or read when that set is shown already.
+    ShownSetSave selectSetOf(const std::string& program);
     // Saves the shown set (the window closes).
     ShownSetSave save();
     // The program ends: saves the shown set and every set kept after a refused save, once each. Never asks

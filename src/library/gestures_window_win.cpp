@@ -227,11 +227,26 @@ void GesturesWindow::deleteSelectedRow() {
     selectionChanged();
 }
 
-void GesturesWindow::newGesture() {
+void GesturesWindow::newGesture(std::string_view gesture) {
     const std::optional<GestureDefinition> created =
-        deps_.editing.newGesture(model_.shownSet().gestureStrings());
+        deps_.editing.newGesture(model_.shownSet().gestureStrings(), gesture);
     if (created)
         storeEdited(*created, nullptr);
+}
+
+void GesturesWindow::newGestureFor(const std::string& gesture, const std::string& program) {
+    // A dialog of the window is open (the wizard, a message): its set must not change under it.
+    if (isOpen() && ::IsWindowEnabled(hwnd()) == FALSE) {
+        deps_.log.append("gestures window: a dialog is open, so the new gesture " +
+                         gestureDisplayName(gesture) + " was not started");
+        return;
+    }
+    show();
+    const ShownSetSave saved = model_.selectSetOf(program);
+    fillSelector();
+    showRows();
+    tell(saved);
+    newGesture(gesture);
 }
 
 void GesturesWindow::editSelectedRow(EditStart start) {

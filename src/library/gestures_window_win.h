@@ -64,6 +64,10 @@ public:
     void close();
     // The program ends: saves without any message and hides the window.
     void closeForExit();
+    // A gesture that was drawn and not found: shows the window on the set of `program` (an executable name;
+    // empty for the global set), then the wizard on its action page with `gesture` chosen.
+    void newGestureFor(const std::string& gesture, const std::string& program);
+
     bool isOpen() const { return ::IsWindowVisible(hwnd()) != FALSE; }
 
     // The editors behind "New Gesture", "Edit Gesture" and "Edit Action"; null leaves them disabled. Not
@@ -82,7 +86,7 @@ private:
     void showRows();
     void selectionChanged();
     void deleteSelectedRow();
-    void newGesture();
+    void newGesture(std::string_view gesture = {});
     void editSelectedRow(EditStart start);
     void storeEdited(const GestureDefinition& definition, const std::string* replaced);
     void tell(const ShownSetSave& saved);

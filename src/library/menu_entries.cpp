@@ -44,11 +44,13 @@ MenuItem submenu(std::string_view caption, std::vector<MenuItem> items) {
     return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items)};
 }
 
-void appendEntriesAndClose(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries,
-                           std::string_view program) {
+void appendEntries(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries) {
     for (std::size_t i = 0; i < entries.size(); ++i)
         items.push_back(command(entries[i].caption, kFirstEntryId + static_cast<int>(i)));
     items.push_back(separator());
+}
+
+void appendClose(std::vector<MenuItem>& items, std::string_view program) {
     items.push_back(command(kCloseCaption, kCloseId));
     if (program.empty())
         return;
@@ -109,8 +111,15 @@ std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::
     std::vector<MenuItem> items;
     items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId)}));
     items.push_back(separator());
-    appendEntriesAndClose(items, entries, program);
+    appendEntries(items, entries);
+    appendClose(items, program);
     return items;
+}
+
+std::string newGestureCaption(std::string_view drawnGesture, std::string_view program) {
+    std::string caption = "New gesture " + gestureDisplayName(drawnGesture) + " for ";
+    caption += program.empty() ? std::string_view("all programs") : program;
+    return caption + "...";
 }
 
 std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
@@ -119,7 +128,12 @@ std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
     items.push_back(submenu(kSuggestionsMenuTitle, {command(kSuggestionsConfigureCaption, kConfigureId)}));
     items.push_back(MenuItem{MenuItem::Kind::Disabled, notFoundCaption(drawnGesture), 0, {}});
     items.push_back(separator());
-    appendEntriesAndClose(items, entries, program);
+    appendEntries(items, entries);
+    if (!program.empty())
+        items.push_back(command(newGestureCaption(drawnGesture, program), kNewForProgramId));
+    items.push_back(command(newGestureCaption(drawnGesture, {}), kNewForAllId));
+    items.push_back(separator());
+    appendClose(items, program);
     return items;
 }
 

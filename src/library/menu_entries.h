@@ -39,6 +39,8 @@ inline constexpr std::string_view kHelpNoMatchesText = "Help Popup - no matches"
 inline constexpr int kConfigureId = 1;
 inline constexpr int kCloseId = 2;
 inline constexpr int kGesturesOffId = 3;
+inline constexpr int kNewForProgramId = 4; // suggestions menu: a new gesture for the program in front
+inline constexpr int kNewForAllId = 5;     // suggestions menu: a new gesture for all programs
 inline constexpr int kFirstEntryId = 100;
 
 // Display name, a tab, then "   (" keystroke display texts joined by " | " ")" for keystroke actions (and
@@ -57,8 +59,12 @@ std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggest
 // "(" + display name + ")  not found ": the disabled header of the suggestions menu.
 std::string notFoundCaption(std::string_view drawnGesture);
 
+// "New gesture UP+RIGHT for notepad.exe...", or "... for all programs..." when `program` is empty.
+std::string newGestureCaption(std::string_view drawnGesture, std::string_view program);
+
 // The whole menus: header, separator, entries, separator, "Close", and, for a known program in front, a
-// separator and "Gestures off in " + its file name.
+// separator and "Gestures off in " + its file name. The suggestions menu has the new-gesture items (for the
+// program in front when it is known, then for all programs) and a separator before "Close".
 std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::string_view program = {});
 std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
                                            const std::vector<MenuEntry>& entries,

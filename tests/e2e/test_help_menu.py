@@ -1,5 +1,6 @@
 """Help and suggestions menus end to end: flickmark.exe under Wine opens its menus over the probe window, a
-choice made with the keyboard runs in the probe, and no menu is left behind."""
+choice made with the keyboard runs in the probe, and no menu is left behind. A gesture that was not found
+becomes a new gesture of the probe's set from the suggestions menu, through the wizard."""
 
 import re
 import time
@@ -9,6 +10,8 @@ from pathlib import Path
 import harness
 from harness import RIGHT_STEPS, UP_STEPS, relative_path
 from test_actions import key_downs, write_gestures
+from test_gestures_window import WINDOW_CLASS, box_of
+from test_wizard import FINISH, KEY_FIELD, NAME, NEXT, PAGE_MARKS, TYPE_SINGLE, WIZARD
 
 # Gestures beginning with Up come from both sets, in file order, program set first; "03" is in both.
 HELP_PROGRAM_SET = {
@@ -179,7 +182,8 @@ class HelpMenuEndToEnd(HelpMenuCase):
 
         self.assertEqual(quoted(flickmark.log.wait_for("suggestions menu", mark)),
                          [SUGGESTIONS_HEADER, *SUGGESTION_CAPTIONS])
-        self.choose(menu, "End", "Up", "Up", "Up", "Return")
+        # From the bottom: "Gestures off in", "Close", the two new-gesture items, then the entries upwards.
+        self.choose(menu, "End", "Up", "Up", "Up", "Up", "Up", "Return")
         flickmark.log.wait_for("menu choice 02", mark)
         self.probe.log.wait_for("key down vk=0x41", since_us)
         self.assert_menu_gone_for_good(flickmark, mark, "suggestions menu")
@@ -195,6 +199,60 @@ class HelpMenuEndToEnd(HelpMenuCase):
         flickmark.log.wait_for("run keystrokes C", mark)
         self.probe.log.wait_for("key down vk=0x43", since_us)
 
+
+    def test_a_gesture_that_was_not_found_becomes_a_new_gesture_of_the_program(self):
+        flickmark = self.start_flickmark(SUGGESTION_SETTINGS, SUGGESTION_PROGRAM_SET, SUGGESTION_GLOBAL_SET)
+        program_file = self.data_dir / "Gestures_probe.exe.ini"
+        before = program_file.read_bytes()
+        mark, _, menu = self.open_suggestions_menu(flickmark, "suggestions-menu-new-gesture")
+        self.choose(menu, "End", "Up", "Up", "Up", "Return")
+        flickmark.log.wait_for("menu choice New gesture UP+RIGHT for probe.exe...", mark)
+
+        # The wizard opens over the probe's set, on the action type page, with the drawn gesture.
+        harness.wait_until(lambda: self.wizard_page() == 1, 10.0, "the wizard's action type page",
+                           flickmark.log.describe)
+        self.assertEqual(self.session.controls.read(WIZARD, NAME, "text"), "UP+RIGHT\n")
+        flickmark.log.wait_for("gestures window shown", mark)
+        wizard = [box for title, box in self.session.visible_windows("flickmark.exe") if title == "Gesture Wizard"]
+        self.session.screenshot("new-gesture-from-suggestions", wizard[0])
+        self.click_in(WIZARD, TYPE_SINGLE)
+        self.click_in(WIZARD, NEXT)
+        harness.wait_until(lambda: self.wizard_page() == 2, 5.0, "the keystroke page")
+        self.session.key("F7")
+        harness.wait_until(lambda: self.session.controls.read(WIZARD, KEY_FIELD, "text") == "F7\n", 5.0, "F7")
+        self.click_in(WIZARD, NEXT)
+        harness.wait_until(lambda: self.wizard_page() == 6, 5.0, "the summary")
+        self.click_in(WIZARD, FINISH)
+        expected = before + b"[03]\r\nActionType=Keystroke\r\nAction=000076F7\r\n"
+        harness.wait_until(lambda: program_file.read_bytes() == expected, 5.0, "UP+RIGHT saved in the probe's set",
+                           lambda: repr(program_file.read_bytes()))
+        self.assertEqual(self.session.controls.read(WINDOW_CLASS, 0, "visible"), "1\n")
+        window = self.window_box(WINDOW_CLASS)
+        self.session.move(window.left + 10, window.bottom - 5)
+        self.session.key("Escape")
+        harness.wait_until(lambda: self.session.controls.read(WINDOW_CLASS, 0, "visible") == "0\n", 5.0,
+                           "the gestures window to close")
+
+        # Drawn again over the probe, it runs.
+        self.session.activate(self.probe)
+        mark, since_us, start = self.press(flickmark)
+        self.session.stroke(relative_path(start, UP_STEPS + RIGHT_STEPS), sampled=True)
+        self.session.button_up()
+        flickmark.log.wait_for("run keystrokes F7", mark)
+        self.probe.log.wait_for("key down vk=0x76", since_us)
+
+    def wizard_page(self) -> int | None:
+        shown = [page for mark, page in PAGE_MARKS.items()
+                 if self.session.controls.read(WIZARD, mark, "visible") == "1\n"]
+        return shown[0] if len(shown) == 1 else None
+
+    def window_box(self, window_class: str) -> harness.Box:
+        return box_of(self.session.controls.read(window_class, 0, "rect"))
+
+    def click_in(self, window_class: str, control_id: int) -> None:
+        box = box_of(self.session.controls.read(window_class, control_id, "rect"))
+        self.session.move(box.left + box.width // 2, box.top + box.height // 2)
+        self.session.xdotool("click", "1", "mousemove_relative", "1", "0")
 
     def test_gestures_off_from_the_help_menu_leaves_the_program_its_right_button(self):
         flickmark = self.start_flickmark(HELP_SETTINGS, HELP_PROGRAM_SET, HELP_GLOBAL_SET)

@@ -236,6 +236,36 @@ TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
     }
 }
 
+// A gesture that was drawn and not found starts the wizard on the action type page, unless the set has it
+// or it is not a gesture; Back still reaches the direction buttons.
+TEST(GestureWizard, ANewGestureChosenAlreadyStartsOnTheActionPage) {
+    const struct {
+        const char* gesture;
+        WizardPage page;
+        const char* shown; // the gesture page's name
+    } table[] = {
+        {"02", WizardPage::ActionType, "UP+LEFT"},
+        {"03", WizardPage::Gesture, "UP+RIGHT"}, // the set has it: the page says so at Next
+        {"0x", WizardPage::Gesture, ""},
+        {"", WizardPage::Gesture, ""},
+    };
+    GestureWizard wizard;
+    for (const auto& row : table) {
+        wizard.startNew({"03"}, true, row.gesture);
+        EXPECT_EQ(wizard.page(), row.page) << row.gesture;
+        EXPECT_EQ(wizard.gestureEditor().displayName(), row.shown) << row.gesture;
+    }
+    wizard.startNew({"03"}, true, "02");
+    wizard.selectActionType(ActionType::WindowCommand);
+    EXPECT_EQ(wizard.next(), std::nullopt);
+    EXPECT_EQ(wizard.next(), std::nullopt);
+    ASSERT_TRUE(wizard.finish());
+    EXPECT_EQ(wizard.finish()->definition.gesture, "02");
+    wizard.startNew({"03"}, true, "02");
+    wizard.back();
+    EXPECT_EQ(wizard.page(), WizardPage::Gesture);
+}
+
 TEST(GestureWizard, EditingAnActionLoadsOnlyItsOwnEditor) {
     GestureWizard wizard;
     // A previous run leaves its program behind for the next new gesture, never for an edited one.

@@ -1,11 +1,13 @@
 // The help and suggestions menus over a recognizer and a dispatcher wired to fakes: the wait for the release,
 // the menu, the second opening, the chosen gesture, and the recognizer kept still throughout.
 #include "fakes/dispatch_rig.h"
+#include "fakes/recording_gesture_creation.h"
 #include "fakes/scripted_popup_menu.h"
 #include "library/gesture_handling.h"
 #include "library/gesture_menus.h"
 #include "stroke_script.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace flickmark {
@@ -84,9 +86,10 @@ protected:
     FakeTimer helpConfigTimer{rig.clock};
     RecordingConfigurationPages configuration;
     ProgramLists programLists{rig.files, rig.codePage, rig.log, rig.dataFolder};
+    RecordingGestureCreation creation;
     GestureMenus menus{GestureMenusPorts{menu, rig.popup, run.input, rig.clock, helpConfigTimer, loops,
                                          rig.menus, rig.windows, rig.foreground, rig.store, run.recognizer,
-                                         configuration, programLists, rig.log},
+                                         configuration, programLists, creation, rig.log},
                        [this](const std::string& gesture) { rig.dispatcher.runGesture(gesture, true); }};
     GestureHandling handling{rig.dispatcher, menus};
     int waits = 0;
@@ -223,9 +226,10 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     lookUp("02");
     ASSERT_EQ(menu.shown.size(), 1u);
     EXPECT_EQ(captionsOf(menu.shown[0].items),
-              (std::vector<std::string>{"Suggestions Popup ", "(UP+LEFT)  not found ", "", "UP\t   (A)",
-                                        "UP+DOWN\t   (D)", "UP+RIGHT\t   (CTRL+C | F5)", "", "Close", "",
-                                        "Gestures off in probe.exe"}));
+              (std::vector<std::string>{
+                  "Suggestions Popup ", "(UP+LEFT)  not found ", "", "UP\t   (A)", "UP+DOWN\t   (D)",
+                  "UP+RIGHT\t   (CTRL+C | F5)", "", "New gesture UP+LEFT for probe.exe...",
+                  "New gesture UP+LEFT for all programs...", "", "Close", "", "Gestures off in probe.exe"}));
     EXPECT_EQ(configuration.pages, (std::vector<int>{kDiagonalsPage}));
     EXPECT_TRUE(rig.keyboard.events.empty());
 
@@ -239,6 +243,37 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     menus.onHelpConfigTimer();
     EXPECT_FALSE(helpConfigTimer.enabled());
     EXPECT_EQ(configuration.pages, (std::vector<int>{kDiagonalsPage, kHelpPopupPage}));
+}
+
+// "New gesture" hands the drawn gesture and the set on to the editors and runs nothing.
+TEST_F(GestureMenusTest, NewGestureFromTheSuggestionsAsksForItInTheProgramsSetOrTheGlobalOne) {
+    rig.dispatcher.setOptions({.suggestions = true, .corrections = false});
+    const struct {
+        int id;
+        std::string program;
+        std::string logLine;
+    } rows[] = {
+        {kNewForProgramId, "probe.exe", "menu choice New gesture UP+LEFT for probe.exe..."},
+        {kNewForAllId, "", "menu choice New gesture UP+LEFT for all programs..."},
+    };
+    for (const auto& row : rows) {
+        creation.requests.clear();
+        menu.answers = {Answer{row.id, 500}};
+        lookUp("02");
+        EXPECT_EQ(creation.requests, (std::vector<std::pair<std::string, std::string>>{{"02", row.program}}));
+        EXPECT_TRUE(logHasLineStartingWith(rig.log, row.logLine)) << row.logLine;
+        EXPECT_TRUE(rig.keyboard.events.empty());
+    }
+    // Without a known program in front only the global set is offered.
+    rig.setForeground("");
+    menu.shown.clear();
+    chooseSetsForProbe();
+    menus.showSuggestions("02", {"0"});
+    ASSERT_EQ(menu.shown.size(), 1u);
+    const std::vector<std::string> captions = captionsOf(menu.shown[0].items);
+    EXPECT_EQ(std::count_if(captions.begin(), captions.end(),
+                            [](const std::string& c) { return c.starts_with("New gesture"); }),
+              1);
 }
 
 TEST_F(GestureMenusTest, GesturesOffPutsTheProgramInFrontOnTheNoRightListAndRunsNothing) {

@@ -2,6 +2,7 @@
 // finishes to the queue, the main loop delivers it to the handling, which looks it up and shows the menu its
 // outcome asks for. A drawn gesture ends in its keys, in the suggestions menu, or in nothing.
 #include "fakes/dispatch_rig.h"
+#include "fakes/recording_gesture_creation.h"
 #include "fakes/scripted_popup_menu.h"
 #include "library/gesture_handling.h"
 #include "stroke_script.h"
@@ -41,9 +42,10 @@ struct AssembledRuntime {
     FakeTimer helpConfigTimer{rig.clock};
     NoConfigurationPages configuration;
     ProgramLists programLists{rig.files, rig.codePage, rig.log, rig.dataFolder};
+    RecordingGestureCreation creation;
     GestureMenus menus{GestureMenusPorts{menu, rig.popup, run.input, rig.clock, helpConfigTimer, loops,
                                          rig.menus, rig.windows, rig.foreground, rig.store, run.recognizer,
-                                         configuration, programLists, rig.log},
+                                         configuration, programLists, creation, rig.log},
                        [this](const std::string& gesture) { rig.dispatcher.runGesture(gesture, true); }};
     GestureHandling handling{rig.dispatcher, menus};
 };

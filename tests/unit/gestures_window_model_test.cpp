@@ -129,6 +129,41 @@ TEST_F(GesturesWindowModelTest, RowsShowEachActionType) {
     EXPECT_EQ(model.rows(), expected);
 }
 
+// A new gesture from the suggestions menu shows the set of the program in front, whose file may not exist
+// yet or be spelt otherwise, or the global set; an edited set is saved first.
+TEST_F(GesturesWindowModelTest, TheSetOfAProgramIsShownForANewGestureWhetherItsFileExistsOrNot) {
+    file("Gestures.ini") = "[0]\r\nActionType=Keystroke\r\nAction=000043C\r\n";
+    file("gestures_NOTEPAD.EXE.ini") = "[1]\r\nActionType=Keystroke\r\nAction=000044D\r\n";
+    GesturesWindowModel model(store);
+    model.refreshSelector({});
+    const struct {
+        std::string program;
+        std::string shownFile;
+        Strings rows;
+    } table[] = {
+        {"notepad.exe", "gestures_NOTEPAD.EXE.ini", {"1"}},
+        {"calc.exe", "Gestures_calc.exe.ini", {}},
+        {"", "Gestures.ini", {"0"}},
+        {"calc.exe", "Gestures_calc.exe.ini", {}},
+    };
+    for (const auto& row : table) {
+        model.selectSetOf(row.program);
+        EXPECT_EQ(model.shownSet().fileName, row.shownFile) << row.program;
+        EXPECT_EQ(model.selectorItems()[model.selectedItem()].fileName, row.shownFile) << row.program;
+        Strings rows;
+        for (const GestureRow& r : model.rows())
+            rows.push_back(r.gesture);
+        EXPECT_EQ(rows, row.rows) << row.program;
+    }
+    EXPECT_EQ(model.selectorItems().size(), 3u) << "calc.exe's item is added once";
+    EXPECT_FALSE(exists("Gestures_calc.exe.ini")) << "a set that was only shown gets no file";
+
+    model.selectSetOf("");
+    model.removeRow(0);
+    model.selectSetOf("notepad.exe");
+    EXPECT_EQ(gesturesIn("Gestures.ini"), Strings{}) << "the edited set is saved before another is shown";
+}
+
 TEST_F(GesturesWindowModelTest, SetsThatWereNotEditedAreNeverWritten) {
     file("Gestures.ini") = "; mine\r\n[03]\r\nActionType=Keystroke\r\nAction=0100 43 odd\r\n";
     file("Gestures_a.exe.ini") = "[12]\r\nActionType=Keystroke\r\nAction=100042B\r\n";

@@ -113,7 +113,24 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
                   first,
                   second,
                   separator,
+                  {Kind::Command, "New gesture UP+RIGHT for all programs...", kNewForAllId, {}},
+                  separator,
                   close}));
+    // With a known program in front: a new gesture for it too, and "Gestures off in" it.
+    EXPECT_EQ(suggestionsMenuItems("13", entries, "my&tool.exe"),
+              (std::vector<MenuItem>{
+                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
+                  {Kind::Disabled, "(DOWN+RIGHT)  not found ", 0, {}},
+                  separator,
+                  first,
+                  second,
+                  separator,
+                  {Kind::Command, "New gesture DOWN+RIGHT for my&tool.exe...", kNewForProgramId, {}},
+                  {Kind::Command, "New gesture DOWN+RIGHT for all programs...", kNewForAllId, {}},
+                  separator,
+                  close,
+                  separator,
+                  {Kind::Command, "Gestures off in my&tool.exe", kGesturesOffId, {}}}));
 
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 1, 2), 1u);
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 2, 2), std::nullopt);
