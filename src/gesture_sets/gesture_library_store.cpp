@@ -29,6 +29,10 @@ const GestureSet& GestureLibraryStore::showSet(GestureSet set) {
     return shown_;
 }
 
+GestureSet GestureLibraryStore::loadSet(const std::string& fileName) const {
+    return loadGestureSet(files_, codePage_, log_, dataFolder_, fileName);
+}
+
 bool GestureLibraryStore::saveShownSet() {
     return saveSet(shown_);
 }

@@ -35,6 +35,8 @@ public:
     GestureSet& shownSet() { return shown_; }
     const GestureSet& shownSet() const { return shown_; }
 
+    // Reads a file into a set of its own; neither the shown set nor the global copy changes.
+    GestureSet loadSet(const std::string& fileName) const;
     // Saves a set that is not shown to its file, as saveShownSet does.
     bool saveSet(const GestureSet& set);
 

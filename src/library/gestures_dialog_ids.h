@@ -9,3 +9,19 @@
 #define IDC_GESTURES_NEW 404
 #define IDC_GESTURES_CONFIGURE 405
 #define IDC_GESTURES_TRIGGER_TEXT 406
+#define IDC_GESTURES_COPY_SET 407
+
+// "Copy to": where the gestures go.
+#define IDD_COPY_TARGET 420
+#define IDC_COPY_TARGET_TEXT 421
+#define IDC_COPY_TARGET_NAME 422
+#define IDC_COPY_TARGET_HINT 423
+#define IDC_COPY_TARGET_REFUSAL 424
+
+// "Copy to": Merge or Replace, and the gestures both sets have.
+#define IDD_COPY_PLAN 430
+#define IDC_COPY_PLAN_SUMMARY 431
+#define IDC_COPY_PLAN_MERGE 432
+#define IDC_COPY_PLAN_REPLACE 433
+#define IDC_COPY_PLAN_LIST_TEXT 434
+#define IDC_COPY_PLAN_LIST 435

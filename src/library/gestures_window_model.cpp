@@ -161,6 +161,30 @@ void GesturesWindowModel::load(const std::string& fileName) {
     rows_ = gestureRows(store_.shownSet());
 }
 
+GestureSet GesturesWindowModel::copyTarget(const std::string& fileName) const {
+    const auto kept = unsaved_.find(fileName);
+    return kept != unsaved_.end() ? kept->second : store_.loadSet(fileName);
+}
+
+CopyOutcome GesturesWindowModel::storeCopy(GestureSet target, const TransferPlan& plan, TransferMode mode,
+                                           const std::vector<bool>& takeSource) {
+    CopyOutcome outcome;
+    outcome.changed = applyTransfer(plan, mode, takeSource, target);
+    if (outcome.changed == 0 && !unsaved_.contains(target.fileName))
+        return outcome;
+    if (store_.saveSet(target)) {
+        unsaved_.erase(target.fileName);
+        return outcome;
+    }
+    outcome.saved = false;
+    const std::string folder = "\n(in " + store_.dataFolder() + ")\n\n";
+    outcome.message =
+        (target.fileUnreadable ? target.fileName + " could not be read, so Flickmark did not save over it."
+                               : "Unable to write to " + target.fileName) +
+        folder + "Nothing was copied.";
+    return outcome;
+}
+
 std::string GesturesWindowModel::warningFor(const GestureSet& set) {
     if (!warnedFiles_.insert(set.fileName).second)
         return {};

@@ -9,6 +9,7 @@
 
 #include "gesture_sets/gesture_editing.h"
 #include "gesture_sets/gesture_library_store.h"
+#include "gesture_sets/set_transfer.h"
 #include "library/gesture_set_selector.h"
 
 #include <cstddef>
@@ -32,6 +33,13 @@ struct GestureRow {
 
 // The rows of a set, in its order.
 std::vector<GestureRow> gestureRows(const GestureSet& set);
+
+// The end of a copy into another set.
+struct CopyOutcome {
+    std::size_t changed = 0; // gestures added, replaced or removed
+    bool saved = true;
+    std::string message; // for the user when the write was refused: nothing was copied
+};
 
 // The end of a save of the shown set.
 struct ShownSetSave {
@@ -72,6 +80,14 @@ public:
     // The program ends: saves the shown set and every set kept after a refused save, once each. Never asks
     // to tell the user (a message would hold up the end); refusals are in the log.
     void saveForExit();
+
+    // Copying from the shown set: the set `fileName` as a copy finds it (an edited set kept after a refused
+    // save is that one, with its edits).
+    GestureSet copyTarget(const std::string& fileName) const;
+    // Applies the plan to `target` (from copyTarget) and saves it. A refused write changes nothing: the file
+    // stays, and so does any kept set.
+    CopyOutcome storeCopy(GestureSet target, const TransferPlan& plan, TransferMode mode,
+                          const std::vector<bool>& takeSource);
 
     // Removes the gesture of a row from the shown set; no effect for a row that does not exist.
     void removeRow(std::size_t row);

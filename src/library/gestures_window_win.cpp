@@ -54,7 +54,7 @@ constexpr wchar_t kListHint[] = L"Right-Click to edit";
 constexpr int kKeepCurrentPage = -1;
 
 // The commands of the list's menu.
-enum MenuCommand : UINT { EditGesture = 1, EditAction, Delete };
+enum MenuCommand : UINT { EditGesture = 1, EditAction, CopyTo, Delete };
 
 // With one decimal, as "12.3" (the C library's printing of decimals would add 30 KB to the exe).
 std::string formatMilliseconds(double ms) {
@@ -83,7 +83,8 @@ void copyText(const std::string& text, wchar_t* buffer, int capacity) {
 } // namespace
 
 GesturesWindow::GesturesWindow(Dependencies dependencies)
-    : deps_(std::move(dependencies)), model_(deps_.store) {
+    : deps_(std::move(dependencies)), model_(deps_.store), copyTarget_(deps_.nestedLoops),
+      copyPlan_(deps_.nestedLoops) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = ICC_USEREX_CLASSES | ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES;
@@ -249,6 +250,37 @@ void GesturesWindow::newGestureFor(const std::string& gesture, const std::string
     newGesture(gesture);
 }
 
+void GesturesWindow::copyGestures(const std::vector<std::string>& gestures, TransferScope scope) {
+    const std::string shownFile = model_.shownSet().fileName;
+    const std::string source = setOwnerName(shownFile);
+    const std::string prompt =
+        scope == TransferScope::WholeSet
+            ? "Copy the gestures of " + source + " to:"
+            : "Copy " + gestureDisplayName(gestures.empty() ? "" : gestures.front()) + " to:";
+    const std::vector<std::string> choices = copyTargetChoices(openProgramNames(deps_.desktop, deps_.focus),
+                                                               deps_.store.listProgramFiles(), shownFile);
+    const std::optional<CopyTarget> target = copyTarget_.choose(hwnd(), prompt, choices, shownFile);
+    if (!target)
+        return;
+    GestureSet into = model_.copyTarget(target->fileName);
+    CopyPlanView view(planTransfer(model_.shownSet(), gestures, into, scope), source, target->program, scope);
+    // A set without gestures simply takes them; one with gestures is asked how.
+    if (!into.gestureStrings().empty() && !copyPlan_.decide(hwnd(), view))
+        return;
+    const CopyOutcome outcome =
+        model_.storeCopy(std::move(into), view.plan(), view.mode(), view.takeSource());
+    deps_.log.append("gestures window: copy from " + shownFile + " to " + target->fileName +
+                     (view.mode() == TransferMode::Merge ? " (merge): " : " (replace): ") +
+                     std::to_string(outcome.changed) + " gestures changed" +
+                     (outcome.saved ? "" : ", not saved"));
+    if (!outcome.saved) {
+        deps_.messages.warn(outcome.message);
+        return;
+    }
+    model_.refreshSelector({});
+    fillSelector();
+}
+
 void GesturesWindow::editSelectedRow(EditStart start) {
     const int row = list_.selectedRow();
     if (row < 0 || row >= static_cast<int>(model_.rows().size()))
@@ -308,6 +340,7 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
     const bool editable = row >= 0;
     menu.item(EditGesture, "Edit Gesture", {editable})
         .item(EditAction, "Edit Action", {editable})
+        .item(CopyTo, "Copy To...", {editable})
         .separator();
     menu.item(Delete, "Delete", {row >= 0});
     const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
@@ -317,6 +350,8 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         editSelectedRow(EditStart::Gesture);
     else if (chosen == EditAction)
         editSelectedRow(EditStart::Action);
+    else if (chosen == CopyTo && row >= 0 && row < static_cast<int>(model_.rows().size()))
+        copyGestures({model_.rows()[static_cast<std::size_t>(row)].gesture}, TransferScope::Chosen);
 }
 
 std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
@@ -331,6 +366,10 @@ std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
     case IDC_GESTURES_NEW:
         if (code == BN_CLICKED)
             newGesture();
+        return TRUE;
+    case IDC_GESTURES_COPY_SET:
+        if (code == BN_CLICKED)
+            copyGestures(model_.shownSet().gestureStrings(), TransferScope::WholeSet);
         return TRUE;
     case IDC_GESTURES_SELECT:
         if (code == CBN_DROPDOWN) {

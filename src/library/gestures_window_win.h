@@ -10,6 +10,7 @@
 #include "gesture_sets/gesture_library_store.h"
 #include "library/configuration_pages.h"
 #include "library/gestures_window_model.h"
+#include "library/set_copy_dialogs_win.h"
 #include "platform/desktop.h"
 #include "platform/message_boxes.h"
 #include "platform/nested_loop.h"
@@ -87,6 +88,8 @@ private:
     void selectionChanged();
     void deleteSelectedRow();
     void newGesture(std::string_view gesture = {});
+    // "Copy Set To..." (every gesture of the shown set) and "Copy To..." (the selected one).
+    void copyGestures(const std::vector<std::string>& gestures, TransferScope scope);
     void editSelectedRow(EditStart start);
     void storeEdited(const GestureDefinition& definition, const std::string* replaced);
     void tell(const ShownSetSave& saved);
@@ -94,6 +97,8 @@ private:
 
     Dependencies deps_;
     GesturesWindowModel model_;
+    CopyTargetDialog copyTarget_;
+    CopyPlanDialog copyPlan_;
     win32::ComboBoxEx selector_;
     win32::ListView list_;
     HWND preview_ = nullptr;

@@ -3,7 +3,9 @@ button), it lists the gestures of
 "Gestures.ini" with their row texts, shows the probe's set when that is chosen, and deletes a gesture from
 exactly the file it belongs to when the window closes, while gestures drawn meanwhile still run. Sets that
 were not edited are never written, and a program's set without a file gets none. Controls are read from
-outside with controls.exe. Screenshots of the window with a preview and of its menu at 100 % and 150 %."""
+outside with controls.exe. "Copy Set To..." copies the global set into the probe's, merged and then
+replaced, and the copied gesture runs over the probe. Screenshots of the window with a preview, of its menu
+and of the copy dialogs at 100 % and 150 %."""
 
 import subprocess
 import time
@@ -12,12 +14,16 @@ from pathlib import Path
 
 import harness
 from harness import RIGHT_STEPS, SCREEN_HEIGHT, SCREEN_WIDTH, UP_STEPS, Box
-from test_actions import set_immutable
+from test_actions import key_downs, set_immutable
 
 WINDOW_CLASS = "FlickmarkGestures"
 # Control ids of the gestures window.
 SELECTOR, LIST, PREVIEW = 401, 402, 403
-NEW_GESTURE, CONFIGURE = 404, 405
+NEW_GESTURE, CONFIGURE, COPY_SET = 404, 405, 407
+# The copy dialogs (window class "#32770").
+DIALOG = "#32770"
+COPY_TARGET_TEXT, COPY_TARGET_NAME, COPY_TARGET_REFUSAL = 421, 422, 424
+COPY_PLAN_SUMMARY, COPY_PLAN_MERGE, COPY_PLAN_REPLACE, COPY_PLAN_LIST = 431, 432, 433, 435
 
 GLOBAL_FILE = (b"; my gestures\r\n"
                b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=000048H|000049I\r\n"
@@ -175,6 +181,30 @@ class GesturesWindowCase(harness.ProbeTestCase):
         harness.wait_until(lambda: len(self.rows()) == len(GLOBAL_ROWS) - 1, 5.0, "the row to go")
         self.close_with_escape(window)
 
+    def dialog_box(self, title: str) -> Box:
+        shown = harness.wait_until(lambda: [box for t, box in self.session.visible_windows("flickmark.exe")
+                                            if t == title], 5.0, f"the {title} dialog")
+        return shown[0]
+
+    def open_copy_plan(self, window: Box, name: str, summary: str) -> Box:
+        """"Copy Set To..." with "probe" typed as the target; waits for the plan dialog and photographs both."""
+        box = box_of(self.control(COPY_SET, "rect"))
+        self.session.move(box.left + box.width // 2, box.top + box.height // 2)
+        self.session.xdotool("click", "1")
+        harness.wait_until(lambda: self.read(COPY_TARGET_TEXT, "text", DIALOG) ==
+                           "Copy the gestures of All programs to:\n", 5.0, "the copy dialog")
+        target = self.dialog_box("Copy Gestures")
+        self.session.key("ctrl+a")
+        self.session.xdotool("type", "probe")
+        harness.wait_until(lambda: self.read(COPY_TARGET_NAME, "text", DIALOG) == "probe\n", 5.0, "probe typed")
+        self.session.screenshot(f"copy-target-{name}", target)
+        self.session.key("Return")
+        harness.wait_until(lambda: self.read(COPY_PLAN_SUMMARY, "text", DIALOG) == summary + "\n", 5.0,
+                           "the plan dialog", lambda: repr(self.read(COPY_PLAN_SUMMARY, "text", DIALOG)))
+        plan = self.dialog_box("Copy Gestures")
+        self.session.screenshot(f"copy-plan-{name}", plan)
+        return plan
+
     def session_pointer(self) -> tuple[int, int]:
         result = subprocess.run(["xdotool", "getmouselocation", "--shell"], env=self.session.env,
                                 capture_output=True, text=True, timeout=10, check=True)
@@ -238,7 +268,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         # Tab goes from the selector through the list and the buttons and round again.
         self.session.move(window.left + 10, window.bottom - 5)
         self.assertEqual(self.control(0, "focus"), f"{SELECTOR}\n")
-        for expected in (LIST, NEW_GESTURE, CONFIGURE, SELECTOR):
+        for expected in (LIST, NEW_GESTURE, CONFIGURE, COPY_SET, SELECTOR):
             self.session.key("Tab")
             harness.wait_until(lambda: self.control(0, "focus") == f"{expected}\n", 5.0, f"the focus on {expected}")
 
@@ -300,6 +330,40 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         while time.monotonic() < deadline:
             self.assertNotEqual(self.read(0, "visible", "#32770"), "1\n", "told twice")
 
+    def test_a_set_copied_to_the_probe_merges_or_replaces_and_works_over_the_probe(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_probe.exe.ini": PROBE_FILE})
+        probe_file = self.data_dir / "Gestures_probe.exe.ini"
+        window = self.open_window(flickmark)
+
+        # Merge: the probe keeps its own UP+RIGHT and gains DOWN and LEFT.
+        self.open_copy_plan(window, "100", "Copying 3 gestures of All programs to probe.exe: 2 new, 0 the same, "
+                                           "1 different.")
+        self.assertEqual(self.read(COPY_PLAN_MERGE, "check", DIALOG), "1\n")
+        self.session.key("Return")
+        added = (b"[1]\r\nActionType=Run Program / File\r\nAction=C:\\Tools\\edit.exe|-new\r\n"
+                 b"[2]\r\nActionType=Keystroke\r\nAction=010043CTRL+C\r\n")
+        harness.wait_until(lambda: probe_file.read_bytes() == PROBE_FILE + added, 5.0, "the merged set",
+                           lambda: repr(probe_file.read_bytes()))
+
+        # Replace: the probe gets exactly the global set; its RIGHT+UP goes, its UP+RIGHT takes H | I.
+        self.open_copy_plan(window, "replace", "Copying 3 gestures of All programs to probe.exe: 0 new, 2 the same, "
+                                               "1 different.")
+        replace = box_of(self.control(COPY_PLAN_REPLACE, "rect", DIALOG))
+        self.session.move(replace.left + 8, replace.top + replace.height // 2)
+        self.session.xdotool("click", "1")
+        harness.wait_until(lambda: self.read(COPY_PLAN_LIST, "enabled", DIALOG) == "0\n", 5.0,
+                           "the ticks to go grey")
+        self.session.key("Return")
+        replaced = b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=000048H|000049I\r\n" + added
+        harness.wait_until(lambda: probe_file.read_bytes() == replaced, 5.0, "the replaced set",
+                           lambda: repr(probe_file.read_bytes()))
+        self.assertEqual((self.data_dir / "Gestures.ini").read_bytes(), GLOBAL_FILE)
+        self.close_with_escape(window)
+
+        _, since_us = self.session.draw_gesture(flickmark.log, self.probe.point(0.5, 0.7), UP_STEPS + RIGHT_STEPS)
+        harness.wait_until(lambda: [e for e in key_downs(self.probe, since_us) if "vk=0x49" in e.text], 5.0,
+                           "H, I at the probe", self.probe.log.text)
+
     def test_window_and_menu_at_100_percent(self):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
         self.photograph_window_and_menu(flickmark, "100")
@@ -312,6 +376,15 @@ class GesturesWindowAt150Percent(GesturesWindowCase):
     def test_window_and_menu_at_150_percent(self):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
         self.photograph_window_and_menu(flickmark, "150")
+
+    def test_copy_dialogs_at_150_percent(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_probe.exe.ini": PROBE_FILE})
+        window = self.open_window(flickmark)
+        self.open_copy_plan(window, "150", "Copying 3 gestures of All programs to probe.exe: 2 new, 0 the same, "
+                                           "1 different.")
+        self.session.key("Escape")
+        harness.wait_until(lambda: self.read(0, "visible", DIALOG) != "1\n", 5.0, "the plan dialog to close")
+        self.assertEqual((self.data_dir / "Gestures_probe.exe.ini").read_bytes(), PROBE_FILE)
 
 
 if __name__ == "__main__":

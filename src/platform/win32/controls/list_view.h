@@ -41,6 +41,25 @@ public:
         row.pszText = const_cast<wchar_t*>(text);
         return static_cast<int>(::SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
     }
+    // The text of a row's cell (column 0 is the row's own); the control copies `text`.
+    void setCellText(int row, int column, const wchar_t* text) const noexcept {
+        LVITEMW cell{};
+        cell.iSubItem = column;
+        cell.pszText = const_cast<wchar_t*>(text);
+        ::SendMessageW(hwnd_, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    }
+    // The tick of a row in a list with LVS_EX_CHECKBOXES.
+    bool rowChecked(int row) const noexcept {
+        const auto state =
+            ::SendMessageW(hwnd_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);
+        return ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+    }
+    void setRowChecked(int row, bool checked) const noexcept {
+        LVITEMW state{};
+        state.stateMask = LVIS_STATEIMAGEMASK;
+        state.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+        ::SendMessageW(hwnd_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    }
     // Off while many rows change, so that the list draws once after.
     void setRedraw(bool redraw) const noexcept {
         ::SendMessageW(hwnd_, WM_SETREDRAW, redraw ? TRUE : FALSE, 0);
