@@ -15,6 +15,10 @@ public:
         if (!ending_)
             shown_.warn(text);
     }
+    void inform(const std::string& text) override {
+        if (!ending_)
+            shown_.inform(text);
+    }
     void programEnding() { ending_ = true; }
 
 private:

@@ -2,12 +2,11 @@
 
 #include "editors/action_editor_ids.h"
 #include "editors/keystroke_controls_win.h"
+#include "platform/win32/file_chooser.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
 #include "platform/win32/window_messages.h"
-
-#include <commdlg.h>
 
 #include <optional>
 #include <span>
@@ -18,8 +17,6 @@ namespace flickmark {
 namespace {
 
 constexpr POINT kBrowseMenuOffset{-30, 20};
-// Long enough for any path the chooser can return in its classic form.
-constexpr DWORD kChosenPathLength = 32768;
 
 } // namespace
 
@@ -69,30 +66,13 @@ void ProgramFrame::browse() {
 }
 
 void ProgramFrame::chooseFileIn(const std::string& folder) {
-    std::vector<wchar_t> chosen(kChosenPathLength, L'\0');
-    const std::wstring start = win32::widen(folder);
-    OPENFILENAMEW chooser{};
-    chooser.lStructSize = sizeof chooser;
-    chooser.hwndOwner = ::GetAncestor(hwnd(), GA_ROOT);
-    chooser.lpstrFilter = L"All files (*.*)\0*.*\0";
-    chooser.nFilterIndex = 1;
-    chooser.lpstrFile = chosen.data();
-    chooser.nMaxFile = kChosenPathLength;
-    chooser.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
-    chooser.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
-                    OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
-    BOOL picked = FALSE;
-    {
-        const NestedLoopGuard guard(nestedLoops_);
-        picked = ::GetOpenFileNameW(&chooser);
+    win32::FileChooser chooser;
+    chooser.owner = ::GetAncestor(hwnd(), GA_ROOT);
+    chooser.folder = folder;
+    if (std::optional<std::string> chosen = win32::chooseFileToOpen(nestedLoops_, log_, chooser)) {
+        model_.chooseFile(std::move(*chosen));
+        refresh();
     }
-    if (!picked) {
-        if (const DWORD error = ::CommDlgExtendedError())
-            log_.append("program editor: the file chooser failed (error " + std::to_string(error) + ")");
-        return;
-    }
-    model_.chooseFile(win32::narrow(chosen.data()));
-    refresh();
 }
 
 std::optional<INT_PTR> ProgramFrame::handleMessage(UINT message, WPARAM wParam, LPARAM) {

@@ -33,6 +33,17 @@ GestureSet GestureLibraryStore::loadSet(const std::string& fileName) const {
     return loadGestureSet(files_, codePage_, log_, dataFolder_, fileName);
 }
 
+GestureSet GestureLibraryStore::readSetFile(const std::string& path) const {
+    return loadGestureSet(files_, codePage_, log_, {}, path);
+}
+
+bool GestureLibraryStore::exportSet(const GestureSet& set, const std::string& path) const {
+    GestureSet copy = set;
+    copy.fileName = path;
+    copy.fileUnreadable = false;
+    return saveGestureSet(files_, codePage_, log_, {}, copy);
+}
+
 bool GestureLibraryStore::saveShownSet() {
     return saveSet(shown_);
 }

@@ -37,6 +37,11 @@ public:
 
     // Reads a file into a set of its own; neither the shown set nor the global copy changes.
     GestureSet loadSet(const std::string& fileName) const;
+    // Reads a gestures file from anywhere (a full path), as an import does.
+    GestureSet readSetFile(const std::string& path) const;
+    // Writes a set's lines to a file anywhere (a full path) in the set's encoding, as an export does.
+    bool exportSet(const GestureSet& set, const std::string& path) const;
+    FileSystem& fileSystem() const { return files_; }
     // Saves a set that is not shown to its file, as saveShownSet does.
     bool saveSet(const GestureSet& set);
 

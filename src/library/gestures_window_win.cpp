@@ -1,12 +1,14 @@
 #include "library/gestures_window_win.h"
 
 #include "base/direction.h"
+#include "library/data_backup.h"
 #include "library/gestures_dialog_ids.h"
 #include "overlays/gesture_preview.h"
 #include "overlays/gesture_preview_win.h"
 #include "platform/win32/controls/button.h"
 #include "platform/win32/controls/tooltip.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/file_chooser.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/show_in_front.h"
@@ -255,30 +257,123 @@ void GesturesWindow::copyGestures(const std::vector<std::string>& gestures, Tran
     const std::string source = setOwnerName(shownFile);
     const std::string prompt =
         scope == TransferScope::WholeSet
-            ? "Copy the gestures of " + source + " to:"
+            ? (isGlobalGestureFile(shownFile) ? std::string("Copy the global gestures to:")
+                                              : "Copy the gestures of " + source + " to:")
             : "Copy " + gestureDisplayName(gestures.empty() ? "" : gestures.front()) + " to:";
     const std::vector<std::string> choices = copyTargetChoices(openProgramNames(deps_.desktop, deps_.focus),
                                                                deps_.store.listProgramFiles(), shownFile);
-    const std::optional<CopyTarget> target = copyTarget_.choose(hwnd(), prompt, choices, shownFile);
-    if (!target)
-        return;
-    GestureSet into = model_.copyTarget(target->fileName);
-    CopyPlanView view(planTransfer(model_.shownSet(), gestures, into, scope), source, target->program, scope);
+    if (const std::optional<CopyTarget> target = copyTarget_.choose(hwnd(), prompt, choices, shownFile))
+        transfer(model_.shownSet(), gestures, scope, source, *target, false);
+}
+
+void GesturesWindow::transfer(const GestureSet& source, const std::vector<std::string>& gestures,
+                              TransferScope scope, const std::string& sourceName, const CopyTarget& target,
+                              bool import) {
+    GestureSet into = model_.copyTarget(target.fileName);
+    CopyPlanView view(planTransfer(source, gestures, into, scope), sourceName, target.program, scope);
     // A set without gestures simply takes them; one with gestures is asked how.
-    if (!into.gestureStrings().empty() && !copyPlan_.decide(hwnd(), view))
+    const bool asked = !into.gestureStrings().empty();
+    if (asked && !copyPlan_.decide(hwnd(), view, import ? "Import Gestures" : "Copy Gestures",
+                                   import ? "Import" : "Copy"))
         return;
     const CopyOutcome outcome =
         model_.storeCopy(std::move(into), view.plan(), view.mode(), view.takeSource());
-    deps_.log.append("gestures window: copy from " + shownFile + " to " + target->fileName +
-                     (view.mode() == TransferMode::Merge ? " (merge): " : " (replace): ") +
-                     std::to_string(outcome.changed) + " gestures changed" +
-                     (outcome.saved ? "" : ", not saved"));
+    deps_.log.append(
+        "gestures window: " + std::string(import ? "import" : "copy") + " from " + sourceName + " to " +
+        target.fileName + (view.mode() == TransferMode::Merge ? " (merge): " : " (replace): ") +
+        std::to_string(outcome.changed) + " gestures changed" + (outcome.saved ? "" : ", not saved"));
     if (!outcome.saved) {
         deps_.messages.warn(outcome.message);
         return;
     }
     model_.refreshSelector({});
     fillSelector();
+}
+
+namespace {
+
+constexpr std::wstring_view kGestureFileFilter = L"Gesture files (*.ini)\0*.ini\0All files (*.*)\0*.*\0\0";
+
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+void GesturesWindow::importSet() {
+    win32::FileChooser chooser;
+    chooser.owner = hwnd();
+    chooser.filter = kGestureFileFilter;
+    const std::optional<std::string> path = win32::chooseFileToOpen(deps_.nestedLoops, deps_.log, chooser);
+    if (!path)
+        return;
+    const GestureSet source = deps_.store.readSetFile(*path);
+    if (source.fileUnreadable || source.gestureStrings().empty()) {
+        deps_.messages.warn(
+            (source.fileUnreadable ? *path + " could not be read." : *path + " holds no gestures.") +
+            "\n\nNothing was imported.");
+        return;
+    }
+    // The shown set's edits are saved first, so that the import starts from its file.
+    const ShownSetSave saved = model_.save();
+    if (!saved.saved) {
+        deps_.messages.warn(saved.warning.empty()
+                                ? model_.shownSet().fileName + " could not be saved, so nothing was imported."
+                                : saved.warning);
+        return;
+    }
+    const std::string shownFile = model_.shownSet().fileName;
+    transfer(source, source.gestureStrings(), TransferScope::WholeSet, fileNameOf(*path),
+             CopyTarget{shownFile, setOwnerName(shownFile), {}}, true);
+    model_.reload();
+    showRows();
+}
+
+void GesturesWindow::exportSet() {
+    const GestureSet& shown = model_.shownSet();
+    if (shown.gestureStrings().empty()) {
+        deps_.messages.warn(setOwnerName(shown.fileName) + " has no gestures to export.");
+        return;
+    }
+    win32::FileChooser chooser;
+    chooser.owner = hwnd();
+    chooser.filter = kGestureFileFilter;
+    chooser.fileName = shown.fileName;
+    chooser.extension = L"ini";
+    const std::optional<std::string> path = win32::chooseFileToSave(deps_.nestedLoops, deps_.log, chooser);
+    if (!path)
+        return;
+    if (!deps_.store.exportSet(shown, *path)) {
+        deps_.messages.warn("Unable to write to\n" + *path + "\n\nNothing was exported.");
+        return;
+    }
+    deps_.log.append("gestures window: exported " + shown.fileName + " to " + *path);
+}
+
+void GesturesWindow::backUp() {
+    // What the window holds goes into the backup too.
+    const ShownSetSave saved = model_.save();
+    tell(saved);
+    const std::optional<std::string> folder =
+        win32::chooseFolder(deps_.nestedLoops, hwnd(),
+                            "Choose a folder. A folder named with today's date is made in it for the "
+                            "copies of every gesture and settings file.");
+    if (!folder)
+        return;
+    SYSTEMTIME today{};
+    ::GetLocalTime(&today);
+    const BackupOutcome outcome = backUpDataFolder(deps_.store.fileSystem(), deps_.store.dataFolder(),
+                                                   *folder, {today.wYear, today.wMonth, today.wDay});
+    deps_.log.append("gestures window: backed up " + std::to_string(outcome.copied.size()) + " files to " +
+                     (outcome.folder.empty() ? *folder : outcome.folder) +
+                     (outcome.failure.empty() ? "" : " (" + outcome.failure + ")"));
+    if (!outcome.failure.empty()) {
+        deps_.messages.warn(outcome.failure);
+        return;
+    }
+    deps_.messages.inform("Every gesture and settings file (" + std::to_string(outcome.copied.size()) +
+                          " files) was copied to\n" + outcome.folder);
 }
 
 void GesturesWindow::editSelectedRow(EditStart start) {
@@ -340,7 +435,7 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
     const bool editable = row >= 0;
     menu.item(EditGesture, "Edit Gesture", {editable})
         .item(EditAction, "Edit Action", {editable})
-        .item(CopyTo, "Copy To...", {editable})
+        .item(CopyTo, "Copy to...", {editable})
         .separator();
     menu.item(Delete, "Delete", {row >= 0});
     const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
@@ -370,6 +465,18 @@ std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
     case IDC_GESTURES_COPY_SET:
         if (code == BN_CLICKED)
             copyGestures(model_.shownSet().gestureStrings(), TransferScope::WholeSet);
+        return TRUE;
+    case IDC_GESTURES_EXPORT:
+        if (code == BN_CLICKED)
+            exportSet();
+        return TRUE;
+    case IDC_GESTURES_IMPORT:
+        if (code == BN_CLICKED)
+            importSet();
+        return TRUE;
+    case IDC_GESTURES_BACK_UP:
+        if (code == BN_CLICKED)
+            backUp();
         return TRUE;
     case IDC_GESTURES_SELECT:
         if (code == CBN_DROPDOWN) {

@@ -88,8 +88,16 @@ private:
     void selectionChanged();
     void deleteSelectedRow();
     void newGesture(std::string_view gesture = {});
-    // "Copy Set To..." (every gesture of the shown set) and "Copy To..." (the selected one).
+    // "Copy set to..." (every gesture of the shown set) and "Copy to..." (the selected one).
     void copyGestures(const std::vector<std::string>& gestures, TransferScope scope);
+    // "Import...": a gestures file into the shown set. "Export...": the shown set into a file.
+    void importSet();
+    void exportSet();
+    // "Back up all gestures...".
+    void backUp();
+    // The end of a copy or an import: asks Merge or Replace when the target has gestures, then stores.
+    void transfer(const GestureSet& source, const std::vector<std::string>& gestures, TransferScope scope,
+                  const std::string& sourceName, const CopyTarget& target, bool import);
     void editSelectedRow(EditStart start);
     void storeEdited(const GestureDefinition& definition, const std::string* replaced);
     void tell(const ShownSetSave& saved);

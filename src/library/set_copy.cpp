@@ -99,8 +99,18 @@ CopyTarget copyTargetOf(std::string_view typed, std::string_view shownFile) {
     return target;
 }
 
-CopyPlanView::CopyPlanView(TransferPlan plan, std::string source, std::string target, TransferScope scope)
-    : plan_(std::move(plan)), source_(std::move(source)), target_(std::move(target)), scope_(scope) {
+namespace {
+
+// "All programs" reads as "the global set" in a sentence.
+std::string inSentence(const std::string& name) {
+    return name == kAllProgramsChoice ? std::string("the global set") : name;
+}
+
+} // namespace
+
+CopyPlanView::CopyPlanView(TransferPlan plan, const std::string& source, const std::string& target,
+                           TransferScope scope)
+    : plan_(std::move(plan)), source_(inSentence(source)), target_(inSentence(target)), scope_(scope) {
     for (const TransferConflict& conflict : plan_.conflicts)
         rows_.push_back({gestureDisplayName(conflict.source.gesture),
                          actionDisplayText(conflict.source.typeText, conflict.source.action),

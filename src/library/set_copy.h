@@ -39,7 +39,8 @@ CopyTarget copyTargetOf(std::string_view typed, std::string_view shownFile);
 // action wins).
 class CopyPlanView {
 public:
-    CopyPlanView(TransferPlan plan, std::string source, std::string target, TransferScope scope);
+    CopyPlanView(TransferPlan plan, const std::string& source, const std::string& target,
+                 TransferScope scope);
 
     // One line on what the copy brings, and what the target has.
     std::string summary() const;

@@ -72,8 +72,11 @@ void CopyTargetDialog::onOk() {
     endModal(IDOK);
 }
 
-bool CopyPlanDialog::decide(HWND owner, CopyPlanView& view) {
+bool CopyPlanDialog::decide(HWND owner, CopyPlanView& view, const std::string& title,
+                            const std::string& action) {
     view_ = &view;
+    title_ = title;
+    action_ = action;
     const bool copy = runModal(nestedLoops_, IDD_COPY_PLAN, owner) == IDOK;
     view_ = nullptr;
     return copy;
@@ -113,6 +116,8 @@ std::optional<INT_PTR> CopyPlanDialog::handleMessage(UINT message, WPARAM wParam
 }
 
 void CopyPlanDialog::onInit() {
+    ::SetWindowTextW(hwnd(), win32::widen(title_).c_str());
+    ::SetWindowTextW(item(IDOK), win32::widen(action_).c_str());
     ::SetWindowTextW(item(IDC_COPY_PLAN_SUMMARY), win32::widen(view_->summary()).c_str());
     ::SetWindowTextW(item(IDC_COPY_PLAN_MERGE), win32::widen(view_->mergeCaption()).c_str());
     ::SetWindowTextW(item(IDC_COPY_PLAN_REPLACE), win32::widen(view_->replaceCaption()).c_str());

@@ -40,8 +40,9 @@ class CopyPlanDialog final : private win32::DialogBase {
 public:
     explicit CopyPlanDialog(NestedLoops& nestedLoops) : nestedLoops_(nestedLoops) {}
 
-    // Runs the dialog over `owner`; true when Copy was clicked, `view` then holding the choice.
-    bool decide(HWND owner, CopyPlanView& view);
+    // Runs the dialog over `owner` with `title` ("Copy Gestures", "Import Gestures"); true when its OK button
+    // (`action`: "Copy", "Import") was clicked, `view` then holding the choice.
+    bool decide(HWND owner, CopyPlanView& view, const std::string& title, const std::string& action);
 
 private:
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -51,6 +52,8 @@ private:
 
     NestedLoops& nestedLoops_;
     CopyPlanView* view_ = nullptr; // while the dialog runs
+    std::string title_;
+    std::string action_;
 };
 
 } // namespace flickmark

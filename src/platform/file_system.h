@@ -23,6 +23,9 @@ public:
     // is refused; the old file is then left as it was.
     virtual bool writeFileAtomically(const std::string& path, std::string_view contents) = 0;
     virtual bool removeFile(const std::string& path) = 0;
+    // Makes a folder in an existing one.
+    enum class FolderCreation { Created, AlreadyThere, Refused };
+    virtual FolderCreation createFolder(const std::string& path) = 0;
     // Names (without folder) of the files, not folders, in `folder` matching a pattern with * and ?,
     // compared ignoring case.
     virtual std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) = 0;

@@ -7,6 +7,7 @@ outside with controls.exe. "Copy Set To..." copies the global set into the probe
 replaced, and the copied gesture runs over the probe. Screenshots of the window with a preview, of its menu
 and of the copy dialogs at 100 % and 150 %."""
 
+import shutil
 import subprocess
 import time
 import unittest
@@ -19,7 +20,9 @@ from test_actions import key_downs, set_immutable
 WINDOW_CLASS = "FlickmarkGestures"
 # Control ids of the gestures window.
 SELECTOR, LIST, PREVIEW = 401, 402, 403
-NEW_GESTURE, CONFIGURE, COPY_SET = 404, 405, 407
+NEW_GESTURE, CONFIGURE, COPY_SET, EXPORT, IMPORT, BACK_UP = 404, 405, 407, 408, 409, 410
+# The system's file choosers and their file name field.
+OPEN_CHOOSER, SAVE_CHOOSER, CHOOSER_NAME = "Open", "Save As", 0x47C
 # The copy dialogs (window class "#32770").
 DIALOG = "#32770"
 COPY_TARGET_TEXT, COPY_TARGET_NAME, COPY_TARGET_REFUSAL = 421, 422, 424
@@ -192,7 +195,7 @@ class GesturesWindowCase(harness.ProbeTestCase):
         self.session.move(box.left + box.width // 2, box.top + box.height // 2)
         self.session.xdotool("click", "1")
         harness.wait_until(lambda: self.read(COPY_TARGET_TEXT, "text", DIALOG) ==
-                           "Copy the gestures of All programs to:\n", 5.0, "the copy dialog")
+                           "Copy the global gestures to:\n", 5.0, "the copy dialog")
         target = self.dialog_box("Copy Gestures")
         self.session.key("ctrl+a")
         self.session.xdotool("type", "probe")
@@ -203,6 +206,30 @@ class GesturesWindowCase(harness.ProbeTestCase):
                            "the plan dialog", lambda: repr(self.read(COPY_PLAN_SUMMARY, "text", DIALOG)))
         plan = self.dialog_box("Copy Gestures")
         self.session.screenshot(f"copy-plan-{name}", plan)
+        return plan
+
+    def click_control(self, control_id: int, window: str = WINDOW_CLASS) -> None:
+        box = box_of(self.control(control_id, "rect", window))
+        self.session.move(box.left + box.width // 2, box.top + box.height // 2)
+        self.session.xdotool("click", "1")
+
+    def choose_file(self, title: str, path: str) -> None:
+        """Types a whole path into the file chooser's name field (replacing a proposed name) and presses Enter."""
+        chooser = self.dialog_box(title)
+        self.session.move(chooser.left + chooser.width // 2, chooser.top + 5)
+        self.session.key("Home", "shift+End")
+        self.session.xdotool("type", path)
+        harness.wait_until(lambda: self.read(CHOOSER_NAME, "text", DIALOG) == path + "\n", 5.0, "the typed path",
+                           lambda: repr(self.read(CHOOSER_NAME, "text", DIALOG)))
+        self.session.key("Return")
+
+    def import_file(self, path: str, summary: str, name: str) -> Box:
+        self.click_control(IMPORT)
+        self.choose_file(OPEN_CHOOSER, path)
+        harness.wait_until(lambda: self.read(COPY_PLAN_SUMMARY, "text", DIALOG) == summary + "\n", 10.0,
+                           "the import's plan", lambda: repr(self.read(COPY_PLAN_SUMMARY, "text", DIALOG)))
+        plan = self.dialog_box("Import Gestures")
+        self.session.screenshot(f"import-plan-{name}", plan)
         return plan
 
     def session_pointer(self) -> tuple[int, int]:
@@ -268,7 +295,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         # Tab goes from the selector through the list and the buttons and round again.
         self.session.move(window.left + 10, window.bottom - 5)
         self.assertEqual(self.control(0, "focus"), f"{SELECTOR}\n")
-        for expected in (LIST, NEW_GESTURE, CONFIGURE, COPY_SET, SELECTOR):
+        for expected in (LIST, NEW_GESTURE, CONFIGURE, COPY_SET, EXPORT, IMPORT, BACK_UP, SELECTOR):
             self.session.key("Tab")
             harness.wait_until(lambda: self.control(0, "focus") == f"{expected}\n", 5.0, f"the focus on {expected}")
 
@@ -336,7 +363,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         window = self.open_window(flickmark)
 
         # Merge: the probe keeps its own UP+RIGHT and gains DOWN and LEFT.
-        self.open_copy_plan(window, "100", "Copying 3 gestures of All programs to probe.exe: 2 new, 0 the same, "
+        self.open_copy_plan(window, "100", "Copying 3 gestures of the global set to probe.exe: 2 new, 0 the same, "
                                            "1 different.")
         self.assertEqual(self.read(COPY_PLAN_MERGE, "check", DIALOG), "1\n")
         self.session.key("Return")
@@ -346,7 +373,7 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
                            lambda: repr(probe_file.read_bytes()))
 
         # Replace: the probe gets exactly the global set; its RIGHT+UP goes, its UP+RIGHT takes H | I.
-        self.open_copy_plan(window, "replace", "Copying 3 gestures of All programs to probe.exe: 0 new, 2 the same, "
+        self.open_copy_plan(window, "replace", "Copying 3 gestures of the global set to probe.exe: 0 new, 2 the same, "
                                                "1 different.")
         replace = box_of(self.control(COPY_PLAN_REPLACE, "rect", DIALOG))
         self.session.move(replace.left + 8, replace.top + replace.height // 2)
@@ -364,6 +391,44 @@ class GesturesWindowEndToEnd(GesturesWindowCase):
         harness.wait_until(lambda: [e for e in key_downs(self.probe, since_us) if "vk=0x49" in e.text], 5.0,
                            "H, I at the probe", self.probe.log.text)
 
+    def test_an_import_with_a_conflict_keeps_or_takes_it_and_an_export_writes_the_set(self):
+        flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
+        global_file = self.data_dir / "Gestures.ini"
+        shared = self.session.prefix / "drive_c" / "shared"
+        shared.mkdir(exist_ok=True)
+        self.addCleanup(shutil.rmtree, shared, True)
+        up = b"[0]\r\nActionType=Keystroke\r\nAction=000041A\r\n"
+        (shared / "shared.ini").write_bytes(b"[03]\r\nActionType=Keystroke\r\nAction=000074F5\r\n" + up)
+        window = self.open_window(flickmark)
+
+        # Merge, the conflict left unticked: UP+RIGHT stays as it was, UP is added.
+        self.import_file(r"C:\shared\shared.ini", "Copying 2 gestures of shared.ini to the global set: 1 new, "
+                                                  "0 the same, 1 different.", "100")
+        self.session.key("Return")
+        harness.wait_until(lambda: global_file.read_bytes() == GLOBAL_FILE + up, 5.0, "UP imported",
+                           lambda: repr(global_file.read_bytes()))
+        harness.wait_until(lambda: len(self.rows()) == len(GLOBAL_ROWS) + 1, 5.0, "the imported row")
+
+        # Replace: UP+RIGHT takes the imported action, and the gestures the file lacks go.
+        self.import_file(r"C:\shared\shared.ini", "Copying 2 gestures of shared.ini to the global set: 0 new, "
+                                                  "1 the same, 1 different.", "replace")
+        self.click_control(COPY_PLAN_REPLACE, DIALOG)
+        harness.wait_until(lambda: self.read(COPY_PLAN_LIST, "enabled", DIALOG) == "0\n", 5.0, "Replace chosen")
+        self.session.key("Return")
+        replaced = (b"; my gestures\r\n[03]\r\nActionType=Keystroke\r\nAction=000074F5\r\n"
+                    b"[Colours]\r\nPen=blue\r\n" + up)
+        harness.wait_until(lambda: global_file.read_bytes() == replaced, 5.0, "the replaced set",
+                           lambda: repr(global_file.read_bytes()))
+        self.assertEqual(self.rows(), ["UP+RIGHT\tKeystroke\tF5", "UP\tKeystroke\tA"])
+
+        # Export: the set's bytes, as its file holds them.
+        self.click_control(EXPORT)
+        self.choose_file(SAVE_CHOOSER, r"C:\shared\mine.ini")
+        harness.wait_until(lambda: (shared / "mine.ini").exists() and (shared / "mine.ini").read_bytes() == replaced,
+                           5.0, "the exported file")
+        flickmark.log.wait_for("gestures window: exported Gestures.ini to C:\\shared\\mine.ini", 0)
+        self.close_with_escape(window)
+
     def test_window_and_menu_at_100_percent(self):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE})
         self.photograph_window_and_menu(flickmark, "100")
@@ -380,7 +445,7 @@ class GesturesWindowAt150Percent(GesturesWindowCase):
     def test_copy_dialogs_at_150_percent(self):
         flickmark = self.start_flickmark({"Gestures.ini": GLOBAL_FILE, "Gestures_probe.exe.ini": PROBE_FILE})
         window = self.open_window(flickmark)
-        self.open_copy_plan(window, "150", "Copying 3 gestures of All programs to probe.exe: 2 new, 0 the same, "
+        self.open_copy_plan(window, "150", "Copying 3 gestures of the global set to probe.exe: 2 new, 0 the same, "
                                            "1 different.")
         self.session.key("Escape")
         harness.wait_until(lambda: self.read(0, "visible", DIALOG) != "1\n", 5.0, "the plan dialog to close")

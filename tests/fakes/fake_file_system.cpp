@@ -52,6 +52,15 @@ bool FakeFileSystem::removeFile(const std::string& path) {
     return files.erase(path) > 0;
 }
 
+FileSystem::FolderCreation FakeFileSystem::createFolder(const std::string& path) {
+    if (folders_.contains(path))
+        return FolderCreation::AlreadyThere;
+    if (refused(path))
+        return FolderCreation::Refused;
+    folders_.insert(path);
+    return FolderCreation::Created;
+}
+
 std::vector<std::string> FakeFileSystem::listFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
     for (const auto& [path, contents] : files)

@@ -20,6 +20,7 @@ public:
     std::optional<std::uint64_t> modificationStamp(const std::string& path) override;
     bool writeFileAtomically(const std::string& path, std::string_view contents) override;
     bool removeFile(const std::string& path) override;
+    FolderCreation createFolder(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override;
 
     // Every write and removal in `folder` fails from now on; the files there stay as they are.

@@ -57,6 +57,7 @@ public:
         return true;
     }
     bool removeFile(const std::string& path) override { return files.erase(path) > 0; }
+    FolderCreation createFolder(const std::string&) override { return FolderCreation::Refused; }
     std::vector<std::string> listFiles(const std::string&, std::string_view) override { return {}; }
 
     std::map<std::string, std::string> files;

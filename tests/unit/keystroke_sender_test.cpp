@@ -27,6 +27,7 @@ public:
     std::optional<std::uint64_t> modificationStamp(const std::string&) override { return std::nullopt; }
     bool writeFileAtomically(const std::string&, std::string_view) override { return true; }
     bool removeFile(const std::string&) override { return false; }
+    FolderCreation createFolder(const std::string&) override { return FolderCreation::Refused; }
     std::vector<std::string> listFiles(const std::string&, std::string_view) override { return {}; }
 };
 

@@ -72,7 +72,7 @@ TEST_F(SetCopyModelTest, TheViewSaysWhatTheCopyDoesAndARefusedWriteCopiesNothing
         planTransfer(model.shownSet(), model.shownSet().gestureStrings(), into, TransferScope::WholeSet),
         "All programs", "probe.exe", TransferScope::WholeSet);
     EXPECT_EQ(view.summary(),
-              "Copying 3 gestures of All programs to probe.exe: 2 new, 0 the same, 1 different.");
+              "Copying 3 gestures of the global set to probe.exe: 2 new, 0 the same, 1 different.");
     EXPECT_EQ(view.replaceCaption(),
               "Replace: probe.exe gets exactly the copied gestures, and its 1 other is removed");
     EXPECT_EQ(view.rows(), (std::vector<CopyPlanView::Row>{{"UP+RIGHT", "CTRL+C", "F5", false}}));

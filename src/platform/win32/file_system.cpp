@@ -210,6 +210,16 @@ bool Win32FileSystem::removeFile(const std::string& path) {
     return false;
 }
 
+FileSystem::FolderCreation Win32FileSystem::createFolder(const std::string& path) {
+    if (::CreateDirectoryW(win32::widen(path).c_str(), nullptr))
+        return FolderCreation::Created;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ALREADY_EXISTS)
+        return FolderCreation::AlreadyThere;
+    logFailure("CreateDirectoryW", path, error);
+    return FolderCreation::Refused;
+}
+
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
     const std::wstring query = win32::widen(folder + std::string(pattern));

@@ -25,6 +25,7 @@ public:
     // folder are removed first.
     bool writeFileAtomically(const std::string& path, std::string_view contents) override;
     bool removeFile(const std::string& path) override;
+    FolderCreation createFolder(const std::string& path) override;
     std::vector<std::string> listFiles(const std::string& folder, std::string_view pattern) override;
 
 private:

@@ -12,8 +12,11 @@ public:
     explicit Win32MessageBoxes(NestedLoops& loops) : loops_(loops) {}
 
     void warn(const std::string& text) override;
+    void inform(const std::string& text) override;
 
 private:
+    void show(const std::string& text, unsigned int icon);
+
     NestedLoops& loops_;
 };
 
