@@ -216,12 +216,18 @@ void GesturesWindow::selectionChanged() {
 }
 
 void GesturesWindow::deleteSelectedRow() {
-    const int row = list_.selectedRow();
-    if (row < 0 || row >= static_cast<int>(model_.rows().size()))
+    const std::vector<int> rows = list_.selectedRows();
+    if (rows.empty())
         return;
-    deps_.log.append("gestures window: deleted " + model_.rows()[row].name + " from " +
-                     model_.shownSet().fileName);
-    model_.removeRow(static_cast<std::size_t>(row));
+    // From the last, so that the rows still to go keep their numbers.
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (*it >= static_cast<int>(model_.rows().size()))
+            continue;
+        deps_.log.append("gestures window: deleted " + model_.rows()[static_cast<std::size_t>(*it)].name +
+                         " from " + model_.shownSet().fileName);
+        model_.removeRow(static_cast<std::size_t>(*it));
+    }
+    const int row = rows.front();
     const int remaining = static_cast<int>(model_.rows().size());
     list_.setVirtualRowCount(remaining);
     ::InvalidateRect(list_.hwnd(), nullptr, TRUE);
@@ -252,14 +258,26 @@ void GesturesWindow::newGestureFor(const std::string& gesture, const std::string
     newGesture(gesture);
 }
 
+std::vector<std::string> GesturesWindow::selectedGestures(const std::vector<int>& rows) const {
+    std::vector<std::string> gestures;
+    for (const int row : rows)
+        if (row >= 0 && row < static_cast<int>(model_.rows().size()))
+            gestures.push_back(model_.rows()[static_cast<std::size_t>(row)].gesture);
+    return gestures;
+}
+
 void GesturesWindow::copyGestures(const std::vector<std::string>& gestures, TransferScope scope) {
     const std::string shownFile = model_.shownSet().fileName;
     const std::string source = setOwnerName(shownFile);
-    const std::string prompt =
-        scope == TransferScope::WholeSet
-            ? (isGlobalGestureFile(shownFile) ? std::string("Copy the global gestures to:")
-                                              : "Copy the gestures of " + source + " to:")
-            : "Copy " + gestureDisplayName(gestures.empty() ? "" : gestures.front()) + " to:";
+    std::string prompt;
+    if (scope == TransferScope::Chosen)
+        prompt = gestures.size() == 1
+                     ? "Copy " + gestureDisplayName(gestures.front()) + " to:"
+                     : "Copy the " + std::to_string(gestures.size()) + " chosen gestures to:";
+    else if (isGlobalGestureFile(shownFile))
+        prompt = "Copy the global gestures to:";
+    else
+        prompt = "Copy the gestures of " + source + " to:";
     const std::vector<std::string> choices = copyTargetChoices(openProgramNames(deps_.desktop, deps_.focus),
                                                                deps_.store.listProgramFiles(), shownFile);
     if (const std::optional<CopyTarget> target = copyTarget_.choose(hwnd(), prompt, choices, shownFile))
@@ -425,19 +443,19 @@ void GesturesWindow::drawPreview(const DRAWITEMSTRUCT& item) const {
 void GesturesWindow::onContextMenu(HWND control, POINT at) {
     if (control != list_.hwnd())
         return;
-    const int row = list_.selectedRow();
+    const std::vector<int> rows = list_.selectedRows();
     at = list_.contextMenuPoint(at);
     win32::MenuBuilder menu;
     if (!menu.complete()) {
         deps_.log.append("gestures window: the menu could not be built");
         return;
     }
-    const bool editable = row >= 0;
+    const bool editable = rows.size() == 1;
     menu.item(EditGesture, "Edit Gesture", {editable})
         .item(EditAction, "Edit Action", {editable})
-        .item(CopyTo, "Copy to...", {editable})
+        .item(CopyTo, "Copy to...", {!rows.empty()})
         .separator();
-    menu.item(Delete, "Delete", {row >= 0});
+    menu.item(Delete, "Delete", {!rows.empty()});
     const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
     if (chosen == Delete)
         deleteSelectedRow();
@@ -445,8 +463,8 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         editSelectedRow(EditStart::Gesture);
     else if (chosen == EditAction)
         editSelectedRow(EditStart::Action);
-    else if (chosen == CopyTo && row >= 0 && row < static_cast<int>(model_.rows().size()))
-        copyGestures({model_.rows()[static_cast<std::size_t>(row)].gesture}, TransferScope::Chosen);
+    else if (chosen == CopyTo)
+        copyGestures(selectedGestures(rows), TransferScope::Chosen);
 }
 
 std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {

@@ -88,7 +88,8 @@ private:
     void selectionChanged();
     void deleteSelectedRow();
     void newGesture(std::string_view gesture = {});
-    // "Copy set to..." (every gesture of the shown set) and "Copy to..." (the selected one).
+    std::vector<std::string> selectedGestures(const std::vector<int>& rows) const;
+    // "Copy set to..." (every gesture of the shown set) and "Copy to..." (the selected ones).
     void copyGestures(const std::vector<std::string>& gestures, TransferScope scope);
     // "Import...": a gestures file into the shown set. "Export...": the shown set into a file.
     void importSet();

@@ -5,6 +5,8 @@
 
 #include <commctrl.h> // after windows.h
 
+#include <vector>
+
 namespace flickmark::win32 {
 
 class ListView {
@@ -93,6 +95,18 @@ public:
             ::SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     }
     // Selects and focuses a row and scrolls it into view; -1 clears the selection.
+    // Every selected row, in order.
+    std::vector<int> selectedRows() const {
+        std::vector<int> rows;
+        for (int row = -1;;) {
+            row = static_cast<int>(
+                ::SendMessageW(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+            if (row < 0)
+                return rows;
+            rows.push_back(row);
+        }
+    }
+    // Selects `row` alone; -1 selects none.
     void selectRow(int row) const noexcept {
         LVITEMW state{};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
