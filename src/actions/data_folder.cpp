@@ -107,6 +107,15 @@ std::string dataFolderFromCommandLine(std::string_view exeFolder, std::span<cons
     return normalizedFolder(resolve(chosen, currentDirectory));
 }
 
+std::string executableFolder(std::string_view executablePath) {
+    const std::size_t slash = executablePath.find_last_of("\\/");
+    if (slash == std::string_view::npos)
+        return {};
+    const std::string_view folder = executablePath.substr(0, slash);
+    const bool driveRoot = folder.size() == 2 && folder[1] == ':';
+    return std::string(driveRoot ? executablePath.substr(0, slash + 1) : folder);
+}
+
 bool namesDataFolder(std::span<const std::string> arguments) {
     for (std::size_t i = 0; i + 1 < arguments.size(); ++i)
         if (isDataOption(arguments[i]) && !arguments[i + 1].empty())

@@ -17,6 +17,10 @@ namespace flickmark {
 // Every piece of text is passed through unchanged byte for byte, so UTF-8 works as well as the code page.
 std::string dataFolderFromCommandLine(std::string_view exeFolder, std::span<const std::string> arguments,
                                       std::string_view currentDirectory);
+// The folder of the executable's full path. At a drive's root it keeps its delimiter ("E:\\" for
+// "E:\\flickmark.exe"): "E:" alone would name the current folder of drive E. Empty for a path without a
+// folder.
+std::string executableFolder(std::string_view executablePath);
 // Whether the arguments choose the data folder (a "-data DIR" that dataFolderFromCommandLine takes).
 bool namesDataFolder(std::span<const std::string> arguments);
 

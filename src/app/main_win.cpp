@@ -20,12 +20,6 @@ namespace {
 
 constexpr wchar_t kApplicationTitle[] = L"Flickmark";
 
-// The folder of a path, without a trailing delimiter; empty when the path has no folder.
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring{} : path.substr(0, slash);
-}
-
 struct CommandLine {
     std::string dataFolder;
     std::string signInCommand; // what starts this copy the same way when the user signs in
@@ -37,8 +31,8 @@ CommandLine readCommandLine() {
     for (const std::wstring& argument : commandLineArguments())
         arguments.push_back(narrow(argument));
     const std::wstring program = executablePath();
-    std::string folder = flickmark::dataFolderFromCommandLine(narrow(folderOf(program)), arguments,
-                                                              narrow(currentDirectory()));
+    std::string folder = flickmark::dataFolderFromCommandLine(flickmark::executableFolder(narrow(program)),
+                                                              arguments, narrow(currentDirectory()));
     const bool dataFolderNamed = flickmark::namesDataFolder(arguments);
     std::string signIn = flickmark::signInCommand(
         narrow(program), dataFolderNamed ? std::optional<std::string_view>(folder) : std::nullopt);

@@ -8,6 +8,28 @@
 namespace flickmark {
 namespace {
 
+// A copy at a drive's root keeps its files beside itself whatever folder it was started from: "E:" alone
+// would be the current folder of drive E.
+TEST(DataFolder, TheExecutablesFolderAtADriveRootIsTheRoot) {
+    const struct {
+        const char* exe;
+        const char* folder;
+        const char* dataFolder; // started from C:\Windows\System32
+    } table[] = {
+        {"E:\\flickmark.exe", "E:\\", "E:\\"},
+        {"C:\\flickmark.exe", "C:\\", "C:\\"},
+        {"C:\\Tools\\Flickmark\\flickmark.exe", "C:\\Tools\\Flickmark", "C:\\Tools\\Flickmark\\"},
+        {"\\\\server\\share\\flickmark.exe", "\\\\server\\share", "\\\\server\\share\\"},
+        {"flickmark.exe", "", "C:\\Windows\\System32\\"},
+    };
+    for (const auto& row : table) {
+        EXPECT_EQ(executableFolder(row.exe), row.folder) << row.exe;
+        EXPECT_EQ(dataFolderFromCommandLine(executableFolder(row.exe), {}, "C:\\Windows\\System32"),
+                  row.dataFolder)
+            << row.exe;
+    }
+}
+
 TEST(DataFolder, ChosenFromTheCommandLineAndAlwaysAbsoluteWithATrailingDelimiter) {
     const std::string exe = "C:\\Program Files\\Flickmark";
     const std::string utf8Names = "\xCE\x94\xCE\xB5\xCE\xB4\xCE\xBF\xCE\xBC\xCE\xAD\xCE\xBD\xCE\xB1\\\xE6\x95"
