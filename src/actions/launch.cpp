@@ -99,8 +99,12 @@ std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
                     "\" is no program file (.exe, .com, .scr, .bat or .cmd)");
         return kFileNotFound;
     }
-    const ProcessStart start = launcher_.createProcess(quoteProgramPath(command.program) + command.arguments,
-                                                       newProcessGroupFlags(creation_flags::kNormalPriority));
+    // A quoted program's arguments may follow the closing quote without a blank; they stay apart.
+    const bool apart =
+        command.arguments.empty() || command.arguments.front() == ' ' || command.arguments.front() == '\t';
+    const ProcessStart start =
+        launcher_.createProcess(quoteProgramPath(command.program) + (apart ? "" : " ") + command.arguments,
+                                newProcessGroupFlags(creation_flags::kNormalPriority));
     if (start.started)
         return 0;
     log_.append(failure + ", error " + std::to_string(start.error) + ")");
@@ -110,6 +114,12 @@ std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
 bool ProgramLauncher::runProgramAction(std::string_view actionText) {
     std::string rest(actionText);
     const std::string program = expandEnvironment(takeToken(rest, "|"));
+    // Without a program the parameters would become the whole command line, unquoted.
+    if (trimmed(program).empty()) {
+        if (!trimmed(rest).empty())
+            log_.append("Run Program / File not started: it names no program, only the parameters " + rest);
+        return false;
+    }
     if (!rest.empty()) {
         const std::string parameters = takeToken(rest, "|");
         return launchCommand(quoteProgramPath(program) + " " + parameters);

@@ -45,7 +45,7 @@ public:
 
     // Runs an action text: with a parameter part (even a blank one) the expanded program and the parameters
     // start as one command line; otherwise the expanded program is opened with shellRun. An empty program
-    // with no parameters does nothing. Returns whether something was started.
+    // starts nothing, whatever its parameters (which are logged). Returns whether something was started.
     bool runProgramAction(std::string_view actionText);
 
 private:

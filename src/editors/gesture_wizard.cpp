@@ -112,7 +112,7 @@ std::optional<std::string> GestureWizard::refusal() const {
             return "Cannot use " + gesture_.displayName() + ". Gesture already exists.";
     }
     if (page_ == WizardPage::Program) {
-        if (FieldCheck check = program_.check(); !check.ok)
+        if (FieldCheck check = program_.checkForNext(); !check.ok)
             return std::move(check.message);
     }
     return std::nullopt;
@@ -164,7 +164,7 @@ void GestureWizard::enterSummary() {
     switch (*type_) {
     case ActionType::Keystroke: {
         summary_.push_back("Keystroke: ");
-        summary_.push_back("\t" + keystroke_.keystroke().text);
+        summary_.push_back("\t" + shownText(keystroke_.keystroke()));
         result_.action = keystroke_.encoded();
         break;
     }

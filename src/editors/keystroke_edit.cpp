@@ -115,7 +115,8 @@ bool KeystrokeEdit::setKeystroke(std::string_view encoded) {
     win_ = decoded->win;
     key_ = decoded->key;
     keyName_ = keyName(key_);
-    fieldText_ = decoded->text;
+    // A keystroke stored without its own display text shows the key's name, as the gestures window does.
+    fieldText_ = shownText(*decoded);
     return true;
 }
 

@@ -35,7 +35,7 @@ std::vector<std::string> KeystrokeListEdit::load(std::string_view list) {
     std::vector<std::string> malformed;
     for (std::string& piece : splitKeystrokeList(list)) {
         if (const auto keystroke = decodeKeystroke(piece)) {
-            entries_.push_back({piece, keystroke->text, false});
+            entries_.push_back({piece, shownText(*keystroke), false});
         } else {
             entries_.push_back({piece, piece, true});
             malformed.push_back(std::move(piece));

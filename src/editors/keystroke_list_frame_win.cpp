@@ -14,7 +14,7 @@
 namespace flickmark {
 namespace {
 
-constexpr POINT kExamplesMenuOffset{10, 10};
+constexpr POINT kListExamplesMenuOffset{10, 10};
 
 } // namespace
 
@@ -86,7 +86,7 @@ void KeystrokeListFrame::deleteSelected() {
 
 void KeystrokeListFrame::showExamples() {
     const ExampleMenuItem* example = chooseExample(nestedLoops_, item(IDC_KEYSTROKE_LIST_EXAMPLES),
-                                                   kExamplesMenuOffset, keystrokeListExamples());
+                                                   kListExamplesMenuOffset, keystrokeListExamples());
     if (example == nullptr)
         return;
     model_.choose(*example);

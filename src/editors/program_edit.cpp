@@ -61,6 +61,15 @@ FieldCheck ProgramEdit::check() const {
     return checkParameters();
 }
 
+FieldCheck ProgramEdit::checkForNext() const {
+    FieldCheck fields = check();
+    if (!fields.ok || program_.find_first_not_of(" \t") != std::string::npos)
+        return fields;
+    if (parameters_.find_first_not_of(" \t") != std::string::npos)
+        return {false, "Parameters need a program: enter the program, document or folder that gets them."};
+    return {false, "Enter the program, document or folder to start, or choose one with Browse."};
+}
+
 std::string ProgramEdit::encodingNote(const TextCodePage& codePage) const {
     if (codePageFromUtf8Exactly(program_, codePage) && codePageFromUtf8Exactly(parameters_, codePage))
         return {};

@@ -47,6 +47,8 @@ public:
     FieldCheck checkParameters() const;
     // Both fields, the program's first: what the page shows under them, and whether the text can be stored.
     FieldCheck check() const;
+    // What Next asks: check() and, besides, a program (parameters alone would start nothing).
+    FieldCheck checkForNext() const;
     // What the page shows under the fields while the check has nothing to say: that the gesture file will be
     // saved as Unicode when a field holds a character the code page cannot (see ini_encoding.h); else "".
     std::string encodingNote(const TextCodePage& codePage) const;

@@ -24,7 +24,7 @@ COMMAND_TEXT = 884
 # The control that only its page shows, page by page.
 PAGE_MARKS = {GESTURE_TEXT: 0, TYPE_SINGLE: 1, KEYSTROKE_TEXT: 2, LIST_TITLE: 3, COMMAND_TEXT: 5, SUMMARY: 6}
 # The action editors embedded on the pages.
-KEY_FIELD, PROGRAM_PATH = 611, 651
+KEY_FIELD, PROGRAM_PATH, PROGRAM_PARAMETERS = 611, 651, 655
 VK_CONTROL, VK_SHIFT = 0x11, 0x10
 
 GLOBAL_FILE = (b"[03]\r\nActionType=Keystroke\r\nAction=010043CTRL+C\r\n"
@@ -126,6 +126,14 @@ class WizardCase(GesturesWindowCase):
             if page is not None:
                 self.click(BACK)
                 self.wait_for_page(1)
+        # The program page: parameters without a program are refused, and so is no program at all.
+        self.click(PROGRAM_PARAMETERS)
+        self.session.xdotool("type", "/x")
+        harness.wait_until(lambda: self.wizard(PROGRAM_PARAMETERS, "text") == "/x\n", 5.0, "the parameters")
+        self.next_refused("Parameters need a program: enter the program, document or folder that gets them.")
+        self.click(PROGRAM_PATH)
+        self.session.xdotool("type", "notepad.exe")
+        harness.wait_until(lambda: self.wizard(PROGRAM_PATH, "text") == "notepad.exe\n", 5.0, "the program")
         self.click(NEXT)
         self.wait_for_page(6)
         self.session.screenshot(f"wizard-summary-{name}", self.wizard_box())

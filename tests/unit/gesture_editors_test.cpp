@@ -107,6 +107,7 @@ TEST(GestureWizard, PagesFollowTheActionType) {
         wizard.startNew({}, false);
         wizard.gestureEditor().click(Direction::Up);
         wizard.selectActionType(row.type);
+        wizard.programEditor().setProgram("notepad.exe");
         std::string forward = pageDigit(wizard) + buttons(wizard);
         while (wizard.canGoNext()) {
             ASSERT_EQ(wizard.next(), std::nullopt);

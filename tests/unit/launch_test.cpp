@@ -43,7 +43,6 @@ TEST_F(LaunchTest, ParametersStartOneCommandLine) {
         {"app.exe|%TEMP%", "app.exe %TEMP%"}, // parameters are passed as written
         {"app.exe|   ", "app.exe "},          // blank parameters still choose this way
         {"app.exe| -x -y|ignored", "app.exe -x -y"},
-        {"|x", " x"},
         {"%WINDIR%\\notepad.exe|a", "C:\\windows\\notepad.exe a"},
         // A path with blanks is quoted, so that "C:\Program.exe" can never start in its place.
         {"C:\\Program Files\\app.exe|-x", "\"C:\\Program Files\\app.exe\" -x"},
@@ -76,12 +75,18 @@ TEST_F(LaunchTest, ExpansionIsUsedWholeOrNotAtAll) {
     EXPECT_EQ(programs.expandEnvironment("%WINDIR%\\a.exe"), "%WINDIR%\\a.exe");
 }
 
-TEST_F(LaunchTest, EmptyProgramDoesNothing) {
+// Without a program nothing starts: parameters alone would become the whole command line, unquoted, and
+// "C:\Program Files\Tool\tool.exe -x" would try C:\Program.exe first.
+TEST_F(LaunchTest, EmptyProgramStartsNothingWhateverItsParameters) {
     for (const char* action : {"", "|", "   |", "   "})
         EXPECT_FALSE(programs.runProgramAction(action)) << action;
+    EXPECT_TRUE(log.lines().empty());
+    EXPECT_FALSE(programs.runProgramAction("|C:\\Program Files\\Tool\\tool.exe -x"));
     EXPECT_TRUE(launcher.shellCalls.empty());
     EXPECT_TRUE(launcher.processCalls.empty());
-    EXPECT_TRUE(log.lines().empty());
+    ASSERT_EQ(log.lines().size(), 1u);
+    EXPECT_EQ(log.lines().front(), "Run Program / File not started: it names no program, only the parameters "
+                                   "C:\\Program Files\\Tool\\tool.exe -x");
 }
 
 TEST_F(LaunchTest, BracketsInAPathAreNeverReadAsKeys) {
@@ -109,6 +114,8 @@ TEST_F(LaunchTest, ShellRunFallsBackOnlyToTheProgramTheTextNames) {
         {32, "x.exe", "x.exe"}, // 32 is still a failure
         {2, "C:\\Tools\\app.exe -x \"a b\"", "C:\\Tools\\app.exe -x \"a b\""},
         {2, "\"C:\\Program Files\\app.exe\" -x", "\"C:\\Program Files\\app.exe\" -x"},
+        {2, "\"C:\\Tools\\app.exe\"-x", "C:\\Tools\\app.exe -x"}, // not C:\Tools\app.exe-x
+        {2, "\"C:\\Program Files\\app.exe\"-x", "\"C:\\Program Files\\app.exe\" -x"},
         {2, "\"C:\\My Tools\\tool.exe", "\"C:\\My Tools\\tool.exe\""}, // no closing quote
         {2, "C:\\Batch\\RUN.Cmd arg", "C:\\Batch\\RUN.Cmd arg"},
         {2, "notepad.exe\tC:\\a.txt", "notepad.exe\tC:\\a.txt"},

@@ -131,5 +131,30 @@ TEST(ProgramEdit, WizardStaysOnTheProgramPageWhileTheParametersHoldATypedBar) {
     EXPECT_EQ(wizard.page(), WizardPage::Summary);
 }
 
+// Next needs a program: parameters alone would start nothing, and an empty action is no action.
+TEST(ProgramEdit, NextRefusesAnEmptyProgramAndSaysWhatIsMissing) {
+    const struct {
+        const char* program;
+        const char* parameters;
+        std::optional<std::string> refusal;
+    } table[] = {
+        {"", "C:\\Program Files\\Tool\\tool.exe -x",
+         "Parameters need a program: enter the program, document or folder that gets them."},
+        {"  ", "", "Enter the program, document or folder to start, or choose one with Browse."},
+        {"notepad.exe", "", std::nullopt},
+    };
+    for (const auto& row : table) {
+        GestureWizard wizard;
+        wizard.startNew({}, false, "0");
+        wizard.selectActionType(ActionType::RunProgram);
+        wizard.next();
+        ASSERT_EQ(wizard.page(), WizardPage::Program);
+        wizard.programEditor().setProgram(row.program);
+        wizard.programEditor().setParameters(row.parameters);
+        EXPECT_EQ(wizard.next(), row.refusal) << row.program << "|" << row.parameters;
+        EXPECT_EQ(wizard.page(), row.refusal ? WizardPage::Program : WizardPage::Summary);
+    }
+}
+
 } // namespace
 } // namespace flickmark

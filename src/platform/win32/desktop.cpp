@@ -2,21 +2,18 @@
 
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
+#include "platform/win32/window_id.h"
 
 #include <windows.h>
 // tlhelp32.h needs windows.h first.
 #include <tlhelp32.h>
 
 namespace flickmark {
+
+using win32::toHwnd;
+using win32::toRect;
+
 namespace {
-
-HWND toHwnd(WindowId window) {
-    return reinterpret_cast<HWND>(window);
-}
-
-Rect toRect(const RECT& r) {
-    return Rect{r.left, r.top, r.right, r.bottom};
-}
 
 struct MonitorList {
     std::vector<Rect> rects;

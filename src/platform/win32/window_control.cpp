@@ -2,22 +2,17 @@
 
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/window_id.h"
+
 #include <windows.h>
 
 namespace flickmark {
+
+using win32::toHwnd;
+using win32::toRect;
+using win32::toRECT;
+
 namespace {
-
-HWND toHwnd(WindowId window) {
-    return reinterpret_cast<HWND>(window);
-}
-
-Rect toRect(const RECT& r) {
-    return Rect{r.left, r.top, r.right, r.bottom};
-}
-
-RECT toRECT(const Rect& r) {
-    return RECT{r.left, r.top, r.right, r.bottom};
-}
 
 BOOL CALLBACK collectArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     MONITORINFO info{};

@@ -1,15 +1,12 @@
 #include "platform/win32/window_focus.h"
 
+#include "platform/win32/window_id.h"
+
 #include <windows.h>
 
 namespace flickmark {
-namespace {
 
-HWND toHwnd(WindowId window) {
-    return reinterpret_cast<HWND>(window);
-}
-
-} // namespace
+using win32::toHwnd;
 
 // GetWindow returns NULL at the end of the chain or for a destroyed window.
 WindowId Win32WindowFocus::nextWindow(WindowId window) {
