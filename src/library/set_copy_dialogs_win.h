@@ -1,4 +1,4 @@
-// The two dialogs of "Copy Set To..." and "Copy To...": where the gestures go ("Copy Gestures" with a
+// The two dialogs of "Copy set to..." and "Copy to...": where the gestures go ("Copy Gestures" with a
 // program list the user may type into), then, when that set has gestures, Merge or Replace with the
 // gestures both sets have.
 #pragma once

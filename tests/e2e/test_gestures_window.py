@@ -3,7 +3,7 @@ button), it lists the gestures of
 "Gestures.ini" with their row texts, shows the probe's set when that is chosen, and deletes a gesture from
 exactly the file it belongs to when the window closes, while gestures drawn meanwhile still run. Sets that
 were not edited are never written, and a program's set without a file gets none. Controls are read from
-outside with controls.exe. "Copy Set To..." copies the global set into the probe's, merged and then
+outside with controls.exe. "Copy set to..." copies the global set into the probe's, merged and then
 replaced, and the copied gesture runs over the probe. Screenshots of the window with a preview, of its menu
 and of the copy dialogs at 100 % and 150 %."""
 
@@ -190,7 +190,7 @@ class GesturesWindowCase(harness.ProbeTestCase):
         return shown[0]
 
     def open_copy_plan(self, window: Box, name: str, summary: str) -> Box:
-        """"Copy Set To..." with "probe" typed as the target; waits for the plan dialog and photographs both."""
+        """"Copy set to..." with "probe" typed as the target; waits for the plan dialog and photographs both."""
         box = box_of(self.control(COPY_SET, "rect"))
         self.session.move(box.left + box.width // 2, box.top + box.height // 2)
         self.session.xdotool("click", "1")
