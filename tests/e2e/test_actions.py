@@ -202,7 +202,7 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         flickmark.log.wait_for("run program " + action, mark)
         second_log.wait_for("ready", timeout=10.0)
 
-    def test_missing_program_with_a_blank_in_its_path_starts_nothing_not_even_a_program_at_its_first_word(self):
+    def test_a_missing_program_or_none_at_all_starts_nothing_not_even_a_planted_one(self):
         # "<data>\planted tools\tool.exe" is gone; read as a command line without quotes it would start
         # "<data>\planted.exe", which is there.
         planted = self.data_dir / "planted.exe"
@@ -210,24 +210,35 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         mark_file = Path(str(planted) + ".started")
         mark_file.unlink(missing_ok=True)
         program = harness.windows_path(self.data_dir) + r"\planted tools\tool.exe"
+        # A hand-written action without a program: its parameters must not become the whole command line.
+        parameters = harness.windows_path(planted) + " -x"
         harness.write_settings(self.data_dir, **harness.TEST_PACE_SETTINGS)
-        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Run Program / File", program + "|")})
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"03": ("Run Program / File", program + "|"),
+                                                                  "3": ("Run Program / File", "|" + parameters)})
         flickmark = self.start_flickmark()
 
         mark, _ = self.draw_up_right(flickmark)
         flickmark.log.wait_for("run program " + program + "|", mark)
         failure = flickmark.log.wait_for("Unable to open " + program + " (shell result ", mark)
         self.assertIn('"' + harness.windows_path(self.data_dir) + r'\planted" is no program file', failure)
-        # An absence has no event to wait for: the planted program would have written its mark within a
-        # moment of its start, so two seconds of nothing stand for never.
+        self.assert_never_started(mark_file)
+        unable = [line for _, lines in flickmark.log.history() for line in lines if line.startswith("Unable to ")]
+        self.assertEqual(sorted(set(unable)), [failure], flickmark.log.describe())
+
+        mark, _ = self.draw(flickmark, RIGHT_STEPS)
+        flickmark.log.wait_for("Run Program / File not started: it names no program, only the parameters " +
+                               parameters, mark)
+        self.assert_never_started(mark_file)
+
+    def assert_never_started(self, mark_file: Path) -> None:
+        """An absence has no event to wait for: the planted program would have written its mark within a
+        moment of its start, so two seconds of nothing stand for never."""
         try:
             harness.wait_until(mark_file.exists, 2.0, "the planted program's mark")
         except harness.WaitTimeout:
             pass
         else:
             self.fail("the planted program ran: " + mark_file.read_text(errors="replace"))
-        unable = [line for _, lines in flickmark.log.history() for line in lines if line.startswith("Unable to ")]
-        self.assertEqual(sorted(set(unable)), [failure], flickmark.log.describe())
 
     def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
         settings = self.data_dir / "defaults.ini"
