@@ -47,14 +47,6 @@ constexpr bool inEnumOrder() {
 }
 static_assert(inEnumOrder(), "the table is indexed by the command");
 
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 } // namespace
 
 std::span<const WindowCommandInfo> windowCommands() {

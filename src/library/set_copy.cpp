@@ -32,15 +32,6 @@ void addChoice(std::vector<std::string>& choices, const std::string& program, st
         choices.push_back(program);
 }
 
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::string counted(std::size_t count, std::string_view one, std::string_view many) {
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
@@ -68,9 +59,9 @@ std::vector<std::string> copyTargetChoices(const std::vector<std::string>& openP
 }
 
 CopyTarget copyTargetOf(std::string_view typed, std::string_view shownFile) {
-    std::string_view name = trimmed(typed);
+    std::string_view name = trimBlanks(typed);
     if (name.size() >= 2 && name.front() == '"' && name.back() == '"')
-        name = trimmed(name.substr(1, name.size() - 2));
+        name = trimBlanks(name.substr(1, name.size() - 2));
     if (const std::size_t slash = name.find_last_of("\\/"); slash != std::string_view::npos)
         name = name.substr(slash + 1);
     CopyTarget target;

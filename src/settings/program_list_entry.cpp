@@ -6,15 +6,6 @@
 namespace flickmark {
 namespace {
 
-std::string_view trimBlanks(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool hasWildcard(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
 }

@@ -1,5 +1,6 @@
 #include "settings/setting_values.h"
 
+#include "base/ascii_text.h"
 #include "settings/decimal_text.h"
 
 #include <charconv>
@@ -7,17 +8,6 @@
 #include <limits>
 
 namespace flickmark {
-namespace {
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 std::optional<int> parseIntegerSetting(std::string_view text) {
     text = trimBlanks(text);
