@@ -22,9 +22,9 @@ EditingModule::EditingModule(PlatformModule& platform, StoredFiles& files, Shell
           platform.messageBoxes, shell.configurationPages(), platform.log, shell.popupIcons(),
           programIcon(SM_CXICON), programIcon(SM_CXSMICON), [&runtime] { runtime.showDiagnostics(); },
           wizard_}),
-      wizard_(GestureWizardWindow::Dependencies{
-          platform.nestedLoops, platform.log, keystrokeDialog_, platform.adapters.knownFolders,
-          platform.adapters.codePage, [&runtime] { return runtime.recognizer().settings().enableDiagonals; },
-          gesturesWindow_.hwnd()}) {}
+      wizard_(GestureWizardWindow::Dependencies{platform.nestedLoops, platform.log, keystrokeDialog_,
+                                                platform.adapters.knownFolders, platform.adapters.codePage,
+                                                [&runtime] { return runtime.recognizer().settings(); },
+                                                gesturesWindow_.hwnd()}) {}
 
 } // namespace flickmark

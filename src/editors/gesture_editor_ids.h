@@ -8,8 +8,16 @@
 #define IDC_GESTURE_EDITOR_LABEL 801
 #define IDC_GESTURE_EDITOR_NAME 802
 #define IDC_GESTURE_EDITOR_CLEAR 803
+#define IDC_GESTURE_EDITOR_DRAW 804
 // The direction buttons, IDC_GESTURE_EDITOR_DIRECTION + the direction code (Up 0 ... SW 7).
 #define IDC_GESTURE_EDITOR_DIRECTION 810
+
+// The drawing area: a modal dialog the gesture editor's Draw button opens.
+#define IDD_GESTURE_DRAWING 820
+#define IDC_DRAWING_TEXT 821
+#define IDC_DRAWING_AREA 822
+#define IDC_DRAWING_THREE_TIMES 823
+#define IDC_DRAWING_STATUS 824
 
 // The wizard.
 #define IDD_GESTURE_WIZARD 850

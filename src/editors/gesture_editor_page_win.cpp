@@ -30,7 +30,8 @@ constexpr std::array<std::pair<Direction, const wchar_t*>, 4> kDiagonalHints = {
 
 } // namespace
 
-GestureEditorPage::GestureEditorPage(HWND parent, GestureEdit& model) : model_(model) {
+GestureEditorPage::GestureEditorPage(HWND parent, GestureEdit& model, Drawing drawing)
+    : model_(model), drawing_(std::move(drawing)) {
     create(IDD_GESTURE_EDITOR, parent);
 }
 
@@ -55,6 +56,17 @@ void GestureEditorPage::focusButtons() {
         }
     }
     ::SetFocus(item(IDC_GESTURE_EDITOR_CLEAR));
+}
+
+// A drawn gesture takes the place of the one composed so far; the buttons then continue it.
+void GestureEditorPage::draw() {
+    if (!drawing_)
+        return;
+    if (const std::optional<std::string> drawn = drawing_(::GetAncestor(hwnd(), GA_ROOT))) {
+        model_.setGesture(*drawn);
+        refresh();
+    }
+    ::SetFocus(item(IDC_GESTURE_EDITOR_DRAW));
 }
 
 // A push button's frame with an arrow drawn in the text colour, grey while the button is disabled: the
@@ -95,6 +107,10 @@ std::optional<INT_PTR> GestureEditorPage::handleMessage(UINT message, WPARAM wPa
         const int id = LOWORD(wParam);
         if (HIWORD(wParam) != BN_CLICKED)
             return std::nullopt;
+        if (id == IDC_GESTURE_EDITOR_DRAW) {
+            draw();
+            return TRUE;
+        }
         if (id == IDC_GESTURE_EDITOR_CLEAR) {
             model_.clear();
             refresh();

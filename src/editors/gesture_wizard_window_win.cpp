@@ -78,7 +78,8 @@ std::wstring joinLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std::move(dependencies)) {
+GestureWizardWindow::GestureWizardWindow(Dependencies dependencies)
+    : deps_(std::move(dependencies)), drawingDialog_(deps_.nestedLoops, deps_.log) {
     win32::registerDialogClass(kWizardClassName);
 }
 
@@ -86,7 +87,10 @@ GestureWizardWindow::GestureWizardWindow(Dependencies dependencies) : deps_(std:
 bool GestureWizardWindow::initialise() {
     editors_ = EmbeddedEditors{};
     editors_.make("direction buttons", [this] {
-        gesturePage_ = std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor());
+        gesturePage_ =
+            std::make_unique<GestureEditorPage>(hwnd(), model_.gestureEditor(), [this](HWND owner) {
+                return drawingDialog_.draw(owner, recognizerSettings());
+            });
     });
     editors_.make("keystroke", [this] {
         keystrokeFrame_ = std::make_unique<KeystrokeFrame>(hwnd(), model_.keystrokeEdit(), deps_.nestedLoops);
@@ -124,7 +128,7 @@ std::optional<GestureDefinition> GestureWizardWindow::newGesture(const std::vect
                                                                  std::string_view gesture) {
     if (running_)
         return std::nullopt;
-    model_.startNew(existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled(), gesture);
+    model_.startNew(existing, recognizerSettings().enableDiagonals, gesture);
     std::optional<WizardResult> result = run();
     if (!result)
         return std::nullopt;
@@ -137,7 +141,7 @@ std::optional<GestureDefinition> GestureWizardWindow::editGesture(const GestureD
     if (running_)
         return std::nullopt;
     for (const std::string& line :
-         model_.startEdit(current, start, existing, deps_.diagonalsEnabled && deps_.diagonalsEnabled()))
+         model_.startEdit(current, start, existing, recognizerSettings().enableDiagonals))
         deps_.log.append(line);
     std::optional<WizardResult> result = run();
     if (!result)

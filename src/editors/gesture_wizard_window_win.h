@@ -8,6 +8,7 @@
 
 #include "base/diagnostic_log.h"
 #include "editors/embedded_editors.h"
+#include "editors/gesture_drawing_dialog_win.h"
 #include "editors/gesture_editor_page_win.h"
 #include "editors/gesture_wizard.h"
 #include "editors/keystroke_dialog_win.h"
@@ -36,11 +37,12 @@ public:
     struct Dependencies {
         NestedLoops& nestedLoops;
         DiagnosticLog& log;
-        KeystrokeDialog& keystrokeDialog;       // Add and Edit of the keystroke list
-        KnownFolders& folders;                  // the program's Browse menu
-        const TextCodePage& codePage;           // what the gesture file can hold as 8-bit text
-        std::function<bool()> diagonalsEnabled; // the recognizer's setting at the start of each run
-        HWND owner = nullptr;                   // disabled while the wizard runs
+        KeystrokeDialog& keystrokeDialog; // Add and Edit of the keystroke list
+        KnownFolders& folders;            // the program's Browse menu
+        const TextCodePage& codePage;     // what the gesture file can hold as 8-bit text
+        // The recognizer's settings: diagonals at the start of each run, and how a drawing reads.
+        std::function<RecognizerSettings()> recognizerSettings;
+        HWND owner = nullptr; // disabled while the wizard runs
     };
 
     // The window is made for each run (a modal dialog).
@@ -55,6 +57,9 @@ public:
                                                  const std::vector<std::string>& existing) override;
 
 private:
+    RecognizerSettings recognizerSettings() const {
+        return deps_.recognizerSettings ? deps_.recognizerSettings() : RecognizerSettings{};
+    }
     std::optional<INT_PTR> handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Makes the editors and shows the first page; false, after one log line, when the editors were not all
     // made: the wizard then does not open.
@@ -73,6 +78,7 @@ private:
     Dependencies deps_;
     GestureWizard model_;
     EmbeddedEditors editors_;
+    GestureDrawingDialog drawingDialog_;
     std::unique_ptr<GestureEditorPage> gesturePage_;
     std::unique_ptr<KeystrokeFrame> keystrokeFrame_;
     std::unique_ptr<KeystrokeListFrame> listFrame_;

@@ -4,6 +4,7 @@ place in its file (its header only), "Edit Action" opens on the editor of the ge
 with its action loaded, and Cancel leaves the file as it was. Driven with the mouse and the keyboard; the
 controls are read from outside with controls.exe. Screenshots of every page at 100 % and 150 %."""
 
+import time
 import unittest
 
 import harness
@@ -12,6 +13,9 @@ from test_actions import fields, key_downs
 from test_gestures_window import LIST, NEW_GESTURE, GesturesWindowCase, box_of
 
 WIZARD = "FlickmarkGestureWizard"
+DRAWING = "FlickmarkGestureDrawing"
+# The gesture page's Draw button, and the drawing area's controls ("Use Gesture" is OK).
+DRAW, DRAWING_AREA, THREE_TIMES, DRAWING_STATUS, USE_GESTURE = 804, 822, 823, 824, 1
 MESSAGE_BOX = "#32770"
 MESSAGE_TEXT = 0xFFFF
 # Control ids of the wizard and of its gesture page.
@@ -61,6 +65,33 @@ class WizardCase(GesturesWindowCase):
             except harness.WaitTimeout:
                 self.click(DIRECTION + direction)
             harness.wait_until(lambda: self.wizard(NAME, "text") == expected, 5.0, f"the name {expected}")
+
+    def drawing(self, control_id: int, what: str) -> str:
+        return self.control(control_id, what, DRAWING)
+
+    def open_drawing(self) -> None:
+        self.click(DRAW)
+        harness.wait_until(lambda: self.read(0, "visible", DRAWING) == "1\n", 5.0, "the drawing area")
+
+    def draw_up_right(self, status: str) -> None:
+        """Draws up, then further right, in the drawing area with the right button, and waits for what the
+        line under the area then says."""
+        area = box_of(self.drawing(DRAWING_AREA, "rect"))
+        x, y = area.left + area.width // 6, area.bottom - area.height // 6
+        up, right = area.height * 2 // 3, area.width * 2 // 3
+        points = [(x, y - up * i // 6) for i in range(1, 7)] + [(x + right * i // 8, y - up) for i in range(1, 9)]
+        self.session.move(x, y)
+        self.session.button_down()
+        self.session.stroke(points, step_seconds=0.04)
+        time.sleep(0.2)  # input pacing: the end is held a moment before the release, as a hand does
+        self.session.button_up()
+        harness.wait_until(lambda: self.drawing(DRAWING_STATUS, "text") == status + "\n", 5.0, repr(status),
+                           lambda: self.drawing(DRAWING_STATUS, "text"))
+
+    def drawing_box(self) -> Box:
+        shown = [box for title, box in self.session.visible_windows("flickmark.exe") if title == "Draw Gesture"]
+        self.assertEqual(len(shown), 1, "one drawing area is shown")
+        return shown[0]
 
     def select_row(self, row: int) -> None:
         """Selects a row: a click on the first (rows are closer than click_row expects further down), then
@@ -112,6 +143,12 @@ class WizardCase(GesturesWindowCase):
         self.open_new()
         self.draw_with_buttons(LEFT, UP)
         self.session.screenshot(f"wizard-gesture-{name}", self.wizard_box())
+        self.open_drawing()
+        self.draw_up_right("Read as UP+RIGHT.")
+        self.session.screenshot(f"drawing-{name}", self.drawing_box())
+        self.session.key("Escape")
+        harness.wait_until(lambda: self.read(0, "visible", DRAWING) != "1\n", 5.0, "the drawing area to close")
+        self.assertEqual(self.wizard(NAME, "text"), "LEFT+UP\n", "Cancel keeps the gesture")
         self.click(NEXT)
         self.wait_for_page(1)
         for type_button, label, page in ((TYPE_SINGLE, "keystroke", 2), (TYPE_MULTIPLE, "list", 3),
@@ -149,7 +186,20 @@ class WizardEndToEnd(WizardCase):
         flickmark = self.start_flickmark({"Gestures.ini": down})
         window = self.open_window(flickmark)
         self.open_new()
-        self.draw_with_buttons(UP, RIGHT)
+        # Drawn in the drawing area, three times; the live recognizer stays out of it.
+        mark = flickmark.log.mark()
+        self.open_drawing()
+        self.click(THREE_TIMES, DRAWING)
+        harness.wait_until(lambda: self.drawing(THREE_TIMES, "check") == "1\n", 5.0, "three times ticked")
+        self.draw_up_right("Drawing 1 of 3 read as UP+RIGHT: draw it again.")
+        self.assertEqual(self.drawing(USE_GESTURE, "enabled"), "0\n")
+        self.draw_up_right("Drawing 2 of 3 read as UP+RIGHT: draw it once more.")
+        self.draw_up_right("All three drawings read UP+RIGHT.")
+        self.session.screenshot("tour-drawing", self.drawing_box())
+        flickmark.log.assert_never("--------0", mark)
+        self.assertEqual(self.session.popup_menus(), [], "no menu opened")
+        self.click(USE_GESTURE, DRAWING)
+        harness.wait_until(lambda: self.wizard(NAME, "text") == "UP+RIGHT\n", 5.0, "the drawn gesture")
         self.session.screenshot("tour-gesture", self.wizard_box())
         self.click(NEXT)
         self.wait_for_page(1)
