@@ -60,6 +60,21 @@ bool hasProgramExtension(std::string_view path) {
     return false;
 }
 
+bool namesAFolder(std::string_view program) {
+    return program.find_first_of("\\/:") != std::string_view::npos;
+}
+
+std::string withoutQuotes(std::string_view program) {
+    program = trimmed(program);
+    if (program.size() >= 2 && program.front() == '"' && program.back() == '"')
+        program = program.substr(1, program.size() - 2);
+    return std::string(program);
+}
+
+std::string notFoundText(std::string_view name) {
+    return std::string(name) + " is in none of App Paths, the system folders and PATH";
+}
+
 } // namespace
 
 std::string quoteProgramPath(std::string_view program) {
@@ -82,6 +97,26 @@ bool ProgramLauncher::launchCommand(const std::string& commandLine, std::uint32_
     return start.started;
 }
 
+std::optional<std::string> ProgramLauncher::locateProgram(std::string_view program) {
+    std::string name = withoutQuotes(program);
+    if (name.empty() || namesAFolder(name))
+        return std::string(trimmed(program));
+    if (name.find('.') == std::string::npos)
+        name += ".exe"; // as process creation reads a bare name
+    if (const std::optional<std::string> registered = launcher_.registeredProgram(name))
+        if (launcher_.isFile(*registered))
+            return *registered;
+    for (std::string folder : launcher_.programFolders()) {
+        if (folder.empty())
+            continue;
+        if (folder.back() != '\\' && folder.back() != '/')
+            folder += '\\';
+        if (launcher_.isFile(folder + name))
+            return folder + name;
+    }
+    return std::nullopt;
+}
+
 std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
     const std::string file(trimmed(text));
     if (file.empty())
@@ -99,11 +134,16 @@ std::uint32_t ProgramLauncher::shellRun(WindowId owner, std::string_view text) {
                     "\" is no program file (.exe, .com, .scr, .bat or .cmd)");
         return kFileNotFound;
     }
+    const std::optional<std::string> program = locateProgram(command.program);
+    if (!program) {
+        log_.append(failure + "); not started as a command either: " + notFoundText(command.program));
+        return kFileNotFound;
+    }
     // A quoted program's arguments may follow the closing quote without a blank; they stay apart.
     const bool apart =
         command.arguments.empty() || command.arguments.front() == ' ' || command.arguments.front() == '\t';
     const ProcessStart start =
-        launcher_.createProcess(quoteProgramPath(command.program) + (apart ? "" : " ") + command.arguments,
+        launcher_.createProcess(quoteProgramPath(*program) + (apart ? "" : " ") + command.arguments,
                                 newProcessGroupFlags(creation_flags::kNormalPriority));
     if (start.started)
         return 0;
@@ -122,7 +162,12 @@ bool ProgramLauncher::runProgramAction(std::string_view actionText) {
     }
     if (!rest.empty()) {
         const std::string parameters = takeToken(rest, "|");
-        return launchCommand(quoteProgramPath(program) + " " + parameters);
+        const std::optional<std::string> located = locateProgram(program);
+        if (!located) {
+            log_.append("Run Program / File not started: " + notFoundText(withoutQuotes(program)));
+            return false;
+        }
+        return launchCommand(quoteProgramPath(*located) + " " + parameters);
     }
     // Opened directly rather than through the command-text interpreter, so that brackets in a path such
     // as "C:\Games\[TAB]\a.exe" never turn into keystrokes.

@@ -10,6 +10,7 @@
 #include "platform/launcher.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,13 +39,20 @@ public:
     // Opens `text` through the shell (programs, documents with their program, folders). When the shell
     // cannot, the text is read as a program followed by its arguments ("notepad.exe C:\a.txt"): the program
     // is the quoted first part, or all up to the first blank, and must carry a program's extension (.exe,
-    // .com, .scr, .bat, .cmd); exactly that program starts, never a shorter part of a path with blanks.
+    // .com, .scr, .bat, .cmd); exactly that program starts (located as below), never a shorter part of a
+    // path with blanks.
     // Anything else starts nothing and logs one line. Returns 0 on success or when `text` is blank, else the
     // system error code of the failed start (2, file not found, when nothing could be started).
     std::uint32_t shellRun(WindowId owner, std::string_view text);
 
-    // Runs an action text: with a parameter part (even a blank one) the expanded program and the parameters
-    // start as one command line; otherwise the expanded program is opened with shellRun. An empty program
+    // A program named without a folder ("notepad.exe", "notepad", which means "notepad.exe") as the shell
+    // finds it: registered under App Paths, else in the system folders, else in PATH; never beside
+    // flickmark.exe or in the current folder, where process creation would look first and where a planted
+    // program may wait. Any other program is returned as given; nothing when a bare name is found nowhere.
+    std::optional<std::string> locateProgram(std::string_view program);
+
+    // Runs an action text: with a parameter part (even a blank one) the expanded program (located as above)
+    // and the parameters start as one command line; otherwise the expanded program is opened with shellRun. An empty program
     // starts nothing, whatever its parameters (which are logged). Returns whether something was started.
     bool runProgramAction(std::string_view actionText);
 

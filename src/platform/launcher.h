@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace flickmark {
 
@@ -32,6 +33,16 @@ public:
     // Opens a program, document or folder with its default verb, shown normally. Values above 32 mean
     // success; others are the shell's error codes (2 file not found, 31 no association, ...).
     virtual std::intptr_t shellExecute(WindowId owner, const std::string& file) = 0;
+
+    // Where a program named without a folder is looked for. The program App Paths registers for an exe name
+    // ("notepad.exe"), the user's registration first, its environment references expanded; nothing when
+    // none is registered.
+    virtual std::optional<std::string> registeredProgram(const std::string& exeName) = 0;
+    // The folders searched after App Paths, in order: the system folder, the Windows folder, then the
+    // absolute folders of PATH.
+    virtual std::vector<std::string> programFolders() = 0;
+    // Whether a file (not a folder) exists at the path.
+    virtual bool isFile(const std::string& path) = 0;
 };
 
 } // namespace flickmark

@@ -5,6 +5,7 @@
 #include "platform/launcher.h"
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,18 @@ public:
         return shellResult;
     }
 
+    std::optional<std::string> registeredProgram(const std::string& exeName) override {
+        const auto found = appPaths.find(exeName);
+        return found == appPaths.end() ? std::nullopt : std::optional<std::string>(found->second);
+    }
+    std::vector<std::string> programFolders() override { return folders; }
+    bool isFile(const std::string& path) override { return files.contains(path); }
+
     std::map<std::string, std::string> environment;
+    std::map<std::string, std::string> appPaths; // exe name -> registered program
+    std::vector<std::string> folders{"C:\\windows\\system32", "C:\\windows", "C:\\Tools"};
+    std::set<std::string> files{"C:\\windows\\system32\\notepad.exe", "C:\\Tools\\app.exe",
+                                "C:\\Tools\\x.exe"};
     bool refuseExpansion = false;
     std::intptr_t shellResult = 42;
     ProcessStart processResult{true, 0};

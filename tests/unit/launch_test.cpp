@@ -39,10 +39,9 @@ TEST_F(LaunchTest, ParametersStartOneCommandLine) {
         const char* action;
         const char* commandLine;
     } table[] = {
-        {"notepad.exe|C:\\a.txt", "notepad.exe C:\\a.txt"},
-        {"app.exe|%TEMP%", "app.exe %TEMP%"}, // parameters are passed as written
-        {"app.exe|   ", "app.exe "},          // blank parameters still choose this way
-        {"app.exe| -x -y|ignored", "app.exe -x -y"},
+        {"C:\\Tools\\app.exe|%TEMP%", "C:\\Tools\\app.exe %TEMP%"}, // parameters are passed as written
+        {"C:\\Tools\\app.exe|   ", "C:\\Tools\\app.exe "},      // blank parameters still choose this way
+        {"C:\\Tools\\app.exe| -x -y|ignored", "C:\\Tools\\app.exe -x -y"},
         {"%WINDIR%\\notepad.exe|a", "C:\\windows\\notepad.exe a"},
         // A path with blanks is quoted, so that "C:\Program.exe" can never start in its place.
         {"C:\\Program Files\\app.exe|-x", "\"C:\\Program Files\\app.exe\" -x"},
@@ -57,6 +56,44 @@ TEST_F(LaunchTest, ParametersStartOneCommandLine) {
         EXPECT_EQ(launcher.processCalls, (ProcessCalls{{row.commandLine, normalNewGroup}})) << row.action;
     }
     EXPECT_TRUE(launcher.shellCalls.empty());
+}
+
+TEST_F(LaunchTest, ABareProgramNameIsFoundWhereTheShellLooksNeverBesideFlickmark) {
+    launcher.appPaths["chrome.exe"] = "C:\\Program Files\\Chrome\\chrome.exe";
+    launcher.files.insert("C:\\Program Files\\Chrome\\chrome.exe");
+    launcher.appPaths["gone.exe"] = "C:\\Old\\gone.exe"; // registered, but no longer there
+    launcher.files.insert("C:\\Tools\\gone.exe");
+    launcher.files.insert("C:\\windows\\write.exe");
+    launcher.files.insert("C:\\Tools\\notepad.exe"); // a later folder of PATH
+    const struct {
+        const char* action;
+        const char* commandLine; // nullptr: nothing starts
+    } table[] = {
+        {"notepad.exe|C:\\a.txt", "C:\\windows\\system32\\notepad.exe C:\\a.txt"},
+        {"notepad|a", "C:\\windows\\system32\\notepad.exe a"}, // without an extension: .exe
+        {"\"notepad.exe\"|a", "C:\\windows\\system32\\notepad.exe a"},
+        {"chrome.exe|--new-window", "\"C:\\Program Files\\Chrome\\chrome.exe\" --new-window"},
+        {"gone.exe|x", "C:\\Tools\\gone.exe x"},
+        {"write.exe|x", "C:\\windows\\write.exe x"},
+        // Beside flickmark.exe or in the current folder only: not started.
+        {"planted.exe|-x", nullptr},
+        // A program with a folder, even a relative one, is taken as written.
+        {"tools\\planted.exe|-x", "tools\\planted.exe -x"},
+        {".\\planted.exe|-x", ".\\planted.exe -x"},
+    };
+    for (const auto& row : table) {
+        launcher.processCalls.clear();
+        const std::size_t logged = log.lines().size();
+        EXPECT_EQ(programs.runProgramAction(row.action), row.commandLine != nullptr) << row.action;
+        if (row.commandLine) {
+            EXPECT_EQ(launcher.processCalls, (ProcessCalls{{row.commandLine, normalNewGroup}})) << row.action;
+        } else {
+            EXPECT_TRUE(launcher.processCalls.empty()) << row.action;
+            ASSERT_EQ(log.lines().size(), logged + 1) << row.action;
+            EXPECT_EQ(log.lines().back(), "Run Program / File not started: planted.exe is in none of App Paths, "
+                                          "the system folders and PATH");
+        }
+    }
 }
 
 TEST_F(LaunchTest, ProgramPartIsExpandedBeforeOpening) {
@@ -110,15 +147,16 @@ TEST_F(LaunchTest, ShellRunFallsBackOnlyToTheProgramTheTextNames) {
         const char* text;
         const char* commandLine; // nullptr: nothing starts
     } table[] = {
-        {2, "notepad.exe C:\\a.txt", "notepad.exe C:\\a.txt"},
-        {32, "x.exe", "x.exe"}, // 32 is still a failure
+        {2, "notepad.exe C:\\a.txt", "C:\\windows\\system32\\notepad.exe C:\\a.txt"},
+        {32, "x.exe", "C:\\Tools\\x.exe"}, // 32 is still a failure
         {2, "C:\\Tools\\app.exe -x \"a b\"", "C:\\Tools\\app.exe -x \"a b\""},
         {2, "\"C:\\Program Files\\app.exe\" -x", "\"C:\\Program Files\\app.exe\" -x"},
         {2, "\"C:\\Tools\\app.exe\"-x", "C:\\Tools\\app.exe -x"}, // not C:\Tools\app.exe-x
         {2, "\"C:\\Program Files\\app.exe\"-x", "\"C:\\Program Files\\app.exe\" -x"},
         {2, "\"C:\\My Tools\\tool.exe", "\"C:\\My Tools\\tool.exe\""}, // no closing quote
         {2, "C:\\Batch\\RUN.Cmd arg", "C:\\Batch\\RUN.Cmd arg"},
-        {2, "notepad.exe\tC:\\a.txt", "notepad.exe\tC:\\a.txt"},
+        {2, "notepad.exe\tC:\\a.txt", "C:\\windows\\system32\\notepad.exe\tC:\\a.txt"},
+        {2, "planted.exe -x", nullptr}, // a bare name found in none of the places the shell looks
         // A path with blanks that names nothing: its first word is no program of its own.
         {2, "D:\\My Tools\\tool.exe", nullptr},
         {2, "My Tools\\tool.exe", nullptr},
@@ -156,9 +194,9 @@ TEST_F(LaunchTest, FailedStartsReturnTheErrorAndLogOneLine) {
     ASSERT_EQ(log.lines().size(), 1u);
     EXPECT_EQ(log.lines()[0], "Unable to open C:\\a.exe -x (shell result 31, error 2)");
 
-    EXPECT_FALSE(programs.runProgramAction("missing.exe|-x"));
+    EXPECT_FALSE(programs.runProgramAction("C:\\Gone\\missing.exe|-x"));
     ASSERT_EQ(log.lines().size(), 2u);
-    EXPECT_EQ(log.lines()[1], "Unable to start missing.exe -x (error 2)");
+    EXPECT_EQ(log.lines()[1], "Unable to start C:\\Gone\\missing.exe -x (error 2)");
 
     EXPECT_FALSE(programs.runProgramAction("missing.exe|"));
     EXPECT_EQ(log.lines().size(), 3u);
