@@ -52,8 +52,9 @@ public:
     std::optional<std::string> locateProgram(std::string_view program);
 
     // Runs an action text: with a parameter part (even a blank one) the expanded program (located as above)
-    // and the parameters start as one command line; otherwise the expanded program is opened with shellRun. An empty program
-    // starts nothing, whatever its parameters (which are logged). Returns whether something was started.
+    // and the parameters start as one command line; otherwise the expanded program is opened with shellRun.
+    // An empty program starts nothing, whatever its parameters (which are logged). Returns whether something
+    // was started.
     bool runProgramAction(std::string_view actionText);
 
 private:

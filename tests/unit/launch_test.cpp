@@ -40,7 +40,7 @@ TEST_F(LaunchTest, ParametersStartOneCommandLine) {
         const char* commandLine;
     } table[] = {
         {"C:\\Tools\\app.exe|%TEMP%", "C:\\Tools\\app.exe %TEMP%"}, // parameters are passed as written
-        {"C:\\Tools\\app.exe|   ", "C:\\Tools\\app.exe "},      // blank parameters still choose this way
+        {"C:\\Tools\\app.exe|   ", "C:\\Tools\\app.exe "},          // blank parameters still choose this way
         {"C:\\Tools\\app.exe| -x -y|ignored", "C:\\Tools\\app.exe -x -y"},
         {"%WINDIR%\\notepad.exe|a", "C:\\windows\\notepad.exe a"},
         // A path with blanks is quoted, so that "C:\Program.exe" can never start in its place.
@@ -90,8 +90,9 @@ TEST_F(LaunchTest, ABareProgramNameIsFoundWhereTheShellLooksNeverBesideFlickmark
         } else {
             EXPECT_TRUE(launcher.processCalls.empty()) << row.action;
             ASSERT_EQ(log.lines().size(), logged + 1) << row.action;
-            EXPECT_EQ(log.lines().back(), "Run Program / File not started: planted.exe is in none of App Paths, "
-                                          "the system folders and PATH");
+            EXPECT_EQ(log.lines().back(),
+                      "Run Program / File not started: planted.exe is in none of App Paths, "
+                      "the system folders and PATH");
         }
     }
 }

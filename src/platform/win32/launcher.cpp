@@ -88,7 +88,8 @@ bool isAbsoluteFolder(std::wstring_view folder) {
 } // namespace
 
 std::optional<std::string> Win32Launcher::registeredProgram(const std::string& exeName) {
-    const std::wstring key = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + win32::widen(exeName);
+    const std::wstring key =
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + win32::widen(exeName);
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
         if (const std::optional<std::wstring> path = readAppPath(root, key))
             return win32::narrow(*path);
@@ -97,7 +98,8 @@ std::optional<std::string> Win32Launcher::registeredProgram(const std::string& e
 
 std::vector<std::string> Win32Launcher::programFolders() {
     std::vector<std::string> folders;
-    for (const std::wstring& folder : {systemFolder(::GetSystemDirectoryW), systemFolder(::GetWindowsDirectoryW)})
+    for (const std::wstring& folder :
+         {systemFolder(::GetSystemDirectoryW), systemFolder(::GetWindowsDirectoryW)})
         if (!folder.empty())
             folders.push_back(win32::narrow(folder));
     const DWORD needed = ::GetEnvironmentVariableW(L"PATH", nullptr, 0);
