@@ -260,6 +260,13 @@ void ConfigurationWindow::showSignInStart() {
     const HWND box = pages_[configuration_page::kMisc]->item(IDC_START_WITH_WINDOWS);
     ::EnableWindow(box, deps_.signInStart != nullptr);
     win32::CheckBox(box).setChecked(deps_.signInStart && deps_.signInStart->read());
+    // Another copy's entry is left alone; the page says whose it is.
+    const HWND otherCopy = pages_[configuration_page::kMisc]->item(IDC_SIGN_IN_OTHER_COPY);
+    const std::optional<std::string> other =
+        deps_.signInStart ? deps_.signInStart->otherCopy() : std::nullopt;
+    ::SetWindowTextW(otherCopy,
+                     other ? win32::widen("Another copy starts when you sign in: " + *other).c_str() : L"");
+    ::ShowWindow(otherCopy, other ? SW_SHOWNA : SW_HIDE);
 }
 
 // Makes the entry follow the box; a refusal is told at once, as the change was asked for now.

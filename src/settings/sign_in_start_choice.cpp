@@ -1,5 +1,7 @@
 #include "settings/sign_in_start_choice.h"
 
+#include "base/ascii_text.h"
+
 namespace flickmark {
 namespace {
 
@@ -21,6 +23,17 @@ std::string quoted(std::string_view text) {
     return out + "\"";
 }
 
+// The program of a command: its quoted first part, or all up to the first blank.
+std::string_view commandProgram(std::string_view command) {
+    while (!command.empty() && (command.front() == ' ' || command.front() == '\t'))
+        command.remove_prefix(1);
+    if (!command.empty() && command.front() == '"') {
+        command.remove_prefix(1);
+        return command.substr(0, command.find('"'));
+    }
+    return command.substr(0, command.find_first_of(" \t"));
+}
+
 } // namespace
 
 std::string signInCommand(std::string_view programPath, std::optional<std::string_view> dataFolder) {
@@ -36,7 +49,11 @@ std::string signInCommand(std::string_view programPath, std::optional<std::strin
 }
 
 bool SignInStartChoice::read() {
-    registered_ = entry_.command().has_value();
+    const std::optional<std::string> command = entry_.command();
+    registered_ = command && equalsIgnoringAsciiCase(commandProgram(*command), commandProgram(command_));
+    otherCopy_.reset();
+    if (command && !registered_)
+        otherCopy_ = std::string(commandProgram(*command));
     return registered_;
 }
 
@@ -46,6 +63,7 @@ SignInStartChoice::Outcome SignInStartChoice::apply(bool checked) {
     if (!(checked ? entry_.setCommand(command_) : entry_.remove()))
         return Outcome::Refused;
     registered_ = checked;
+    otherCopy_.reset();
     return checked ? Outcome::Added : Outcome::Removed;
 }
 

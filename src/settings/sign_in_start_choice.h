@@ -1,6 +1,8 @@
-// "Start with Windows": the check box shows whether the current user's sign-in entry exists when the window
-// opens, and closing the window makes the entry follow the box. The entry itself is the only record of the
-// choice, so an installer's choice and the box always agree.
+// "Start with Windows": the check box shows whether the current user's sign-in entry starts this copy when
+// the window opens, and closing the window makes the entry follow the box. The entry itself is the only
+// record of the choice, so an installer's choice and the box always agree. An entry that starts another copy
+// (another folder's flickmark.exe) leaves the box empty and stays as it is, unless the box is ticked: then
+// this copy takes its place, as there is one entry.
 #pragma once
 
 #include "platform/sign_in_start.h"
@@ -24,8 +26,11 @@ public:
     SignInStartChoice(SignInStart& entry, std::string command)
         : entry_(entry), command_(std::move(command)) {}
 
-    // Whether the entry exists now: what the check box shows.
+    // Whether the entry starts this copy now (its program is this copy's, in any letter case, whatever data
+    // folder it names): what the check box shows.
     bool read();
+    // The program of an entry that read() found starting another copy; nothing otherwise.
+    const std::optional<std::string>& otherCopy() const { return otherCopy_; }
     // Adds (our command) or removes the entry when `checked` differs from what read() found.
     Outcome apply(bool checked);
 
@@ -33,6 +38,7 @@ private:
     SignInStart& entry_;
     std::string command_;
     bool registered_ = false;
+    std::optional<std::string> otherCopy_;
 };
 
 } // namespace flickmark

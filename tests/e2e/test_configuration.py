@@ -20,6 +20,7 @@ FIRST_PAGE_ID = 211  # the page dialogs, in tree order
 X_PIXEL_ID = 224
 ENABLE_SCRATCHPAD_ID = 251
 START_WITH_WINDOWS_ID = 274
+SIGN_IN_OTHER_COPY_ID = 288
 PROGRAMS_PAGE = 4
 MISC_PAGE = 5
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
@@ -237,9 +238,23 @@ class ConfigurationEndToEnd(ConfigurationCase):
                        capture_output=True, timeout=60, check=False)
         self.addCleanup(subprocess.run, ["wine", "reg", "delete", RUN_KEY, "/v", "Flickmark", "/f"],
                         env=self.session.env, capture_output=True, timeout=60, check=False)
+        # Another copy's entry: the box stays empty, the page names that copy, and closing keeps its entry.
+        other = '"D:\\Old\\flickmark.exe" -data "D:\\Old"'
+        subprocess.run(["wine", "reg", "add", RUN_KEY, "/v", "Flickmark", "/d", other, "/f"], env=self.session.env,
+                       capture_output=True, timeout=60, check=True)
+        self.assertEqual(self.sign_in_entry(), other)
         flickmark = self.start_flickmark()
         expected = f'"{harness.windows_path(self.session.programs.flickmark)}" -data "{harness.windows_path(self.data_dir)}"'
+        self.open_from_the_scratchpad()
+        self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
+        self.wait_for_control(SIGN_IN_OTHER_COPY_ID, "the other copy named",
+                              lambda c: c.shown and c.text == "Another copy starts when you sign in: D:\\Old\\flickmark.exe")
+        self.assertEqual(self.controls()[START_WITH_WINDOWS_ID].check, 0)
+        self.session.screenshot("configuration-misc-other-copy", self.window_box())
+        self.close_with("Escape")
+        self.assertEqual(self.sign_in_entry(), other)
 
+        # Ticking the box makes the entry start this copy.
         mark = flickmark.log.mark()
         self.set_start_with_windows(True)
         flickmark.log.wait_for("start with Windows: on", mark)

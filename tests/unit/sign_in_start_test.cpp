@@ -64,8 +64,16 @@ TEST(SignInStartChoice, TheEntryFollowsTheBoxOnlyWhereTheBoxChanged) {
         {std::nullopt, false, false, Outcome::Unchanged, std::nullopt},
         {std::nullopt, true, false, Outcome::Added, "\"C:\\F\\flickmark.exe\""},
         {"\"C:\\F\\flickmark.exe\"", false, false, Outcome::Removed, std::nullopt},
-        // Another copy's entry shows as checked and is kept as it is while the box stays checked.
-        {"\"D:\\Old\\flickmark.exe\"", true, false, Outcome::Unchanged, "\"D:\\Old\\flickmark.exe\""},
+        // This copy in another letter case, or with another data folder, is this copy's entry.
+        {"\"c:\\f\\FLICKMARK.EXE\"", false, false, Outcome::Removed, std::nullopt},
+        {"\"C:\\F\\flickmark.exe\" -data \"D:\\Gestures\"", true, false, Outcome::Unchanged,
+         "\"C:\\F\\flickmark.exe\" -data \"D:\\Gestures\""},
+        // Another copy's entry leaves the box empty and stays while the box stays empty; ticking the box
+        // makes the entry start this copy.
+        {"\"D:\\Old\\flickmark.exe\"", false, false, Outcome::Unchanged, "\"D:\\Old\\flickmark.exe\""},
+        {"D:\\Old\\flickmark.exe -data x", false, false, Outcome::Unchanged,
+         "D:\\Old\\flickmark.exe -data x"},
+        {"\"D:\\Old\\flickmark.exe\"", true, false, Outcome::Added, "\"C:\\F\\flickmark.exe\""},
         {std::nullopt, true, true, Outcome::Refused, std::nullopt},
         {"\"C:\\F\\flickmark.exe\"", false, true, Outcome::Refused, "\"C:\\F\\flickmark.exe\""},
     };
@@ -74,7 +82,10 @@ TEST(SignInStartChoice, TheEntryFollowsTheBoxOnlyWhereTheBoxChanged) {
         entry.entry = c.entry;
         entry.refuse = c.refuse;
         SignInStartChoice choice(entry, "\"C:\\F\\flickmark.exe\"");
-        EXPECT_EQ(choice.read(), c.entry.has_value());
+        const bool thisCopy = c.entry && c.entry->find("Old") == std::string::npos;
+        EXPECT_EQ(choice.read(), thisCopy) << c.entry.value_or("none");
+        EXPECT_EQ(choice.otherCopy(),
+                  c.entry && !thisCopy ? std::optional<std::string>("D:\\Old\\flickmark.exe") : std::nullopt);
         EXPECT_EQ(choice.apply(c.checked), c.outcome) << c.entry.value_or("none") << " " << c.checked;
         EXPECT_EQ(entry.entry, c.entryAfter);
         // Closing again without a change in the box asks for nothing more, unless the last change was
