@@ -46,9 +46,10 @@ bool KeyTargetCheck::reaches(WindowId window, const Refusal& refusal, std::set<s
     std::string key = named ? exeName : std::string();
     for (char& c : key)
         c = lowerAscii(c);
-    if (noticed.insert(key).second)
-        ports_.notice.showNotice(std::string(refusal.noticeTitle) + program,
-                                 subject + std::string(refusal.noticeText));
+    // A notice that could not be shown (no tray icon yet) is not counted: the next refusal tries again.
+    if (!noticed.contains(key) && ports_.notice.showNotice(std::string(refusal.noticeTitle) + program,
+                                                           subject + std::string(refusal.noticeText)))
+        noticed.insert(key);
     return false;
 }
 

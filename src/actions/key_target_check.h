@@ -1,7 +1,8 @@
 // Whether synthetic keys can reach the window in front, and window commands their window. Keys sent into a
 // program that runs as administrator, while Flickmark does not, are dropped by Windows without a word, and
 // its windows refuse Flickmark's commands; this says so instead of trying: one line in the log each time,
-// and once per program in a session a notice from the tray icon (one for keys, one for commands).
+// and once per program in a session a notice from the tray icon (one for keys, one for commands), counted
+// once it was shown.
 #pragma once
 
 #include "base/diagnostic_log.h"

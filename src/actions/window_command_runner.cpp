@@ -61,23 +61,22 @@ std::string WindowCommandRunner::programOf(WindowId window) {
     return program.empty() || program == "[error]" ? "the window" : program;
 }
 
-void WindowCommandRunner::run(std::string_view storedName, WindowId pressWindow) {
+bool WindowCommandRunner::run(std::string_view storedName, WindowId pressWindow) {
     const std::optional<WindowCommand> command = windowCommandNamed(storedName);
     if (!command) {
         ports_.log.append("Window command \"" + std::string(storedName) +
                           "\" not run: this version of Flickmark does not know it");
-        return;
+        return false;
     }
     const std::string name(windowCommandName(*command));
-    if (!actsOnWindow(*command)) {
-        pressKeys(*command);
-        return;
-    }
+    if (!actsOnWindow(*command))
+        return pressKeys(*command);
     const WindowId window = target(pressWindow, name);
     if (window == 0 || !ports_.targets.commandsReach(window, name))
-        return;
+        return false;
     ports_.log.append("run window command " + name + " on " + programOf(window));
     actOnWindow(*command, window);
+    return true;
 }
 
 WindowId WindowCommandRunner::target(WindowId pressWindow, std::string_view command) {
@@ -191,12 +190,13 @@ void WindowCommandRunner::moveToMonitor(WindowId window, const WindowFrame& fram
                : std::string("refused the move")));
 }
 
-void WindowCommandRunner::pressKeys(WindowCommand command) {
+bool WindowCommandRunner::pressKeys(WindowCommand command) {
     const KeystrokeData keys = keysOf(command);
     if (!ports_.targets.keysReach(ports_.desktop.foregroundWindow(), keys.text))
-        return;
+        return false;
     ports_.log.append("run window command " + keys.text);
     ports_.keystrokes.sendKeystroke(keys);
+    return true;
 }
 
 } // namespace flickmark

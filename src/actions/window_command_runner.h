@@ -31,8 +31,9 @@ public:
 
     // Runs the command stored under `storedName` (any case). `pressWindow` is the top-level window that
     // was under the cursor when the button went down, 0 for none. A name this version does not know is
-    // logged and nothing is done.
-    void run(std::string_view storedName, WindowId pressWindow);
+    // logged and nothing is done. Returns whether the command acted (its keys were sent, or its window was
+    // given the command); false after the log line that says why not.
+    bool run(std::string_view storedName, WindowId pressWindow);
 
     // The window a window command acts on; 0, after one log line naming `command`, when there is none it
     // may act on.
@@ -43,7 +44,7 @@ private:
     void toggleMaximized(WindowId window, const WindowFrame& frame, const std::string& program);
     void toggleTopmost(WindowId window, const WindowFrame& frame, const std::string& program);
     void moveToMonitor(WindowId window, const WindowFrame& frame, int step, const std::string& program);
-    void pressKeys(WindowCommand command);
+    bool pressKeys(WindowCommand command);
     std::string programOf(WindowId window);
 
     WindowCommandPorts ports_;

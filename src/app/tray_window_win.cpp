@@ -71,9 +71,11 @@ TrayWindow::~TrayWindow() {
     destroyWindow();
 }
 
-void TrayWindow::showNotice(const std::string& title, const std::string& text) {
-    if (icon_ && !icon_->showNotice(win32::widen(title), win32::widen(text)))
-        deps_.log.append("tray notice not shown (no icon): " + title);
+bool TrayWindow::showNotice(const std::string& title, const std::string& text) {
+    if (icon_ && icon_->showNotice(win32::widen(title), win32::widen(text)))
+        return true;
+    deps_.log.append("tray notice not shown (no icon): " + title);
+    return false;
 }
 
 void TrayWindow::setGesturesOn(bool on) {

@@ -53,7 +53,7 @@ public:
     void setGesturesOn(bool on);
 
     // TrayNotice: a balloon from the icon; nothing while the icon is not shown.
-    void showNotice(const std::string& title, const std::string& text) override;
+    bool showNotice(const std::string& title, const std::string& text) override;
 
     // The program is ending: an open tray menu closes, the icon goes.
     void closeMenu() noexcept;

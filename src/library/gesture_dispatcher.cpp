@@ -82,11 +82,12 @@ bool GestureDispatcher::execute(const std::string& gesture) {
         return false;
     const std::string typeText = source.types.value(gesture);
     const std::string action = source.actions.value(gesture);
+    actionHeld_ = false;
 
     if (typeText == actionTypeText(ActionType::WindowCommand)) {
         if (listener_)
             listener_->ranWindowCommand(gesture, actionDisplayText(typeText, action));
-        ports_.windowCommands.run(action, pressWindow_);
+        actionHeld_ = !ports_.windowCommands.run(action, pressWindow_);
         return true;
     }
     if (actionTypeCode(typeText) == ActionType::RunProgram) {
@@ -99,8 +100,10 @@ bool GestureDispatcher::execute(const std::string& gesture) {
     const std::string display = actionDisplayText(actionTypeText(ActionType::MultipleKeystrokes), action);
     if (listener_)
         listener_->ranKeystrokes(gesture, display);
-    if (!ports_.keyTargets.keysReach(ports_.desktop.foregroundWindow(), display))
+    if (!ports_.keyTargets.keysReach(ports_.desktop.foregroundWindow(), display)) {
+        actionHeld_ = true;
         return true;
+    }
     ports_.log.append("run keystrokes " + display);
     letHandOffSettle();
     if (ports_.keystrokes.sendKeystrokeList(action) == KeystrokeListResult::Malformed)
@@ -121,7 +124,7 @@ LookupOutcome GestureDispatcher::runGesture(const std::string& gesture, bool qui
         if (listener_)
             listener_->noMatch(gesture);
     }
-    if (ran && !quiet)
+    if (ran && !quiet && !actionHeld_)
         showNamePopup(displayName);
     ports_.clock.waitWithMessages(kPlainLookupWaitMs);
     ports_.scratchpad.setVisible(scratchpadWasVisible);
@@ -147,7 +150,7 @@ LookupOutcome GestureDispatcher::lookupAndRun(const std::string& gesture,
     lastSuggestions_.clear();
 
     LookupOutcome outcome = decide(gesture, strokeAngles);
-    if (outcome.kind == LookupOutcome::Kind::Ran) {
+    if (outcome.kind == LookupOutcome::Kind::Ran && !actionHeld_) {
         ports_.clock.waitWithMessages(kShortWaitMs);
         showNamePopup(displayName);
     }

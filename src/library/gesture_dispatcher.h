@@ -134,6 +134,9 @@ private:
     ProgramWindow lookupProgram_;                // the program in front at the last lookup
     std::optional<std::int64_t> handedOverAtMs_; // when our hand-off last changed the foreground window
     WindowId pressWindow_ = 0;                   // where the gesture being handled was drawn
+    // The last action found was held back (its program runs as administrator, or its window command found
+    // no window to act on): no name popup claims it ran.
+    bool actionHeld_ = false;
 };
 
 } // namespace flickmark

@@ -23,10 +23,14 @@ public:
         std::string text;
         friend bool operator==(const Notice&, const Notice&) = default;
     };
-    void showNotice(const std::string& title, const std::string& text) override {
+    bool showNotice(const std::string& title, const std::string& text) override {
+        if (!iconUp)
+            return false;
         shown.push_back({title, text});
+        return true;
     }
     std::vector<Notice> shown;
+    bool iconUp = true; // false: no icon to show a notice from
 };
 
 } // namespace flickmark

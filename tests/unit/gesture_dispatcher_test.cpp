@@ -108,6 +108,10 @@ TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLogg
                 gestureSection("03", "Multiple Keystrokes", "010043CTRL+C|000074F5") +
                     gestureSection("01", "Run Program / File", "C:\\Tools\\app.exe|-x"));
     rig.integrity.elevated.insert(rig.windows.foreground);
+    // Before the tray icon is up the notice cannot be shown: it is not counted as shown.
+    rig.notices.iconUp = false;
+    rig.dispatcher.runGesture("03", false);
+    rig.notices.iconUp = true;
     rig.dispatcher.runGesture("03", false);
     rig.dispatcher.lookupAndRun("03");
     EXPECT_TRUE(rig.keyboard.events.empty());
@@ -115,10 +119,12 @@ TEST_F(GestureDispatcherTest, KeysForAProgramRunAsAdministratorAreNotSentButLogg
     EXPECT_TRUE(logHas("Keystrokes CTRL+C | F5 not sent: probe.exe runs as administrator"));
     ASSERT_EQ(rig.notices.shown.size(), 1u);
     EXPECT_EQ(rig.notices.shown[0].title, "Keys not sent to probe.exe");
+    EXPECT_TRUE(rig.popup.shown.empty()) << "no name popup claims the keys went";
 
-    // Starting a program is no input: it still runs.
+    // Starting a program is no input: it still runs, and its name shows.
     rig.dispatcher.runGesture("01", false);
     EXPECT_EQ(rig.launcher.processCalls.size(), 1u);
+    EXPECT_EQ(rig.popup.shown.size(), 1u);
 
     // The window that counts is the one in front when the keys would go: here the hand-off brings the
     // elevated probe back from behind one of our own windows.
