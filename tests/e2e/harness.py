@@ -606,11 +606,13 @@ class Image:
 class WineProcess:
     """One Windows program started with `wine`; the pid is that of the Windows process itself."""
 
-    def __init__(self, name: str, command: Sequence[str], env: dict[str, str], output: Path) -> None:
+    def __init__(self, name: str, command: Sequence[str], env: dict[str, str], output: Path,
+                 cwd: Path | None = None) -> None:
+        """`cwd`: a folder of the prefix's drive, which Wine makes the program's current folder."""
         self.name = name
         with open(output, "ab") as out:
             self.popen = subprocess.Popen(["wine", *command], env=env, stdin=subprocess.DEVNULL, stdout=out,
-                                          stderr=subprocess.STDOUT, start_new_session=True)
+                                          stderr=subprocess.STDOUT, start_new_session=True, cwd=cwd)
 
     @property
     def pid(self) -> int:
@@ -838,9 +840,9 @@ class Session:
         path.unlink(missing_ok=True)
         return path
 
-    def start_program(self, name: str, command: Sequence[str]) -> WineProcess:
+    def start_program(self, name: str, command: Sequence[str], cwd: Path | None = None) -> WineProcess:
         STEPS.note("start", " ".join(str(part) for part in command))
-        process = WineProcess(name, command, self.env, self.work_dir / "wine-output.log")
+        process = WineProcess(name, command, self.env, self.work_dir / "wine-output.log", cwd)
         self._processes.append(process)
         return process
 
@@ -879,9 +881,9 @@ class Session:
         self.stop(probe.process)
 
     def start_flickmark(self, data_dir: Path | None = None, extra_args: Sequence[str] = (),
-                        timeout: float = 20.0, executable: Path | None = None) -> Flickmark:
-        """Starts flickmark.exe (the build's, or a copy at `executable`) with its log tap and waits until the
-        recognizer has ticked once.
+                        timeout: float = 20.0, executable: Path | None = None, cwd: Path | None = None) -> Flickmark:
+        """Starts flickmark.exe (the build's, or a copy at `executable`; in the current folder `cwd`, a folder
+        of the prefix's drive) with its log tap and waits until the recognizer has ticked once.
 
         A new recognizer completes an empty gesture at its first tick with the button up and logs "int-------";
         a press that comes before that tick is not seen as the start of a press."""
@@ -890,7 +892,7 @@ class Session:
         if data_dir is not None:
             data_dir.mkdir(parents=True, exist_ok=True)
             arguments += ["-data", windows_path(data_dir)]
-        process = self.start_program("flickmark", [*arguments, *extra_args])
+        process = self.start_program("flickmark", [*arguments, *extra_args], cwd)
         tap_process = self.start_program("logtap", [str(self.programs.tool("logtap")),
                                                     windows_path(log.snapshot), windows_path(log.history_path)])
         self._await_start(process, lambda: log.find("int-------"), "the recognizer's first tick", timeout,

@@ -348,6 +348,34 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
         self.assertEqual(list(other.iterdir()), [], "the second start touched no file")
         self.assertTrue(flickmark.process.running())
 
+    def test_a_copy_at_the_drive_root_keeps_its_files_beside_itself(self):
+        """C:\\flickmark.exe started from C:\\windows (as one started at sign-in starts in System32): it reads
+        the gestures beside itself, and its exit writes its lists there, not in the folder it started from."""
+        drive = self.session.prefix / "drive_c"
+        started_in = drive / "windows"
+        copy = drive / "flickmark.exe"
+        written = ("noright.ini", "disabled.ini", "exepaste.ini")
+        for path in (copy, drive / "Gestures.ini", drive / "defaults.ini",
+                     *(folder / name for folder in (drive, started_in) for name in written)):
+            self.assertFalse(path.exists(), path)
+            self.addCleanup(path.unlink, missing_ok=True)
+        copy.write_bytes(self.session.programs.flickmark.read_bytes())
+        harness.write_settings(drive, **harness.TEST_PACE_SETTINGS)
+        write_gestures(drive / "Gestures.ini", GESTURES)
+        flickmark = self.session.start_flickmark(executable=copy, cwd=started_in)
+        self.addCleanup(self.session.stop_flickmark, flickmark)
+        flickmark.log.wait_for("tray tip: ")
+
+        since_us = self.draw_up_right(flickmark, True)
+        self.probe.log.wait_for("key down vk=0x58", since_us, timeout=5)
+        result = self.tool("end_session", "FlickmarkTray", again_on=(10,))
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertEqual(flickmark.process.popen.wait(5), 0)
+        for name in written:
+            self.assertTrue((drive / name).is_file(), name)
+            self.assertFalse((started_in / name).exists(), name)
+
+
 class TrayAt150Percent(TrayCase):
     module = "tray-150"
     dpi = 144
