@@ -103,14 +103,56 @@ std::u16string utf16FromUtf8(std::string_view text) {
     return out;
 }
 
-std::string utf8FromUtf16(std::u16string_view text) {
-    std::string out;
-    out.reserve(text.size());
+namespace {
+
+// Each code point of UTF-16 text in turn; half a surrogate pair as itself.
+template <typename Visit> void forEachCodePoint(std::u16string_view text, Visit visit) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        appendUtf8(out, c);
+        visit(c);
+    }
+}
+
+} // namespace
+
+std::string utf8FromUtf16(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    forEachCodePoint(text, [&](char32_t c) { appendUtf8(out, c); });
+    return out;
+}
+
+std::string wtf8FromUtf16(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    forEachCodePoint(text, [&](char32_t c) {
+        if (isHighSurrogate(c) || isLowSurrogate(c)) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            appendUtf8(out, c);
+        }
+    });
+    return out;
+}
+
+std::u16string utf16FromWtf8(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const bool surrogate = text.size() - at >= 3 && byteAt(text, at) == 0xED &&
+                               byteAt(text, at + 1) >= 0xA0 && byteAt(text, at + 1) <= 0xBF &&
+                               (byteAt(text, at + 2) & 0xC0) == 0x80;
+        if (surrogate) {
+            out += static_cast<char16_t>(0xD000 | (byteAt(text, at + 1) & 0x3F) << 6 |
+                                         (byteAt(text, at + 2) & 0x3F));
+            at += 3;
+        } else {
+            appendUtf16(out, decodeUtf8Character(text, at, text.size()));
+        }
     }
     return out;
 }

@@ -24,4 +24,10 @@ std::u16string utf16FromUtf8(std::string_view text);
 // Half a surrogate pair becomes U+FFFD.
 std::string utf8FromUtf16(std::u16string_view text);
 
+// The system's wide text (paths above all) as the program's text and back, without loss: well-formed UTF-16
+// gives UTF-8, and half a surrogate pair, which UTF-8 cannot hold, its own three bytes (ED A0 80 to ED BF
+// BF), which read back as that half. Any other broken UTF-8 reads as utf16FromUtf8 reads it.
+std::string wtf8FromUtf16(std::u16string_view text);
+std::u16string utf16FromWtf8(std::string_view text);
+
 } // namespace flickmark

@@ -188,6 +188,31 @@ class SavesTest(unittest.TestCase):
                 for name in unrelated:
                     self.assertEqual((data / name).read_bytes(), b"keep", name)
 
+    def test_saves_through_a_symbolic_link_and_near_the_path_limit(self):
+        """A gestures file that is a link to one elsewhere: the save replaces the file it points to, and the
+        link stays. A target 250 characters long, whose temporary file's name would pass 260: it saves."""
+        data, contents, shared = self.folder("linked"), self.folder("linked-contents"), self.folder("shared")
+        (contents / "new.ini").write_bytes(gesture_file("b"))
+        (shared / "Gestures.ini").write_bytes(gesture_file("a"))
+        link = data / "Gestures.ini"
+        link.symlink_to(shared / "Gestures.ini")
+        saver = Saver(self.env, self.saver, "once", harness.windows_path(link), harness.windows_path(contents / "new.ini"))
+        self.assertEqual(saver.finish(), 0, "\n".join(saver.lines))
+        self.assertTrue(link.is_symlink(), "the link was replaced by a plain file")
+        self.assertEqual((shared / "Gestures.ini").read_bytes(), gesture_file("b"))
+        self.assertEqual(self.leftovers(shared) + self.leftovers(data), [])
+
+        deep = self.folder("deep")
+        while len(harness.windows_path(deep)) < 200:
+            deep = deep / ("d" * min(60, 200 - len(harness.windows_path(deep))))
+        deep.mkdir(parents=True)
+        target = deep / ("g" * (250 - len(harness.windows_path(deep)) - 5) + ".ini")
+        self.assertEqual(len(harness.windows_path(target)), 250)
+        saver = Saver(self.env, self.saver, "once", harness.windows_path(target), harness.windows_path(contents / "new.ini"))
+        self.assertEqual(saver.finish(), 0, "\n".join(saver.lines))
+        self.assertEqual(target.read_bytes(), gesture_file("b"))
+        self.assertEqual(self.leftovers(deep), [])
+
     def test_killed_saves_leave_old_or_new_content_and_no_temporaries(self):
         data, variants = self.folder("killed"), self.folder("killed-variants")
         expected = {}

@@ -26,6 +26,65 @@ using UniqueFindHandle = win32::UniqueOwner<FindHandleTraits>;
 constexpr std::int64_t kMaxReadSize = std::int64_t{256} * 1024 * 1024;
 constexpr DWORD kMaxChunk = DWORD{1} << 30;
 
+// Paths this long reach the file calls in their extended form ("\\?\C:\..."), which has no 260-character
+// limit: a save adds a temporary name of 18 characters to its target's, and CreateDirectoryW takes 248 at
+// most.
+constexpr std::size_t kLongPath = 240;
+constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
+
+// A path as the file calls take it: as given while it is short, else made absolute and extended.
+std::wstring fileApiPath(const std::string& path) {
+    std::wstring wide = win32::widen(path);
+    if (wide.size() < kLongPath || wide.starts_with(kExtendedPrefix))
+        return wide;
+    const DWORD needed = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (needed == 0)
+        return wide;
+    std::wstring full(needed, L'\0');
+    const DWORD length = ::GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed)
+        return wide;
+    full.resize(length);
+    if (full.starts_with(L"\\\\")) // \\server\share\... -> \\?\UNC\server\share\...
+        return std::wstring(kExtendedPrefix) + L"UNC" + full.substr(1);
+    return std::wstring(kExtendedPrefix) + full;
+}
+
+// The file a path leads to: the target of a symbolic link (or of links among its folders), so that a save
+// replaces that file and the link stays a link. The path itself when it leads to no file yet or cannot be
+// followed.
+std::string followedPath(const std::string& path) {
+    const win32::UniqueHandle file(::CreateFileW(fileApiPath(path).c_str(), 0,
+                                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
+        return path;
+    std::wstring final(MAX_PATH, L'\0');
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const DWORD length =
+            ::GetFinalPathNameByHandleW(file.get(), final.data(), static_cast<DWORD>(final.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0)
+            return path;
+        if (length < final.size()) {
+            final.resize(length);
+            break;
+        }
+        final.assign(length + 1, L'\0');
+    }
+    if (final.starts_with(L"\\\\?\\UNC\\"))
+        final = L"\\" + final.substr(7);
+    else if (final.starts_with(kExtendedPrefix))
+        final = final.substr(kExtendedPrefix.size());
+    const std::wstring given = win32::widen(path);
+    // The same path in other letters stays as given; any other name of the file (through a link, its long
+    // name for a short one, the share behind a mapped drive) names the same file, which is what is replaced.
+    if (::CompareStringOrdinal(final.c_str(), static_cast<int>(final.size()), given.c_str(),
+                               static_cast<int>(given.size()), TRUE) == CSTR_EQUAL)
+        return path;
+    return win32::narrow(final);
+}
+
 bool isNotFound(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
@@ -63,7 +122,7 @@ StepOutcome replaceOutcome(DWORD error, const std::string& target) {
         return StepOutcome::Busy;
     if (error != ERROR_ACCESS_DENIED)
         return StepOutcome::Failed;
-    const DWORD attributes = ::GetFileAttributesW(win32::widen(target).c_str());
+    const DWORD attributes = ::GetFileAttributesW(fileApiPath(target).c_str());
     const bool lasting = attributes != INVALID_FILE_ATTRIBUTES &&
                          (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0;
     return lasting ? StepOutcome::Failed : StepOutcome::Busy;
@@ -88,7 +147,7 @@ void Win32FileSystem::logFailure(const char* call, const std::string& path, unsi
 }
 
 std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
-    win32::UniqueHandle file(::CreateFileW(win32::widen(path).c_str(), GENERIC_READ,
+    win32::UniqueHandle file(::CreateFileW(fileApiPath(path).c_str(), GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -125,13 +184,13 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
 }
 
 bool Win32FileSystem::fileExists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(win32::widen(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(fileApiPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::optional<std::uint64_t> Win32FileSystem::modificationStamp(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!::GetFileAttributesExW(win32::widen(path).c_str(), GetFileExInfoStandard, &data) ||
+    if (!::GetFileAttributesExW(fileApiPath(path).c_str(), GetFileExInfoStandard, &data) ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
     const std::uint64_t written = (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) |
@@ -148,7 +207,7 @@ win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& targ
     for (int attempt = 0; attempt < kMaxTemporaryNameTries; ++attempt) {
         name = target + std::string(kTemporaryInfix) + eightHexDigits(nextTemporaryNumber()) +
                std::string(kTemporarySuffix);
-        win32::UniqueHandle file(::CreateFileW(win32::widen(name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
+        win32::UniqueHandle file(::CreateFileW(fileApiPath(name).c_str(), GENERIC_WRITE, kShareAll, nullptr,
                                                CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file)
             return file;
@@ -165,12 +224,13 @@ win32::UniqueHandle Win32FileSystem::createTemporaryFile(const std::string& targ
 void Win32FileSystem::removeSaveLeftovers(const std::string& folder) {
     for (const std::string& name : listFiles(folder, kLeftoverPattern)) {
         // The exclusive open fails while a save in progress holds the file; closing deletes it.
-        win32::UniqueHandle leftover(::CreateFileW(win32::widen(folder + name).c_str(), DELETE, 0, nullptr,
+        win32::UniqueHandle leftover(::CreateFileW(fileApiPath(folder + name).c_str(), DELETE, 0, nullptr,
                                                    OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     }
 }
 
-bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_view contents) {
+bool Win32FileSystem::writeFileAtomically(const std::string& givenPath, std::string_view contents) {
+    const std::string path = followedPath(givenPath);
     removeSaveLeftovers(folderOf(path));
     std::string temporary;
     win32::UniqueHandle temp = createTemporaryFile(path, temporary);
@@ -179,7 +239,7 @@ bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_v
     const auto fail = [&](const char* call, const std::string& subject, DWORD error) {
         logFailure(call, subject, error);
         temp.reset();
-        ::DeleteFileW(win32::widen(temporary).c_str());
+        ::DeleteFileW(fileApiPath(temporary).c_str());
         return false;
     };
     if (!writeAll(temp.get(), contents))
@@ -187,8 +247,8 @@ bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_v
     if (!::FlushFileBuffers(temp.get()))
         return fail("FlushFileBuffers", temporary, ::GetLastError());
     DWORD error = ERROR_SUCCESS;
-    const std::wstring wideTemporary = win32::widen(temporary);
-    const std::wstring widePath = win32::widen(path);
+    const std::wstring wideTemporary = fileApiPath(temporary);
+    const std::wstring widePath = fileApiPath(path);
     const StepOutcome replaced = retryWhileBusy(clock_, [&] {
         if (::MoveFileExW(wideTemporary.c_str(), widePath.c_str(),
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
@@ -202,7 +262,7 @@ bool Win32FileSystem::writeFileAtomically(const std::string& path, std::string_v
 }
 
 bool Win32FileSystem::removeFile(const std::string& path) {
-    if (::DeleteFileW(win32::widen(path).c_str()))
+    if (::DeleteFileW(fileApiPath(path).c_str()))
         return true;
     const DWORD error = ::GetLastError();
     if (!isNotFound(error))
@@ -211,7 +271,7 @@ bool Win32FileSystem::removeFile(const std::string& path) {
 }
 
 FileSystem::FolderCreation Win32FileSystem::createFolder(const std::string& path) {
-    if (::CreateDirectoryW(win32::widen(path).c_str(), nullptr))
+    if (::CreateDirectoryW(fileApiPath(path).c_str(), nullptr))
         return FolderCreation::Created;
     const DWORD error = ::GetLastError();
     if (error == ERROR_ALREADY_EXISTS)
@@ -222,7 +282,7 @@ FileSystem::FolderCreation Win32FileSystem::createFolder(const std::string& path
 
 std::vector<std::string> Win32FileSystem::listFiles(const std::string& folder, std::string_view pattern) {
     std::vector<std::string> names;
-    const std::wstring query = win32::widen(folder + std::string(pattern));
+    const std::wstring query = fileApiPath(folder + std::string(pattern));
     WIN32_FIND_DATAW entry{};
     UniqueFindHandle search(::FindFirstFileW(query.c_str(), &entry));
     if (!search)

@@ -1,5 +1,6 @@
 // The file system port over Win32 file calls. Paths reach the system as
-// UTF-16 (the wide calls), so any folder or file name works.
+// UTF-16 (the wide calls), so any folder or file name works, and long ones in their extended form, so that
+// no length below the system's own limit of about 32,000 characters fails.
 #pragma once
 
 #include "base/diagnostic_log.h"
@@ -22,7 +23,8 @@ public:
     // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH; removed again when any step fails. A target that
     // another program holds open (a virus scanner, a sync tool) is tried again for about a second; a
     // read-only target refuses the replacement at once. Temporary files that killed saves left in the
-    // folder are removed first.
+    // folder are removed first. A path that leads through a symbolic link saves the file the link points to,
+    // beside that file; the link stays.
     bool writeFileAtomically(const std::string& path, std::string_view contents) override;
     bool removeFile(const std::string& path) override;
     FolderCreation createFolder(const std::string& path) override;

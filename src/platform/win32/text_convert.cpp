@@ -9,12 +9,12 @@ namespace flickmark::win32 {
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Win32 wide text is UTF-16");
 
 std::wstring widen(std::string_view text) {
-    const std::u16string wide = utf16FromUtf8(text);
+    const std::u16string wide = utf16FromWtf8(text);
     return std::wstring(wide.begin(), wide.end());
 }
 
 std::string narrow(std::wstring_view text) {
-    return utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
+    return wtf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
 }
 
 std::wstring widenFromAnsi(std::string_view text) {

@@ -7,8 +7,9 @@
 
 namespace flickmark::win32 {
 
+// Without loss both ways: half a surrogate pair (a file name may hold one) keeps its own three bytes in the
+// program's text, so a path read from the system names the same file when it goes back (see wtf8FromUtf16).
 std::wstring widen(std::string_view text);
-// Half a surrogate pair (a file name may hold one) becomes U+FFFD.
 std::string narrow(std::wstring_view text);
 
 // 8-bit text in the ANSI code page.
