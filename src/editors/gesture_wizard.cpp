@@ -111,6 +111,10 @@ std::optional<std::string> GestureWizard::refusal() const {
         if (changed && std::find(existing_.begin(), existing_.end(), gesture) != existing_.end())
             return "Cannot use " + gesture_.displayName() + ". Gesture already exists.";
     }
+    if (page_ == WizardPage::Keystroke && keystroke_.fieldText().empty())
+        return "Press the keystroke to send while the key field has the focus.";
+    if (page_ == WizardPage::KeystrokeList && list_.entries().empty())
+        return "Add at least one keystroke to the list, or choose one of the examples.";
     if (page_ == WizardPage::Program) {
         if (FieldCheck check = program_.checkForNext(); !check.ok)
             return std::move(check.message);

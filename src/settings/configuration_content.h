@@ -56,6 +56,9 @@ struct PageItem {
     std::size_t row = kNoSettingRow;           // check boxes and track bars: the settings row they edit
     int tickFrequency = 0;                     // track bars: a tick mark every so many positions
     std::span<const ComboChoice> choices = {}; // combo boxes: the items in order
+    // The boolean settings row whose check box (on the same page) switches on what this item adjusts: the
+    // item is greyed while that box is empty. kNoSettingRow: always enabled.
+    std::size_t enabledBy = kNoSettingRow;
 };
 
 struct ConfigurationPage {
@@ -66,6 +69,11 @@ struct ConfigurationPage {
 };
 
 const std::array<ConfigurationPage, configuration_page::kCount>& configurationPages();
+
+// Whether an item takes input while the check boxes show what `checked` says (by settings row).
+template <typename Checked> bool itemEnabled(const PageItem& item, Checked checked) {
+    return item.enabledBy == kNoSettingRow || checked(item.enabledBy);
+}
 
 // The caption of a combo box's item for a value none of its choices stands for (a hand-edited file).
 std::string otherChoiceText(std::size_t row, int value);

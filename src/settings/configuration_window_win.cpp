@@ -68,6 +68,8 @@ void drawNote(const DRAWITEMSTRUCT& draw) {
     if (!background)
         background = ::GetSysColorBrush(COLOR_BTNFACE);
     ::FillRect(dc, &draw.rcItem, background);
+    if (draw.itemState & ODS_DISABLED)
+        ::SetTextColor(dc, ::GetSysColor(COLOR_GRAYTEXT));
 
     const std::wstring text = win32::windowText(control);
     const HFONT font = win32::fontOf(control);
@@ -250,6 +252,7 @@ void ConfigurationWindow::showSettings() {
         }
     if (const HWND preview = previewControl())
         ::InvalidateRect(preview, nullptr, FALSE);
+    enableDependents();
     showSignInStart();
     if (programsPage_)
         programsPage_->pageShown();
@@ -364,7 +367,25 @@ void ConfigurationWindow::afterDpiChange() {
 }
 
 bool ConfigurationWindow::pageCommand(int id, int code) {
+    if (code == BN_CLICKED)
+        enableDependents();
     return programsPage_ && programsPage_->command(id, code);
+}
+
+// Greys what a check box switches on while that box is empty.
+void ConfigurationWindow::enableDependents() {
+    const auto& pages = configurationPages();
+    const auto checked = [&](std::size_t row) {
+        for (std::size_t i = 0; i < pages.size(); ++i)
+            for (const PageItem& item : pages[i].items)
+                if (item.kind == PageItemKind::CheckBox && item.row == row)
+                    return win32::CheckBox(pages_[i]->item(item.controlId)).checked();
+        return true;
+    };
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        for (const PageItem& item : pages[i].items)
+            if (item.enabledBy != kNoSettingRow)
+                ::EnableWindow(pages_[i]->item(item.controlId), itemEnabled(item, checked) ? TRUE : FALSE);
 }
 
 bool ConfigurationWindow::pageNotify(const NMHDR& header) {

@@ -70,6 +70,7 @@ private:
     void keepFocusOnAShownControl();
     void showSettings();
     void takeSettings();
+    void enableDependents();
     void showSignInStart();
     void applySignInStart(bool programEnding);
     void close(bool programEnding);

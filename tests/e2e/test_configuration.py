@@ -19,6 +19,8 @@ PAGE_NAMES = ["gestures", "help-popup", "scratchpad", "diagonals", "programs", "
 FIRST_PAGE_ID = 211  # the page dialogs, in tree order
 X_PIXEL_ID = 224
 ENABLE_SCRATCHPAD_ID = 251
+FADE_TIME_ID = 253
+ENABLE_SUGGESTIONS_ID, ENABLE_CORRECTIONS_ID = 263, 265
 START_WITH_WINDOWS_ID = 274
 SIGN_IN_OTHER_COPY_ID = 288
 PROGRAMS_PAGE = 4
@@ -35,6 +37,7 @@ class Control:
     id: int
     kind: str
     shown: bool
+    enabled: bool
     check: int
     position: int
     rect: Box
@@ -84,8 +87,8 @@ class ConfigurationCase(harness.ProbeTestCase):
         for line in dump.splitlines():
             fields = line.split("\t")
             left, top, right, bottom = (int(v) for v in fields[6].split(","))
-            control = Control(int(fields[0]), fields[1], fields[2] == "1", int(fields[4]), int(fields[5]),
-                              Box(left, top, right, bottom), fields[7])
+            control = Control(int(fields[0]), fields[1], fields[2] == "1", fields[3] == "1", int(fields[4]),
+                              int(fields[5]), Box(left, top, right, bottom), fields[7])
             controls.setdefault(control.id, control)
         return controls
 
@@ -199,6 +202,9 @@ class ConfigurationEndToEnd(ConfigurationCase):
         self.assertEqual(controls[ENABLE_SCRATCHPAD_ID].text, "Enable the Scratchpad")
         self.assertEqual(controls[ENABLE_SCRATCHPAD_ID].check, 1)
         self.assertEqual(controls[X_PIXEL_ID].position, 30)
+        # Diagonals are off: what needs them is greyed.
+        self.assertEqual([controls[i].enabled for i in (ENABLE_SUGGESTIONS_ID, ENABLE_CORRECTIONS_ID)], [False, False])
+        self.assertTrue(controls[FADE_TIME_ID].enabled)
 
         self.screenshot_pages(box, "100")
         mark = flickmark.log.mark()
@@ -221,6 +227,7 @@ class ConfigurationEndToEnd(ConfigurationCase):
         self.session.key("Tab")
         self.session.key("space")
         self.wait_for_control(ENABLE_SCRATCHPAD_ID, "the scratchpad box cleared", lambda c: c.check == 0)
+        self.wait_for_control(FADE_TIME_ID, "its fade time greyed", lambda c: not c.enabled)
         self.assertEqual(settings.read_bytes(), before, "the file changed before the window closed")
         self.close_with("alt+F4")
 

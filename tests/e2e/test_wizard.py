@@ -25,6 +25,9 @@ SIDE_PANEL, BACK, NEXT, FINISH, CANCEL = 851, 852, 853, 854, 2
 GESTURE_TEXT, TYPE_SINGLE, TYPE_MULTIPLE, TYPE_RUN = 860, 863, 864, 865
 KEYSTROKE_TEXT, LIST_TITLE, SUMMARY_TEXT, SUMMARY = 867, 868, 872, 873
 COMMAND_TEXT = 884
+# What Next says on an action page left empty.
+EMPTY_PAGE_REFUSALS = {2: "Press the keystroke to send while the key field has the focus.",
+                       3: "Add at least one keystroke to the list, or choose one of the examples."}
 # The control that only its page shows, page by page.
 PAGE_MARKS = {GESTURE_TEXT: 0, TYPE_SINGLE: 1, KEYSTROKE_TEXT: 2, LIST_TITLE: 3, COMMAND_TEXT: 5, SUMMARY: 6}
 # The action editors embedded on the pages.
@@ -160,6 +163,8 @@ class WizardCase(GesturesWindowCase):
             self.click(NEXT)
             harness.wait_until(lambda: self.page() == page, 5.0, f"the {label} page")
             self.session.screenshot(f"wizard-{label}-{name}", self.wizard_box())
+            if page in EMPTY_PAGE_REFUSALS and name == "100":
+                self.next_refused(EMPTY_PAGE_REFUSALS[page])
             if page is not None:
                 self.click(BACK)
                 self.wait_for_page(1)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -113,6 +114,57 @@ TEST(LengthCross, BarsAreCentredAndHalvesTruncateTowardsZero) {
     for (const auto& c : cases)
         EXPECT_EQ(lengthCross(c.width, c.height, c.horizontal, c.vertical), c.cross)
             << c.width << "x" << c.height << " " << c.horizontal << "/" << c.vertical;
+}
+
+} // namespace
+} // namespace flickmark
+
+namespace flickmark {
+namespace {
+
+// What a check box switches on is greyed while the box is empty: the help popup's delay, the scratchpad's
+// fade time, and the suggestions and corrections, which need diagonals.
+TEST(ConfigurationContent, OptionsThatNeedAnotherFollowItsBox) {
+    const struct {
+        int page;
+        PageItemKind kind;
+        std::size_t row; // the row the item edits, kNoSettingRow for texts and panels
+        SettingId parent;
+        std::size_t dependents; // items of the page that follow the parent
+    } table[] = {
+        {configuration_page::kHelpPopup, PageItemKind::TrackBar, index(SettingId::tbHelpPause),
+         SettingId::cbEnableHelpPoup, 4},
+        {configuration_page::kScratchpad, PageItemKind::TrackBar, index(SettingId::tbFadeTime),
+         SettingId::cbEnableScratchpad, 4},
+        {configuration_page::kDiagonals, PageItemKind::CheckBox, index(SettingId::cbEnabledSuggestions),
+         SettingId::cbEnableDiagonals, 4},
+        {configuration_page::kDiagonals, PageItemKind::CheckBox, index(SettingId::cbEnableCorrections),
+         SettingId::cbEnableDiagonals, 4},
+    };
+    for (const auto& row : table) {
+        const auto& items = configurationPages()[row.page].items;
+        const auto item = std::find_if(items.begin(), items.end(), [&](const PageItem& i) {
+            return i.kind == row.kind && i.row == row.row;
+        });
+        ASSERT_NE(item, items.end()) << row.page;
+        EXPECT_EQ(item->enabledBy, index(row.parent)) << row.page;
+        EXPECT_FALSE(itemEnabled(*item, [&](std::size_t r) { return r != index(row.parent); })) << row.page;
+        EXPECT_TRUE(itemEnabled(*item, [](std::size_t) { return true; })) << row.page;
+        EXPECT_EQ(std::count_if(items.begin(), items.end(),
+                                [&](const PageItem& i) { return i.enabledBy == index(row.parent); }),
+                  static_cast<std::ptrdiff_t>(row.dependents))
+            << row.page;
+    }
+    // Every parent is a check box on the page of the items that follow it.
+    for (const ConfigurationPage& page : configurationPages()) {
+        for (const PageItem& item : page.items) {
+            if (item.enabledBy == kNoSettingRow)
+                continue;
+            EXPECT_TRUE(std::any_of(page.items.begin(), page.items.end(), [&](const PageItem& box) {
+                return box.kind == PageItemKind::CheckBox && box.row == item.enabledBy;
+            })) << item.controlId;
+        }
+    }
 }
 
 } // namespace

@@ -108,6 +108,8 @@ TEST(GestureWizard, PagesFollowTheActionType) {
         wizard.gestureEditor().click(Direction::Up);
         wizard.selectActionType(row.type);
         wizard.programEditor().setProgram("notepad.exe");
+        wizard.keystrokeEdit().keyDown(0x41, {});
+        wizard.keystrokeListEditor().add(wizard.keystrokeEdit().keystroke());
         std::string forward = pageDigit(wizard) + buttons(wizard);
         while (wizard.canGoNext()) {
             ASSERT_EQ(wizard.next(), std::nullopt);
@@ -141,7 +143,6 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
          [](GestureWizard& w) { w.keystrokeListEditor().choose(keystrokeListExamples()[2]); },
          {"Keystrokes: ", "\tALT+SPACE", "\tN", " "},
          "100020ALT+SPACE|00004EN"},
-        {"empty list", ActionType::MultipleKeystrokes, [](GestureWizard&) {}, {" "}, ""},
         {"program alone",
          ActionType::RunProgram,
          [](GestureWizard& w) { w.programEditor().setProgram("notepad.exe"); },
@@ -229,6 +230,7 @@ TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
             EXPECT_EQ(wizard.page(), WizardPage::Gesture) << row.what;
             continue;
         }
+        wizard.keystrokeEdit().keyDown(0x74, {});
         for (std::size_t page = 0; page < kWizardPageCount; ++page)
             wizard.next();
         const auto result = wizard.finish();
@@ -239,6 +241,38 @@ TEST(GestureWizard, TheGesturePageRefusesEmptyAndExistingGestures) {
 
 // A gesture that was drawn and not found starts the wizard on the action type page, unless the set has it
 // or it is not a gesture; Back still reaches the direction buttons.
+TEST(GestureWizard, NoActionPageLetsAnEmptyActionThrough) {
+    const struct {
+        ActionType type;
+        const char* refusal;
+        std::function<void(GestureWizard&)> fill;
+    } table[] = {
+        {ActionType::Keystroke, "Press the keystroke to send while the key field has the focus.",
+         [](GestureWizard& w) { w.keystrokeEdit().keyDown(0x74, {}); }},
+        {ActionType::MultipleKeystrokes,
+         "Add at least one keystroke to the list, or choose one of the examples.",
+         [](GestureWizard& w) {
+             w.keystrokeListEditor().add(KeystrokeData{0, 0, 0, 0, 0x74, "F5"});
+         }},
+        {ActionType::RunProgram, "Enter the program, document or folder to start, or choose one with Browse.",
+         [](GestureWizard& w) { w.programEditor().setProgram("notepad.exe"); }},
+    };
+    for (const auto& row : table) {
+        GestureWizard wizard;
+        wizard.startNew({}, false);
+        wizard.gestureEditor().click(Direction::Up);
+        ASSERT_EQ(wizard.next(), std::nullopt);
+        wizard.selectActionType(row.type);
+        ASSERT_EQ(wizard.next(), std::nullopt);
+        const WizardPage page = wizard.page();
+        EXPECT_EQ(wizard.next(), std::optional<std::string>(row.refusal));
+        EXPECT_EQ(wizard.page(), page) << row.refusal;
+        row.fill(wizard);
+        EXPECT_EQ(wizard.next(), std::nullopt);
+        EXPECT_EQ(wizard.page(), WizardPage::Summary);
+    }
+}
+
 TEST(GestureWizard, ANewGestureChosenAlreadyStartsOnTheActionPage) {
     const struct {
         const char* gesture;
@@ -378,9 +412,12 @@ TEST(GestureWizard, AnUnknownTypeShowsItsActionReadOnlyAndKeepsItUnlessAnotherTy
         {"edited into a list",
          macro,
          EditStart::Action,
-         [](GestureWizard& w) { w.selectActionType(ActionType::MultipleKeystrokes); },
+         [](GestureWizard& w) {
+             w.selectActionType(ActionType::MultipleKeystrokes);
+             w.keystrokeListEditor().add(KeystrokeData{0, 0, 0, 0, 0x74, "F5"});
+         },
          "136",
-         {{{"03", ActionType::MultipleKeystrokes, "", std::nullopt}, {}}}},
+         {{{"03", ActionType::MultipleKeystrokes, "000074F5", std::nullopt}, {}}}},
         {"another type chosen, then the stored one kept",
          macro,
          EditStart::Action,
