@@ -8,7 +8,7 @@ namespace flickmark {
 ShellModule::ShellModule(PlatformModule& platform, StoredFiles& files, TrayActions& actions)
     : popupIcons_(createPopupIcons(::GetDpiForSystem())),
       tray_(TrayWindow::Dependencies{actions, platform.nestedLoops, platform.log, platform.scheduler},
-            trayTipText(platform.version ? platform.version->version : std::string())),
+            platform.version ? platform.version->version : std::string()),
       about_(platform.version),
       configuration_(ConfigurationWindow::Dependencies{
           files.settings, platform.messageBoxes, platform.log, popupIcons_.get(), IDI_FLICKMARK,

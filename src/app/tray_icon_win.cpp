@@ -21,7 +21,8 @@ win32::UniqueIcon loadPicture(int id) {
 
 } // namespace
 
-TrayIcon::TrayIcon(HWND window, const std::wstring& tip) : window_(window), tip_(tip) {
+TrayIcon::TrayIcon(HWND window, const std::wstring& tipOn, const std::wstring& tipOff)
+    : window_(window), tipOn_(tipOn), tipOff_(tipOff) {
     reloadPictures();
 }
 
@@ -43,8 +44,9 @@ NOTIFYICONDATAW TrayIcon::data(bool gesturesOn) const {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayCallbackMessage;
     data.hIcon = gesturesOn ? on_.get() : off_.get();
-    const std::size_t length = std::min(tip_.size(), std::size(data.szTip) - 1);
-    tip_.copy(data.szTip, length);
+    const std::wstring& tip = gesturesOn ? tipOn_ : tipOff_;
+    const std::size_t length = std::min(tip.size(), std::size(data.szTip) - 1);
+    tip.copy(data.szTip, length);
     data.szTip[length] = L'\0';
     return data;
 }

@@ -17,8 +17,9 @@ inline constexpr UINT kTrayCallbackMessage = WM_USER + 1;
 
 class TrayIcon final : public NotificationIcon {
 public:
-    // The window receives kTrayCallbackMessage with the mouse message in lParam.
-    TrayIcon(HWND window, const std::wstring& tip);
+    // The window receives kTrayCallbackMessage with the mouse message in lParam. The tip says whether
+    // gestures are on: `tipOn` while they are, else `tipOff`.
+    TrayIcon(HWND window, const std::wstring& tipOn, const std::wstring& tipOff);
     ~TrayIcon() override;
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
@@ -38,7 +39,8 @@ private:
     NOTIFYICONDATAW data(bool gesturesOn) const;
 
     HWND window_;
-    std::wstring tip_;
+    std::wstring tipOn_;
+    std::wstring tipOff_;
     win32::UniqueIcon on_;
     win32::UniqueIcon off_;
     bool shown_ = false;

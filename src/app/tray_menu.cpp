@@ -13,13 +13,10 @@ std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<Tra
                          program->flickmarkOff});
     }
     const std::vector<TrayMenuItem> rest{
-        separator,
-        {TrayCommand::Configure, "&Configure ...", kPopupIconConfigure},
-        separator,
-        {TrayCommand::EditGestures, "Edit Gestures ...", kPopupIconEditGestures},
-        separator,
-        {TrayCommand::About, "About"},
-        {TrayCommand::Exit, "Exit Flickmark"},
+        separator, {TrayCommand::Configure, "&Configure...", kPopupIconConfigure},
+        separator, {TrayCommand::EditGestures, "&Edit Gestures...", kPopupIconEditGestures},
+        separator, {TrayCommand::About, "&About"},
+        separator, {TrayCommand::Exit, "E&xit Flickmark"},
     };
     items.insert(items.end(), rest.begin(), rest.end());
     return items;

@@ -2,6 +2,7 @@
 
 #include "app/popup_icons_win.h"
 #include "app/tray_menu.h"
+#include "app/version_text.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/menu_builder.h"
 #include "platform/win32/text_convert.h"
@@ -42,7 +43,8 @@ const char* commandName(TrayCommand command) {
 
 } // namespace
 
-TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps_(std::move(dependencies)) {
+TrayWindow::TrayWindow(Dependencies dependencies, const std::string& version)
+    : deps_(std::move(dependencies)) {
     win32::WindowClassSpec windowClass;
     windowClass.name = kTrayWindowClassName;
     win32::WindowCreateSpec window;
@@ -56,7 +58,8 @@ TrayWindow::TrayWindow(Dependencies dependencies, const std::string& tip) : deps
     acceptFromLowerIntegrity(hwnd(), taskbarCreatedMessage_);
     acceptFromLowerIntegrity(hwnd(), showGesturesMessage_);
 
-    icon_ = std::make_unique<TrayIcon>(hwnd(), win32::widen(tip));
+    const std::string tip = trayTipText(version, true);
+    icon_ = std::make_unique<TrayIcon>(hwnd(), win32::widen(tip), win32::widen(trayTipText(version, false)));
     retryTimer_ = deps_.scheduler.makeTimer("tray icon's retry timer", [this] { keeper_->onRetryTimer(); });
     keeper_ = std::make_unique<TrayIconKeeper>(*icon_, *retryTimer_, deps_.log);
     keeper_->show();

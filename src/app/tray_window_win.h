@@ -43,7 +43,8 @@ public:
     // Creates the hidden window and adds the icon, with gestures on (trying again later when the shell
     // refuses). `tip` is the icon's tip text (UTF-8). Throws win32::Win32Error when the window cannot be
     // created.
-    TrayWindow(Dependencies dependencies, const std::string& tip);
+    // `version` goes into the icon's tip ("Flickmark v2.1.0 - gestures on").
+    TrayWindow(Dependencies dependencies, const std::string& version);
     ~TrayWindow() override;
 
     using win32::WindowBase::hwnd;

@@ -51,10 +51,10 @@ VersionText versionText(std::uint32_t fileVersionMs, std::uint32_t fileVersionLs
             " build " + lowHalf(fileVersionLs)};
 }
 
-std::string trayTipText(std::string_view version) {
-    if (version.empty())
-        return "Flickmark";
-    return "Flickmark v" + std::string(version);
+std::string trayTipText(std::string_view version, bool gesturesOn) {
+    const std::string name =
+        version.empty() ? std::string("Flickmark") : "Flickmark v" + std::string(version);
+    return name + (gesturesOn ? " - gestures on" : " - gestures off");
 }
 
 } // namespace flickmark

@@ -22,7 +22,8 @@ VersionText versionText(std::uint32_t fileVersionMs, std::uint32_t fileVersionLs
 // fixed file information that block holds); none when the bytes are not such a block.
 std::optional<VersionText> versionTextFromResource(std::span<const std::uint8_t> resource);
 
-// The tray icon's tip: "Flickmark v" + version, or "Flickmark" when the version is not known.
-std::string trayTipText(std::string_view version);
+// The tray icon's tip: "Flickmark v" + version ("Flickmark" when the version is not known), and whether
+// gestures are on: "Flickmark v2.1.0 - gestures off".
+std::string trayTipText(std::string_view version, bool gesturesOn);
 
 } // namespace flickmark

@@ -13,6 +13,8 @@
 #define IDC_GESTURES_EXPORT 408
 #define IDC_GESTURES_IMPORT 409
 #define IDC_GESTURES_BACK_UP 410
+#define IDC_GESTURES_EDIT 411
+#define IDC_GESTURES_DELETE 412
 
 // "Copy to": where the gestures go.
 #define IDD_COPY_TARGET 420

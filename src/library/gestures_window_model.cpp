@@ -2,6 +2,7 @@
 
 #include "base/ascii_text.h"
 #include "base/direction.h"
+#include "base/path_lines.h"
 #include "gesture_sets/gesture_files.h"
 
 #include <utility>
@@ -177,25 +178,28 @@ CopyOutcome GesturesWindowModel::storeCopy(GestureSet target, const TransferPlan
         return outcome;
     }
     outcome.saved = false;
-    const std::string folder = "\n(in " + store_.dataFolder() + ")\n\n";
-    outcome.message =
-        (target.fileUnreadable ? target.fileName + " could not be read, so Flickmark did not save over it."
-                               : "Unable to write to " + target.fileName) +
-        folder + "Nothing was copied.";
+    outcome.message = refusedSaveText(target) + "Nothing was copied.";
     return outcome;
+}
+
+// The file's whole path on a line of its own, as the configuration window says it: a message box wraps a
+// long path there without cutting it.
+std::string GesturesWindowModel::refusedSaveText(const GestureSet& set) const {
+    const std::string path = pathInLines(store_.dataFolder() + set.fileName);
+    if (set.fileUnreadable)
+        return "The gestures could not be read from this file, so Flickmark did not save over it:\n\n" +
+               path + "\n\n";
+    return "The gestures could not be saved to this file:\n\n" + path + "\n\n";
 }
 
 std::string GesturesWindowModel::warningFor(const GestureSet& set) {
     if (!warnedFiles_.insert(set.fileName).second)
         return {};
-    // The file's name first: a long folder may be cut short where the message has no room for it.
-    const std::string folder = "\n(in " + store_.dataFolder() + ")\n\n";
     if (set.fileUnreadable)
-        return set.fileName + " could not be read, so Flickmark did not save over it." + folder +
-               "Your changes are kept while Flickmark runs.";
-    return "Unable to write to " + set.fileName + folder +
-           "The file was left as it was. Your changes are kept while Flickmark runs and are saved again when "
-           "you close this window or choose another set.";
+        return refusedSaveText(set) + "Your changes are kept while Flickmark runs.";
+    return refusedSaveText(set) + "The file keeps its old contents. Your changes are kept while Flickmark "
+                                  "runs and are saved again when "
+                                  "you close this window or choose another set.";
 }
 
 } // namespace flickmark

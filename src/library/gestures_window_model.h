@@ -108,6 +108,8 @@ private:
     ShownSetSave saveShown();
     void load(const std::string& fileName);
     std::string warningFor(const GestureSet& set);
+    // The opening of a refused save's message: what happened, and the file's path on a line of its own.
+    std::string refusedSaveText(const GestureSet& set) const;
 
     GestureLibraryStore& store_;
     std::vector<SetSelectorItem> items_;

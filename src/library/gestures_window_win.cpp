@@ -206,6 +206,14 @@ void GesturesWindow::showRows() {
 }
 
 void GesturesWindow::selectionChanged() {
+    // Edit acts on one gesture, Delete on every selected one.
+    const std::size_t selected = list_.selectedRows().size();
+    ::EnableWindow(item(IDC_GESTURES_EDIT), selected == 1 ? TRUE : FALSE);
+    ::EnableWindow(item(IDC_GESTURES_DELETE), selected > 0 ? TRUE : FALSE);
+    const HWND focus = ::GetFocus();
+    if (focus && (focus == item(IDC_GESTURES_EDIT) || focus == item(IDC_GESTURES_DELETE)) &&
+        !::IsWindowEnabled(focus))
+        ::SetFocus(list_.hwnd());
     const int row = list_.selectedRow();
     const auto& rows = model_.rows();
     std::string gesture = row >= 0 && row < static_cast<int>(rows.size()) ? rows[row].gesture : std::string();
@@ -479,6 +487,14 @@ std::optional<INT_PTR> GesturesWindow::onCommand(int id, int code) {
     case IDC_GESTURES_NEW:
         if (code == BN_CLICKED)
             newGesture();
+        return TRUE;
+    case IDC_GESTURES_EDIT: // as a double click: the action, Back reaching the gesture
+        if (code == BN_CLICKED)
+            editSelectedRow(EditStart::Action);
+        return TRUE;
+    case IDC_GESTURES_DELETE:
+        if (code == BN_CLICKED)
+            deleteSelectedRow();
         return TRUE;
     case IDC_GESTURES_COPY_SET:
         if (code == BN_CLICKED)

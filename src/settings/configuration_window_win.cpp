@@ -1,5 +1,6 @@
 #include "settings/configuration_window_win.h"
 
+#include "base/path_lines.h"
 #include "platform/win32/controls/check_box.h"
 #include "platform/win32/controls/combo_box.h"
 #include "platform/win32/controls/track_bar.h"
@@ -354,7 +355,7 @@ void ConfigurationWindow::reportRefusedWrite() {
     if (refusedWriteReported_)
         return;
     refusedWriteReported_ = true;
-    const std::string file = deps_.settings.path();
+    const std::string file = pathInLines(deps_.settings.path());
     deps_.messages.warn("The settings could not be saved to this file:\n\n" + file +
                         "\n\nThe changes apply until Flickmark ends; the file keeps its old values.");
 }

@@ -216,7 +216,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
     def test_exit_with_the_configuration_window_open_saves_it(self):
         flickmark = self.start_flickmark()
         self.hold_another_icon()
-        self.choose(self.open_menu(flickmark), "c")  # "&Configure ..."
+        self.choose(self.open_menu(flickmark), "c")  # "&Configure..."
         box = harness.wait_until(self.window_box, 5, "the configuration window")
         self.session.move(box.right - 20, box.bottom - 20)
         self.set_x_pixel_to_the_maximum()
@@ -236,7 +236,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
 
     def test_configure_reopens_the_configuration_window_on_the_page_shown_last(self):
         flickmark = self.start_flickmark()
-        self.choose(self.open_menu(flickmark), "c")  # "&Configure ..."
+        self.choose(self.open_menu(flickmark), "c")  # "&Configure..."
         box = harness.wait_until(self.window_box, 5, "the configuration window")
         self.session.move(box.right - 20, box.bottom - 20)
         self.key_until("End", lambda: self.shown_page() == MISC_PAGE, "the Misc page")
@@ -249,7 +249,7 @@ class TrayEndToEnd(TrayCase, ConfigurationCase):
 
     def test_tip_text_in_the_log_and_over_the_icon(self):
         flickmark = self.start_flickmark()
-        tip = f"Flickmark v{project_version()}"
+        tip = f"Flickmark v{project_version()} - gestures on"
         self.assertEqual(flickmark.log.wait_for("tray tip: "), f"tray tip: {tip}")
         self.session.move(400, 400)
         around = Box(0, 20, 400, 120)

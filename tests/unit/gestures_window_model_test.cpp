@@ -265,7 +265,9 @@ TEST_F(GesturesWindowModelTest, ARefusedSaveKeepsTheOldFileAndTheEditAndTellsThe
     model.removeRow(0);
     const ShownSetSave first = model.select(1);
     EXPECT_FALSE(first.saved);
-    EXPECT_EQ(first.warning.rfind("Unable to write to Gestures.ini\n(in C:\\Flickmark\\)", 0), 0u)
+    EXPECT_EQ(first.warning.rfind(
+                  "The gestures could not be saved to this file:\n\nC:\\Flickmark\\Gestures.ini\n\n", 0),
+              0u)
         << first.warning;
     EXPECT_EQ(file("Gestures.ini"), before);
     EXPECT_EQ(store.global().gestureStrings(), Strings{"12"}); // in effect for lookups all the same

@@ -83,7 +83,9 @@ TEST_F(SetCopyModelTest, TheViewSaysWhatTheCopyDoesAndARefusedWriteCopiesNothing
     files.refuseWritesIn(kTestDataFolder);
     const CopyOutcome refused = model.storeCopy(into, view.plan(), view.mode(), view.takeSource());
     EXPECT_FALSE(refused.saved);
-    EXPECT_TRUE(refused.message.starts_with("Unable to write to Gestures_probe.exe.ini\n(in "))
+    EXPECT_TRUE(refused.message.starts_with("The gestures could not be saved to this file:\n\n"))
+        << refused.message;
+    EXPECT_TRUE(refused.message.ends_with("Gestures_probe.exe.ini\n\nNothing was copied."))
         << refused.message;
     EXPECT_EQ(file("Gestures_probe.exe.ini"), target);
 

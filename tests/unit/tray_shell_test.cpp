@@ -35,10 +35,12 @@ TEST(TrayMenuTest, ItemsInOrderWithTheSwitchTickedAsTheUserLeftIt) {
             EXPECT_EQ(item.checked, item.command == TrayCommand::GesturesOn && on) << item.caption;
             EXPECT_EQ(item.checkable, item.command == TrayCommand::GesturesOn) << item.caption;
         }
-        EXPECT_EQ(captions, (std::vector<std::string>{"&Gestures on", "-", "&Configure ...", "-",
-                                                      "Edit Gestures ...", "-", "About", "Exit Flickmark"}));
-        EXPECT_EQ(pictures, (std::vector<int>{kNoPicture, kNoPicture, kPopupIconConfigure, kNoPicture,
-                                              kPopupIconEditGestures, kNoPicture, kNoPicture, kNoPicture}));
+        EXPECT_EQ(captions,
+                  (std::vector<std::string>{"&Gestures on", "-", "&Configure...", "-", "&Edit Gestures...",
+                                            "-", "&About", "-", "E&xit Flickmark"}));
+        EXPECT_EQ(pictures,
+                  (std::vector<int>{kNoPicture, kNoPicture, kPopupIconConfigure, kNoPicture,
+                                    kPopupIconEditGestures, kNoPicture, kNoPicture, kNoPicture, kNoPicture}));
     }
 }
 
@@ -161,8 +163,9 @@ TEST(VersionTextTest, ThreeNumbersAndTheBuildFromTheFileVersion) {
         EXPECT_EQ(text.version, row.version);
         EXPECT_EQ(text.build, row.build);
     }
-    EXPECT_EQ(trayTipText("2.1.0"), "Flickmark v2.1.0");
-    EXPECT_EQ(trayTipText(""), "Flickmark");
+    EXPECT_EQ(trayTipText("2.1.0", true), "Flickmark v2.1.0 - gestures on");
+    EXPECT_EQ(trayTipText("2.1.0", false), "Flickmark v2.1.0 - gestures off");
+    EXPECT_EQ(trayTipText("", true), "Flickmark - gestures on");
 }
 
 // A version resource as the resource compiler lays it out: the root block's header and key, padding, the
