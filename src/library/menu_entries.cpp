@@ -3,6 +3,8 @@
 #include "actions/keystroke.h"
 #include "gesture_sets/gesture_files.h"
 
+#include <algorithm>
+
 namespace flickmark {
 namespace {
 
@@ -12,24 +14,40 @@ std::string_view fileNamePart(std::string_view path) {
     return separator == std::string_view::npos ? path : path.substr(separator + 1);
 }
 
-void addEntry(std::vector<MenuEntry>& entries, const std::string& displayName, const std::string& gesture,
-              const GestureSet& set) {
-    entries.push_back(
-        {gesture, entryCaption(displayName, set.types.value(gesture), set.actions.value(gesture))});
+// Where the two sets meet: a global gesture is overridden where the program's set has a non-empty action for
+// it, as the lookup takes the program's then.
+struct SetPair {
+    const GestureSet& program;
+    const GestureSet& global;
+    bool isProgram(const GestureSet& set) const { return &set == &program && &program != &global; }
+    bool overridden(const GestureSet& set, const std::string& gesture) const {
+        return !isProgram(set) && &program != &global && !program.actions.value(gesture).empty();
+    }
+};
+
+void addEntry(std::vector<MenuEntry>& entries, std::string displayName, const std::string& gesture,
+              const GestureSet& set, const SetPair& sets) {
+    if (sets.overridden(set, gesture))
+        displayName += kOverriddenMark;
+    entries.push_back({gesture,
+                       entryCaption(displayName, set.types.value(gesture), set.actions.value(gesture)),
+                       sets.isProgram(set)});
 }
 
 // The entries of one set for the gestures `wanted` accepts, in list order.
 template <typename Wanted>
-void addEntriesOf(std::vector<MenuEntry>& entries, const GestureSet& set, Wanted wanted) {
+void addEntriesOf(std::vector<MenuEntry>& entries, const GestureSet& set, const SetPair& sets,
+                  Wanted wanted) {
     for (const auto& [displayName, gesture] : set.names.entries())
         if (wanted(gesture))
-            addEntry(entries, displayName, gesture, set);
+            addEntry(entries, displayName, gesture, set, sets);
 }
 
 // The entry of one gesture from a set, if the set has it.
-void addEntryFrom(std::vector<MenuEntry>& entries, const GestureSet& set, const std::string& gesture) {
+void addEntryFrom(std::vector<MenuEntry>& entries, const GestureSet& set, const SetPair& sets,
+                  const std::string& gesture) {
     if (set.hasGesture(gesture))
-        addEntry(entries, gestureDisplayName(gesture), gesture, set);
+        addEntry(entries, gestureDisplayName(gesture), gesture, set, sets);
 }
 
 MenuItem command(std::string_view caption, int id) {
@@ -44,9 +62,22 @@ MenuItem submenu(std::string_view caption, std::vector<MenuItem> items) {
     return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items)};
 }
 
-void appendEntries(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries) {
-    for (std::size_t i = 0; i < entries.size(); ++i)
+MenuItem disabled(std::string_view caption) {
+    return MenuItem{MenuItem::Kind::Disabled, std::string(caption), 0, {}};
+}
+
+// With `program` captions (a program's entries present), each group of entries stands under its caption.
+void appendEntries(std::vector<MenuItem>& items, const std::vector<MenuEntry>& entries,
+                   std::optional<std::string_view> program = std::nullopt) {
+    const bool grouped = program && std::any_of(entries.begin(), entries.end(),
+                                                [](const MenuEntry& e) { return e.programSet; });
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (grouped && (i == 0 || entries[i - 1].programSet != entries[i].programSet))
+            items.push_back(disabled(entries[i].programSet
+                                         ? (program->empty() ? kUnknownProgramCaption : *program)
+                                         : kAllProgramsCaption));
         items.push_back(command(entries[i].caption, kFirstEntryId + static_cast<int>(i)));
+    }
     items.push_back(separator());
 }
 
@@ -88,30 +119,32 @@ std::vector<MenuEntry> helpEntries(Direction direction, const GestureSet& progra
     const auto beginsWithDirection = [digit](const std::string& gesture) {
         return !gesture.empty() && gesture.front() == digit;
     };
-    addEntriesOf(entries, program, beginsWithDirection);
-    addEntriesOf(entries, global, beginsWithDirection);
+    const SetPair sets{program, global};
+    addEntriesOf(entries, program, sets, beginsWithDirection);
+    addEntriesOf(entries, global, sets, beginsWithDirection);
     return entries;
 }
 
 std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggestions,
                                          const GestureSet& program, const GestureSet& global) {
     std::vector<MenuEntry> entries;
+    const SetPair sets{program, global};
     for (const std::string& gesture : suggestions) {
-        addEntryFrom(entries, program, gesture);
-        addEntryFrom(entries, global, gesture);
+        addEntryFrom(entries, program, sets, gesture);
+        addEntryFrom(entries, global, sets, gesture);
     }
     return entries;
 }
 
 std::string notFoundCaption(std::string_view drawnGesture) {
-    return "(" + gestureDisplayName(drawnGesture) + ")  not found ";
+    return "(" + gestureDisplayName(drawnGesture) + ") not found ";
 }
 
 std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::string_view program) {
     std::vector<MenuItem> items;
     items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId)}));
     items.push_back(separator());
-    appendEntries(items, entries);
+    appendEntries(items, entries, program);
     appendClose(items, program);
     return items;
 }

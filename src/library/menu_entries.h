@@ -3,7 +3,9 @@
 //
 // A help menu lists every gesture that begins with the held direction; a suggestions menu the near
 // gestures of a gesture that was not found. A gesture of both the program set and the global set gives two
-// entries, the program set's first.
+// entries, the program set's first; the global one is marked as overridden when the program's own action
+// is the one that runs. In the help menu the program's entries stand under the program's name and the
+// global ones under "All programs", when the program has any.
 #pragma once
 
 #include "base/direction.h"
@@ -20,6 +22,7 @@ namespace flickmark {
 struct MenuEntry {
     std::string gesture; // gesture string, the entry's hint
     std::string caption;
+    bool programSet = false; // from the program's set, else from the global set
 
     friend bool operator==(const MenuEntry&, const MenuEntry&) = default;
 };
@@ -32,6 +35,11 @@ inline constexpr std::string_view kSuggestionsConfigureCaption = "Configure ";
 inline constexpr std::string_view kCloseCaption = "Close";
 // The last item of both menus: the program in front gets no more gestures (it goes on "noright.ini").
 inline constexpr std::string_view kGesturesOffCaption = "Gestures off in ";
+// The help menu's group captions: the program's file name (this when it is not known), then this.
+inline constexpr std::string_view kUnknownProgramCaption = "This program";
+inline constexpr std::string_view kAllProgramsCaption = "All programs";
+// After the name of a global entry whose gesture the program's own action takes.
+inline constexpr std::string_view kOverriddenMark = " (overridden here)";
 // The text shown until the button is released when no gesture begins with the held direction.
 inline constexpr std::string_view kHelpNoMatchesText = "Help Popup - no matches";
 
@@ -56,7 +64,7 @@ std::vector<MenuEntry> helpEntries(Direction direction, const GestureSet& progra
 std::vector<MenuEntry> suggestionEntries(const std::vector<std::string>& suggestions,
                                          const GestureSet& program, const GestureSet& global);
 
-// "(" + display name + ")  not found ": the disabled header of the suggestions menu.
+// "(" + display name + ") not found ": the disabled header of the suggestions menu.
 std::string notFoundCaption(std::string_view drawnGesture);
 
 // "New gesture UP+RIGHT for notepad.exe...", or "... for all programs..." when `program` is empty.

@@ -13,7 +13,8 @@ from test_actions import key_downs, write_gestures
 from test_gestures_window import WINDOW_CLASS, box_of
 from test_wizard import FINISH, KEY_FIELD, NAME, NEXT, PAGE_MARKS, TYPE_SINGLE, WIZARD
 
-# Gestures beginning with Up come from both sets, in file order, program set first; "03" is in both.
+# Gestures beginning with Up come from both sets, in file order, program set first, each set under its caption;
+# "03" is in both, and the program's own runs.
 HELP_PROGRAM_SET = {
     "0": ("Keystroke", "000041A"),
     "03": ("Multiple Keystrokes", "010043CTRL+C|000074F5"),
@@ -30,14 +31,14 @@ HELP_CAPTIONS = [
     "UP+RIGHT\t   (CTRL+C | F5)",
     "UP+RIGHT+DOWN+LEFT\t   [notepad.exe]",
     "UP+DOWN\t   (D)",
-    "UP+RIGHT\t   (X)",
+    "UP+RIGHT (overridden here)\t   (X)",
 ]
 
 # Up then Right ("03") is in neither set: "02" is near and begins the same way, "0" is one shorter, "13" is
 # near but begins otherwise.
 SUGGESTION_PROGRAM_SET = {"02": ("Keystroke", "000041A")}
 SUGGESTION_GLOBAL_SET = {"13": ("Keystroke", "000042B"), "0": ("Keystroke", "000043C")}
-SUGGESTIONS_HEADER = "(UP+RIGHT)  not found "
+SUGGESTIONS_HEADER = "(UP+RIGHT) not found "
 SUGGESTION_CAPTIONS = ["UP\t   (C)", "UP+LEFT\t   (A)", "DOWN+RIGHT\t   (B)"]
 
 HELP_SETTINGS = {"tbHelpPause": 800}  # a real pause: the test holds still until the trigger fires
@@ -161,9 +162,10 @@ class HelpMenuEndToEnd(HelpMenuCase):
         mark, since_us, menu = self.open_help_menu(flickmark, "help-menu")
 
         self.assertEqual(quoted(flickmark.log.wait_for("help menu:", mark)), HELP_CAPTIONS)
-        # From the bottom: "Gestures off in probe.exe", "Close", then the entries upwards to the program set's
-        # Up, Right, whose drawing shows beside the menu while it is highlighted.
-        self.choose(menu, "End", *["Up"] * 5)
+        # From the bottom: "Gestures off in probe.exe", "Close", then the entries upwards, past the caption
+        # "All programs", to the program set's Up, Right, whose drawing shows beside the menu while it is
+        # highlighted.
+        self.choose(menu, "End", *["Up"] * 6)
         self.wait_for_preview_beside(menu, "help-menu-preview")
         self.session.key("Return")
         flickmark.log.wait_for("menu choice 03", mark)

@@ -113,8 +113,9 @@ TEST_F(GestureMenusTest, HelpShowsTheTextUntilTheReleaseThenRunsTheChosenGesture
     EXPECT_EQ(menu.shown[0].timeMs, 50) << "opened once the button was up";
     EXPECT_EQ(menu.shown[0].at, (Point{440, 490}));
     EXPECT_EQ(captionsOf(menu.shown[0].items),
-              (std::vector<std::string>{"Help Popup", "", "UP\t   (A)", "UP+RIGHT\t   (CTRL+C | F5)",
-                                        "UP+DOWN\t   (D)", "", "Close", "", "Gestures off in probe.exe"}));
+              (std::vector<std::string>{"Help Popup", "", "probe.exe", "UP\t   (A)",
+                                        "UP+RIGHT\t   (CTRL+C | F5)", "All programs", "UP+DOWN\t   (D)", "",
+                                        "Close", "", "Gestures off in probe.exe"}));
     EXPECT_EQ(keysDown(), (std::vector<int>{0x11, 0x43, 0x74}));
     EXPECT_GE(rig.keyboard.events.front().timeMs, 50 + 700 + GestureMenus::kRunDelayMs);
     // The menu took the keyboard through the foreground program's input and gave the foreground back.
@@ -227,7 +228,7 @@ TEST_F(GestureMenusTest, SuggestionsFromTheFullLookupNameTheDrawnGestureAndConfi
     ASSERT_EQ(menu.shown.size(), 1u);
     EXPECT_EQ(captionsOf(menu.shown[0].items),
               (std::vector<std::string>{
-                  "Suggestions Popup ", "(UP+LEFT)  not found ", "", "UP\t   (A)", "UP+DOWN\t   (D)",
+                  "Suggestions Popup ", "(UP+LEFT) not found ", "", "UP\t   (A)", "UP+DOWN\t   (D)",
                   "UP+RIGHT\t   (CTRL+C | F5)", "", "New gesture UP+LEFT for probe.exe...",
                   "New gesture UP+LEFT for all programs...", "", "Close", "", "Gestures off in probe.exe"}));
     EXPECT_EQ(configuration.pages, (std::vector<int>{kDiagonalsPage}));

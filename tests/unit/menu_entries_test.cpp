@@ -77,16 +77,54 @@ TEST(MenuEntries, HelpListsTheGesturesBeginningWithTheDirectionProgramSetFirst) 
 
     const auto entries = helpEntries(Direction::Up, program, global);
     EXPECT_EQ(entries[1].caption, "UP+RIGHT\t   (CTRL+C | F5)");
-    EXPECT_EQ(entries[4].caption, "UP+RIGHT\t   (X)") << "the global set's own action";
+    EXPECT_EQ(entries[4].caption, "UP+RIGHT (overridden here)\t   (X)") << "the global set's own action";
+    EXPECT_EQ(entries[3].caption, "UP+DOWN\t   (D)");
+}
+
+// The program's gestures stand under its name, the global ones under "All programs"; a global gesture whose
+// program entry runs instead is marked, one whose program entry is empty is not (the lookup takes it).
+TEST(MenuEntries, TheHelpMenuGroupsTheProgramsGesturesAndTheGlobalOnes) {
+    using Kind = MenuItem::Kind;
+    const GestureSet program = setOf({{"0", "Keystroke", "000041A"}, {"01", "Keystroke", ""}});
+    const GestureSet global = setOf({{"0", "Keystroke", "000042B"}, {"01", "Keystroke", "000044D"}});
+    const GestureSet none = setOf({});
+    const auto captions = [](const std::vector<MenuItem>& items) {
+        std::vector<std::string> out;
+        for (const MenuItem& item : items)
+            out.push_back((item.kind == Kind::Disabled ? "-- " : "") + item.caption);
+        return out;
+    };
+    const struct {
+        const GestureSet& program;
+        std::string_view exeName;
+        std::vector<std::string> captions;
+    } table[] = {
+        {program,
+         "probe.exe",
+         {"Help Popup", "", "-- probe.exe", "UP\t   (A)", "UP+DOWN\t   ()", "-- All programs",
+          "UP (overridden here)\t   (B)", "UP+DOWN\t   (D)", "", "Close", "", "Gestures off in probe.exe"}},
+        {program,
+         "",
+         {"Help Popup", "", "-- This program", "UP\t   (A)", "UP+DOWN\t   ()", "-- All programs",
+          "UP (overridden here)\t   (B)", "UP+DOWN\t   (D)", "", "Close"}},
+        // A program without gestures of its own: no groups.
+        {none,
+         "probe.exe",
+         {"Help Popup", "", "UP\t   (B)", "UP+DOWN\t   (D)", "", "Close", "", "Gestures off in probe.exe"}},
+    };
+    for (const auto& row : table)
+        EXPECT_EQ(captions(helpMenuItems(helpEntries(Direction::Up, row.program, global), row.exeName)),
+                  row.captions)
+            << row.exeName;
 }
 
 TEST(MenuEntries, SuggestionsKeepTheirOrderWithAnEntryPerSetThatHasTheGesture) {
     const GestureSet program = setOf({{"17", "Keystroke", "000041A"}});
     const GestureSet global = setOf({{"17", "Keystroke", "000042B"}, {"12", "Keystroke", "000043C"}});
     const auto entries = suggestionEntries({"12", "76", "17"}, program, global);
-    EXPECT_EQ(entries,
-              (std::vector<MenuEntry>{
-                  {"12", "DOWN+LEFT\t   (C)"}, {"17", "DOWN+SW\t   (A)"}, {"17", "DOWN+SW\t   (B)"}}));
+    EXPECT_EQ(entries, (std::vector<MenuEntry>{{"12", "DOWN+LEFT\t   (C)", false},
+                                               {"17", "DOWN+SW\t   (A)", true},
+                                               {"17", "DOWN+SW (overridden here)\t   (B)", false}}));
 }
 
 TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
@@ -108,7 +146,7 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
     EXPECT_EQ(suggestionsMenuItems("03", entries),
               (std::vector<MenuItem>{
                   {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
-                  {Kind::Disabled, "(UP+RIGHT)  not found ", 0, {}},
+                  {Kind::Disabled, "(UP+RIGHT) not found ", 0, {}},
                   separator,
                   first,
                   second,
@@ -120,7 +158,7 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
     EXPECT_EQ(suggestionsMenuItems("13", entries, "my&tool.exe"),
               (std::vector<MenuItem>{
                   {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
-                  {Kind::Disabled, "(DOWN+RIGHT)  not found ", 0, {}},
+                  {Kind::Disabled, "(DOWN+RIGHT) not found ", 0, {}},
                   separator,
                   first,
                   second,
