@@ -22,6 +22,10 @@ constexpr int kMeasureBoxWidening = 4;
 // Pixel amounts at 96 DPI; they grow with the picture's DPI scale.
 constexpr double kShiftLogical = 8;
 constexpr double kDotHalfLogical = 2;
+// The start's disc (radius) and the end's arrowhead (length along the stroke; its half width is a little
+// more than half of it), in logical pixels.
+constexpr double kStartRadiusLogical = 3;
+constexpr double kArrowLengthLogical = 7;
 constexpr double kMarginLogical = 25; // both ends of an axis together
 
 // A stroke is never drawn shorter than this, so the dots at its ends stay apart and the line between them
@@ -281,6 +285,37 @@ std::pair<int, int> ellipsisSquare(int from, int sign, int i, int side) {
     return {from - side / 2, from - side / 2 + side};
 }
 
+Point inPicture(double x, double y, int width, int height) {
+    return Point{toInt(std::clamp(std::lround(x), 0L, static_cast<long>(width) - 1)),
+                 toInt(std::clamp(std::lround(y), 0L, static_cast<long>(height) - 1))};
+}
+
+Rect cutToPicture(Rect r, int width, int height);
+
+// The start's disc, and the arrowhead on the last segment when the whole gesture is drawn.
+void markEnds(GesturePreview& preview, bool wholeGesture) {
+    if (preview.lines.empty())
+        return;
+    const int radius = std::max(2, toInt(nearest(kStartRadiusLogical * preview.scale)));
+    const Point s = preview.start;
+    preview.startMark = cutToPicture(Rect{s.x - radius, s.y - radius, s.x + radius + 1, s.y + radius + 1},
+                                     preview.width, preview.height);
+    const PreviewLine& last = preview.lines.back();
+    const double dx = last.to.x - last.from.x;
+    const double dy = last.to.y - last.from.y;
+    const double length = std::hypot(dx, dy);
+    if (!wholeGesture || length == 0)
+        return;
+    const double along = std::max(4.0, static_cast<double>(nearest(kArrowLengthLogical * preview.scale)));
+    const double ux = dx / length, uy = dy / length;
+    const double tipX = last.to.x + ux * along / 2, tipY = last.to.y + uy * along / 2;
+    const double baseX = last.to.x - ux * along / 2, baseY = last.to.y - uy * along / 2;
+    const double half = along * 0.6;
+    preview.arrowHead = {inPicture(tipX, tipY, preview.width, preview.height),
+                         inPicture(baseX - uy * half, baseY + ux * half, preview.width, preview.height),
+                         inPicture(baseX + uy * half, baseY - ux * half, preview.width, preview.height)};
+}
+
 Rect cutToPicture(Rect r, int width, int height) {
     return Rect{std::clamp(r.left, 0, width), std::clamp(r.top, 0, height), std::clamp(r.right, 0, width),
                 std::clamp(r.bottom, 0, height)};
@@ -357,6 +392,7 @@ GesturePreview layoutGesturePreview(std::string_view gesture, int width, int hei
             preview.ellipsis.push_back(cutToPicture(Rect{left, top, right, bottom}, width, height));
         }
     }
+    markEnds(preview, drawn == codes.size());
     return preview;
 }
 

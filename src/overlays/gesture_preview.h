@@ -42,6 +42,12 @@ struct GesturePreview {
     std::size_t codesDrawn = 0;
     // Three filled squares after the last dot when codes were left out, empty otherwise.
     std::vector<Rect> ellipsis;
+    // Where the gesture starts and where it ends, so that "0312" and "2031" do not look alike: a filled
+    // disc in this box around the start (right and bottom exclusive; empty without lines), and a filled
+    // arrowhead of three corners on the end of the last segment, pointing its way (none when the ellipsis
+    // stands for codes left out). Both lie inside the picture.
+    Rect startMark;
+    std::vector<Point> arrowHead;
     // The segment length (per axis for a diagonal) and the distance of side-by-side strokes, in pixels.
     int step = 0;
     int shift = 0;

@@ -55,6 +55,18 @@ void drawGesturePreview(HDC dc, const GesturePreview& preview) {
             ::FillRect(dc, &r, ink.get());
         }
     }
+    // The start's disc and the end's arrowhead.
+    const win32::SelectionScope selectBrush(dc, ink.get());
+    const win32::SelectionScope selectPen(dc, ::GetStockObject(NULL_PEN));
+    const Rect& start = preview.startMark;
+    if (start.right > start.left)
+        ::Ellipse(dc, start.left, start.top, start.right + 1, start.bottom + 1); // a null pen leaves one off
+    if (preview.arrowHead.size() == 3) {
+        POINT corners[3];
+        for (std::size_t i = 0; i < 3; ++i)
+            corners[i] = POINT{preview.arrowHead[i].x, preview.arrowHead[i].y};
+        ::Polygon(dc, corners, 3);
+    }
 }
 
 void renderGesturePreview(win32::DibCanvas& canvas, std::string_view gesture, double scale) {

@@ -266,3 +266,52 @@ TEST(GesturePreview, AStepThatWouldComeOutAsZeroIsOnePixel) {
 
 } // namespace
 } // namespace flickmark
+
+namespace flickmark {
+namespace {
+
+// Two gestures that draw the same square tell apart by the start's disc and the end's arrowhead, which
+// points the way the last stroke goes.
+TEST(GesturePreviewMarks, TheStartAndTheEndShowWhereTheGestureBeginsAndWhereItGoes) {
+    const struct {
+        const char* gesture;
+        int tipX; // -1 left, 0 none, 1 right of the arrowhead's base
+        int tipY; // -1 up, 0 none, 1 down
+    } table[] = {
+        {"0312", -1, 0}, {"2031", 0, 1}, {"0", 0, -1}, {"3", 1, 0}, {"13", 1, 0}, {"4", 1, -1}, {"7", -1, 1},
+    };
+    for (const double scale : {1.0, 1.5, 2.0}) {
+        const int width = static_cast<int>(kGesturePreviewWidth * scale);
+        const int height = static_cast<int>(kGesturePreviewHeight * scale);
+        for (const auto& row : table) {
+            const GesturePreview preview = layoutGesturePreview(row.gesture, width, height, scale);
+            const Rect& mark = preview.startMark;
+            EXPECT_TRUE(mark.left < preview.start.x && preview.start.x < mark.right &&
+                        mark.top < preview.start.y && preview.start.y < mark.bottom)
+                << row.gesture;
+            ASSERT_EQ(preview.arrowHead.size(), 3U) << row.gesture;
+            const Point tip = preview.arrowHead[0];
+            const Point base{(preview.arrowHead[1].x + preview.arrowHead[2].x) / 2,
+                             (preview.arrowHead[1].y + preview.arrowHead[2].y) / 2};
+            const auto sign = [](int v) { return v > 1 ? 1 : v < -1 ? -1 : 0; };
+            EXPECT_EQ(sign(tip.x - base.x), row.tipX) << row.gesture << " at " << scale;
+            EXPECT_EQ(sign(tip.y - base.y), row.tipY) << row.gesture << " at " << scale;
+            for (const Point p : preview.arrowHead)
+                EXPECT_TRUE(p.x >= 0 && p.x < width && p.y >= 0 && p.y < height) << row.gesture;
+        }
+    }
+    EXPECT_NE(layoutGesturePreview("0312", 95, 105).start, layoutGesturePreview("2031", 95, 105).start);
+    // A gesture too long for the picture ends in the ellipsis, not an arrowhead; no gesture, no marks.
+    std::string zigzag;
+    for (int i = 0; i < 30; ++i)
+        zigzag += "03";
+    const GesturePreview tooLong = layoutGesturePreview(zigzag, 95, 105);
+    EXPECT_FALSE(tooLong.ellipsis.empty());
+    EXPECT_TRUE(tooLong.arrowHead.empty());
+    const GesturePreview none = layoutGesturePreview("", 95, 105);
+    EXPECT_TRUE(none.arrowHead.empty());
+    EXPECT_EQ(none.startMark.right, none.startMark.left);
+}
+
+} // namespace
+} // namespace flickmark
