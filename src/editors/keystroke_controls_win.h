@@ -26,7 +26,8 @@ public:
     KeystrokeControls(const KeystrokeControls&) = delete;
     KeystrokeControls& operator=(const KeystrokeControls&) = delete;
 
-    // The Tab and Winkey buttons give the focus back to the key field (the frame) or keep it (the dialog).
+    // The Tab and Winkey buttons give the focus back to the key field, so the next key completes the
+    // keystroke, or keep it.
     void setButtonsReturnFocus(bool returnFocus) { buttonsReturnFocus_ = returnFocus; }
 
     // Model -> key field.

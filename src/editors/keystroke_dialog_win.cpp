@@ -58,6 +58,8 @@ std::optional<INT_PTR> KeystrokeDialog::handleMessage(UINT message, WPARAM wPara
 
 void KeystrokeDialog::onInit() {
     controls_ = std::make_unique<KeystrokeControls>(hwnd(), model_, nestedLoops_, [this] { updateSet(); });
+    // As on the keystroke page: after Tab or Winkey the next key goes to the field.
+    controls_->setButtonsReturnFocus(true);
     controls_->refresh();
     updateSet();
     win32::centreOnOwner(hwnd(), ::GetWindow(hwnd(), GW_OWNER));

@@ -14,6 +14,8 @@
 
 // The tree of pages, and the page dialogs in page order (ids given to them when they are created).
 #define IDC_CONFIG_TREE 210
+#define IDC_CONFIG_SAVE_NOTE 208
+#define IDC_CONFIG_CLOSE 209
 #define IDC_CONFIG_PAGE_FIRST 211
 
 // "Gestures"

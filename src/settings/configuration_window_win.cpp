@@ -189,6 +189,8 @@ void ConfigurationWindow::createPages() {
     programsPage_ = std::make_unique<ProgramsPageControls>(
         pages_[configuration_page::kPrograms]->hwnd(), deps_.programLists, deps_.runningPrograms, deps_.log);
     sizePreview();
+    // Tab reaches Close after the page's controls.
+    ::SetWindowPos(item(IDC_CONFIG_CLOSE), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void ConfigurationWindow::fillTree() {
@@ -406,7 +408,7 @@ std::optional<INT_PTR> ConfigurationWindow::handleMessage(UINT message, WPARAM w
         return std::nullopt;
     }
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) { // Escape
+        if (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDC_CONFIG_CLOSE) { // Escape, Close
             close(false);
             return TRUE;
         }

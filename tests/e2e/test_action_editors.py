@@ -19,7 +19,7 @@ from test_wizard import (BACK, CANCEL, DOWN, FINISH, GLOBAL_FILE, LEFT, NEXT, RI
 
 DIALOG = "Flickmark keystroke"
 # Control ids of the action editors.
-KEY_FIELD, KEY_SET, KEY_CANCEL = 611, 615, 616
+KEY_FIELD, KEY_WINKEY, KEY_SET, KEY_CANCEL = 611, 614, 615, 616
 KEYSTROKE_LIST, ADD_KEYSTROKE, LIST_EXAMPLES = 630, 631, 632
 PROGRAM_PATH, PROGRAM_BROWSE, PROGRAM_CHECK, PROGRAM_PARAMETERS = 651, 652, 653, 655
 # The file chooser and its file name field.
@@ -94,7 +94,15 @@ class ActionEditorsCase(WizardCase):
                             ("Control_R", "RIGHT CTRL"))
         self.click(KEY_SET, DIALOG)
         harness.wait_until(lambda: not self.dialog_visible(), 5.0, "the dialog to close on Set")
-        self.assertEqual(self.wizard(KEYSTROKE_LIST, "items").splitlines(), ["ENTER", "RIGHT CTRL"])
+        # The dialog's key field has the Winkey button of the single keystroke's page.
+        self.add_keystroke()
+        self.click(KEY_WINKEY, DIALOG)
+        harness.wait_until(lambda: (self.read(KEY_FIELD, "text", DIALOG) or "").startswith("WINKEY"), 5.0,
+                           "the Windows key in the field")
+        self.press_in_field(DIALOG, ("m", "WINKEY+M"))
+        self.click(KEY_SET, DIALOG)
+        harness.wait_until(lambda: not self.dialog_visible(), 5.0, "the dialog to close on Set")
+        self.assertEqual(self.wizard(KEYSTROKE_LIST, "items").splitlines(), ["ENTER", "RIGHT CTRL", "WINKEY+M"])
         self.session.screenshot(f"keystroke-list-{name}", self.wizard_box())
 
         self.click(CANCEL)
