@@ -7,4 +7,5 @@
 #define IDC_ABOUT_VERSION_LABEL 153
 #define IDC_ABOUT_VERSION 154
 #define IDC_ABOUT_BUILD 155
+#define IDC_ABOUT_LICENCE 156
 // "Close" is IDCANCEL, so Escape presses it.

@@ -182,7 +182,7 @@ void GestureWizard::enterSummary() {
         result_.action = list_.encoded();
         break;
     case ActionType::RunProgram:
-        summary_.push_back("Program: ");
+        summary_.push_back("Program or File: ");
         summary_.push_back("\t" + program_.program());
         summary_.push_back(" ");
         if (!program_.parameters().empty()) {

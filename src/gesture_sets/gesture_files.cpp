@@ -20,6 +20,14 @@ std::string_view actionTypeText(ActionType type) {
     return kActionTypeTexts[static_cast<std::size_t>(type)];
 }
 
+std::string actionTypeName(std::string_view text) {
+    constexpr std::array<std::string_view, 4> kNames = {"Keystroke", "Multiple Keystrokes", "Run Program or File",
+                                                        "Window or Media Command"};
+    if (!isKnownActionType(text))
+        return std::string(text);
+    return std::string(kNames[static_cast<std::size_t>(actionTypeCode(text))]);
+}
+
 ActionType actionTypeCode(std::string_view text) {
     for (std::size_t code = 0; code < kActionTypeTexts.size(); ++code)
         if (kActionTypeTexts[code] == text)

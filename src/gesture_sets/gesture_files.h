@@ -37,6 +37,9 @@ enum class ActionType {
 
 // "Keystroke", "Multiple Keystrokes", "Run Program / File", "Window Command".
 std::string_view actionTypeText(ActionType type);
+// What the user reads for a stored type text, the same in the list, the wizard and the summary: "Keystroke",
+// "Multiple Keystrokes", "Run Program or File", "Window or Media Command"; an unknown text as stored.
+std::string actionTypeName(std::string_view text);
 // Exact, case-sensitive comparison; an unknown text gives Keystroke.
 ActionType actionTypeCode(std::string_view text);
 bool isKnownActionType(std::string_view text);

@@ -17,7 +17,7 @@ std::vector<GestureRow> gestureRows(const GestureSet& set) {
         // A type this version cannot run shows its action as stored.
         std::string action = isKnownActionType(type) ? actionDisplayText(type, set.actions.value(gesture))
                                                      : set.storedAction(gesture);
-        rows.push_back({gesture, name, std::move(type), std::move(action)});
+        rows.push_back({gesture, name, actionTypeName(type), std::move(action)});
     }
     return rows;
 }

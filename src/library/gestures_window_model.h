@@ -25,7 +25,7 @@ namespace flickmark {
 struct GestureRow {
     std::string gesture; // the gesture string, not shown
     std::string name;    // column "Gesture": the display name, "UP+RIGHT"
-    std::string type;    // column "Action Type": the ActionType text as stored
+    std::string type;    // column "Action Type": the type's name (actionTypeName)
     std::string action;  // column "Action": the action's display text
 
     friend bool operator==(const GestureRow&, const GestureRow&) = default;

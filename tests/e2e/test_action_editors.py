@@ -228,7 +228,7 @@ class ActionEditorsEndToEnd(ActionEditorsCase):
         saved = MY_GESTURES + (f"[02]\r\nActionType=Run Program / File\r\nAction={program}|{parameters}\r\n"
                                .encode("cp1252"))
         self.finish(saved)
-        self.assertEqual(self.rows(), [f"UP+LEFT\tRun Program / File\t{program} | {parameters}"])
+        self.assertEqual(self.rows(), [f"UP+LEFT\tRun Program or File\t{program} | {parameters}"])
         self.close_with_escape(window)
 
         self.draw_over_probe(flickmark, self.probe.point(0.9, 0.95), UP_LEFT_STEPS)

@@ -34,7 +34,7 @@ GLOBAL_FILE = (b"; my gestures\r\n"
                b"[2]\r\nActionType=Keystroke\r\nAction=010043CTRL+C\r\n"
                b"[Colours]\r\nPen=blue\r\n")
 GLOBAL_ROWS = ["UP+RIGHT\tMultiple Keystrokes\tH | I",
-               "DOWN\tRun Program / File\tC:\\Tools\\edit.exe | -new",
+               "DOWN\tRun Program or File\tC:\\Tools\\edit.exe | -new",
                "LEFT\tKeystroke\tCTRL+C"]
 # Up then Right over the probe types "ok" from the probe's own set.
 PROBE_FILE = (b"[03]\r\nActionType=Multiple Keystrokes\r\nAction=00004FO|00004BK\r\n"

@@ -46,7 +46,7 @@ HAND_LAID = (b"; Flickmark gestures, laid out by hand\r\n"
              b"ActionType=Keystroke\r\n"
              b"Action=000074F5\r\n")
 ROWS = ["UP\tMacro\tanything", "DOWN\tKeystroke\tCtrl+S", "LEFT\tKeystroke\tSave file", "RIGHT\tKeystroke\tVolume Mute",
-        "UP+RIGHT\tRun Program / File\tnotepad.exe | "]
+        "UP+RIGHT\tRun Program or File\tnotepad.exe | "]
 NOTE = ('This version of Flickmark cannot edit actions of the type "Macro". Keep it as stored, or choose a '
         'type above to replace it.')
 # Each row's pages after the gesture page (4 is the program's, which has no mark of its own; 6 the summary),
@@ -56,7 +56,7 @@ PASSES = [
     ([1, 2, 6], (KEY_FIELD, "Ctrl+S"), "Keystroke: \r\n\tCtrl+S\n"),
     ([1, 2, 6], (KEY_FIELD, "Save file"), "Keystroke: \r\n\tSave file\n"),
     ([1, 2, 6], (KEY_FIELD, "Volume Mute"), "Keystroke: \r\n\tVolume Mute\n"),
-    ([1, 4, 6], (PROGRAM_PATH, "notepad.exe"), "Program: \r\n\tnotepad.exe\r\n \n"),
+    ([1, 4, 6], (PROGRAM_PATH, "notepad.exe"), "Program or File: \r\n\tnotepad.exe\r\n \n"),
 ]
 
 

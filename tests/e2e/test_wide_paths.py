@@ -108,7 +108,7 @@ class WidePathsEndToEnd(WidePathsCase):
         saved = codecs.BOM_UTF8 + (ANSI_GESTURES + "[02]\r\nActionType=Run Program / File\r\n"
                                    f"Action={greek_program}|{greek_parameters}\r\n").encode("utf-8")
         self.finish(saved)
-        row = f"UP+LEFT\tRun Program / File\t{greek_program} | {greek_parameters}"
+        row = f"UP+LEFT\tRun Program or File\t{greek_program} | {greek_parameters}"
         self.assertEqual(self.rows(), ["UP\tKeystroke\tA", row])
         self.close_with_escape(window)
         self.assert_no_folder_trouble(flickmark)

@@ -136,7 +136,7 @@ class WindowCommandWizard(WizardCase):
         expected = b"[1]\r\nActionType=Window Command\r\nAction=Play / Pause\r\n"
         harness.wait_until(lambda: (self.data_dir / "Gestures.ini").read_bytes() == expected, 5.0,
                            "the gesture saved", lambda: repr((self.data_dir / "Gestures.ini").read_bytes()))
-        self.assertEqual(self.rows()[-1], "DOWN\tWindow Command\tPlay / Pause")
+        self.assertEqual(self.rows()[-1], "DOWN\tWindow or Media Command\tPlay / Pause")
         self.close_with_escape(window)
 
     def test_the_wizard_makes_a_window_command_from_its_list(self):

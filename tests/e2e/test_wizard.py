@@ -287,7 +287,7 @@ class WizardEndToEnd(WizardCase):
         harness.wait_until(lambda: (self.data_dir / "Gestures.ini").read_bytes() == renamed, 5.0,
                            "the renamed gesture saved", lambda: repr((self.data_dir / "Gestures.ini").read_bytes()))
         flickmark.log.wait_for("gestures window: DOWN renamed to DOWN+LEFT in Gestures.ini", mark)
-        self.assertEqual(self.rows()[1], "DOWN+LEFT\tRun Program / File\tC:\\Tools\\edit.exe | -new")
+        self.assertEqual(self.rows()[1], "DOWN+LEFT\tRun Program or File\tC:\\Tools\\edit.exe | -new")
 
         # Edit Action on the list of keystrokes opens on the list's page with the list loaded; Cancel changes
         # nothing on disk.

@@ -86,7 +86,7 @@ TEST_F(GestureEditRoundTrip, AGestureFinishedUnchangedIsStoredAsItWasAndWritesNo
          {"3", "RIGHT", "Keystroke", "Volume Mute"},
          "\tVolume Mute"},
         {"[4]\r\nActionType=Run Program / File\r\nAction=notepad.exe\r\n",
-         {"4", "NE", "Run Program / File", "notepad.exe | "},
+         {"4", "NE", "Run Program or File", "notepad.exe | "},
          " "},
         {"[5]\r\nActionType=Multiple Keystrokes\r\nAction=0100bbCTRL+=||000009TAB\r\n",
          {"5", "NW", "Multiple Keystrokes", "CTRL+= | none | TAB"},

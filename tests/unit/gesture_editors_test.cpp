@@ -146,7 +146,7 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
         {"program alone",
          ActionType::RunProgram,
          [](GestureWizard& w) { w.programEditor().setProgram("notepad.exe"); },
-         {"Program: ", "\tnotepad.exe", " "},
+         {"Program or File: ", "\tnotepad.exe", " "},
          "notepad.exe|"},
         {"program with parameters",
          ActionType::RunProgram,
@@ -154,7 +154,7 @@ TEST(GestureWizard, SummaryAndResultOfEachActionType) {
              w.programEditor().setProgram("C:\\My Tools\\app.exe");
              w.programEditor().setParameters("-x");
          },
-         {"Program: ", "\tC:\\My Tools\\app.exe", " ", "Parameters: ", "\t-x"},
+         {"Program or File: ", "\tC:\\My Tools\\app.exe", " ", "Parameters: ", "\t-x"},
          "C:\\My Tools\\app.exe|-x"},
         {"window command as it starts",
          ActionType::WindowCommand,

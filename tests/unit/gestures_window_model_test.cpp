@@ -122,8 +122,8 @@ TEST_F(GesturesWindowModelTest, RowsShowEachActionType) {
         {"0", "UP", "Keystroke", "CTRL+C"},
         {"03", "UP+RIGHT", "Keystroke", ""},
         {"1", "DOWN", "Multiple Keystrokes", "ALT+F | S"},
-        {"2", "LEFT", "Run Program / File", "C:\\Tools\\app.exe | -x 1"},
-        {"3", "RIGHT", "Run Program / File", "notepad.exe | "},
+        {"2", "LEFT", "Run Program or File", "C:\\Tools\\app.exe | -x 1"},
+        {"3", "RIGHT", "Run Program or File", "notepad.exe | "},
         {"4", "NE", "Macro", "anything"}, // as stored: this version cannot run it
     };
     EXPECT_EQ(model.rows(), expected);
@@ -240,7 +240,7 @@ TEST_F(GesturesWindowModelTest, GesturesFromTheEditorsAreAddedOrReplacedInPlace)
 
     const std::vector<GestureRow> expected = {
         {"0", "UP", "Keystroke", "A"},
-        {"47", "NE+SW", "Run Program / File", "C:\\My Tools\\a.exe | -x"},
+        {"47", "NE+SW", "Run Program or File", "C:\\My Tools\\a.exe | -x"},
         {"2", "LEFT", "Keystroke", "TAB"},
         {"03", "UP+RIGHT", "Keystroke", "CTRL+SHIFT+S"},
     };
