@@ -61,7 +61,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\flickmark.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Start Flickmark"
-!define MUI_FINISHPAGE_TEXT "Flickmark ${VERSION} is installed.$\r$\n$\r$\nIt runs in the notification area at the right end of the taskbar; its icon may wait under the arrow that shows hidden icons. Right-click the icon for its menu, double-click it for your gestures.$\r$\n$\r$\nClick Finish to close Setup."
+!define MUI_FINISHPAGE_TEXT "Flickmark ${VERSION} is installed.$\r$\n$\r$\nIt runs in the notification area of the taskbar, perhaps under the arrow for hidden icons. Double-click its icon for your gestures."
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
