@@ -21,8 +21,8 @@ std::string_view actionTypeText(ActionType type) {
 }
 
 std::string actionTypeName(std::string_view text) {
-    constexpr std::array<std::string_view, 4> kNames = {"Keystroke", "Multiple Keystrokes", "Run Program or File",
-                                                        "Window or Media Command"};
+    constexpr std::array<std::string_view, 4> kNames = {"Keystroke", "Multiple Keystrokes",
+                                                        "Run Program or File", "Window or Media Command"};
     if (!isKnownActionType(text))
         return std::string(text);
     return std::string(kNames[static_cast<std::size_t>(actionTypeCode(text))]);
