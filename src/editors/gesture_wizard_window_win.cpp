@@ -1,7 +1,7 @@
 #include "editors/gesture_wizard_window_win.h"
 
-#include "editors/arrow_glyph_win.h"
 #include "editors/gesture_editor_ids.h"
+#include "editors/side_panel_art.h"
 #include "platform/win32/controls/scrolling_text.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
@@ -25,7 +25,6 @@ constexpr wchar_t kEditSummaryText[] = L"Press Finish to save the changes to the
 
 // The side panel's title, in points, and the direction of its arrow (up and to the right).
 constexpr int kTitlePoints = 14;
-constexpr double kPanelArrowDegrees = 315;
 
 // The button of a window or media command.
 int commandButton(WindowCommand command) {
@@ -304,9 +303,25 @@ void GestureWizardWindow::refusal(const std::string& message) {
 }
 
 // A grey band with the product's name and a large arrow.
+// The installer's picture, rendered for the panel's size, under the program's name.
 void GestureWizardWindow::drawSidePanel(const DRAWITEMSTRUCT& item) {
     const RECT& bounds = item.rcItem;
-    ::FillRect(item.hDC, &bounds, ::GetSysColorBrush(COLOR_BTNSHADOW));
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (panelPicture_.width != width || panelPicture_.height != height)
+        panelPicture_ = renderSidePanel(width, height);
+    if (!panelPicture_.pixels.empty()) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        ::SetDIBitsToDevice(item.hDC, bounds.left, bounds.top, static_cast<DWORD>(width),
+                            static_cast<DWORD>(height), 0, 0, 0, static_cast<UINT>(height),
+                            panelPicture_.pixels.data(), &info, DIB_RGB_COLORS);
+    }
     const UINT dpi = win32::dpiOfWindow(hwnd());
     if (!titleFont_ || titleFontDpi_ != dpi) {
         LOGFONTW face{};
@@ -328,12 +343,6 @@ void GestureWizardWindow::drawSidePanel(const DRAWITEMSTRUCT& item) {
     ::SetTextColor(item.hDC, oldColour);
     ::SetBkMode(item.hDC, oldMode);
     ::SelectObject(item.hDC, oldFont);
-
-    const int side = (bounds.right - bounds.left) * 3 / 4;
-    const int left = bounds.left + ((bounds.right - bounds.left) - side) / 2;
-    const int top = bounds.top + ((bounds.bottom - bounds.top) - side) / 2;
-    drawArrowGlyph(item.hDC, RECT{left, top, left + side, top + side}, kPanelArrowDegrees,
-                   RGB(255, 255, 255));
 }
 
 std::optional<INT_PTR> GestureWizardWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,6 +15,7 @@
 #include "editors/keystroke_frame_win.h"
 #include "editors/keystroke_list_frame_win.h"
 #include "editors/program_frame_win.h"
+#include "editors/side_panel_art.h"
 #include "gesture_sets/gesture_editing.h"
 #include "platform/known_folders.h"
 #include "platform/nested_loop.h"
@@ -86,6 +87,7 @@ private:
     bool running_ = false;
     std::optional<WizardResult> result_;
     win32::UniqueFont titleFont_;
+    PanelPicture panelPicture_; // the side panel's picture at its last size
     UINT titleFontDpi_ = 0;
 };
 
