@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program's small pictures and writes them as .ico files beside this script.
+"""Draws the program's small pictures and writes them as .ico files beside this script, and the program's
+own icon (the tray icon's picture) as ../flickmark.ico.
 
 Each picture is a stack of filled shapes on a 32 x 32 design grid, rendered at every size Windows asks for
 (16 to 48 pixels, so 100 % to 300 % scaling) with 4 x 4 samples a pixel, as 32-bit images with alpha, stored
@@ -182,10 +183,14 @@ def png(rows: bytes, size: int) -> bytes:
             + chunk(b"IEND", b""))
 
 
-def ico(layers: list[tuple[Shape, Color]]) -> bytes:
+# The program's own icon (the file, the About window, the installer) adds the sizes of Explorer's views.
+PROGRAM_ICON_SIZES = (256, 48, 32, 24, 16)
+
+
+def ico(layers: list[tuple[Shape, Color]], sizes: tuple[int, ...] = SIZES) -> bytes:
     """An icon file with one PNG-compressed image per size (read by every Windows since Vista, and by Wine):
     a tenth of the bytes of uncompressed images, which the program's file carries."""
-    images = [(size, png(render(layers, size), size)) for size in SIZES]
+    images = [(size, png(render(layers, size), size)) for size in sizes]
     directory = struct.pack("<HHH", 0, 1, len(images))
     offset = len(directory) + 16 * len(images)
     entries, data = b"", b""
@@ -200,6 +205,9 @@ def main() -> None:
     for name, layers in PICTURES.items():
         (folder / f"{name}.ico").write_bytes(ico(layers))
         print(f"{name}.ico")
+    # One mark everywhere: the program's icon is the tray icon's picture, up then right.
+    (folder.parent / "flickmark.ico").write_bytes(ico(tray_picture(True), PROGRAM_ICON_SIZES))
+    print("../flickmark.ico")
 
 
 if __name__ == "__main__":
