@@ -35,7 +35,7 @@ constexpr PageItem kGesturesItems[] = {
     {IDC_DISTANCE_BIAS, Kind::TrackBar, {}, index(SettingId::tbDistanceBias), kFineTicks},
     {IDC_DISTANCE_BIAS_LOW, Kind::Text, "Shorter"},
     {IDC_DISTANCE_BIAS_HIGH, Kind::Text, "Longer"},
-    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "Precise recognition", index(SettingId::cbPreciseRecognition)},
+    {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "&Precise recognition", index(SettingId::cbPreciseRecognition)},
     {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text, "Reads the whole path at release; best for rounded corners."},
 };
 
@@ -43,7 +43,7 @@ constexpr PageItem kHelpPopupItems[] = {
     {IDC_HELP_POPUP_NOTE, Kind::Text,
      "After moving the mouse in a direction and pausing, with right-click held, a popup will be displayed "
      "showing all mouse gestures that start with that motion."},
-    {IDC_ENABLE_HELP_POPUP, Kind::CheckBox, "Enable the Help Popup", index(SettingId::cbEnableHelpPoup)},
+    {IDC_ENABLE_HELP_POPUP, Kind::CheckBox, "&Enable the Help Popup", index(SettingId::cbEnableHelpPoup)},
     {IDC_HELP_PAUSE_PANEL,
      Kind::Panel,
      "Time required to show the popup, when pausing",
@@ -67,7 +67,7 @@ constexpr PageItem kScratchpadItems[] = {
      "The Scratchpad is a small window that is slightly visible on the side of the screen. Moving the mouse "
      "over it will show the window and allows for an area to draw gestures. This can be used when drawing a "
      "gesture on the target program doesn't work well."},
-    {IDC_ENABLE_SCRATCHPAD, Kind::CheckBox, "Enable the Scratchpad", index(SettingId::cbEnableScratchpad)},
+    {IDC_ENABLE_SCRATCHPAD, Kind::CheckBox, "&Enable the Scratchpad", index(SettingId::cbEnableScratchpad)},
     {IDC_FADE_TIME_PANEL,
      Kind::Panel,
      "Time to wait before auto-closing",
@@ -92,7 +92,7 @@ constexpr PageItem kDiagonalsItems[] = {
      "enabled, the diagonal directions [NorthEast, NorthWest, SouthEast, SouthWest] will also be detected "
      "and "
      "shown on the Edit Gesture window."},
-    {IDC_ENABLE_DIAGONALS, Kind::CheckBox, "Enable Diagonal Movements", index(SettingId::cbEnableDiagonals)},
+    {IDC_ENABLE_DIAGONALS, Kind::CheckBox, "&Enable Diagonal Movements", index(SettingId::cbEnableDiagonals)},
     {IDC_SUGGESTIONS_NOTE,
      Kind::Text,
      "When diagonals are enabled, the program can make suggestions for incorrect gestures.",
@@ -102,7 +102,7 @@ constexpr PageItem kDiagonalsItems[] = {
      index(SettingId::cbEnableDiagonals)},
     {IDC_ENABLE_SUGGESTIONS,
      Kind::CheckBox,
-     "Enable the Suggestions Popup",
+     "Enable the &Suggestions Popup",
      index(SettingId::cbEnabledSuggestions),
      0,
      {},
@@ -116,7 +116,7 @@ constexpr PageItem kDiagonalsItems[] = {
      index(SettingId::cbEnableDiagonals)},
     {IDC_ENABLE_CORRECTIONS,
      Kind::CheckBox,
-     "Enable Auto-Corrections",
+     "Enable Auto-&Corrections",
      index(SettingId::cbEnableCorrections),
      0,
      {},
@@ -140,15 +140,15 @@ constexpr PageItem kMiscItems[] = {
      "Flickmark can start by itself each time you sign in to Windows. Windows keeps this choice for your "
      "user "
      "account; the settings file does not."},
-    {IDC_START_WITH_WINDOWS, Kind::Text, "Start Flickmark when I sign in"},
+    {IDC_START_WITH_WINDOWS, Kind::Text, "&Start Flickmark when I sign in"},
     {IDC_CAPTURED_MOUSE_HEADING, Kind::Text, "Games and remote desktops:"},
-    {IDC_IGNORE_CAPTURED_MOUSE, Kind::CheckBox, "No gestures where a program has captured the mouse",
+    {IDC_IGNORE_CAPTURED_MOUSE, Kind::CheckBox, "No gestures where a program has captured the &mouse",
      index(SettingId::cbIgnoreCapturedMouse)},
     {IDC_CAPTURED_MOUSE_NOTE, Kind::Text,
      "Games, virtual machines and remote desktops that confine the pointer to their window, or hide it, "
      "keep the right button to themselves."},
     {IDC_BYPASS_KEY_HEADING, Kind::Text, "Bypass key:"},
-    {IDC_BYPASS_KEY_LABEL, Kind::Text, "Hold this key while pressing the right button to draw no gesture:"},
+    {IDC_BYPASS_KEY_LABEL, Kind::Text, "Hold this &key while pressing the right button to draw no gesture:"},
     {IDC_BYPASS_KEY, Kind::ComboBox, {}, index(SettingId::cmbBypassKey), 0, kBypassKeyChoices},
 };
 

@@ -199,7 +199,7 @@ class ConfigurationEndToEnd(ConfigurationCase):
         before = settings.read_bytes()
         box = self.open_from_the_scratchpad()
         controls = self.controls()
-        self.assertEqual(controls[ENABLE_SCRATCHPAD_ID].text, "Enable the Scratchpad")
+        self.assertEqual(controls[ENABLE_SCRATCHPAD_ID].text, "&Enable the Scratchpad")
         self.assertEqual(controls[ENABLE_SCRATCHPAD_ID].check, 1)
         self.assertEqual(controls[X_PIXEL_ID].position, 30)
         # Diagonals are off: what needs them is greyed.
