@@ -459,11 +459,11 @@ void GesturesWindow::onContextMenu(HWND control, POINT at) {
         return;
     }
     const bool editable = rows.size() == 1;
-    menu.item(EditGesture, "Edit Gesture", {editable})
-        .item(EditAction, "Edit Action", {editable})
-        .item(CopyTo, "Copy to...", {!rows.empty()})
+    menu.item(EditGesture, "Edit &Gesture...", {editable})
+        .item(EditAction, "Edit &Action...", {editable})
+        .item(CopyTo, "&Copy to...", {!rows.empty()})
         .separator();
-    menu.item(Delete, "Delete", {!rows.empty()});
+    menu.item(Delete, "&Delete", {!rows.empty()});
     const UINT chosen = menu.choose(deps_.nestedLoops, hwnd(), at);
     if (chosen == Delete)
         deleteSelectedRow();
