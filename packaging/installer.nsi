@@ -4,7 +4,8 @@
 ; by the installer; the uninstaller removes them only when the user says so.
 ;
 ; Built by scripts/package:
-;   makensis -DVERSION=x.y.z -DEXE=... -DREADME=... -DLICENSE=... -DICON=... -DSIDE_PICTURE=... -DOUTFILE=...
+;   makensis -DVERSION=x.y.z -DEXE=... -DREADME=... -DLICENSE=... -DICON=... -DSIDE_PICTURE=...
+;     -DCHECK_BOXES=(folder of check-boxes-*.bmp) -DOUTFILE=...
 ;     installer.nsi
 ; /S installs with the default components and does not start Flickmark. Over an installed copy the sign-in
 ; component's default is what the Run value says, so an upgrade keeps the user's choice.
@@ -29,6 +30,11 @@ RequestExecutionLevel user
 ; Flickmark's hidden window; it ends cleanly (data files written) on the session-end pair of messages.
 !define TRAY_CLASS "FlickmarkTray"
 !define ENDSESSION_LOGOFF 0x80000000
+; Tree-view messages (commctrl.h) for the components list's check boxes.
+!define TVM_SETIMAGELIST 0x1109
+!define TVSIL_STATE 2
+!define TVM_SETITEMHEIGHT 0x111B
+!define TVM_GETITEMHEIGHT 0x111C
 ; How long a running Flickmark is given to exit: steps of 100 ms.
 !define EXIT_WAIT_STEPS 100
 
@@ -65,6 +71,7 @@ VIAddVersionKey "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${LICENSE}"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW ComponentsShow
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
@@ -217,6 +224,50 @@ SectionEnd
 
 ; Over an installed copy, the sign-in component starts as the user left it: ticked only when the Run value
 ; starts that copy.
+; Above 100 % scaling the components list gets check boxes of its scaled size (20, 24 or 32 pixels, from
+; packaging/make_check_boxes.py): the installer's own are 16 pixels at every scaling.
+Function ComponentsShow
+    Push $0
+    Push $1
+    Push $2
+    System::Call 'user32::GetDC(p 0) p .r1'
+    System::Call 'gdi32::GetDeviceCaps(p r1, i 90) i .r0' ; LOGPIXELSY
+    System::Call 'user32::ReleaseDC(p 0, p r1)'
+    ${If} $0 >= 192
+        StrCpy $0 32
+    ${ElseIf} $0 >= 144
+        StrCpy $0 24
+    ${ElseIf} $0 >= 120
+        StrCpy $0 20
+    ${Else}
+        StrCpy $0 0
+    ${EndIf}
+    ${If} $0 <> 0
+        InitPluginsDir
+        File "/oname=$PLUGINSDIR\check-boxes-20.bmp" "${CHECK_BOXES}\check-boxes-20.bmp"
+        File "/oname=$PLUGINSDIR\check-boxes-24.bmp" "${CHECK_BOXES}\check-boxes-24.bmp"
+        File "/oname=$PLUGINSDIR\check-boxes-32.bmp" "${CHECK_BOXES}\check-boxes-32.bmp"
+        ; LR_LOADFROMFILE; ILC_COLOR32 | ILC_MASK, magenta transparent
+        System::Call 'user32::LoadImageW(p 0, w "$PLUGINSDIR\check-boxes-$0.bmp", i 0, i 0, i 0, i 0x10) p .r1'
+        ${If} $1 P<> 0
+            System::Call 'comctl32::ImageList_Create(i r0, i r0, i 0x21, i 6, i 0) p .r2'
+            System::Call 'comctl32::ImageList_AddMasked(p r2, p r1, i 0xFF00FF)'
+            System::Call 'gdi32::DeleteObject(p r1)'
+            FindWindow $1 "#32770" "" $HWNDPARENT
+            GetDlgItem $1 $1 1032 ; the components list
+            SendMessage $1 ${TVM_SETIMAGELIST} ${TVSIL_STATE} $2
+            SendMessage $1 ${TVM_GETITEMHEIGHT} 0 0 $2
+            IntOp $0 $0 + 2
+            ${If} $2 < $0
+                SendMessage $1 ${TVM_SETITEMHEIGHT} $0 0
+            ${EndIf}
+        ${EndIf}
+    ${EndIf}
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
 Function .onInit
     ${If} ${FileExists} "$INSTDIR\flickmark.exe"
         Call RunValueStartsThisCopy

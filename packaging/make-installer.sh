@@ -32,6 +32,7 @@ if ! makensis -V2 \
     "-DLICENSE=$stage/LICENSE.txt" \
     "-DICON=$root/src/app/flickmark.ico" \
     "-DSIDE_PICTURE=$root/packaging/side-picture.bmp" \
+    "-DCHECK_BOXES=$root/packaging" \
     "-DOUTFILE=$outfile" \
     "$root/packaging/installer.nsi" >"$outfile.log" 2>&1; then
     cat "$outfile.log" >&2

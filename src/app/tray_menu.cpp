@@ -1,12 +1,14 @@
 #include "app/tray_menu.h"
 
+#include "base/access_keys.h"
+
 namespace flickmark {
 
 std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<TrayProgram>& program) {
     const TrayMenuItem separator;
     std::vector<TrayMenuItem> items{{TrayCommand::GesturesOn, "&Gestures on", kNoPicture, true, gesturesOn}};
     if (program) {
-        const std::string name = withoutMnemonics(program->name);
+        const std::string name = withoutAccessKeys(program->name);
         items.push_back({TrayCommand::GesturesOffInProgram, "Gestures &off in " + name, kNoPicture, true,
                          program->gesturesOff});
         items.push_back({TrayCommand::FlickmarkOffInProgram, "&Flickmark off in " + name, kNoPicture, true,
@@ -20,16 +22,6 @@ std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<Tra
     };
     items.insert(items.end(), rest.begin(), rest.end());
     return items;
-}
-
-std::string withoutMnemonics(std::string_view text) {
-    std::string shown;
-    for (const char c : text) {
-        shown += c;
-        if (c == '&')
-            shown += '&';
-    }
-    return shown;
 }
 
 TrayCommand trayCommandFromId(unsigned id) {

@@ -51,9 +51,6 @@ struct TrayProgram {
 // Without a program there are no per-program items.
 std::vector<TrayMenuItem> trayMenuItems(bool gesturesOn, const std::optional<TrayProgram>& program = {});
 
-// The text with every '&' doubled, so that a menu shows it as written.
-std::string withoutMnemonics(std::string_view text);
-
 // The command of a menu choice; None for an id that is not one of the menu's.
 TrayCommand trayCommandFromId(unsigned id);
 

@@ -50,8 +50,10 @@ void addEntryFrom(std::vector<MenuEntry>& entries, const GestureSet& set, const 
         addEntry(entries, gestureDisplayName(gesture), gesture, set, sets);
 }
 
-MenuItem command(std::string_view caption, int id) {
-    return MenuItem{MenuItem::Kind::Command, std::string(caption), id, {}};
+constexpr std::string_view kForAllPrograms = "all programs";
+
+MenuItem command(std::string_view caption, int id, int accessKey = -1) {
+    return MenuItem{MenuItem::Kind::Command, std::string(caption), id, {}, accessKey};
 }
 
 MenuItem separator() {
@@ -59,7 +61,7 @@ MenuItem separator() {
 }
 
 MenuItem submenu(std::string_view caption, std::vector<MenuItem> items) {
-    return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items)};
+    return MenuItem{MenuItem::Kind::Submenu, std::string(caption), 0, std::move(items), 0};
 }
 
 MenuItem disabled(std::string_view caption) {
@@ -82,11 +84,11 @@ void appendEntries(std::vector<MenuItem>& items, const std::vector<MenuEntry>& e
 }
 
 void appendClose(std::vector<MenuItem>& items, std::string_view program) {
-    items.push_back(command(kCloseCaption, kCloseId));
+    items.push_back(command(kCloseCaption, kCloseId, 0));
     if (program.empty())
         return;
     items.push_back(separator());
-    items.push_back(command(std::string(kGesturesOffCaption) + std::string(program), kGesturesOffId));
+    items.push_back(command(std::string(kGesturesOffCaption) + std::string(program), kGesturesOffId, 0));
 }
 
 } // namespace
@@ -142,7 +144,7 @@ std::string notFoundCaption(std::string_view drawnGesture) {
 
 std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::string_view program) {
     std::vector<MenuItem> items;
-    items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId)}));
+    items.push_back(submenu(kHelpMenuTitle, {command(kHelpConfigureCaption, kConfigureId, 0)}));
     items.push_back(separator());
     appendEntries(items, entries, program);
     appendClose(items, program);
@@ -151,20 +153,22 @@ std::vector<MenuItem> helpMenuItems(const std::vector<MenuEntry>& entries, std::
 
 std::string newGestureCaption(std::string_view drawnGesture, std::string_view program) {
     std::string caption = "New gesture " + gestureDisplayName(drawnGesture) + " for ";
-    caption += program.empty() ? std::string_view("all programs") : program;
+    caption += program.empty() ? kForAllPrograms : program;
     return caption + "...";
 }
 
 std::vector<MenuItem> suggestionsMenuItems(std::string_view drawnGesture,
                                            const std::vector<MenuEntry>& entries, std::string_view program) {
     std::vector<MenuItem> items;
-    items.push_back(submenu(kSuggestionsMenuTitle, {command(kSuggestionsConfigureCaption, kConfigureId)}));
+    items.push_back(submenu(kSuggestionsMenuTitle, {command(kSuggestionsConfigureCaption, kConfigureId, 0)}));
     items.push_back(MenuItem{MenuItem::Kind::Disabled, notFoundCaption(drawnGesture), 0, {}});
     items.push_back(separator());
     appendEntries(items, entries);
     if (!program.empty())
-        items.push_back(command(newGestureCaption(drawnGesture, program), kNewForProgramId));
-    items.push_back(command(newGestureCaption(drawnGesture, {}), kNewForAllId));
+        items.push_back(command(newGestureCaption(drawnGesture, program), kNewForProgramId, 0));
+    // The "a" of "all programs" is its access key, as "N" is the other's.
+    const std::string forAll = newGestureCaption(drawnGesture, {});
+    items.push_back(command(forAll, kNewForAllId, static_cast<int>(forAll.rfind(kForAllPrograms))));
     items.push_back(separator());
     appendClose(items, program);
     return items;

@@ -1,5 +1,6 @@
 #include "library/set_copy_dialogs_win.h"
 
+#include "base/access_keys.h"
 #include "library/gestures_dialog_ids.h"
 #include "platform/win32/controls/combo_box.h"
 #include "platform/win32/controls/list_view.h"
@@ -119,8 +120,8 @@ void CopyPlanDialog::onInit() {
     ::SetWindowTextW(hwnd(), win32::widen(title_).c_str());
     ::SetWindowTextW(item(IDOK), win32::widen(action_).c_str());
     ::SetWindowTextW(item(IDC_COPY_PLAN_SUMMARY), win32::widen(view_->summary()).c_str());
-    ::SetWindowTextW(item(IDC_COPY_PLAN_MERGE), win32::widen(view_->mergeCaption()).c_str());
-    ::SetWindowTextW(item(IDC_COPY_PLAN_REPLACE), win32::widen(view_->replaceCaption()).c_str());
+    ::SetWindowTextW(item(IDC_COPY_PLAN_MERGE), win32::widen(withAccessKey(view_->mergeCaption(), 0)).c_str());
+    ::SetWindowTextW(item(IDC_COPY_PLAN_REPLACE), win32::widen(withAccessKey(view_->replaceCaption(), 0)).c_str());
     ::CheckRadioButton(hwnd(), IDC_COPY_PLAN_MERGE, IDC_COPY_PLAN_REPLACE,
                        view_->mode() == TransferMode::Merge ? IDC_COPY_PLAN_MERGE : IDC_COPY_PLAN_REPLACE);
 

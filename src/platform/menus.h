@@ -26,6 +26,7 @@ struct MenuItem {
     std::string caption;
     int id = 0;                  // Command: the id the menu returns when it is chosen, greater than 0
     std::vector<MenuItem> items; // Submenu: its items
+    int accessKey = -1;          // the byte of the caption underlined as the item's access key; -1: none
 
     friend bool operator==(const MenuItem&, const MenuItem&) = default;
 };

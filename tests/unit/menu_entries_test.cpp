@@ -133,11 +133,11 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
     const MenuItem separator{Kind::Separator, "", 0, {}};
     const MenuItem first{Kind::Command, "UP+RIGHT\t   (A)", kFirstEntryId, {}};
     const MenuItem second{Kind::Command, "UP\t   (B)", kFirstEntryId + 1, {}};
-    const MenuItem close{Kind::Command, "Close", kCloseId, {}};
+    const MenuItem close{Kind::Command, "Close", kCloseId, {}, 0};
 
     EXPECT_EQ(helpMenuItems(entries),
               (std::vector<MenuItem>{
-                  {Kind::Submenu, "Help Popup", 0, {{Kind::Command, "Configure", kConfigureId, {}}}},
+                  {Kind::Submenu, "Help Popup", 0, {{Kind::Command, "Configure", kConfigureId, {}, 0}}, 0},
                   separator,
                   first,
                   second,
@@ -145,30 +145,30 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
                   close}));
     EXPECT_EQ(suggestionsMenuItems("03", entries),
               (std::vector<MenuItem>{
-                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
+                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
                   {Kind::Disabled, "(UP+RIGHT) not found ", 0, {}},
                   separator,
                   first,
                   second,
                   separator,
-                  {Kind::Command, "New gesture UP+RIGHT for all programs...", kNewForAllId, {}},
+                  {Kind::Command, "New gesture UP+RIGHT for all programs...", kNewForAllId, {}, 25},
                   separator,
                   close}));
     // With a known program in front: a new gesture for it too, and "Gestures off in" it.
     EXPECT_EQ(suggestionsMenuItems("13", entries, "my&tool.exe"),
               (std::vector<MenuItem>{
-                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}}}},
+                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
                   {Kind::Disabled, "(DOWN+RIGHT) not found ", 0, {}},
                   separator,
                   first,
                   second,
                   separator,
-                  {Kind::Command, "New gesture DOWN+RIGHT for my&tool.exe...", kNewForProgramId, {}},
-                  {Kind::Command, "New gesture DOWN+RIGHT for all programs...", kNewForAllId, {}},
+                  {Kind::Command, "New gesture DOWN+RIGHT for my&tool.exe...", kNewForProgramId, {}, 0},
+                  {Kind::Command, "New gesture DOWN+RIGHT for all programs...", kNewForAllId, {}, 27},
                   separator,
                   close,
                   separator,
-                  {Kind::Command, "Gestures off in my&tool.exe", kGesturesOffId, {}}}));
+                  {Kind::Command, "Gestures off in my&tool.exe", kGesturesOffId, {}, 0}}));
 
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 1, 2), 1u);
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 2, 2), std::nullopt);

@@ -3,6 +3,7 @@
 // that shows a menu takes it, so no caller can forget it.
 #pragma once
 
+#include "base/access_keys.h"
 #include "platform/nested_loop.h"
 #include "platform/win32/text_convert.h"
 #include "platform/win32/unique_handle.h"
@@ -35,17 +36,6 @@ inline POINT menuPositionFor(HWND button, POINT offset) noexcept {
     return POINT{bounds.left, bounds.bottom};
 }
 
-// A caption shown as written: every '&' doubled, so none marks a mnemonic.
-inline std::string asWritten(std::string_view caption) {
-    std::string text;
-    for (const char c : caption) {
-        text += c;
-        if (c == '&')
-            text += '&';
-    }
-    return text;
-}
-
 struct MenuItemState {
     bool enabled = true;
     bool checked = false;
@@ -62,7 +52,7 @@ public:
     // Every item was added (the system refuses an item only when it runs out of resources).
     bool complete() const noexcept { return complete_; }
 
-    // A command; an '&' in the caption marks the next letter as its mnemonic (see asWritten).
+    // A command; an '&' in the caption marks the next letter as its mnemonic (see withoutAccessKeys).
     MenuBuilder& item(UINT id, std::string_view caption, MenuItemState state = {}) {
         const std::wstring text = widen(caption);
         MENUITEMINFOW info{};

@@ -16,15 +16,15 @@ void appendItems(win32::MenuBuilder& menu, const std::vector<MenuItem>& items) {
             menu.separator();
             break;
         case MenuItem::Kind::Command:
-            menu.item(static_cast<UINT>(item.id), win32::asWritten(item.caption));
+            menu.item(static_cast<UINT>(item.id), withAccessKey(item.caption, item.accessKey));
             break;
         case MenuItem::Kind::Disabled:
-            menu.item(0, win32::asWritten(item.caption), {false});
+            menu.item(0, withAccessKey(item.caption, item.accessKey), {false});
             break;
         case MenuItem::Kind::Submenu: {
             win32::MenuBuilder submenu;
             appendItems(submenu, item.items);
-            menu.submenu(win32::asWritten(item.caption), std::move(submenu));
+            menu.submenu(withAccessKey(item.caption, item.accessKey), std::move(submenu));
             break;
         }
         }
