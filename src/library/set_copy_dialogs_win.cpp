@@ -120,8 +120,10 @@ void CopyPlanDialog::onInit() {
     ::SetWindowTextW(hwnd(), win32::widen(title_).c_str());
     ::SetWindowTextW(item(IDOK), win32::widen(action_).c_str());
     ::SetWindowTextW(item(IDC_COPY_PLAN_SUMMARY), win32::widen(view_->summary()).c_str());
-    ::SetWindowTextW(item(IDC_COPY_PLAN_MERGE), win32::widen(withAccessKey(view_->mergeCaption(), 0)).c_str());
-    ::SetWindowTextW(item(IDC_COPY_PLAN_REPLACE), win32::widen(withAccessKey(view_->replaceCaption(), 0)).c_str());
+    ::SetWindowTextW(item(IDC_COPY_PLAN_MERGE),
+                     win32::widen(withAccessKey(view_->mergeCaption(), 0)).c_str());
+    ::SetWindowTextW(item(IDC_COPY_PLAN_REPLACE),
+                     win32::widen(withAccessKey(view_->replaceCaption(), 0)).c_str());
     ::CheckRadioButton(hwnd(), IDC_COPY_PLAN_MERGE, IDC_COPY_PLAN_REPLACE,
                        view_->mode() == TransferMode::Merge ? IDC_COPY_PLAN_MERGE : IDC_COPY_PLAN_REPLACE);
 

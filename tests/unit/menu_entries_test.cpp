@@ -143,32 +143,34 @@ TEST(MenuEntries, MenusFrameTheEntriesWithTheirFixedItems) {
                   second,
                   separator,
                   close}));
-    EXPECT_EQ(suggestionsMenuItems("03", entries),
-              (std::vector<MenuItem>{
-                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
-                  {Kind::Disabled, "(UP+RIGHT) not found ", 0, {}},
-                  separator,
-                  first,
-                  second,
-                  separator,
-                  {Kind::Command, "New gesture UP+RIGHT for all programs...", kNewForAllId, {}, 25},
-                  separator,
-                  close}));
+    EXPECT_EQ(
+        suggestionsMenuItems("03", entries),
+        (std::vector<MenuItem>{
+            {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
+            {Kind::Disabled, "(UP+RIGHT) not found ", 0, {}},
+            separator,
+            first,
+            second,
+            separator,
+            {Kind::Command, "New gesture UP+RIGHT for all programs...", kNewForAllId, {}, 25},
+            separator,
+            close}));
     // With a known program in front: a new gesture for it too, and "Gestures off in" it.
-    EXPECT_EQ(suggestionsMenuItems("13", entries, "my&tool.exe"),
-              (std::vector<MenuItem>{
-                  {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
-                  {Kind::Disabled, "(DOWN+RIGHT) not found ", 0, {}},
-                  separator,
-                  first,
-                  second,
-                  separator,
-                  {Kind::Command, "New gesture DOWN+RIGHT for my&tool.exe...", kNewForProgramId, {}, 0},
-                  {Kind::Command, "New gesture DOWN+RIGHT for all programs...", kNewForAllId, {}, 27},
-                  separator,
-                  close,
-                  separator,
-                  {Kind::Command, "Gestures off in my&tool.exe", kGesturesOffId, {}, 0}}));
+    EXPECT_EQ(
+        suggestionsMenuItems("13", entries, "my&tool.exe"),
+        (std::vector<MenuItem>{
+            {Kind::Submenu, "Suggestions Popup ", 0, {{Kind::Command, "Configure ", kConfigureId, {}, 0}}, 0},
+            {Kind::Disabled, "(DOWN+RIGHT) not found ", 0, {}},
+            separator,
+            first,
+            second,
+            separator,
+            {Kind::Command, "New gesture DOWN+RIGHT for my&tool.exe...", kNewForProgramId, {}, 0},
+            {Kind::Command, "New gesture DOWN+RIGHT for all programs...", kNewForAllId, {}, 27},
+            separator,
+            close,
+            separator,
+            {Kind::Command, "Gestures off in my&tool.exe", kGesturesOffId, {}, 0}}));
 
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 1, 2), 1u);
     EXPECT_EQ(entryIndexOfId(kFirstEntryId + 2, 2), std::nullopt);
