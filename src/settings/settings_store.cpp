@@ -13,6 +13,10 @@ SettingsStore::SettingsStore(FileSystem& files, const TextCodePage& codePage, Di
 
 bool SettingsStore::load() {
     LoadedIniFile file = loadIniFile(files_, codePage_, log_, path_);
+    // A new user, whose data folder has no settings file yet, starts with precise recognition, and the file
+    // written now says so. A file that lacks the key keeps the recognizer it has always had.
+    if (file.state == FileState::Missing)
+        model_.show(index(SettingId::cbPreciseRecognition), 1);
     return apply(file, false);
 }
 

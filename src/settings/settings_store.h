@@ -3,7 +3,8 @@
 // Load reads every key of the table in order with the model's value as default, writes the value read
 // back in its canonical text (so a missing key is created and "0x1F" becomes "31"), shows it in the model
 // and pushes it to its consumer. The file is read once and, only when some text changed, written once,
-// atomically, in the encoding the file came in. Save writes the model's controls, then loads.
+// atomically, in the encoding the file came in. Save writes the model's controls, then loads. Where there is
+// no file yet, load starts from precise recognition instead of the table's default.
 #pragma once
 
 #include "base/diagnostic_log.h"

@@ -48,7 +48,7 @@ protected:
     RecordingConsumers consumers;
 };
 
-TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaultsPushed) {
+TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderDefaultsAndPreciseRecognition) {
     EXPECT_TRUE(makeStore().load());
     EXPECT_EQ(files.files[path], "[init]\r\n"
                                  "timethreshold=160\r\n"
@@ -66,7 +66,7 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
                                  "cbEnableScratchpad=1\r\n"
                                  "cbEnabledSuggestions=1\r\n"
                                  "cbEnableCorrections=0\r\n"
-                                 "cbPreciseRecognition=0\r\n"
+                                 "cbPreciseRecognition=1\r\n"
                                  "cbIgnoreCapturedMouse=1\r\n"
                                  "cmbBypassKey=0\r\n");
     EXPECT_EQ(files.writeCount, 1);
@@ -79,6 +79,20 @@ TEST_F(SettingsStoreTest, MissingFileIsCreatedWithAllKeysInTableOrderAndDefaults
     EXPECT_TRUE(consumers.suggestions);
     EXPECT_FALSE(consumers.corrections);
     EXPECT_FALSE(consumers.diagonals) << "the lookup learns the diagonals setting as the recognizer does";
+    EXPECT_TRUE(consumers.recognizer.preciseRecognition) << "a new user starts with precise recognition";
+}
+
+// Only a data folder without a settings file starts precise: a file that lacks the key (written by an older
+// version) keeps the default recognizer, and one that cannot be read is not taken for a new one.
+TEST_F(SettingsStoreTest, AnOlderFileWithoutTheKeyKeepsTheDefaultRecognizer) {
+    files.files[path] = "[init]\r\ntbXPixel=40\r\n";
+    EXPECT_TRUE(makeStore().load());
+    EXPECT_FALSE(consumers.recognizer.preciseRecognition);
+    EXPECT_EQ(fileValue("cbPreciseRecognition"), "0");
+    EXPECT_EQ(fileValue("tbXPixel"), "40");
+
+    files.files[path] = "[init]\r\ncbPreciseRecognition=0\r\n";
+    EXPECT_TRUE(makeStore().load());
     EXPECT_FALSE(consumers.recognizer.preciseRecognition);
 }
 
@@ -256,6 +270,7 @@ TEST_F(SettingsStoreTest, FileThatCannotBeReadIsNeverOverwritten) {
     EXPECT_FALSE(store.save());
     EXPECT_EQ(files.writeCount, 0);
     EXPECT_EQ(consumers.recognizer.xPixel, 30);
+    EXPECT_FALSE(consumers.recognizer.preciseRecognition) << "an unreadable file is not a new user's";
     EXPECT_EQ(log.lines().front(), "Unable to read " + path);
 }
 
