@@ -10,7 +10,7 @@ GestureRuntime::GestureRuntime(PlatformModule& platform, StoredFiles& files, She
       handOver_([this] { return platform_.scheduler.post([this] { handOver_.deliver(); }); }, &handling_),
       recognizerHost_(RecognizerHostPorts{platform.adapters.input, platform.adapters.desktop, arrows_,
                                           scratchpadTrail_, handOver_, platform.log, pressGate_,
-                                          platform.scheduler},
+                                          platform.scheduler, platform.adapters.mouseEvents},
                       [this] { diagnostics_.afterTick(); }),
       diagnostics_(recognizerHost_.recognizer(), platform.log),
       launcher_(platform.adapters.launcher, platform.log),

@@ -12,6 +12,7 @@
 #include "platform/win32/known_folders.h"
 #include "platform/win32/launcher.h"
 #include "platform/win32/process_integrity.h"
+#include "platform/win32/raw_mouse_events.h"
 #include "platform/win32/running_programs.h"
 #include "platform/win32/sign_in_start.h"
 #include "platform/win32/text_code_page.h"
@@ -41,6 +42,7 @@ struct PlatformAdapters {
     Win32ProcessIntegrity integrity;
     Win32SignInStart signInStart;
     Win32RunningPrograms runningPrograms;
+    Win32RawMouseEvents mouseEvents;
 };
 
 } // namespace flickmark

@@ -106,6 +106,16 @@ public:
 // Samples after the release: enough for the release check and the tick after it.
 constexpr std::int64_t kAfterRelease = 1000;
 
+// The recorded press as the mouse's events: the button goes down at the first point, each later point is a
+// move, and the button comes up at the last one.
+MouseEvent drawnEvent(std::span<const TimedPoint> press, std::size_t index) {
+    const TimedPoint& point = press[index];
+    MouseEvent event{MouseEvent::Kind::Move, point.timeMs, point.at, {}};
+    if (index == 0)
+        event.kind = MouseEvent::Kind::ButtonDown;
+    return event;
+}
+
 } // namespace
 
 std::string readDrawnPress(std::span<const TimedPoint> press, const RecognizerSettings& settings) {
@@ -120,13 +130,18 @@ std::string readDrawnPress(std::span<const TimedPoint> press, const RecognizerSe
     DrawingOutlet outlet;
     DiagnosticLog log;
     EveryPress gate;
+    HandedMouseEvents events;
     RecognizerSettings reading = settings;
     reading.enableHelpPopup = false;
     Recognizer recognizer{RecognizerPorts{input, desktop, mouseTimer, pauseTimer, releaseCheckTimer, arrows,
-                                          trail, outlet, log, gate},
+                                          trail, outlet, log, gate, events},
                           reading};
 
-    recognizer.onMouseTimer(); // the first sample falls at the button-down
+    // The events (taken only with precise recognition) come first at equal times; the first sample of the
+    // timers falls at the button-down.
+    events.deliver(drawnEvent(press, 0));
+    recognizer.onMouseTimer();
+    std::size_t nextEvent = 1;
     const std::int64_t end = press.back().timeMs + kAfterRelease;
     while (!outlet.codes) {
         std::array<DrawingTimer*, 3> timers{&releaseCheckTimer, &mouseTimer, &pauseTimer};
@@ -134,6 +149,13 @@ std::string readDrawnPress(std::span<const TimedPoint> press, const RecognizerSe
         for (DrawingTimer* timer : timers)
             if (timer->enabled() && (!next || timer->deadline() < next->deadline()))
                 next = timer;
+        if (nextEvent < press.size() && (!next || press[nextEvent].timeMs <= next->deadline())) {
+            now = press[nextEvent].timeMs;
+            events.deliver(drawnEvent(press, nextEvent));
+            if (++nextEvent == press.size())
+                events.deliver({MouseEvent::Kind::ButtonUp, now, press.back().at, {}});
+            continue;
+        }
         if (!next || next->deadline() > end)
             break;
         now = next->deadline();

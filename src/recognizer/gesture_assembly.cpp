@@ -51,9 +51,9 @@ void GestureAssembly::clearLists() {
     angles_.clear();
 }
 
-void GestureAssembly::step(Point cursor) {
-    if (settings_.preciseRecognition)
-        path_.add(cursor);
+void GestureAssembly::step(Point cursor, bool onPath) {
+    if (onPath)
+        addPathPoint(cursor);
     const Direction accepted = accept(cursor);
     if (accepted != Direction::None)
         record(accepted, cursor);

@@ -43,8 +43,13 @@ public:
     WindowId pressWindow() const { return pressWindow_; }
     void clearLists();
     // Acceptance and recording after the classifier's step of the same tick; ends by making the cursor the
-    // previous point.
-    void step(Point cursor);
+    // previous point. With precise recognition the cursor is kept on the press's path when `onPath`.
+    void step(Point cursor, bool onPath = true);
+    // With precise recognition, a point of the press's path read between the ticks.
+    void addPathPoint(Point point) {
+        if (settings_.preciseRecognition)
+            path_.add(point);
+    }
     // The pause trigger fired: the first direction was held long enough to ask for help.
     void onPauseTimer();
     // The gesture string of the recorded codes (empty when nothing was recorded); logs each step. With

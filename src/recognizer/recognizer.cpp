@@ -3,6 +3,7 @@
 #include "recognizer/classifier.h"
 #include "recognizer/full_screen_test.h"
 #include "recognizer/gesture_assembly.h"
+#include "recognizer/hand_position.h"
 
 #include <algorithm>
 #include <utility>
@@ -47,6 +48,11 @@ struct Recognizer::State {
     // tick finds is a new one, and the old one's release comes first.
     bool releaseMissed = false;
     Point sampled; // the cursor as the last tick of a press read it
+    bool eventsRunning = false;      // the mouse events' source delivers
+    bool eventsRefusalLogged = false;
+    bool pressFromEvents = false; // the press in progress began at a button-down event, not at a tick
+    HandPosition hand;            // where the moves of the press in progress have taken the pointer
+    std::vector<Rect> monitors;   // the desktop when it began
 };
 
 namespace {
@@ -78,9 +84,13 @@ Recognizer::Recognizer(RecognizerPorts ports, const RecognizerSettings& settings
     ports_.releaseCheckTimer.setInterval(kReleaseCheckInterval);
     ports_.mouseTimer.setInterval(kPressInterval);
     ports_.mouseTimer.setEnabled(true);
+    followEventSource();
 }
 
-Recognizer::~Recognizer() = default;
+Recognizer::~Recognizer() {
+    if (state_->eventsRunning)
+        ports_.mouseEvents.stop();
+}
 
 void Recognizer::onMouseTimer() {
     State& s = *state_;
@@ -105,10 +115,13 @@ void Recognizer::onMouseTimer() {
 }
 
 void Recognizer::pressTick() {
+    pressAt(clampToScreenRange(ports_.input.cursorPos()), false);
+}
+
+void Recognizer::pressAt(Point cursor, bool atButtonDown) {
     State& s = *state_;
     ports_.mouseTimer.setInterval(kPressInterval);
     ports_.scratchpad.buttonDown();
-    const Point cursor = clampToScreenRange(ports_.input.cursorPos());
     s.sampled = cursor;
     if (s.idle) {
         // A press left alone stays idle and quiet until the release.
@@ -124,6 +137,11 @@ void Recognizer::pressTick() {
         ports_.log.append(s.ignorePress ? "---------1" : "--------0");
         if (!ruling.note.empty())
             ports_.log.append(ruling.note);
+        s.pressFromEvents = atButtonDown;
+        if (s.eventsRunning) {
+            s.monitors = ports_.desktop.monitors();
+            s.hand.start(cursor);
+        }
     } else {
         s.ignorePress = false;
     }
@@ -134,7 +152,8 @@ void Recognizer::pressTick() {
     ports_.mouseTimer.setEnabled(false);
     const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
     s.classifier.step(cursor, s.assembly.firstCode());
-    s.assembly.step(cursor);
+    // A press read from events has its path from them; a tick's sample only steers the arrows and the pause.
+    s.assembly.step(cursor, atButtonDown || !s.pressFromEvents);
     s.idle = false;
     if (!s.suspended && !ports_.releaseCheckTimer.enabled())
         ports_.releaseCheckTimer.setEnabled(true);
@@ -162,6 +181,7 @@ void Recognizer::releaseTick() {
     ports_.arrows.hide();
     s.ignorePress = false;
     s.leftAlone = false;
+    s.pressFromEvents = false;
     if (s.idle)
         return;
     FinishedGesture gesture{s.assembly.complete(), {}, s.assembly.pressWindow()};
@@ -170,6 +190,46 @@ void Recognizer::releaseTick() {
         return;
     gesture.strokeAngles = s.assembly.angles();
     ports_.library.gestureFinished(gesture);
+}
+
+void Recognizer::mouseEvent(const MouseEvent& event) {
+    State& s = *state_;
+    if (!s.eventsRunning || s.inNestedLoop || s.suspended || s.resetRequested)
+        return;
+    switch (event.kind) {
+    case MouseEvent::Kind::Move:
+        if (!s.idle)
+            s.assembly.addPathPoint(
+                clampToScreenRange(s.hand.move(clampToScreenRange(event.cursor), event.movement, s.monitors)));
+        return;
+    case MouseEvent::Kind::ButtonDown:
+        // A press a tick already began keeps its start.
+        if (s.idle)
+            pressAt(clampToScreenRange(event.cursor), true);
+        return;
+    case MouseEvent::Kind::ButtonUp:
+        releaseTick();
+        return;
+    }
+}
+
+void Recognizer::followEventSource() {
+    State& s = *state_;
+    const bool wanted = s.settings.preciseRecognition;
+    if (wanted == s.eventsRunning)
+        return;
+    if (!wanted) {
+        ports_.mouseEvents.stop();
+        s.eventsRunning = false;
+        s.pressFromEvents = false;
+        return;
+    }
+    if (const auto refusal = ports_.mouseEvents.start(*this)) {
+        if (!std::exchange(s.eventsRefusalLogged, true))
+            ports_.log.append("Precise recognition samples the mouse at each tick: " + *refusal);
+        return;
+    }
+    s.eventsRunning = true;
 }
 
 void Recognizer::init(Point cursor) {
@@ -246,6 +306,7 @@ void Recognizer::setPauseTime(int milliseconds) {
 void Recognizer::applySettings(const RecognizerSettings& settings) {
     state_->settings = settings;
     setPauseTime(settings.helpPause);
+    followEventSource();
 }
 
 const RecognizerSettings& Recognizer::settings() const {

@@ -1,6 +1,12 @@
 // The gesture recognizer: turns timer ticks (button state and cursor) into direction codes and,
 // on release, into a finished gesture handed to the gesture library.
 //
+// With precise recognition it also reads the mouse's own events while their source runs: the press begins
+// at the button-down event, where the button went down, its path is every move, and it ends at the
+// button-up event. The ticks still show the arrows and time the pause for help. Without precise
+// recognition the events are not asked for, and where the source cannot start the ticks read the press
+// (the log says why, once).
+//
 // Portable: everything it needs of the system comes through the ports given at construction, and it is
 // driven entirely by onMouseTimer(), onReleaseCheckTimer() and onPauseTimer(); it never sleeps or reads a
 // clock. When a port throws during a tick, the mouse timer is re-armed (unless monitoring is off) before the
@@ -15,6 +21,7 @@
 #include "base/direction.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "platform/mouse_events.h"
 #include "platform/nested_loop.h"
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
@@ -43,6 +50,7 @@ struct RecognizerPorts {
     GestureOutlet& library;
     DiagnosticLog& log;
     PressGate& pressGate; // decides at the first tick whether the press may become a gesture
+    MouseEventSource& mouseEvents; // runs while precise recognition is on
 };
 
 // Values shown on the hidden diagnostic window.
@@ -55,7 +63,7 @@ struct RecognizerLiveValues {
     std::string directionText; // "Up", "Down", "Left", "Right", "None" or empty
 };
 
-class Recognizer final : public RecognizerControl, public NestedLoopObserver {
+class Recognizer final : public RecognizerControl, public NestedLoopObserver, public MouseEventSink {
 public:
     explicit Recognizer(RecognizerPorts ports, const RecognizerSettings& settings = {});
     Recognizer(const Recognizer&) = delete;
@@ -68,6 +76,9 @@ public:
     // Reads the button alone; when it is up, the gesture in progress completes as at a release tick. That
     // tick classifies no movement, so the gesture is the one the next tick would have completed.
     void onReleaseCheckTimer();
+    // An event of the mouse's own (see above); dropped at once outside a press and without precise
+    // recognition.
+    void mouseEvent(const MouseEvent& event) override;
 
     // Operations of other areas.
     void setMonitoringEnabled(bool enabled);
@@ -96,7 +107,11 @@ public:
 private:
     struct State;
     void pressTick();
+    // A sample of the press in progress, or its start: at a tick, or at the button-down event.
+    void pressAt(Point cursor, bool atButtonDown);
     void releaseTick();
+    // Runs the mouse events' source while precise recognition is on.
+    void followEventSource();
     // Forgets the movement and the gesture in progress; the recognizer becomes idle.
     void init(Point cursor);
     // Around a nested loop: a press in progress whose button is up now ended unseen.

@@ -5,7 +5,7 @@
 namespace flickmark {
 
 RecognizerHost::RecognizerHost(RecognizerHostPorts ports, std::function<void()> afterMouseTick)
-    : ports_(ports), afterMouseTick_(std::move(afterMouseTick)) {
+    : ports_(ports), events_(ports.mouseEvents, ports.handOver), afterMouseTick_(std::move(afterMouseTick)) {
     mouseTimer_ = ports_.timers.makeTimer("mouse timer", [this] {
         recognizer_->onMouseTimer();
         ports_.handOver.retryWake();
@@ -24,7 +24,8 @@ RecognizerHost::RecognizerHost(RecognizerHostPorts ports, std::function<void()> 
     });
     recognizer_ = std::make_unique<Recognizer>(
         RecognizerPorts{ports_.input, ports_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
-                        ports_.arrows, ports_.scratchpad, ports_.handOver, ports_.log, ports_.pressGate});
+                        ports_.arrows, ports_.scratchpad, ports_.handOver, ports_.log, ports_.pressGate,
+                        events_});
 }
 
 RecognizerHost::~RecognizerHost() {

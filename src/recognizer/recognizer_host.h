@@ -5,6 +5,7 @@
 #include "base/diagnostic_log.h"
 #include "platform/desktop.h"
 #include "platform/input.h"
+#include "platform/mouse_events.h"
 #include "platform/timer.h"
 #include "recognizer/arrow_popup.h"
 #include "recognizer/gesture_hand_over_queue.h"
@@ -26,6 +27,7 @@ struct RecognizerHostPorts {
     DiagnosticLog& log;
     PressGate& pressGate;
     TimerSource& timers;
+    MouseEventSource& mouseEvents;
 };
 
 class RecognizerHost {
@@ -43,7 +45,30 @@ public:
     void stop();
 
 private:
+    // The mouse's events reach the recognizer through this, which then wakes the main loop for what it
+    // handed over, as after a tick.
+    class WakingEvents final : public MouseEventSource, private MouseEventSink {
+    public:
+        WakingEvents(MouseEventSource& source, GestureHandOverQueue& handOver)
+            : source_(source), handOver_(handOver) {}
+        std::optional<std::string> start(MouseEventSink& sink) override {
+            sink_ = &sink;
+            return source_.start(*this);
+        }
+        void stop() noexcept override { source_.stop(); }
+
+    private:
+        void mouseEvent(const MouseEvent& event) override {
+            sink_->mouseEvent(event);
+            handOver_.retryWake();
+        }
+        MouseEventSource& source_;
+        GestureHandOverQueue& handOver_;
+        MouseEventSink* sink_ = nullptr;
+    };
+
     RecognizerHostPorts ports_;
+    WakingEvents events_;
     std::function<void()> afterMouseTick_;
     std::unique_ptr<Timer> mouseTimer_;
     std::unique_ptr<Timer> pauseTimer_;

@@ -36,7 +36,7 @@ constexpr PageItem kGesturesItems[] = {
     {IDC_DISTANCE_BIAS_LOW, Kind::Text, "Shorter"},
     {IDC_DISTANCE_BIAS_HIGH, Kind::Text, "Longer"},
     {IDC_PRECISE_RECOGNITION, Kind::CheckBox, "&Precise recognition", index(SettingId::cbPreciseRecognition)},
-    {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text, "Reads the whole path at release; best for rounded corners."},
+    {IDC_PRECISE_RECOGNITION_NOTE, Kind::Text, "Reads every move from the press on: quick flicks count too."},
 };
 
 constexpr PageItem kHelpPopupItems[] = {

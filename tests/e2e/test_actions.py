@@ -29,6 +29,7 @@ ROUNDED_SQUARE_STEPS = [(0, -25), (0, -25), (2, -11), (7, -10), (10, -7), (11, -
                         (-25, 0), (-25, 0)]
 MODIFIER_KEYS = {0x10, 0x11, 0x12, 0x5B}
 
+# The settings file a new data folder gets: every key in order, precise recognition on.
 DEFAULT_SETTINGS_FILE = (
     "[init]\r\n"
     "timethreshold=160\r\n"
@@ -46,7 +47,7 @@ DEFAULT_SETTINGS_FILE = (
     "cbEnableScratchpad=1\r\n"
     "cbEnabledSuggestions=1\r\n"
     "cbEnableCorrections=0\r\n"
-    "cbPreciseRecognition=0\r\n"
+    "cbPreciseRecognition=1\r\n"
     "cbIgnoreCapturedMouse=1\r\n"
     "cmbBypassKey=0\r\n"
 )
@@ -240,14 +241,39 @@ class ActionsEndToEnd(harness.ProbeTestCase):
         else:
             self.fail("the planted program ran: " + mark_file.read_text(errors="replace"))
 
-    def test_first_start_creates_the_settings_file_with_every_key_in_order(self):
+    def flick(self, flickmark: harness.Flickmark, start: tuple[int, int], step: tuple[int, int], steps: int,
+              step_seconds: float) -> tuple[int, int]:
+        """A right-button flick in one xdotool call, so nothing waits between its events: down, `steps` moves
+        of `step` pixels `step_seconds` apart, up. Returns the log mark and host time from before it."""
+        self.session.move(*start)
+        mark = flickmark.log.mark()
+        since_us = harness.now_us()
+        moves = []
+        for _ in range(steps):
+            moves += ["mousemove_relative", "--", str(step[0]), str(step[1]), "sleep", str(step_seconds)]
+        self.session.xdotool("mousedown", "3", *moves, "mouseup", "3")
+        return mark, since_us
+
+    def test_a_new_data_folder_starts_precise_and_a_60_ms_flick_runs_its_gesture(self):
         settings = self.data_dir / "defaults.ini"
         settings.unlink(missing_ok=True)
-        self.start_flickmark()
-
+        write_gestures(self.data_dir / "Gestures_probe.exe.ini", {"1": ("Keystroke", "000041A")})
+        flickmark = self.start_flickmark()
         harness.wait_until(lambda: settings.is_file() and settings.read_bytes() == DEFAULT_SETTINGS_FILE.encode(),
-                           5.0, "defaults.ini with every key",
+                           5.0, "defaults.ini with every key, precise recognition on",
                            lambda: repr(settings.read_bytes() if settings.is_file() else None))
+
+        # 120 pixels down in six moves 10 ms apart: over before the recognizer's first tick could see it.
+        mark, since_us = self.flick(flickmark, self.probe.point(0.5, 0.4), (0, 20), 6, 0.01)
+        flickmark.log.wait_for("gesture 1 DOWN", mark)
+        self.probe.log.wait_for("key down vk=0x41", since_us)
+
+    def test_an_older_settings_file_without_the_key_keeps_the_default_recognizer(self):
+        settings = self.data_dir / "defaults.ini"
+        settings.write_bytes(b"[init]\r\ntbHelpPause=800\r\n")
+        self.start_flickmark()
+        harness.wait_until(lambda: b"cbPreciseRecognition=0\r\n" in settings.read_bytes(), 5.0,
+                           "defaults.ini completed with the default recognizer", lambda: repr(settings.read_bytes()))
 
     def test_settings_and_gestures_saved_as_utf16_are_used_and_stay_utf16(self):
         # The file's minimum horizontal distance is wider than the stroke's Right part: only a file that was

@@ -4,7 +4,7 @@ namespace flickmark {
 
 TraceRunner::TraceRunner(const RecognizerSettings& settings)
     : recognizer(RecognizerPorts{input, desktop, mouseTimer, pauseTimer, releaseCheckTimer, arrows,
-                                 scratchpad, handOver, log, pressGate},
+                                 scratchpad, handOver, log, pressGate, mouseEvents},
                  settings) {}
 
 void TraceRunner::advanceTo(std::int64_t timeMs) {
@@ -22,6 +22,15 @@ void TraceRunner::tick(std::int64_t timeMs, bool buttonDown, Point cursor) {
     input.buttonDown = buttonDown;
     input.cursor = cursor;
     recognizer.onMouseTimer();
+    handOver.deliver();
+}
+
+void TraceRunner::event(const MouseEvent& event) {
+    advanceTo(event.timeMs);
+    if (event.kind != MouseEvent::Kind::Move)
+        input.buttonDown = event.kind == MouseEvent::Kind::ButtonDown;
+    input.cursor = event.cursor;
+    mouseEvents.deliver(event);
     handOver.deliver();
 }
 

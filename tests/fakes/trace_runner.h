@@ -34,6 +34,9 @@ public:
 
     // Advances to `timeMs` and delivers one mouse-timer tick with this button state and cursor.
     void tick(std::int64_t timeMs, bool buttonDown, Point cursor);
+    // Advances to the event's time and delivers it, when the recognizer has the events' source running (with
+    // precise recognition); the input's button and cursor follow it.
+    void event(const MouseEvent& event);
     // Advances to `timeMs` and delivers one tick of the release check with this button state (the cursor
     // stays where the last tick left it: the check does not read it).
     void releaseCheck(std::int64_t timeMs, bool buttonDown);
@@ -62,6 +65,7 @@ public:
     // What the recognizer hands over waits here, as in the program, and goes to `library` (unless
     // useLibrary() chose another) when the timer call that handed it over has returned.
     GestureHandOverQueue handOver{[] { return true; }, &library};
+    HandedMouseEvents mouseEvents;
     Recognizer recognizer;
 };
 

@@ -142,9 +142,9 @@ TEST(GestureDrawing, OneDrawingIsTakenAsItReads) {
 
 TEST(GestureDrawing, ThreeDrawingsAreTakenOnlyWhenTheyAgree) {
     const auto upRight = press({{100, 300}, {100, 150}, {250, 150}});
-    // A short second stroke: read when drawn slowly, lost when drawn fast.
+    // A short second stroke, and one too short to be a stroke.
     const auto upShortRight = press({{100, 300}, {100, 150}, {160, 150}});
-    const auto upShortRightFast = press({{100, 300}, {100, 150}, {160, 150}}, 10);
+    const auto upTooShortRight = press({{100, 300}, {100, 150}, {125, 150}});
     GestureDrawing drawing{settingsWith(true, false)};
     drawing.drawn(upRight);
     drawing.setThreeTimes(true);
@@ -162,7 +162,7 @@ TEST(GestureDrawing, ThreeDrawingsAreTakenOnlyWhenTheyAgree) {
 
     // The next drawing starts a new round; a stroke too short for the recognizer makes them differ.
     drawing.drawn(upRight);
-    drawing.drawn(upShortRightFast);
+    drawing.drawn(upTooShortRight);
     EXPECT_EQ(drawing.status(), "Drawing 2 of 3 read as UP: draw it once more.");
     drawing.drawn(upShortRight);
     EXPECT_EQ(drawing.status(),

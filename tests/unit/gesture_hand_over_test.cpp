@@ -92,7 +92,7 @@ TEST(GestureHandOver, TheHostAsksAgainAtTheNextTickWhenTheMainLoopCouldNotBeWoke
         },
         &run.library);
     RecognizerHost host(RecognizerHostPorts{run.input, run.desktop, run.arrows, run.scratchpad, queue,
-                                            run.log, run.pressGate, timers});
+                                            run.log, run.pressGate, timers, run.mouseEvents});
     const auto tick = [&](bool down, Point cursor) {
         run.input.buttonDown = down;
         run.input.cursor = cursor;

@@ -1,0 +1,189 @@
+// Precise recognition from the mouse's own events: a press read from its button-down to its button-up with
+// every move between, the ticks only steering arrows and help; the default recognizer untouched by them.
+#include "recognizer/hand_position.h"
+#include "stroke_script.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace flickmark {
+namespace {
+
+using Calls = std::vector<std::string>;
+using EventKind = MouseEvent::Kind;
+
+RecognizerSettings eventSettings(bool precise, bool diagonals = true) {
+    RecognizerSettings settings;
+    settings.preciseRecognition = precise;
+    settings.enableDiagonals = diagonals;
+    return settings;
+}
+
+// A straight stroke of `length` pixels from `from` at `angle` degrees (0 right, 90 down), drawn in
+// `durationMs` with a move every 8 ms, as the events of a press starting at `startMs`.
+std::vector<MouseEvent> flick(Point from, int angle, int length, std::int64_t startMs, int durationMs) {
+    std::vector<MouseEvent> events{{EventKind::ButtonDown, startMs, from, {}}};
+    const double radians = angle * 3.14159265358979 / 180;
+    Point last = from;
+    for (int t = 8; t < durationMs + 8; t += 8) {
+        const double part = std::min(1.0, static_cast<double>(t) / durationMs);
+        const Point at{from.x + static_cast<int>(std::lround(std::cos(radians) * length * part)),
+                       from.y + static_cast<int>(std::lround(std::sin(radians) * length * part))};
+        events.push_back({EventKind::Move, startMs + std::min(t, durationMs), at, {at.x - last.x, at.y - last.y}});
+        last = at;
+    }
+    events.push_back({EventKind::ButtonUp, startMs + durationMs, last, {}});
+    return events;
+}
+
+// Plays the events together with what the timers would do: a tick every 80 ms from `firstTickMs` and a
+// release check every 10 ms, each reading the button and cursor the events left; then ticks after the release.
+Calls playFlick(TraceRunner& run, const std::vector<MouseEvent>& events, std::int64_t firstTickMs,
+           bool deliverEvents = true) {
+    run.tick(0, false, events.front().cursor);
+    std::int64_t nextTick = firstTickMs;
+    std::int64_t nextCheck = 10;
+    bool down = false;
+    Point cursor = events.front().cursor;
+    const auto timersUntil = [&](std::int64_t until) {
+        while (std::min(nextTick, nextCheck) < until) {
+            if (nextTick <= nextCheck) {
+                run.tick(nextTick, down, cursor);
+                nextTick += 80;
+            } else {
+                run.releaseCheck(nextCheck, down);
+                nextCheck += 10;
+            }
+        }
+    };
+    for (const MouseEvent& event : events) {
+        timersUntil(event.timeMs);
+        if (event.kind != EventKind::Move)
+            down = event.kind == EventKind::ButtonDown;
+        cursor = event.cursor;
+        if (deliverEvents)
+            run.event(event);
+    }
+    timersUntil(events.back().timeMs + 400);
+    return run.library.gestures();
+}
+
+// 120 pixels in each of the eight directions, from 40 to 240 ms, whatever the ticks' phase: the ticks alone
+// miss most quick flicks (the button is seen at the next tick, the path before it is lost); the events
+// give every one. Without precise recognition the events change nothing.
+TEST(MouseEvents, EveryQuickFlickIsReadFromItsEventsAndTheDefaultRecognizerIgnoresThem) {
+    const struct {
+        int angle;
+        const char* gesture;
+    } directions[] = {{270, "0"}, {90, "1"}, {180, "2"}, {0, "3"}, {315, "4"}, {225, "5"}, {45, "6"}, {135, "7"}};
+    for (const auto& direction : directions)
+        for (const int duration : {40, 60, 80, 120, 160, 240})
+            for (const std::int64_t phase : {20, 57, 99}) {
+                const auto events = flick({900, 500}, direction.angle, 120, 100, duration);
+                TraceRunner precise(eventSettings(true));
+                EXPECT_EQ(playFlick(precise, events, phase), Calls{direction.gesture})
+                    << direction.gesture << " in " << duration << " ms, first tick at " << phase;
+
+                TraceRunner withEvents(eventSettings(false));
+                TraceRunner withoutEvents(eventSettings(false));
+                EXPECT_EQ(playFlick(withEvents, events, phase), playFlick(withoutEvents, events, phase, false));
+                EXPECT_EQ(withEvents.log.lines(), withoutEvents.log.lines());
+            }
+}
+
+TEST(MouseEvents, AStrokeDrawnAgainstTheScreensEdgeIsReadFromTheMousesMovement) {
+    // At the right edge of the 1920 x 1080 screen the hand moves right 100 pixels, then down 80: the cursor
+    // only goes down. The ticks see a Down alone.
+    std::vector<MouseEvent> events{{EventKind::ButtonDown, 100, {1919, 400}, {}}};
+    for (int i = 1; i <= 10; ++i)
+        events.push_back({EventKind::Move, 100 + 10 * i, {1919, 400}, {10, 0}});
+    for (int i = 1; i <= 8; ++i)
+        events.push_back({EventKind::Move, 200 + 10 * i, {1919, 400 + 10 * i}, {0, 10}});
+    events.push_back({EventKind::ButtonUp, 290, {1919, 480}, {}});
+
+    TraceRunner run(eventSettings(true, false));
+    EXPECT_EQ(playFlick(run, events, 20), Calls{"31"});
+    TraceRunner ticksOnly(eventSettings(true, false));
+    EXPECT_EQ(playFlick(ticksOnly, events, 20, false), Calls{"1"});
+}
+
+TEST(MouseEvents, TheHandGoesOnPastAnEdgeOnlyWhereTheCursorStops) {
+    const Rect screens[] = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
+    const struct {
+        const char* what;
+        Point from, cursor, movement, reached;
+    } table[] = {
+        {"the cursor moves: its own step counts", {500, 500}, {530, 490}, {12, -4}, {530, 490}},
+        {"stopped at the right edge", {3839, 500}, {3839, 500}, {25, 0}, {3864, 500}},
+        {"stopped at the top edge, sliding left", {900, 0}, {880, 0}, {-20, -15}, {880, -15}},
+        {"stopped inside the desktop (a slow hand): nothing", {500, 500}, {500, 500}, {1, 1}, {500, 500}},
+        {"at the step between the monitors, where the desktop goes on", {1919, 700}, {1919, 700}, {6, 0}, {1919, 700}},
+        {"below the shorter monitor's bottom the desktop ends", {1000, 1079}, {1000, 1079}, {0, 9}, {1000, 1088}},
+        {"a device without movement: the cursor alone", {3839, 500}, {3839, 500}, {0, 0}, {3839, 500}},
+    };
+    for (const auto& row : table) {
+        HandPosition hand;
+        hand.start(row.from);
+        EXPECT_EQ(hand.move(row.cursor, row.movement, screens), row.reached) << row.what;
+    }
+}
+
+// A source that cannot start: precise recognition reads the press at its ticks, and says so once.
+class RefusingEvents final : public MouseEventSource {
+public:
+    std::optional<std::string> start(MouseEventSink&) override {
+        ++starts;
+        return "raw mouse input could not be registered (error 5)";
+    }
+    void stop() noexcept override {}
+    int starts = 0;
+};
+
+TEST(MouseEvents, TheSourceRunsOnlyWithPreciseRecognitionAndARefusalFallsBackToTheTicks) {
+    TraceRunner run(eventSettings(false));
+    EXPECT_FALSE(run.mouseEvents.running()) << "the default recognizer asks for no events";
+    run.recognizer.applySettings(eventSettings(true));
+    EXPECT_TRUE(run.mouseEvents.running());
+    run.recognizer.applySettings(eventSettings(false));
+    EXPECT_FALSE(run.mouseEvents.running());
+
+    RefusingEvents refusing;
+    TraceRunner fallback(eventSettings(false));
+    Recognizer recognizer(RecognizerPorts{fallback.input, fallback.desktop, fallback.mouseTimer,
+                                          fallback.pauseTimer, fallback.releaseCheckTimer, fallback.arrows,
+                                          fallback.scratchpad, fallback.handOver, fallback.log,
+                                          fallback.pressGate, refusing},
+                          eventSettings(true));
+    recognizer.applySettings(eventSettings(true));
+    EXPECT_EQ(refusing.starts, 2) << "asked again when the settings are applied again";
+    int notes = 0;
+    for (const std::string& line : fallback.log.lines())
+        notes += line == "Precise recognition samples the mouse at each tick: raw mouse input could not be "
+                         "registered (error 5)";
+    EXPECT_EQ(notes, 1);
+}
+
+TEST(MouseEvents, APressATickBeganKeepsItsStartAndEventsInsideAMenuAreDropped) {
+    TraceRunner run(eventSettings(true, false));
+    StrokeScript script(run);
+    script.hold({{500, 500}});
+    // A late button-down event of the same press: the tick's start stays, and the moves join its path.
+    run.event({EventKind::Move, script.time() - 75, {580, 500}, {80, 0}});
+    run.event({EventKind::ButtonDown, script.time() - 70, {580, 500}, {}});
+    run.event({EventKind::Move, script.time() - 60, {580, 420}, {0, -80}});
+    run.event({EventKind::ButtonUp, script.time() - 50, {580, 420}, {}});
+    EXPECT_EQ(run.library.gestures(), Calls{"30"});
+
+    run.recognizer.nestedLoopStarted();
+    run.event({EventKind::ButtonDown, script.time(), {500, 500}, {}});
+    run.event({EventKind::Move, script.time() + 10, {500, 600}, {0, 100}});
+    run.event({EventKind::ButtonUp, script.time() + 20, {500, 600}, {}});
+    run.recognizer.nestedLoopEnded();
+    EXPECT_EQ(run.library.gestures(), Calls{"30"}) << "nothing read inside a menu's loop";
+}
+
+} // namespace
+} // namespace flickmark
