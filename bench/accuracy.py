@@ -1,14 +1,21 @@
-"""Recognition accuracy of both recognition modes on a folder of annotated traces.
+"""Recognition accuracy of the recognition modes on a folder of annotated traces.
 
 Each trace (the flickmark-replay format) opens with comment lines that say what the hand meant:
 
     # diagonals: 0
-    # press: 1 start=287 end=2279 kind=stroke intended=1323
+    # press: 1 start=287 end=2279 kind=stroke intended=1323 duration=1460 hidden=0
 
 `kind` is `stroke` (a gesture), `hold` (a gesture with a still pause after its first stroke), `tap` or
-`ignored` (a press over a full-screen program). The script replays every trace twice, as it is and with
-`set cbPreciseRecognition 1` in front, and scores each press on what the replay printed from its start up to
-the next press's start:
+`ignored` (a press over a full-screen program). `duration` (how long the hand drew its strokes, ms) and
+`hidden` (how many of its strokes moved the cursor less than 15 px along their direction: drawn against an
+edge the cursor rests on) are optional. The script replays every trace three times:
+
+- `normal`: as it is (the default recognizer; the mouse's events are dropped);
+- `precise, ticks`: with `set cbPreciseRecognition 1` in front and the events (`down`, `move`, `up`) taken
+  out, so precise recognition reads each press at its ticks;
+- `precise`: with `set cbPreciseRecognition 1` in front and the events kept;
+
+and scores each press on what the replay printed from its start up to the next press's start:
 
 - a stroke is right when exactly one gesture came out and it is the intended one;
 - a tap or an ignored press is silent when neither a gesture nor help came out;
@@ -19,7 +26,9 @@ the next press's start:
   program would have shown the help menu instead of running the gesture.
 
 Strokes are counted as cardinal in traces without diagonals (by number of strokes) and as "diagonals on" in
-traces with them. Exit code 0 also when goals are missed: it measures, it does not judge.
+traces with them, except fast flicks (drawn in at most 160 ms), which have a row of their own. Presses with
+hidden strokes (`hidden` above 0) are counted once more as "hidden at an edge". Traces without events replay
+alike in both precise modes. Exit code 0 also when goals are missed: it measures, it does not judge.
 
 Usage: python3 bench/accuracy.py DIR [--replay PATH] [--jobs N] [--failures]
 """
@@ -37,10 +46,14 @@ from pathlib import Path
 REPO_ROOT = Path(__file__).resolve().parents[1]
 DEFAULT_REPLAY = REPO_ROOT / "build" / "native" / "tools" / "replay" / "flickmark-replay"
 PRECISE_LINE = "set cbPreciseRecognition 1\n"
-MODES = ("normal", "precise")
+MODES = ("normal", "precise, ticks", "precise")
+FAST_FLICK_MS = 160
 
-PRESS_LINE = re.compile(r"#\s*press:\s*\d+\s+start=(\d+)\s+end=(\d+)\s+kind=(\w+)\s+intended=(\d*)")
+PRESS_LINE = re.compile(r"#\s*press:\s*\d+\s+start=(\d+)\s+end=(\d+)\s+kind=(\w+)\s+intended=(\d*)([^\n]*)")
+DURATION_FIELD = re.compile(r"\bduration=(\d+)")
+HIDDEN_FIELD = re.compile(r"\bhidden=(\d+)")
 HELP_OFF_LINE = re.compile(r"^set\s+cbEnableHelpPoup\s+0\s*$", re.MULTILINE)
+EVENT_LINE = re.compile(r"^(down|move|up)\s[^\n]*\n?", re.MULTILINE)
 
 
 @dataclass
@@ -48,7 +61,13 @@ class Press:
     start: int
     kind: str
     intended: str
+    duration: int | None = None  # how long the hand drew its strokes, ms
+    hidden: int = 0  # strokes drawn against an edge, which left no trace in the cursor's positions
     at_edge: bool = False  # the cursor touched the outer edge of the screen while the button was down
+
+    @property
+    def fast_flick(self) -> bool:
+        return self.kind == "stroke" and self.duration is not None and self.duration <= FAST_FLICK_MS
 
 
 @dataclass
@@ -81,20 +100,41 @@ class Score:
     failures: list[str] = field(default_factory=list)
 
 
+def optional_field(pattern: re.Pattern, fields: str) -> int | None:
+    match = pattern.search(fields)
+    return int(match[1]) if match else None
+
+
+def read_press(match: re.Match) -> Press:
+    return Press(int(match[1]), match[3], match[4], optional_field(DURATION_FIELD, match[5]),
+                 optional_field(HIDDEN_FIELD, match[5]) or 0)
+
+
+def pressed_cursor(fields: list[str]) -> tuple[int, int, int] | None:
+    """(time, x, y) of a tick with the button down or of an event."""
+    if len(fields) == 5 and fields[0] == "tick" and fields[2] == "1":
+        return int(fields[1]), int(fields[3]), int(fields[4])
+    if (len(fields), fields[0] if fields else "") in ((4, "down"), (4, "up"), (6, "move")):
+        return int(fields[1]), int(fields[2]), int(fields[3])
+    return None
+
+
 def read_trace(path: Path) -> Trace:
     text = path.read_text()
-    presses = sorted((Press(int(m[1]), m[3], m[4]) for m in PRESS_LINE.finditer(text)), key=lambda p: p.start)
+    presses = sorted((read_press(m) for m in PRESS_LINE.finditer(text)), key=lambda p: p.start)
     monitors = [tuple(map(int, line.split()[1:5])) for line in text.splitlines() if line.startswith("monitor ")]
     monitors = monitors or [(0, 0, 1920, 1080)]
 
     def on_screen(x: int, y: int) -> bool:
         return any(mx <= x < mx + w and my <= y < my + h for mx, my, w, h in monitors)
 
+    for press in presses:
+        press.at_edge = press.hidden > 0
     for line in text.splitlines():
-        fields = line.split()
-        if len(fields) != 5 or fields[0] != "tick" or fields[2] != "1":
+        sample = pressed_cursor(line.split())
+        if not sample:
             continue
-        time, x, y = int(fields[1]), int(fields[3]), int(fields[4])
+        time, x, y = sample
         press = next((p for p in reversed(presses) if p.start <= time), None)
         if press and not all(on_screen(x + dx, y + dy) for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
             press.at_edge = True
@@ -131,7 +171,11 @@ def score_press(trace: Trace, index: int, events: list[tuple[int, str, str]], sc
     if press.kind == "stroke":
         score.rows["strokes that opened help"].add(bool(helps))
         ok = gestures == [press.intended]
-        if trace.diagonals:
+        if press.hidden > 0:
+            score.rows["hidden at an edge"].add(ok)
+        if press.fast_flick:
+            score.rows[f"fast flicks (<= {FAST_FLICK_MS} ms)"].add(ok)
+        elif trace.diagonals:
             score.rows["diagonals on"].add(ok)
         else:
             score.rows[f"cardinal, {len(press.intended)} stroke{'s' if len(press.intended) > 1 else ''}"].add(ok)
@@ -148,22 +192,33 @@ def score_press(trace: Trace, index: int, events: list[tuple[int, str, str]], sc
         return
     if not ok:
         edge = ", at the screen's edge" if press.at_edge else ""
-        score.failures.append(f"{trace.path.name} press at {press.start} ({press.kind} {press.intended!r}{edge}): "
-                              f"got {mine}")
+        drawn = f", drawn in {press.duration} ms" if press.duration is not None else ""
+        score.failures.append(f"{trace.path.name} press at {press.start} ({press.kind} {press.intended!r}{edge}"
+                              f"{drawn}): got {mine}")
 
 
 ROW_ORDER = ["cardinal, 1 stroke", "cardinal, 2 strokes", "cardinal, 3 strokes", "cardinal, 4 strokes",
-             "cardinal, all", "diagonals on", "taps and full-screen silent", "holds opening help",
-             "strokes that opened help"]
+             "cardinal, all", "diagonals on", f"fast flicks (<= {FAST_FLICK_MS} ms)", "hidden at an edge",
+             "taps and full-screen silent", "holds opening help", "strokes that opened help"]
+CELL_WIDTH = 22
 
 
 def print_table(title: str, scores: dict[str, Score]) -> None:
     width = max(len(r) for r in ROW_ORDER)
     print(f"\n{title}:")
-    print(f"| {'':{width}} | {'normal':>22} | {'precise':>22} |")
-    print(f"|{'-' * (width + 2)}|{'-' * 23}:|{'-' * 23}:|")
+    print(f"| {'':{width}} |" + "".join(f" {mode:>{CELL_WIDTH}} |" for mode in MODES))
+    print(f"|{'-' * (width + 2)}|" + "".join(f"{'-' * (CELL_WIDTH + 1)}:|" for _ in MODES))
     for row in ROW_ORDER:
-        print(f"| {row:{width}} | {scores['normal'].rows[row].cell():>22} | {scores['precise'].rows[row].cell():>22} |")
+        print(f"| {row:{width}} |" + "".join(f" {scores[mode].rows[row].cell():>{CELL_WIDTH}} |" for mode in MODES))
+
+
+def mode_text(mode: str, text: str) -> str:
+    """The trace as a mode replays it."""
+    if mode == "normal":
+        return text
+    if mode == "precise, ticks":
+        return PRECISE_LINE + EVENT_LINE.sub("", text)
+    return PRECISE_LINE + text
 
 
 def main() -> int:
@@ -186,7 +241,7 @@ def main() -> int:
     off_edge = {mode: Score() for mode in MODES}
     with ThreadPoolExecutor(max_workers=max(1, options.jobs)) as pool:
         for mode in MODES:
-            texts = [t.text if mode == "normal" else PRECISE_LINE + t.text for t in traces]
+            texts = [mode_text(mode, t.text) for t in traces]
             for trace, events in zip(traces, pool.map(lambda text: replay(options.replay, text), texts)):
                 score_trace(trace, events, scores[mode], off_edge[mode])
 

@@ -5,6 +5,8 @@
 #include "fakes/trace_runner.h"
 #include "replay_output.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <type_traits>
 #include <variant>
@@ -79,6 +81,21 @@ private:
     std::string programAction_;
 };
 
+bool hasMouseEvents(const Trace& trace) {
+    return std::any_of(trace.steps.begin(), trace.steps.end(),
+                       [](const TraceStep& step) { return std::holds_alternative<MouseEvent>(step); });
+}
+
+// The 10 ms release checks the program runs while a gesture is in progress, at each deadline up to `timeMs`,
+// reading the button the last tick or event left.
+void runReleaseChecks(TraceRunner& runner, std::int64_t timeMs) {
+    while (runner.releaseCheckTimer.enabled() && runner.releaseCheckTimer.deadline() <= timeMs) {
+        const std::int64_t due = runner.releaseCheckTimer.deadline();
+        runner.releaseCheckTimer.markFired();
+        runner.releaseCheck(due, runner.input.buttonDown);
+    }
+}
+
 } // namespace
 
 void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream& out) {
@@ -100,14 +117,22 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
     ReplayLibrary library(output, rig.get());
     runner.useLibrary(library);
 
+    const bool releaseChecks = hasMouseEvents(trace);
     for (const TraceStep& step : trace.steps) {
         std::visit(
             [&](const auto& s) {
                 using T = std::decay_t<decltype(s)>;
                 if constexpr (std::is_same_v<T, TraceTick>) {
+                    if (releaseChecks)
+                        runReleaseChecks(runner, s.timeMs);
                     if (rig)
                         rig->input.cursor = s.cursor;
                     runner.tick(s.timeMs, s.buttonDown, s.cursor);
+                } else if constexpr (std::is_same_v<T, MouseEvent>) {
+                    runReleaseChecks(runner, s.timeMs);
+                    if (rig)
+                        rig->input.cursor = s.cursor;
+                    runner.event(s);
                 } else if constexpr (std::is_same_v<T, SettingsSnapshot>) {
                     runner.recognizer.applySettings(recognizerSettingsFrom(s.recognition));
                     if (rig)

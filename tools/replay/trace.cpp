@@ -90,6 +90,12 @@ public:
         const std::string_view directive = fields[0];
         if (directive == "tick")
             parseTick(fields);
+        else if (directive == "down")
+            parseButtonEvent(fields, MouseEvent::Kind::ButtonDown);
+        else if (directive == "up")
+            parseButtonEvent(fields, MouseEvent::Kind::ButtonUp);
+        else if (directive == "move")
+            parseMove(fields);
         else if (directive == "monitor")
             parseMonitor(fields);
         else if (directive == "set")
@@ -107,15 +113,42 @@ private:
         expectFieldCount(fields, 4, "T B X Y");
         TraceTick tick;
         tick.timeMs = number(fields[1]);
-        if (lastTime_ && tick.timeMs <= *lastTime_)
+        if (lastTickTime_ && tick.timeMs <= *lastTickTime_)
             throw SyntaxError{"time " + std::to_string(tick.timeMs) + " is not after the previous tick's " +
-                              std::to_string(*lastTime_)};
+                              std::to_string(*lastTickTime_)};
+        expectNotBeforeLastLine(tick.timeMs);
         if (fields[2] != "0" && fields[2] != "1")
             throw SyntaxError{"button must be 0 or 1, got " + quoted(fields[2])};
         tick.buttonDown = fields[2] == "1";
         tick.cursor = {coordinate(fields[3]), coordinate(fields[4])};
-        lastTime_ = tick.timeMs;
+        lastTickTime_ = tick.timeMs;
+        lastLine_ = {tick.timeMs, "tick"};
         trace_.steps.emplace_back(tick);
+    }
+
+    void parseButtonEvent(const std::vector<std::string_view>& fields, MouseEvent::Kind kind) {
+        expectFieldCount(fields, 3, "T X Y");
+        addEvent({kind, number(fields[1]), {coordinate(fields[2]), coordinate(fields[3])}, {}});
+    }
+
+    void parseMove(const std::vector<std::string_view>& fields) {
+        expectFieldCount(fields, 5, "T X Y DX DY");
+        addEvent({MouseEvent::Kind::Move,
+                  number(fields[1]),
+                  {coordinate(fields[2]), coordinate(fields[3])},
+                  {coordinate(fields[4]), coordinate(fields[5])}});
+    }
+
+    void addEvent(const MouseEvent& event) {
+        expectNotBeforeLastLine(event.timeMs);
+        lastLine_ = {event.timeMs, "event"};
+        trace_.steps.emplace_back(event);
+    }
+
+    void expectNotBeforeLastLine(std::int64_t timeMs) const {
+        if (lastLine_ && timeMs < lastLine_->timeMs)
+            throw SyntaxError{"time " + std::to_string(timeMs) + " is before the previous " +
+                              lastLine_->directive + "'s " + std::to_string(lastLine_->timeMs)};
     }
 
     void parseMonitor(const std::vector<std::string_view>& fields) {
@@ -143,7 +176,13 @@ private:
 
     Trace trace_;
     SettingsSnapshot settings_;
-    std::optional<std::int64_t> lastTime_;
+    // The last tick or event: ticks run strictly forward, events never back.
+    struct TimedLine {
+        std::int64_t timeMs = 0;
+        std::string directive;
+    };
+    std::optional<std::int64_t> lastTickTime_;
+    std::optional<TimedLine> lastLine_;
 };
 
 } // namespace
