@@ -51,7 +51,7 @@ void GestureAssembly::clearLists() {
     angles_.clear();
 }
 
-void GestureAssembly::step(Point cursor, bool onPath) {
+void GestureAssembly::step(Point cursor, bool onPath, std::optional<Point> hand) {
     if (onPath)
         addPathPoint(cursor);
     const Direction accepted = accept(cursor);
@@ -59,7 +59,7 @@ void GestureAssembly::step(Point cursor, bool onPath) {
         record(accepted, cursor);
     lastDetected_ = classifier_.current();
     lastAccepted_ = accepted;
-    updatePauseTrigger(accepted, cursor);
+    updatePauseTrigger(accepted, hand.value_or(cursor));
     classifier_.setPrevious(cursor);
 }
 

@@ -18,6 +18,7 @@
 #include "recognizer/recognizer_settings.h"
 #include "recognizer/scratchpad_trail.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,8 +44,9 @@ public:
     WindowId pressWindow() const { return pressWindow_; }
     void clearLists();
     // Acceptance and recording after the classifier's step of the same tick; ends by making the cursor the
-    // previous point. With precise recognition the cursor is kept on the press's path when `onPath`.
-    void step(Point cursor, bool onPath = true);
+    // previous point. With precise recognition the cursor is kept on the press's path when `onPath`, and
+    // the pause for help follows `hand` where the hand is known beyond the cursor (against a screen edge).
+    void step(Point cursor, bool onPath = true, std::optional<Point> hand = std::nullopt);
     // With precise recognition, a point of the press's path read between the ticks.
     void addPathPoint(Point point) {
         if (settings_.preciseRecognition)

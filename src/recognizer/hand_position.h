@@ -17,6 +17,8 @@ public:
     // monitors of the desktop. Returns the point reached.
     Point move(Point cursor, Point movement, std::span<const Rect> monitors);
     Point reached() const { return reached_; }
+    // How far the hand has gone beyond the cursor, by pushing on where the cursor stopped.
+    Point beyondCursor() const { return {reached_.x - cursor_.x, reached_.y - cursor_.y}; }
 
 private:
     Point cursor_;

@@ -24,6 +24,12 @@ Point clampToScreenRange(Point p) {
             std::clamp(p.y, -kCoordinateLimit, kCoordinateLimit)};
 }
 
+// Where the hand is at a tick that read `cursor`: beyond it by what the hand pushed on at an edge.
+Point handAt(Point cursor, const HandPosition& hand) {
+    const Point beyond = hand.beyondCursor();
+    return clampToScreenRange({cursor.x + beyond.x, cursor.y + beyond.y});
+}
+
 } // namespace
 
 struct Recognizer::State {
@@ -47,8 +53,8 @@ struct Recognizer::State {
     // without a tick to see it (the loop may have been a menu opened by that very click). A press the next
     // tick finds is a new one, and the old one's release comes first.
     bool releaseMissed = false;
-    Point sampled; // the cursor as the last tick of a press read it
-    bool eventsRunning = false;      // the mouse events' source delivers
+    Point sampled;              // the cursor as the last tick of a press read it
+    bool eventsRunning = false; // the mouse events' source delivers
     bool eventsRefusalLogged = false;
     bool pressFromEvents = false; // the press in progress began at a button-down event, not at a tick
     HandPosition hand;            // where the moves of the press in progress have taken the pointer
@@ -152,8 +158,10 @@ void Recognizer::pressAt(Point cursor, bool atButtonDown) {
     ports_.mouseTimer.setEnabled(false);
     const MouseTimerRearm rearm(ports_.mouseTimer, s.suspended);
     s.classifier.step(cursor, s.assembly.firstCode());
-    // A press read from events has its path from them; a tick's sample only steers the arrows and the pause.
-    s.assembly.step(cursor, atButtonDown || !s.pressFromEvents);
+    // A press read from events has its path from them; a tick's sample only steers the arrows and the pause,
+    // which follows the hand where the cursor stops at an edge: a push into it is no rest.
+    s.assembly.step(cursor, atButtonDown || !s.pressFromEvents,
+                    s.eventsRunning ? std::optional<Point>(handAt(cursor, s.hand)) : std::nullopt);
     s.idle = false;
     if (!s.suspended && !ports_.releaseCheckTimer.enabled())
         ports_.releaseCheckTimer.setEnabled(true);
@@ -199,8 +207,8 @@ void Recognizer::mouseEvent(const MouseEvent& event) {
     switch (event.kind) {
     case MouseEvent::Kind::Move:
         if (!s.idle)
-            s.assembly.addPathPoint(
-                clampToScreenRange(s.hand.move(clampToScreenRange(event.cursor), event.movement, s.monitors)));
+            s.assembly.addPathPoint(clampToScreenRange(
+                s.hand.move(clampToScreenRange(event.cursor), event.movement, s.monitors)));
         return;
     case MouseEvent::Kind::ButtonDown:
         // A press a tick already began keeps its start.

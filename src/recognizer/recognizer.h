@@ -49,7 +49,7 @@ struct RecognizerPorts {
     ScratchpadTrail& scratchpad;
     GestureOutlet& library;
     DiagnosticLog& log;
-    PressGate& pressGate; // decides at the first tick whether the press may become a gesture
+    PressGate& pressGate;          // decides at the first tick whether the press may become a gesture
     MouseEventSource& mouseEvents; // runs while precise recognition is on
 };
 

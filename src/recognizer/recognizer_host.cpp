@@ -22,10 +22,9 @@ RecognizerHost::RecognizerHost(RecognizerHostPorts ports, std::function<void()> 
         recognizer_->onReleaseCheckTimer();
         ports_.handOver.retryWake();
     });
-    recognizer_ = std::make_unique<Recognizer>(
-        RecognizerPorts{ports_.input, ports_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_,
-                        ports_.arrows, ports_.scratchpad, ports_.handOver, ports_.log, ports_.pressGate,
-                        events_});
+    recognizer_ = std::make_unique<Recognizer>(RecognizerPorts{
+        ports_.input, ports_.desktop, *mouseTimer_, *pauseTimer_, *releaseCheckTimer_, ports_.arrows,
+        ports_.scratchpad, ports_.handOver, ports_.log, ports_.pressGate, events_});
 }
 
 RecognizerHost::~RecognizerHost() {

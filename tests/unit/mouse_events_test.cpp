@@ -32,7 +32,8 @@ std::vector<MouseEvent> flick(Point from, int angle, int length, std::int64_t st
         const double part = std::min(1.0, static_cast<double>(t) / durationMs);
         const Point at{from.x + static_cast<int>(std::lround(std::cos(radians) * length * part)),
                        from.y + static_cast<int>(std::lround(std::sin(radians) * length * part))};
-        events.push_back({EventKind::Move, startMs + std::min(t, durationMs), at, {at.x - last.x, at.y - last.y}});
+        events.push_back(
+            {EventKind::Move, startMs + std::min(t, durationMs), at, {at.x - last.x, at.y - last.y}});
         last = at;
     }
     events.push_back({EventKind::ButtonUp, startMs + durationMs, last, {}});
@@ -40,9 +41,10 @@ std::vector<MouseEvent> flick(Point from, int angle, int length, std::int64_t st
 }
 
 // Plays the events together with what the timers would do: a tick every 80 ms from `firstTickMs` and a
-// release check every 10 ms, each reading the button and cursor the events left; then ticks after the release.
+// release check every 10 ms, each reading the button and cursor the events left; then ticks after the
+// release.
 Calls playFlick(TraceRunner& run, const std::vector<MouseEvent>& events, std::int64_t firstTickMs,
-           bool deliverEvents = true) {
+                bool deliverEvents = true) {
     run.tick(0, false, events.front().cursor);
     std::int64_t nextTick = firstTickMs;
     std::int64_t nextCheck = 10;
@@ -78,7 +80,8 @@ TEST(MouseEvents, EveryQuickFlickIsReadFromItsEventsAndTheDefaultRecognizerIgnor
     const struct {
         int angle;
         const char* gesture;
-    } directions[] = {{270, "0"}, {90, "1"}, {180, "2"}, {0, "3"}, {315, "4"}, {225, "5"}, {45, "6"}, {135, "7"}};
+    } directions[] = {{270, "0"}, {90, "1"},  {180, "2"}, {0, "3"},
+                      {315, "4"}, {225, "5"}, {45, "6"},  {135, "7"}};
     for (const auto& direction : directions)
         for (const int duration : {40, 60, 80, 120, 160, 240})
             for (const std::int64_t phase : {20, 57, 99}) {
@@ -89,7 +92,8 @@ TEST(MouseEvents, EveryQuickFlickIsReadFromItsEventsAndTheDefaultRecognizerIgnor
 
                 TraceRunner withEvents(eventSettings(false));
                 TraceRunner withoutEvents(eventSettings(false));
-                EXPECT_EQ(playFlick(withEvents, events, phase), playFlick(withoutEvents, events, phase, false));
+                EXPECT_EQ(playFlick(withEvents, events, phase),
+                          playFlick(withoutEvents, events, phase, false));
                 EXPECT_EQ(withEvents.log.lines(), withoutEvents.log.lines());
             }
 }
@@ -110,6 +114,32 @@ TEST(MouseEvents, AStrokeDrawnAgainstTheScreensEdgeIsReadFromTheMousesMovement) 
     EXPECT_EQ(playFlick(ticksOnly, events, 20, false), Calls{"1"});
 }
 
+// The pause for help follows the hand: pushing on into the edge, where the cursor rests, is no pause.
+TEST(MouseEvents, HelpOpensWhenTheHandRestsNotWhileItPushesIntoTheEdge) {
+    const auto press = [](int pushPerMove) {
+        // Right to the edge of the 1920 x 1080 screen, then 1.2 s at the edge, the hand pushing on or still.
+        std::vector<MouseEvent> events{{EventKind::ButtonDown, 100, {1800, 400}, {}}};
+        for (int i = 1; i <= 7; ++i)
+            events.push_back({EventKind::Move, 100 + 10 * i, {std::min(1919, 1800 + 20 * i), 400}, {20, 0}});
+        for (std::int64_t t = 180; t < 1380; t += 10)
+            if (pushPerMove != 0)
+                events.push_back({EventKind::Move, t, {1919, 400}, {pushPerMove, 0}});
+        events.push_back({EventKind::ButtonUp, 1380, {1919, 400}, {}});
+        return events;
+    };
+    const auto helpCalls = [](const TraceRunner& run) {
+        return std::count_if(run.library.calls.begin(), run.library.calls.end(), [](const LibraryCall& call) {
+            return call.kind == LibraryCall::Kind::ShowHelp;
+        });
+    };
+    TraceRunner pushing(eventSettings(true, false));
+    EXPECT_EQ(playFlick(pushing, press(2), 20), Calls{"3"});
+    EXPECT_EQ(helpCalls(pushing), 0) << "the hand went on";
+    TraceRunner resting(eventSettings(true, false));
+    playFlick(resting, press(0), 20);
+    EXPECT_EQ(helpCalls(resting), 1) << "the hand rested on its first stroke";
+}
+
 TEST(MouseEvents, TheHandGoesOnPastAnEdgeOnlyWhereTheCursorStops) {
     const Rect screens[] = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
     const struct {
@@ -120,8 +150,16 @@ TEST(MouseEvents, TheHandGoesOnPastAnEdgeOnlyWhereTheCursorStops) {
         {"stopped at the right edge", {3839, 500}, {3839, 500}, {25, 0}, {3864, 500}},
         {"stopped at the top edge, sliding left", {900, 0}, {880, 0}, {-20, -15}, {880, -15}},
         {"stopped inside the desktop (a slow hand): nothing", {500, 500}, {500, 500}, {1, 1}, {500, 500}},
-        {"at the step between the monitors, where the desktop goes on", {1919, 700}, {1919, 700}, {6, 0}, {1919, 700}},
-        {"below the shorter monitor's bottom the desktop ends", {1000, 1079}, {1000, 1079}, {0, 9}, {1000, 1088}},
+        {"at the step between the monitors, where the desktop goes on",
+         {1919, 700},
+         {1919, 700},
+         {6, 0},
+         {1919, 700}},
+        {"below the shorter monitor's bottom the desktop ends",
+         {1000, 1079},
+         {1000, 1079},
+         {0, 9},
+         {1000, 1088}},
         {"a device without movement: the cursor alone", {3839, 500}, {3839, 500}, {0, 0}, {3839, 500}},
     };
     for (const auto& row : table) {

@@ -63,7 +63,8 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
     const RAWMOUSE& mouse = raw.data.mouse;
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    MouseEvent event{MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), {cursor.x, cursor.y}, {}};
+    MouseEvent event{
+        MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), {cursor.x, cursor.y}, {}};
     const bool absolute = (mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0;
     if (!absolute)
         event.movement = {static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)};
