@@ -103,10 +103,7 @@ void Recognizer::onMouseTimer() {
     if (s.inNestedLoop)
         return; // a tick that was already on its way
     if (s.resetRequested) {
-        s.resetRequested = false;
-        s.releaseMissed = false;
-        ports_.releaseCheckTimer.setEnabled(false);
-        init(clampToScreenRange(ports_.input.cursorPos()));
+        reset(clampToScreenRange(ports_.input.cursorPos()));
         return;
     }
     if (s.suspended)
@@ -200,10 +197,24 @@ void Recognizer::releaseTick() {
     ports_.library.gestureFinished(gesture);
 }
 
+void Recognizer::reset(Point cursor) {
+    State& s = *state_;
+    s.resetRequested = false;
+    s.releaseMissed = false;
+    ports_.releaseCheckTimer.setEnabled(false);
+    init(cursor);
+}
+
 void Recognizer::mouseEvent(const MouseEvent& event) {
     State& s = *state_;
-    if (!s.eventsRunning || s.inNestedLoop || s.suspended || s.resetRequested)
+    if (!s.eventsRunning || s.inNestedLoop || s.suspended)
         return;
+    // A reset asked for by the help menu waits for the next tick, or for the next press, which it precedes.
+    if (s.resetRequested) {
+        if (event.kind != MouseEvent::Kind::ButtonDown)
+            return;
+        reset(clampToScreenRange(event.cursor));
+    }
     switch (event.kind) {
     case MouseEvent::Kind::Move:
         if (!s.idle)
@@ -211,7 +222,9 @@ void Recognizer::mouseEvent(const MouseEvent& event) {
                 s.hand.move(clampToScreenRange(event.cursor), event.movement, s.monitors)));
         return;
     case MouseEvent::Kind::ButtonDown:
-        // A press a tick already began keeps its start.
+        // A press a tick already began keeps its start; one that ended unseen in a menu's loop ends first.
+        if (std::exchange(s.releaseMissed, false) && !s.idle)
+            releaseTick();
         if (s.idle)
             pressAt(clampToScreenRange(event.cursor), true);
         return;

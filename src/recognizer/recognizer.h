@@ -114,6 +114,8 @@ private:
     void followEventSource();
     // Forgets the movement and the gesture in progress; the recognizer becomes idle.
     void init(Point cursor);
+    // Carries out a requested reset: as init, with nothing left of the press before it.
+    void reset(Point cursor);
     // Around a nested loop: a press in progress whose button is up now ended unseen.
     void noteMissedRelease() noexcept;
 

@@ -221,6 +221,15 @@ TEST(MouseEvents, APressATickBeganKeepsItsStartAndEventsInsideAMenuAreDropped) {
     run.event({EventKind::ButtonUp, script.time() + 20, {500, 600}, {}});
     run.recognizer.nestedLoopEnded();
     EXPECT_EQ(run.library.gestures(), Calls{"30"}) << "nothing read inside a menu's loop";
+
+    // The help menu asked for a reset: the next press's button-down carries it out and begins the press,
+    // before any tick.
+    run.recognizer.requestReset();
+    const std::int64_t t = script.time() + 30;
+    run.event({EventKind::ButtonDown, t, {700, 500}, {}});
+    run.event({EventKind::Move, t + 20, {700, 600}, {0, 100}});
+    run.event({EventKind::ButtonUp, t + 40, {700, 600}, {}});
+    EXPECT_EQ(run.library.gestures(), (Calls{"30", "1"}));
 }
 
 } // namespace
