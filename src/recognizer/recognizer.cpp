@@ -57,6 +57,7 @@ struct Recognizer::State {
     bool eventsRunning = false; // the mouse events' source delivers
     bool eventsRefusalLogged = false;
     bool pressFromEvents = false; // the press in progress began at a button-down event, not at a tick
+    bool buttonSeenUp = false;    // ... and a tick found the button up before its button-up event came
     HandPosition hand;            // where the moves of the press in progress have taken the pointer
     std::vector<Rect> monitors;   // the desktop when it began
 };
@@ -113,8 +114,16 @@ void Recognizer::onMouseTimer() {
         releaseTick();
     if (down)
         pressTick();
-    else
+    else if (!awaitingButtonUpEvent())
         releaseTick();
+}
+
+bool Recognizer::awaitingButtonUpEvent() {
+    State& s = *state_;
+    // The button-up event comes after the moves that came before it; a release read from the button's state
+    // may come before them. Only when the tick before already found the button up (the event lost) does a
+    // tick end the press.
+    return s.pressFromEvents && !s.idle && !std::exchange(s.buttonSeenUp, true);
 }
 
 void Recognizer::pressTick() {
@@ -160,7 +169,8 @@ void Recognizer::pressAt(Point cursor, bool atButtonDown) {
     s.assembly.step(cursor, atButtonDown || !s.pressFromEvents,
                     s.eventsRunning ? std::optional<Point>(handAt(cursor, s.hand)) : std::nullopt);
     s.idle = false;
-    if (!s.suspended && !ports_.releaseCheckTimer.enabled())
+    // A press read from events needs no look at the button between the ticks: its button-up event ends it.
+    if (!s.suspended && !s.pressFromEvents && !ports_.releaseCheckTimer.enabled())
         ports_.releaseCheckTimer.setEnabled(true);
 }
 
@@ -169,6 +179,10 @@ void Recognizer::onReleaseCheckTimer() {
     // Only a gesture in progress has a release to notice; a reset waits for the next tick.
     if (s.inNestedLoop || s.suspended || s.idle || s.resetRequested) {
         ports_.releaseCheckTimer.setEnabled(false);
+        return;
+    }
+    if (s.pressFromEvents) {
+        ports_.releaseCheckTimer.setEnabled(false); // its button-up event ends it
         return;
     }
     if (!ports_.input.gestureButtonDown())
@@ -187,6 +201,7 @@ void Recognizer::releaseTick() {
     s.ignorePress = false;
     s.leftAlone = false;
     s.pressFromEvents = false;
+    s.buttonSeenUp = false;
     if (s.idle)
         return;
     FinishedGesture gesture{s.assembly.complete(), {}, s.assembly.pressWindow()};

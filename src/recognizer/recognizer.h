@@ -74,7 +74,8 @@ public:
     void onMouseTimer();
     void onPauseTimer();
     // Reads the button alone; when it is up, the gesture in progress completes as at a release tick. That
-    // tick classifies no movement, so the gesture is the one the next tick would have completed.
+    // tick classifies no movement, so the gesture is the one the next tick would have completed. A press read
+    // from events ends at its button-up event instead (or, should that never come, at the next tick).
     void onReleaseCheckTimer();
     // An event of the mouse's own (see above); dropped at once outside a press and without precise
     // recognition.
@@ -110,6 +111,8 @@ private:
     // A sample of the press in progress, or its start: at a tick, or at the button-down event.
     void pressAt(Point cursor, bool atButtonDown);
     void releaseTick();
+    // Whether a tick that found the button up leaves the press to its button-up event.
+    bool awaitingButtonUpEvent();
     // Runs the mouse events' source while precise recognition is on.
     void followEventSource();
     // Forgets the movement and the gesture in progress; the recognizer becomes idle.

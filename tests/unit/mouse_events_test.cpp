@@ -140,6 +140,28 @@ TEST(MouseEvents, HelpOpensWhenTheHandRestsNotWhileItPushesIntoTheEdge) {
     EXPECT_EQ(helpCalls(resting), 1) << "the hand rested on its first stroke";
 }
 
+// The button's state may show the release before the last moves' events have been read: the press ends at
+// its button-up event, with every move; without that event, at the second tick that finds the button up.
+TEST(MouseEvents, APressReadFromEventsEndsAtItsButtonUpEvent) {
+    for (const bool upEventComes : {true, false}) {
+        TraceRunner run(eventSettings(true, false));
+        run.tick(0, false, {500, 400});
+        run.event({EventKind::ButtonDown, 50, {500, 400}, {}});
+        run.event({EventKind::Move, 60, {510, 400}, {10, 0}});
+        run.input.buttonDown = false;
+        run.releaseCheck(70, false);
+        run.tick(80, false, {510, 400});
+        EXPECT_EQ(run.library.gestures(), Calls{}) << "the events of the moves are still on their way";
+        run.event({EventKind::Move, 85, {560, 400}, {50, 0}});
+        if (upEventComes)
+            run.event({EventKind::ButtonUp, 86, {560, 400}, {}});
+        run.releaseCheck(90, false);
+        run.tick(160, false, {560, 400});
+        ASSERT_EQ(run.library.gestures(), Calls{"3"}) << (upEventComes ? "at the event" : "at the next tick");
+        EXPECT_EQ(run.library.calls[0].timeMs, upEventComes ? 86 : 160);
+    }
+}
+
 TEST(MouseEvents, TheHandGoesOnPastAnEdgeOnlyWhereTheCursorStops) {
     const Rect screens[] = {{0, 0, 1920, 1080}, {1920, 0, 3840, 1200}};
     const struct {
