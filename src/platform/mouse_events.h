@@ -29,6 +29,9 @@ public:
     virtual ~MouseEventSink() = default;
     // On the UI thread, in the order the events happened.
     virtual void mouseEvent(const MouseEvent& event) = 0;
+    // Whether moves matter now (a press is being read); a source may leave them out otherwise, and save
+    // reading the cursor for each.
+    virtual bool wantsMoves() const = 0;
 };
 
 class MouseEventSource {

@@ -249,6 +249,11 @@ void Recognizer::mouseEvent(const MouseEvent& event) {
     }
 }
 
+bool Recognizer::wantsMoves() const {
+    const State& s = *state_;
+    return s.eventsRunning && !s.idle && !s.inNestedLoop && !s.suspended;
+}
+
 void Recognizer::followEventSource() {
     State& s = *state_;
     const bool wanted = s.settings.preciseRecognition;

@@ -80,6 +80,7 @@ public:
     // An event of the mouse's own (see above); dropped at once outside a press and without precise
     // recognition.
     void mouseEvent(const MouseEvent& event) override;
+    bool wantsMoves() const override;
 
     // Operations of other areas.
     void setMonitoringEnabled(bool enabled);

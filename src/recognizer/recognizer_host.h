@@ -62,6 +62,7 @@ private:
             sink_->mouseEvent(event);
             handOver_.retryWake();
         }
+        bool wantsMoves() const override { return sink_->wantsMoves(); }
         MouseEventSource& source_;
         GestureHandOverQueue& handOver_;
         MouseEventSink* sink_ = nullptr;

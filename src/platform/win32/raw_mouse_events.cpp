@@ -46,10 +46,12 @@ void Win32RawMouseEvents::stop() noexcept {
 }
 
 LRESULT Win32RawMouseEvents::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INPUT)
-        read(reinterpret_cast<HRAWINPUT>(lParam));
-    // WM_INPUT's default handling frees what the system kept for the message.
-    return defaultHandling(message, wParam, lParam);
+    if (message != WM_INPUT)
+        return defaultHandling(message, wParam, lParam);
+    read(reinterpret_cast<HRAWINPUT>(lParam));
+    // Input that came while this program was in front is freed by the default handling; what came while
+    // another program was (nearly always, for a program in the tray) needs none.
+    return GET_RAWINPUT_CODE_WPARAM(wParam) == RIM_INPUT ? defaultHandling(message, wParam, lParam) : 0;
 }
 
 void Win32RawMouseEvents::read(HRAWINPUT input) {
@@ -61,6 +63,12 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
         raw.header.dwType != RIM_TYPEMOUSE)
         return;
     const RAWMOUSE& mouse = raw.data.mouse;
+    const USHORT buttons = mouse.usButtonFlags;
+    constexpr USHORT kButtonChanges = RI_MOUSE_LEFT_BUTTON_DOWN | RI_MOUSE_LEFT_BUTTON_UP |
+                                      RI_MOUSE_RIGHT_BUTTON_DOWN | RI_MOUSE_RIGHT_BUTTON_UP;
+    // Outside a press a move costs only this look.
+    if ((buttons & kButtonChanges) == 0 && !sink_->wantsMoves())
+        return;
     POINT cursor{};
     ::GetCursorPos(&cursor);
     MouseEvent event{
@@ -70,9 +78,7 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
         event.movement = {static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)};
     if (absolute || mouse.lLastX != 0 || mouse.lLastY != 0)
         sink_->mouseEvent(event);
-    const USHORT buttons = mouse.usButtonFlags;
-    if ((buttons & (RI_MOUSE_LEFT_BUTTON_DOWN | RI_MOUSE_LEFT_BUTTON_UP | RI_MOUSE_RIGHT_BUTTON_DOWN |
-                    RI_MOUSE_RIGHT_BUTTON_UP)) == 0)
+    if ((buttons & kButtonChanges) == 0)
         return;
     // The gesture button is the logical right button: the physical left one when the buttons are swapped.
     const bool swapped = ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
