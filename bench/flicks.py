@@ -7,7 +7,9 @@ recognizers run with diagonals on and the help and suggestions popups off, one a
 session: the default one, then precise recognition. Prints a Markdown table, one row per duration, with
 the strokes read out of those drawn.
 
-Usage: python3 bench/flicks.py [--tries 20] [--durations 40,60,80,120,160,240]
+Usage: python3 bench/flicks.py [--tries 20] [--durations 40,60,80,120,160,240] [--precise-only] [--verbose]
+  --precise-only  skips the default recognizer (its column shows 0)
+  --verbose       prints the diagnostic log of every stroke not read
 """
 
 import argparse

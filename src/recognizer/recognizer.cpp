@@ -220,9 +220,14 @@ void Recognizer::reset(Point cursor) {
     init(cursor);
 }
 
+bool Recognizer::takesEvents() const {
+    const State& s = *state_;
+    return s.eventsRunning && !s.inNestedLoop && !s.suspended;
+}
+
 void Recognizer::mouseEvent(const MouseEvent& event) {
     State& s = *state_;
-    if (!s.eventsRunning || s.inNestedLoop || s.suspended)
+    if (!takesEvents())
         return;
     // A reset asked for by the help menu waits for the next tick, or for the next press, which it precedes.
     if (s.resetRequested) {
@@ -232,7 +237,7 @@ void Recognizer::mouseEvent(const MouseEvent& event) {
     }
     switch (event.kind) {
     case MouseEvent::Kind::Move:
-        if (!s.idle)
+        if (wantsMoves())
             s.assembly.addPathPoint(clampToScreenRange(
                 s.hand.move(clampToScreenRange(event.cursor), event.movement, s.monitors)));
         return;
@@ -250,8 +255,7 @@ void Recognizer::mouseEvent(const MouseEvent& event) {
 }
 
 bool Recognizer::wantsMoves() const {
-    const State& s = *state_;
-    return s.eventsRunning && !s.idle && !s.inNestedLoop && !s.suspended;
+    return takesEvents() && !state_->idle;
 }
 
 void Recognizer::followEventSource() {

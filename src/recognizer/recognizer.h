@@ -114,6 +114,8 @@ private:
     void releaseTick();
     // Whether a tick that found the button up leaves the press to its button-up event.
     bool awaitingButtonUpEvent();
+    // Events count: their source runs, no nested loop runs and monitoring is on.
+    bool takesEvents() const;
     // Runs the mouse events' source while precise recognition is on.
     void followEventSource();
     // Forgets the movement and the gesture in progress; the recognizer becomes idle.
