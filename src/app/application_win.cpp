@@ -20,7 +20,7 @@ Application::~Application() {
 
 int Application::run() {
     const bool forever = true;
-    const std::optional<int> quit = win32::runMessageLoop(forever);
+    const std::optional<int> quit = win32::runMessageLoop(forever, &platform_.adapters.mouseEvents);
     if (!quit)
         return 1; // the message queue failed
     finishBeforeExit();

@@ -15,7 +15,7 @@ struct MouseEvent {
     enum class Kind { ButtonDown, ButtonUp, Move };
 
     Kind kind = Kind::Move;
-    std::int64_t timeMs = 0; // the message time, never decreasing within a press
+    std::int64_t timeMs = 0; // the message time; for events that waited in the queue, when they were read
     Point cursor;            // the cursor where the event left it
     // What the mouse itself moved by, in pixels at the default pointer speed; it goes on where the cursor
     // stops at a screen edge. 0, 0 for a device that reports positions (a tablet, a remote session).

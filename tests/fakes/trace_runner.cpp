@@ -1,5 +1,7 @@
 #include "fakes/trace_runner.h"
 
+#include "platform/waited_mouse_reports.h"
+
 namespace flickmark {
 
 TraceRunner::TraceRunner(const RecognizerSettings& settings)
@@ -32,6 +34,39 @@ void TraceRunner::event(const MouseEvent& event) {
     input.cursor = event.cursor;
     mouseEvents.deliver(event);
     handOver.deliver();
+}
+
+void TraceRunner::eventThatMayWait(const MouseEvent& event) {
+    if (waitingEvents.empty() && recognizer.wantsMoves()) {
+        this->event(event);
+        return;
+    }
+    advanceTo(event.timeMs);
+    if (event.kind != MouseEvent::Kind::Move)
+        input.buttonDown = event.kind == MouseEvent::Kind::ButtonDown;
+    input.cursor = event.cursor;
+    waitingEvents.push_back(event);
+}
+
+void TraceRunner::wake(std::int64_t timeMs, Point cursorNow) {
+    advanceTo(timeMs);
+    // What the queue keeps of each: the button's change and the mouse's movement (a device that reports
+    // positions, with no movement, keeps its position).
+    std::vector<WaitedMouseReport> reports;
+    for (const MouseEvent& event : waitingEvents) {
+        WaitedMouseReport report{event.kind == MouseEvent::Kind::ButtonDown,
+                                 event.kind == MouseEvent::Kind::ButtonUp,
+                                 event.movement,
+                                 {}};
+        if (event.kind == MouseEvent::Kind::Move && event.movement == Point{})
+            report.position = event.cursor;
+        reports.push_back(report);
+    }
+    waitingEvents.clear();
+    for (const MouseEvent& event : eventsOfWaitedReports(reports, cursorNow, timeMs)) {
+        mouseEvents.deliver(event);
+        handOver.deliver();
+    }
 }
 
 void TraceRunner::releaseCheck(std::int64_t timeMs, bool buttonDown) {

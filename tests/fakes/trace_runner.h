@@ -17,6 +17,7 @@
 #include "recognizer/recognizer.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace flickmark {
 
@@ -37,6 +38,12 @@ public:
     // Advances to the event's time and delivers it, when the recognizer has the events' source running (with
     // precise recognition); the input's button and cursor follow it.
     void event(const MouseEvent& event);
+    // An event as the program's message loop hands it over: while no press is read from the events, it waits
+    // in the queue until the loop's next wake-up (the input's button and cursor follow it at once).
+    void eventThatMayWait(const MouseEvent& event);
+    // The loop wakes at `timeMs` (a tick, say): the events that waited are read together, as the program
+    // reads them, placed back from where the cursor is now.
+    void wake(std::int64_t timeMs, Point cursorNow);
     // Advances to `timeMs` and delivers one tick of the release check with this button state (the cursor
     // stays where the last tick left it: the check does not read it).
     void releaseCheck(std::int64_t timeMs, bool buttonDown);
@@ -66,6 +73,7 @@ public:
     // useLibrary() chose another) when the timer call that handed it over has returned.
     GestureHandOverQueue handOver{[] { return true; }, &library};
     HandedMouseEvents mouseEvents;
+    std::vector<MouseEvent> waitingEvents;
     Recognizer recognizer;
 };
 

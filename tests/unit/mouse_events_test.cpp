@@ -40,11 +40,16 @@ std::vector<MouseEvent> flick(Point from, int angle, int length, std::int64_t st
     return events;
 }
 
+// How the events reach the recognizer: each as it comes, not at all, or (as the program's loop does while no
+// press is read from them) held in the queue until the next timer wakes the loop, then placed back from
+// the cursor.
+enum class Delivery { AsTheyCome, None, WaitingOutsideAPress };
+
 // Plays the events together with what the timers would do: a tick every 80 ms from `firstTickMs` and a
 // release check every 10 ms, each reading the button and cursor the events left; then ticks after the
 // release.
 Calls playFlick(TraceRunner& run, const std::vector<MouseEvent>& events, std::int64_t firstTickMs,
-                bool deliverEvents = true) {
+                Delivery delivery = Delivery::AsTheyCome) {
     run.tick(0, false, events.front().cursor);
     std::int64_t nextTick = firstTickMs;
     std::int64_t nextCheck = 10;
@@ -53,9 +58,13 @@ Calls playFlick(TraceRunner& run, const std::vector<MouseEvent>& events, std::in
     const auto timersUntil = [&](std::int64_t until) {
         while (std::min(nextTick, nextCheck) < until) {
             if (nextTick <= nextCheck) {
+                run.wake(nextTick, cursor);
                 run.tick(nextTick, down, cursor);
                 nextTick += 80;
             } else {
+                // The release check's timer wakes the loop only while it runs.
+                if (run.releaseCheckTimer.enabled())
+                    run.wake(nextCheck, cursor);
                 run.releaseCheck(nextCheck, down);
                 nextCheck += 10;
             }
@@ -66,8 +75,10 @@ Calls playFlick(TraceRunner& run, const std::vector<MouseEvent>& events, std::in
         if (event.kind != EventKind::Move)
             down = event.kind == EventKind::ButtonDown;
         cursor = event.cursor;
-        if (deliverEvents)
+        if (delivery == Delivery::AsTheyCome)
             run.event(event);
+        else if (delivery == Delivery::WaitingOutsideAPress)
+            run.eventThatMayWait(event);
     }
     timersUntil(events.back().timeMs + 400);
     return run.library.gestures();
@@ -89,11 +100,17 @@ TEST(MouseEvents, EveryQuickFlickIsReadFromItsEventsAndTheDefaultRecognizerIgnor
                 TraceRunner precise(eventSettings(true));
                 EXPECT_EQ(playFlick(precise, events, phase), Calls{direction.gesture})
                     << direction.gesture << " in " << duration << " ms, first tick at " << phase;
+                TraceRunner waited(eventSettings(true));
+                EXPECT_EQ(playFlick(waited, events, phase, Delivery::WaitingOutsideAPress),
+                          Calls{direction.gesture})
+                    << direction.gesture << " in " << duration << " ms, first tick at " << phase
+                    << ", events held until the next tick";
+                EXPECT_EQ(waited.log.lines(), precise.log.lines());
 
                 TraceRunner withEvents(eventSettings(false));
                 TraceRunner withoutEvents(eventSettings(false));
                 EXPECT_EQ(playFlick(withEvents, events, phase),
-                          playFlick(withoutEvents, events, phase, false));
+                          playFlick(withoutEvents, events, phase, Delivery::None));
                 EXPECT_EQ(withEvents.log.lines(), withoutEvents.log.lines());
             }
 }
@@ -111,7 +128,7 @@ TEST(MouseEvents, AStrokeDrawnAgainstTheScreensEdgeIsReadFromTheMousesMovement) 
     TraceRunner run(eventSettings(true, false));
     EXPECT_EQ(playFlick(run, events, 20), Calls{"31"});
     TraceRunner ticksOnly(eventSettings(true, false));
-    EXPECT_EQ(playFlick(ticksOnly, events, 20, false), Calls{"1"});
+    EXPECT_EQ(playFlick(ticksOnly, events, 20, Delivery::None), Calls{"1"});
 }
 
 // The pause for help follows the hand: pushing on into the edge, where the cursor rests, is no pause.

@@ -87,11 +87,12 @@ bool hasMouseEvents(const Trace& trace) {
 }
 
 // The 10 ms release checks the program runs while a gesture is in progress, at each deadline up to `timeMs`,
-// reading the button the last tick or event left.
+// reading the button the last tick or event left; each wakes the message loop.
 void runReleaseChecks(TraceRunner& runner, std::int64_t timeMs) {
     while (runner.releaseCheckTimer.enabled() && runner.releaseCheckTimer.deadline() <= timeMs) {
         const std::int64_t due = runner.releaseCheckTimer.deadline();
         runner.releaseCheckTimer.markFired();
+        runner.wake(due, runner.input.cursor);
         runner.releaseCheck(due, runner.input.buttonDown);
     }
 }
@@ -127,12 +128,14 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
                         runReleaseChecks(runner, s.timeMs);
                     if (rig)
                         rig->input.cursor = s.cursor;
+                    // Events wait for the loop's next wake-up while no press is read from them.
+                    runner.wake(s.timeMs, s.cursor);
                     runner.tick(s.timeMs, s.buttonDown, s.cursor);
                 } else if constexpr (std::is_same_v<T, MouseEvent>) {
                     runReleaseChecks(runner, s.timeMs);
                     if (rig)
                         rig->input.cursor = s.cursor;
-                    runner.event(s);
+                    runner.eventThatMayWait(s);
                 } else if constexpr (std::is_same_v<T, SettingsSnapshot>) {
                     runner.recognizer.applySettings(recognizerSettingsFrom(s.recognition));
                     if (rig)
@@ -146,6 +149,8 @@ void replayTrace(const Trace& trace, const ReplayOptions& options, std::ostream&
             },
             step);
     }
+    if (!runner.waitingEvents.empty())
+        runner.wake(runner.clock.now(), runner.input.cursor); // as the next tick would
     output.finish();
     runner.log.setListener(nullptr);
 }

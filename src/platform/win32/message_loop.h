@@ -5,9 +5,24 @@
 
 namespace flickmark::win32 {
 
+// Raw input that may wait in the queue: while canWait() says so, it does not wake the loop, and at each
+// wake-up readWaiting() takes what waited, all at once, before the other messages. Each wake-up and each
+// message taken has a cost of its own, which raw input arriving with every move of the mouse would otherwise
+// pay many times a second.
+class WaitingRawInput {
+public:
+    virtual bool canWait() const = 0;
+    virtual void readWaiting() = 0;
+
+protected:
+    ~WaitingRawInput() = default;
+};
+
 // Takes and dispatches messages (keys for the open modeless dialogs go to them) while `running` is true.
 // Returns the exit code when WM_QUIT ended it; a loop nested in another posts WM_QUIT again so that the
 // outer loop ends too. Nothing when `running` turned false or the queue failed.
-std::optional<int> runMessageLoop(const bool& running);
+// With `rawInput`, raw input waits while it can until another message wakes the loop (a timer, at the latest
+// after a quarter of a second).
+std::optional<int> runMessageLoop(const bool& running, WaitingRawInput* rawInput = nullptr);
 
 } // namespace flickmark::win32

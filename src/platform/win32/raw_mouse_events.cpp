@@ -1,8 +1,14 @@
 #include "platform/win32/raw_mouse_events.h"
 
+#include "platform/waited_mouse_reports.h"
 #include "platform/win32/last_error.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include <windowsx.h>
 
 namespace flickmark {
 namespace {
@@ -10,6 +16,50 @@ namespace {
 constexpr wchar_t kMouseEventsClassName[] = L"FlickmarkMouseEvents";
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kMouseUsage = 0x02;
+// A message older than this waited in the queue (see canWait): the cursor has gone on since.
+constexpr DWORD kFreshMessageMs = 10;
+
+// Where the event left the cursor: where it is now for a message read as it came, else where it was when
+// the message was queued.
+Point cursorOfMessage() {
+    const DWORD messageTime = static_cast<DWORD>(::GetMessageTime());
+    if (::GetTickCount() - messageTime <= kFreshMessageMs) {
+        POINT cursor{};
+        if (::GetCursorPos(&cursor))
+            return {cursor.x, cursor.y};
+    }
+    const DWORD queuedAt = ::GetMessagePos();
+    return {GET_X_LPARAM(queuedAt), GET_Y_LPARAM(queuedAt)};
+}
+
+// The gesture button is the logical right button: the physical left one when the buttons are swapped.
+struct GestureButtonFlags {
+    USHORT down;
+    USHORT up;
+};
+
+GestureButtonFlags gestureButtonFlags() {
+    if (::GetSystemMetrics(SM_SWAPBUTTON) != 0)
+        return {RI_MOUSE_LEFT_BUTTON_DOWN, RI_MOUSE_LEFT_BUTTON_UP};
+    return {RI_MOUSE_RIGHT_BUTTON_DOWN, RI_MOUSE_RIGHT_BUTTON_UP};
+}
+
+// Where a device that reports positions (0..65535 across the primary screen or the whole desktop) puts the
+// cursor.
+Point absolutePosition(const RAWMOUSE& mouse) {
+    const bool wholeDesktop = (mouse.usFlags & MOUSE_VIRTUAL_DESKTOP) != 0;
+    const int left = wholeDesktop ? ::GetSystemMetrics(SM_XVIRTUALSCREEN) : 0;
+    const int top = wholeDesktop ? ::GetSystemMetrics(SM_YVIRTUALSCREEN) : 0;
+    const int width = ::GetSystemMetrics(wholeDesktop ? SM_CXVIRTUALSCREEN : SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(wholeDesktop ? SM_CYVIRTUALSCREEN : SM_CYSCREEN);
+    return {left + ::MulDiv(mouse.lLastX, width - 1, 65535), top + ::MulDiv(mouse.lLastY, height - 1, 65535)};
+}
+
+// The report after `raw` in a buffer GetRawInputBuffer filled: each begins at the next 8-byte boundary.
+const RAWINPUT* nextReport(const RAWINPUT* raw) {
+    const auto end = reinterpret_cast<std::uintptr_t>(raw) + raw->header.dwSize;
+    return reinterpret_cast<const RAWINPUT*>((end + 7) & ~std::uintptr_t{7});
+}
 
 bool registerMouse(DWORD flags, HWND target) {
     const RAWINPUTDEVICE device{kGenericDesktopPage, kMouseUsage, flags, target};
@@ -69,31 +119,66 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
     // Outside a press a move costs only this look.
     if ((buttons & kButtonChanges) == 0 && !sink_->wantsMoves())
         return;
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    MouseEvent event{
-        MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), {cursor.x, cursor.y}, {}};
+    MouseEvent event{MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), cursorOfMessage(), {}};
     const bool absolute = (mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0;
     if (!absolute)
         event.movement = {static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)};
     if (absolute || mouse.lLastX != 0 || mouse.lLastY != 0)
-        sink_->mouseEvent(event);
+        deliver(event);
     if ((buttons & kButtonChanges) == 0)
         return;
-    // The gesture button is the logical right button: the physical left one when the buttons are swapped.
-    const bool swapped = ::GetSystemMetrics(SM_SWAPBUTTON) != 0;
-    const USHORT down = swapped ? RI_MOUSE_LEFT_BUTTON_DOWN : RI_MOUSE_RIGHT_BUTTON_DOWN;
-    const USHORT up = swapped ? RI_MOUSE_LEFT_BUTTON_UP : RI_MOUSE_RIGHT_BUTTON_UP;
+    const GestureButtonFlags gesture = gestureButtonFlags();
     event.movement = {};
-    if ((buttons & down) && sink_) {
+    if (buttons & gesture.down) {
         event.kind = MouseEvent::Kind::ButtonDown;
-        sink_->mouseEvent(event);
+        deliver(event);
     }
-    // The sink may have stopped the source (a press that changed the settings): read sink_ again.
-    if ((buttons & up) && sink_) {
+    if (buttons & gesture.up) {
         event.kind = MouseEvent::Kind::ButtonUp;
-        sink_->mouseEvent(event);
+        deliver(event);
     }
+}
+
+void Win32RawMouseEvents::readWaiting() {
+    std::vector<WaitedMouseReport> reports;
+    bool pressBegan = false;
+    const GestureButtonFlags gesture = gestureButtonFlags();
+    std::array<RAWINPUT, 64> buffer;
+    for (;;) {
+        UINT size = sizeof buffer;
+        const UINT count = ::GetRawInputBuffer(buffer.data(), &size, sizeof(RAWINPUTHEADER));
+        if (count == 0 || count == static_cast<UINT>(-1))
+            break;
+        const RAWINPUT* raw = buffer.data();
+        for (UINT i = 0; i < count; ++i, raw = nextReport(raw)) {
+            if (raw->header.dwType != RIM_TYPEMOUSE)
+                continue;
+            const RAWMOUSE& mouse = raw->data.mouse;
+            WaitedMouseReport report{
+                (mouse.usButtonFlags & gesture.down) != 0, (mouse.usButtonFlags & gesture.up) != 0, {}, {}};
+            if (mouse.usFlags & MOUSE_MOVE_ABSOLUTE)
+                report.position = absolutePosition(mouse);
+            else
+                report.movement = {static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)};
+            pressBegan = pressBegan || report.gestureButtonDown;
+            // Before a press only a button-down matters.
+            if (pressBegan)
+                reports.push_back(report);
+        }
+    }
+    if (!pressBegan || !sink_)
+        return;
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    for (const MouseEvent& event :
+         eventsOfWaitedReports(reports, {cursor.x, cursor.y}, static_cast<DWORD>(::GetTickCount())))
+        deliver(event);
+}
+
+void Win32RawMouseEvents::deliver(const MouseEvent& event) {
+    // The sink may have stopped the source (a press that changed the settings): read sink_ each time.
+    if (sink_)
+        sink_->mouseEvent(event);
 }
 
 } // namespace flickmark
