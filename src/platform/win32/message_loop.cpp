@@ -20,28 +20,32 @@ void dispatch(MSG& message) {
 
 std::optional<int> runMessageLoop(const bool& running, WaitingRawInput* rawInput) {
     MSG message{};
+    bool rawInputWaits = false;
     while (running) {
-        if (!rawInput || !rawInput->canWait()) {
+        if (!rawInputWaits || !rawInput->canWait()) {
             const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
             if (got == 0)
                 return static_cast<int>(message.wParam);
             if (got == -1)
                 return std::nullopt;
+            const bool rawInputCame = message.message == WM_INPUT;
             dispatch(message);
+            rawInputWaits = rawInputCame && rawInput && rawInput->canWait();
             continue;
         }
-        // What waited, then every other message (and raw input that came since, one by one); then sleep
-        // until a message other than raw input comes.
-        rawInput->readWaiting();
+        // Every message queued (raw input that came meanwhile, one by one); then sleep until a message other
+        // than raw input comes, and take what waited before it.
         while (running && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT)
                 return static_cast<int>(message.wParam);
             dispatch(message);
         }
-        if (running && rawInput->canWait() &&
-            ::MsgWaitForMultipleObjectsEx(0, nullptr, kLongestRawInputWaitMs, QS_ALLINPUT & ~QS_RAWINPUT,
+        if (!running || !rawInput->canWait())
+            continue;
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kLongestRawInputWaitMs, QS_ALLINPUT & ~QS_RAWINPUT,
                                           0) == WAIT_FAILED)
             return std::nullopt;
+        rawInputWaits = rawInput->readWaiting();
     }
     return std::nullopt;
 }

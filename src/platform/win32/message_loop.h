@@ -5,14 +5,16 @@
 
 namespace flickmark::win32 {
 
-// Raw input that may wait in the queue: while canWait() says so, it does not wake the loop, and at each
-// wake-up readWaiting() takes what waited, all at once, before the other messages. Each wake-up and each
-// message taken has a cost of its own, which raw input arriving with every move of the mouse would otherwise
-// pay many times a second.
+// Raw input that may wait in the queue. Each wake-up of the loop and each message taken has a cost of its
+// own, which raw input arriving with every move of the mouse would pay many times a second. So once raw
+// input comes while canWait() says so, it no longer wakes the loop: at each wake-up readWaiting() takes what
+// waited, all at once, before the other messages; when nothing waited (the mouse rests), the loop takes
+// every message again as it comes.
 class WaitingRawInput {
 public:
     virtual bool canWait() const = 0;
-    virtual void readWaiting() = 0;
+    // Whether anything waited.
+    virtual bool readWaiting() = 0;
 
 protected:
     ~WaitingRawInput() = default;

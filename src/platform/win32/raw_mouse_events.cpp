@@ -139,8 +139,9 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
     }
 }
 
-void Win32RawMouseEvents::readWaiting() {
+bool Win32RawMouseEvents::readWaiting() {
     std::vector<WaitedMouseReport> reports;
+    bool anyWaited = false;
     bool pressBegan = false;
     const GestureButtonFlags gesture = gestureButtonFlags();
     std::array<RAWINPUT, 64> buffer;
@@ -149,6 +150,7 @@ void Win32RawMouseEvents::readWaiting() {
         const UINT count = ::GetRawInputBuffer(buffer.data(), &size, sizeof(RAWINPUTHEADER));
         if (count == 0 || count == static_cast<UINT>(-1))
             break;
+        anyWaited = true;
         const RAWINPUT* raw = buffer.data();
         for (UINT i = 0; i < count; ++i, raw = nextReport(raw)) {
             if (raw->header.dwType != RIM_TYPEMOUSE)
@@ -165,14 +167,17 @@ void Win32RawMouseEvents::readWaiting() {
             if (pressBegan)
                 reports.push_back(report);
         }
+        if (count < buffer.size())
+            break; // all there was; what comes now waits for the next wake-up
     }
     if (!pressBegan || !sink_)
-        return;
+        return anyWaited;
     POINT cursor{};
     ::GetCursorPos(&cursor);
     for (const MouseEvent& event :
          eventsOfWaitedReports(reports, {cursor.x, cursor.y}, static_cast<DWORD>(::GetTickCount())))
         deliver(event);
+    return true;
 }
 
 void Win32RawMouseEvents::deliver(const MouseEvent& event) {

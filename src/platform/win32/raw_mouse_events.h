@@ -21,7 +21,7 @@ public:
     void stop() noexcept override;
     // Raw input may wait while no press is being read from it.
     bool canWait() const override { return registered_ && (!sink_ || !sink_->wantsMoves()); }
-    void readWaiting() override;
+    bool readWaiting() override;
 
 private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
