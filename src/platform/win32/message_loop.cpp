@@ -33,19 +33,17 @@ std::optional<int> runMessageLoop(const bool& running, WaitingRawInput* rawInput
             rawInputWaits = rawInputCame && rawInput && rawInput->canWait();
             continue;
         }
-        // Every message queued (raw input that came meanwhile, one by one); then sleep until a message other
-        // than raw input comes, and take what waited before it.
-        while (running && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        // Sleep until a message other than raw input is there (at once when one is), take what waited
+        // before it, then that message. One message a turn: the wait says whether another is there.
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kLongestRawInputWaitMs, QS_ALLINPUT & ~QS_RAWINPUT,
+                                          MWMO_INPUTAVAILABLE) == WAIT_FAILED)
+            return std::nullopt;
+        rawInputWaits = rawInput->readWaiting();
+        if (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT)
                 return static_cast<int>(message.wParam);
             dispatch(message);
         }
-        if (!running || !rawInput->canWait())
-            continue;
-        if (::MsgWaitForMultipleObjectsEx(0, nullptr, kLongestRawInputWaitMs, QS_ALLINPUT & ~QS_RAWINPUT,
-                                          0) == WAIT_FAILED)
-            return std::nullopt;
-        rawInputWaits = rawInput->readWaiting();
     }
     return std::nullopt;
 }
