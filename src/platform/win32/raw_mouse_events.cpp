@@ -8,28 +8,18 @@
 #include <string>
 #include <vector>
 
-#include <windowsx.h>
-
 namespace flickmark {
 namespace {
 
 constexpr wchar_t kMouseEventsClassName[] = L"FlickmarkMouseEvents";
 constexpr USHORT kGenericDesktopPage = 0x01;
 constexpr USHORT kMouseUsage = 0x02;
-// A message older than this waited in the queue (see canWait): the cursor has gone on since.
-constexpr DWORD kFreshMessageMs = 10;
 
-// Where the event left the cursor: where it is now for a message read as it came, else where it was when
-// the message was queued.
-Point cursorOfMessage() {
-    const DWORD messageTime = static_cast<DWORD>(::GetMessageTime());
-    if (::GetTickCount() - messageTime <= kFreshMessageMs) {
-        POINT cursor{};
-        if (::GetCursorPos(&cursor))
-            return {cursor.x, cursor.y};
-    }
-    const DWORD queuedAt = ::GetMessagePos();
-    return {GET_X_LPARAM(queuedAt), GET_Y_LPARAM(queuedAt)};
+// Where a message read as it comes left the cursor, and where the reports that waited are counted back from.
+Point cursorNow() {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    return {cursor.x, cursor.y};
 }
 
 // The gesture button is the logical right button: the physical left one when the buttons are swapped.
@@ -119,7 +109,7 @@ void Win32RawMouseEvents::read(HRAWINPUT input) {
     // Outside a press a move costs only this look.
     if ((buttons & kButtonChanges) == 0 && !sink_->wantsMoves())
         return;
-    MouseEvent event{MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), cursorOfMessage(), {}};
+    MouseEvent event{MouseEvent::Kind::Move, static_cast<DWORD>(::GetMessageTime()), cursorNow(), {}};
     const bool absolute = (mouse.usFlags & MOUSE_MOVE_ABSOLUTE) != 0;
     if (!absolute)
         event.movement = {static_cast<int>(mouse.lLastX), static_cast<int>(mouse.lLastY)};
@@ -172,10 +162,8 @@ bool Win32RawMouseEvents::readWaiting() {
     }
     if (!pressBegan || !sink_)
         return anyWaited;
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
     for (const MouseEvent& event :
-         eventsOfWaitedReports(reports, {cursor.x, cursor.y}, static_cast<DWORD>(::GetTickCount())))
+         eventsOfWaitedReports(reports, cursorNow(), static_cast<DWORD>(::GetTickCount())))
         deliver(event);
     return true;
 }
