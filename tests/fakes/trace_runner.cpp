@@ -27,11 +27,15 @@ void TraceRunner::tick(std::int64_t timeMs, bool buttonDown, Point cursor) {
     handOver.deliver();
 }
 
-void TraceRunner::event(const MouseEvent& event) {
+void TraceRunner::happen(const MouseEvent& event) {
     advanceTo(event.timeMs);
     if (event.kind != MouseEvent::Kind::Move)
         input.buttonDown = event.kind == MouseEvent::Kind::ButtonDown;
     input.cursor = event.cursor;
+}
+
+void TraceRunner::event(const MouseEvent& event) {
+    happen(event);
     mouseEvents.deliver(event);
     handOver.deliver();
 }
@@ -41,10 +45,7 @@ void TraceRunner::eventThatMayWait(const MouseEvent& event) {
         this->event(event);
         return;
     }
-    advanceTo(event.timeMs);
-    if (event.kind != MouseEvent::Kind::Move)
-        input.buttonDown = event.kind == MouseEvent::Kind::ButtonDown;
-    input.cursor = event.cursor;
+    happen(event);
     waitingEvents.push_back(event);
 }
 

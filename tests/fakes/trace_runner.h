@@ -75,6 +75,10 @@ public:
     HandedMouseEvents mouseEvents;
     std::vector<MouseEvent> waitingEvents;
     Recognizer recognizer;
+
+private:
+    // Advances to the event's time; the input's button and cursor follow it.
+    void happen(const MouseEvent& event);
 };
 
 } // namespace flickmark

@@ -1,4 +1,4 @@
-// The thread's message loop: the program's main loop and the loop of a window that runs modally.
+// The thread's message loop: the program's main loop.
 #pragma once
 
 #include <optional>
@@ -21,8 +21,7 @@ protected:
 };
 
 // Takes and dispatches messages (keys for the open modeless dialogs go to them) while `running` is true.
-// Returns the exit code when WM_QUIT ended it; a loop nested in another posts WM_QUIT again so that the
-// outer loop ends too. Nothing when `running` turned false or the queue failed.
+// Returns the exit code when WM_QUIT ended it; nothing when `running` turned false or the queue failed.
 // With `rawInput`, raw input waits while it can until another message wakes the loop (a timer, at the latest
 // after a quarter of a second).
 std::optional<int> runMessageLoop(const bool& running, WaitingRawInput* rawInput = nullptr);

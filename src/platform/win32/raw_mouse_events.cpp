@@ -133,7 +133,6 @@ bool Win32RawMouseEvents::readWaiting() {
     std::vector<WaitedMouseReport> reports;
     bool anyWaited = false;
     bool pressBegan = false;
-    const GestureButtonFlags gesture = gestureButtonFlags();
     std::array<RAWINPUT, 64> buffer;
     for (;;) {
         UINT size = sizeof buffer;
@@ -141,6 +140,7 @@ bool Win32RawMouseEvents::readWaiting() {
         if (count == 0 || count == static_cast<UINT>(-1))
             break;
         anyWaited = true;
+        const GestureButtonFlags gesture = gestureButtonFlags();
         const RAWINPUT* raw = buffer.data();
         for (UINT i = 0; i < count; ++i, raw = nextReport(raw)) {
             if (raw->header.dwType != RIM_TYPEMOUSE)
